@@ -1,0 +1,700 @@
+
+&Open...|Open an existing log
+
+
+Untitled
+Cannot open log:
+already exists. Overwrite it?
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+is not a log file of a known format.
+The file
+already exists. Overwrite it?
+could not be renamed.
+
+
+
+
+Unknown CT file version:
+QZ logs (*.qzf)|*.qzf|All files (*.*)|*.*
+CT logs (*.bin)|*.bin|All files (*.*)|*.*
+NA logs (*.qdf)|*.qdf|All files (*.*)|*.*
+
+QW logs (*.bin)|*.bin|All files (*.*)|*.*
+STF files (*.stf)|*.stf|All files (*.*)|*.*
+Text files (*.txt)|*.txt|All files (*.*)|*.*
+File too short.
+Help
+
+Date
+Time
+Band
+Mode
+Call
+RST s
+Zone s
+RST r
+Zone r
+Country
+Zone
+Pts
+Flags
+Mult 3
+No.
+Type
+Serial
+QTC group
+QTC time
+QTC call
+QTC serial
+
+File information
+QSOs
+Created
+Created with version
+Last modified
+Last modified with version
+(Mult)
+Use this font for all output windows? (No: only for the current window)
+Cabrillo files (*.log)|*.log|All files (*.*)|*.*
+
+
+
+
+
+
+
+
+
+Column
+Keyword in file
+Cancel
+
+Unknown contest
+
+Contest
+
+The own call was not accepted:
+
+
+
+
+Power
+
+
+
+The output windows contain changes of your own that compiling will overwrite. Continue?
+Modified
+has been changed. Save the changes?
+
+
+
+
+Sent
+Rcvd
+Prefix
+The content of the output windows
+Own member no.
+Member no.
+Edit mode
+Append mode
+could not be read. Member numbers are neither filled in nor checked.
+
+
+
+
+
+
+Select QSOs
+
+
+
+
+
+
+Not all lines can be deleted: a log keeps at least one line.
+No line was deleted.
+
+
+
+
+
+Search text not found.
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+This contest has no column for sent numbers.
+is not a valid start number.
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Constant sent exchange
+
+
+
+Country files (*.dat)|*.dat|All files (*.*)|*.*
+
+The new contest keeps fewer sent or received numbers than the old one; the surplus numbers of every QSO will be lost. Continue?
+Country file missing or empty:
+The contest log could not be created.
+was renamed to
+File not found:
+
+
+DOK
+DOK letter
+The pasted lines hold more sent or received numbers than this log keeps; the surplus numbers were dropped.
+
+
+
+
+
+
+
+No QSOs are selected. Select the QSOs to be sent as QTCs first.
+The time of some selected QSOs has not been entered. Create the QTCs anyway?
+Own DOK
+DOK
+
+
+
+will be deleted. Continue?
+
+
+
+New layout
+Name of the new layout:
+Save the format list now?
+
+The current layout has unsaved changes. Insert it as a new layout first?
+Layouts have been changed. Save the format list?
+
+Rename layout
+New name of the layout:
+
+
+
+
+
+
+
+
+
+
+
+
+ADIF files (*.adi;*.adif)|*.adi;*.adif|All files (*.*)|*.*
+
+Conversion or export failed:
+
+
+
+
+The own call is not valid.
+A reference list that this contest needs could not be loaded.
+State/Prov.
+Own state or province
+Member
+
+
+
+
+Age
+Result reports (*.sum)|*.sum|All files (*.*)|*.*
+Compiling the log ...
+Done
+Unknown region or abbreviation
+is not a W/VE station
+is not a DL station
+Invalid DOK
+Invalid zone
+Only QSOs between European and non-European stations count
+is not an Asian station
+No country found for
+More than ten QTCs with this station
+Call extended to
+
+
+District
+
+
+is not an OK/OM station
+Unknown district
+does not exist or is empty.
+
+
+
+
+
+
+
+ASCII files
+
+
+Comment summaries (*.ubn)|*.ubn|All files (*.*)|*.*
+
+Warning
+has an unusual length for an NA log. Read it anyway?
+Voivodeship
+is not an SP station
+is not a PA station
+QSOs between SP stations do not count
+
+Province
+
+
+IOTA CW
+IOTA SSB
+Own IOTA ref.
+IOTA ref.
+Invalid IOTA reference
+YV district
+Zone/District
+is not a station in Oceania
+is not a Scandinavian station
+Call area
+Prefecture
+is not a Japanese station
+Invalid prefecture
+Section
+Unknown section
+County/Member
+Oblast
+HK district
+Canton
+is not an HB station
+Licence year
+is not a European station
+Invalid licence year
+is an OK/OM station and does not count
+Category
+Power class (VLP, QRP or MP)
+Invalid power class (A or B expected)
+RES files (*.res)|*.res|All files (*.*)|*.*
+Swisslog files (*.swi)|*.swi|All files (*.*)|*.*
+
+dBase files (*.dbf)|*.dbf|All files (*.*)|*.*
+HSC no.
+The template file
+NA templates (*.tmp;*.crt)|*.tmp;*.crt|All files (*.*)|*.*
+was not found. Choose the template from the list or choose a template file.
+Choose template from the list
+Choose template file
+has an unusual length for a QW log. Read it anyway?
+is not allowed in this contest
+
+
+
+
+All
+This contest has no multipliers, so there are no statistics.
+Error
+Question
+Backspace
+Tab
+Esc
+Enter
+Space
+PgUp
+PgDn
+End
+Home
+Left
+Up
+Right
+Down
+Ins
+Del
+Shift+
+Ctrl+
+Alt+
+
+
+
+
+
+
+
+
+
+All files (*.*)|*.*
+Choose file...
+
+
+
+
+
+
+
+
+The log has not been exported yet. Save the active output window to a file now and send that file?
+Log robot address
+line
+ASCII import. Lines without a valid call:
+Cannot read the robot address list
+
+
+Cabrillo files (*.log;*.cbr)|*.log;*.cbr|All files (*.*)|*.*
+
+is a QTC line without the own call and was skipped.
+
+
+
+Mode
+
+
+
+
+
+
+
+
+
+
+
+
+
+Unknown oblast
+
+
+
+
+Number is not higher than the previous one
+is not a number
+Checking the sent numbers
+Checking the received numbers
+
+
+
+
+
+
+Checking for missing call extensions
+Call extension possibly missing:
+
+
+
+
+
+
+
+
+Value differs from the previous one
+Stations from
+
+
+
+
+
+Deselect QSOs
+
+
+No member list loaded; member numbers cannot be checked.
+Checking the member numbers
+Member number corrected
+
+
+ADIF field
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Own locator
+Locator
+
+
+
+DTC exchange
+Stations outside DL may only count QSOs with DL stations
+&Batch processing...|Export, convert or list many log files in one go
+
+
+
+
+
+
+Batch processing
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Batch processing finished.
+
+Result lists (*.xml;*.txt)|*.xml;*.txt|All files (*.*)|*.*
+
+
+
+
+
+
+
+Log files (*.bin;*.qdf;*.stf;*.adi;*.adif;*.log;*.cbr;*.txt)|*.bin;*.qdf;*.stf;*.adi;*.adif;*.log;*.cbr;*.txt|All files (*.*)|*.*
+
+Own TOPS no.
+TOPS no.
+
+
+
+
+Checking the ten-minute rule
+Band change less than ten minutes after the previous one
+
+
+
+Send log by e-mail
+Attachment
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+The message could not be kept in the e-mail folder.
+The e-mail was sent.
+A copy was kept as
+Sending failed
+is neither an STF nor a Cabrillo file. Send it anyway?
+Store this recipient as the log robot address of this contest?
+Please enter the SMTP server and the sender address in the options first.
+
+
+
+Choose folder
+
+
+
+
+Close
+File
+Date
+Call
+Sent e-mail
+
+
+Read-only
+
+
+
+
+
+
+
+
+
+
+
+QSOs with the own country do not count
+Own district
+Own lic. years
+District
+Lic. years
+District
+Station outside DL: no DARC district
+The district must be one letter from A to Z
+Licence years are not a number:
+Own DARC district (letter A to Z)
+Own licence years
+
+
+No update available, or the download failed.
+The update was installed.
+Please close all logs before updating.
+
+Square
+No connection to the internet.
+
+SA prefix
+Own county/ccTLD
+County/ccTLD
+County
+ccTLD
+Own country's internet code (ccTLD, e.g. DE)
+Power class (A or B)
+is not a Dutch station
+Exchange
+YL/OM
+Are you a YL? (Yes: YL, No: OM)
+OK call
+The file type was not recognised; the file is read with the ASCII import.
+
+
+
+
+
+The log folder does not exist:
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+

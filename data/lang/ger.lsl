@@ -1,0 +1,700 @@
+
+Ö&ffnen...|Ein vorhandenes Log öffnen
+
+
+Unbenannt
+Log kann nicht geöffnet werden:
+existiert bereits. Überschreiben?
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+ist keine Logdatei in einem bekannten Format.
+Die Datei
+existiert bereits. Überschreiben?
+konnte nicht umbenannt werden.
+
+
+
+
+Unbekannte CT-Dateiversion:
+QZ-Logs (*.qzf)|*.qzf|Alle Dateien (*.*)|*.*
+CT-Logs (*.bin)|*.bin|Alle Dateien (*.*)|*.*
+NA-Logs (*.qdf)|*.qdf|Alle Dateien (*.*)|*.*
+
+QW-Logs (*.bin)|*.bin|Alle Dateien (*.*)|*.*
+STF-Dateien (*.stf)|*.stf|Alle Dateien (*.*)|*.*
+Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*
+Datei zu kurz.
+Hilfe
+
+Datum
+Zeit
+Band
+Mode
+Rufzeichen
+RST ges.
+Zone ges.
+RST empf.
+Zone empf.
+Land
+Zone
+Pkt.
+Flags
+Multi 3
+Nr.
+Art
+Lfd. Nr.
+QTC-Gruppe
+QTC-Zeit
+QTC-Rufz.
+QTC-Nr.
+
+Dateiinformationen
+QSOs
+Erstellt
+Erstellt mit Version
+Zuletzt geändert
+Zuletzt geändert mit Version
+(Multi)
+Diese Schrift für alle Ausgabefenster verwenden? (Nein: nur für das aktuelle Fenster)
+Cabrillo-Dateien (*.log)|*.log|Alle Dateien (*.*)|*.*
+
+
+
+
+
+
+
+
+
+Spalte
+Schlüsselwort in der Datei
+Abbrechen
+
+Unbekannter Contest
+
+Contest
+
+Das eigene Rufzeichen wurde nicht akzeptiert:
+
+
+
+
+Leistung
+
+
+
+Die Ausgabefenster enthalten eigene Änderungen, die beim Auswerten überschrieben werden. Fortfahren?
+Geändert
+wurde geändert. Änderungen speichern?
+
+
+
+
+Gesendet
+Empfangen
+Präfix
+Der Inhalt der Ausgabefenster
+Eigene Mitgl.-Nr.
+Mitgl.-Nr.
+Bearbeiten
+Anfügen
+konnte nicht gelesen werden. Mitgliedsnummern werden weder eingetragen noch geprüft.
+
+
+
+
+
+
+QSOs auswählen
+
+
+
+
+
+
+Es können nicht alle Zeilen gelöscht werden: Ein Log behält mindestens eine Zeile.
+Es wurde keine Zeile gelöscht.
+
+
+
+
+
+Suchtext nicht gefunden.
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Dieser Contest hat keine Spalte für gesendete Nummern.
+ist keine gültige Startnummer.
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Gleichbleibender Austausch
+
+
+
+Länderdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*
+
+Der neue Contest hat weniger gesendete oder empfangene Nummern als der alte; die überzähligen Nummern aller QSOs gehen verloren. Fortfahren?
+Länderdatei fehlt oder ist leer:
+Das Contest-Log konnte nicht erstellt werden.
+wurde umbenannt in
+Datei nicht gefunden:
+
+
+DOK
+DOK-Buchstabe
+Die eingefügten Zeilen enthalten mehr gesendete oder empfangene Nummern als dieses Log; die überzähligen Nummern wurden verworfen.
+
+
+
+
+
+
+
+Es sind keine QSOs ausgewählt. Bitte zuerst die als QTC zu sendenden QSOs auswählen.
+Bei einigen ausgewählten QSOs wurde keine Zeit eingegeben. QTCs trotzdem erstellen?
+Eigener DOK
+DOK
+
+
+
+wird gelöscht. Fortfahren?
+
+
+
+Neues Layout
+Name des neuen Layouts:
+Formatliste jetzt speichern?
+
+Das aktuelle Layout enthält ungespeicherte Änderungen. Zuerst als neues Layout einfügen?
+Layouts wurden geändert. Formatliste speichern?
+
+Layout umbenennen
+Neuer Name des Layouts:
+
+
+
+
+
+
+
+
+
+
+
+
+ADIF-Dateien (*.adi;*.adif)|*.adi;*.adif|Alle Dateien (*.*)|*.*
+
+Konvertierung bzw. Export fehlgeschlagen:
+
+
+
+
+Das eigene Rufzeichen ist ungültig.
+Eine für diesen Contest benötigte Referenzliste konnte nicht geladen werden.
+Staat/Prov.
+Eigener Staat bzw. eigene Provinz
+Mitglied
+
+
+
+
+Alter
+Ergebnisberichte (*.sum)|*.sum|Alle Dateien (*.*)|*.*
+Das Log wird ausgewertet ...
+Fertig
+Unbekannte Region bzw. Abkürzung
+ist keine W/VE-Station
+ist keine DL-Station
+Ungültiger DOK
+Ungültige Zone
+Es zählen nur QSOs zwischen europäischen und außereuropäischen Stationen
+ist keine asiatische Station
+Kein Land gefunden für
+Mehr als zehn QTCs mit dieser Station
+Rufzeichen ergänzt zu
+
+
+Bezirk
+
+
+ist keine OK/OM-Station
+Unbekannter Bezirk
+existiert nicht oder ist leer.
+
+
+
+
+
+
+
+ASCII-Dateien
+
+
+Kommentarübersichten (*.ubn)|*.ubn|Alle Dateien (*.*)|*.*
+
+Warnung
+hat eine für ein NA-Log ungewöhnliche Länge. Trotzdem einlesen?
+Woiwodschaft
+ist keine SP-Station
+ist keine PA-Station
+QSOs zwischen SP-Stationen zählen nicht
+
+Provinz
+
+
+IOTA CW
+IOTA SSB
+Eigene IOTA-Ref.
+IOTA-Ref.
+Ungültige IOTA-Referenz
+YV-Bezirk
+Zone/Bezirk
+ist keine Station in Ozeanien
+ist keine skandinavische Station
+Rufzeichengebiet
+Präfektur
+ist keine japanische Station
+Ungültige Präfektur
+Sektion
+Unbekannte Sektion
+Komitat/Mitglied
+Oblast
+HK-Bezirk
+Kanton
+ist keine HB-Station
+Lizenzjahr
+ist keine europäische Station
+Ungültiges Lizenzjahr
+ist eine OK/OM-Station und zählt nicht
+Kategorie
+Leistungsklasse (VLP, QRP oder MP)
+Ungültige Leistungsklasse (A oder B erwartet)
+RES-Dateien (*.res)|*.res|Alle Dateien (*.*)|*.*
+Swisslog-Dateien (*.swi)|*.swi|Alle Dateien (*.*)|*.*
+
+dBase-Dateien (*.dbf)|*.dbf|Alle Dateien (*.*)|*.*
+HSC-Nr.
+Die Vorlagendatei
+NA-Vorlagen (*.tmp;*.crt)|*.tmp;*.crt|Alle Dateien (*.*)|*.*
+wurde nicht gefunden. Bitte die Vorlage aus der Liste oder eine Vorlagendatei wählen.
+Vorlage aus der Liste wählen
+Vorlagendatei wählen
+hat eine für ein QW-Log ungewöhnliche Länge. Trotzdem einlesen?
+ist in diesem Contest nicht erlaubt
+
+
+
+
+Alle
+Dieser Contest hat keine Multiplikatoren, daher gibt es keine Statistik.
+Fehler
+Frage
+Rücktaste
+Tab
+Esc
+Eingabe
+Leertaste
+Bild auf
+Bild ab
+Ende
+Pos1
+Links
+Oben
+Rechts
+Unten
+Einfg
+Entf
+Umschalt+
+Strg+
+Alt+
+
+
+
+
+
+
+
+
+
+Alle Dateien (*.*)|*.*
+Datei wählen...
+
+
+
+
+
+
+
+
+Das Log wurde noch nicht exportiert. Das aktive Ausgabefenster jetzt als Datei speichern und diese senden?
+Adresse des Log-Robots
+Zeile
+ASCII-Import. Zeilen ohne gültiges Rufzeichen:
+Die Liste der Robot-Adressen kann nicht gelesen werden
+
+
+Cabrillo-Dateien (*.log;*.cbr)|*.log;*.cbr|Alle Dateien (*.*)|*.*
+
+ist eine QTC-Zeile ohne das eigene Rufzeichen und wurde übersprungen.
+
+
+
+Betriebsart
+
+
+
+
+
+
+
+
+
+
+
+
+
+Unbekannte Oblast
+
+
+
+
+Nummer ist nicht größer als die vorherige
+ist keine Zahl
+Prüfung der gesendeten Nummern
+Prüfung der empfangenen Nummern
+
+
+
+
+
+
+Prüfung auf fehlende Rufzeichenzusätze
+Möglicherweise fehlender Rufzeichenzusatz:
+
+
+
+
+
+
+
+
+Wert weicht vom vorherigen ab
+Stationen aus
+
+
+
+
+
+QSO-Auswahl aufheben
+
+
+Keine Mitgliederliste geladen; Mitgliedsnummern können nicht geprüft werden.
+Prüfung der Mitgliedsnummern
+Mitgliedsnummer korrigiert
+
+
+ADIF-Feld
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Eigener Locator
+Locator
+
+
+
+DTC-Austausch
+Für Stationen außerhalb DL zählen nur QSOs mit DL-Stationen
+&Stapelverarbeitung...|Viele Logdateien in einem Durchgang exportieren, konvertieren oder auflisten
+
+
+
+
+
+
+Stapelverarbeitung
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Stapelverarbeitung beendet.
+
+Ergebnislisten (*.xml;*.txt)|*.xml;*.txt|Alle Dateien (*.*)|*.*
+
+
+
+
+
+
+
+Logdateien (*.bin;*.qdf;*.stf;*.adi;*.adif;*.log;*.cbr;*.txt)|*.bin;*.qdf;*.stf;*.adi;*.adif;*.log;*.cbr;*.txt|Alle Dateien (*.*)|*.*
+
+Eigene TOPS-Nr.
+TOPS-Nr.
+
+
+
+
+Prüfung der Zehn-Minuten-Regel
+Bandwechsel weniger als zehn Minuten nach dem vorherigen
+
+
+
+Log per E-Mail senden
+Anhang
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Die Nachricht konnte nicht im E-Mail-Ordner abgelegt werden.
+Die E-Mail wurde gesendet.
+Eine Kopie wurde abgelegt als
+Senden fehlgeschlagen
+ist weder eine STF- noch eine Cabrillo-Datei. Trotzdem senden?
+Diesen Empfänger als Adresse des Log-Robots für diesen Contest speichern?
+Bitte zuerst in den Optionen den SMTP-Server und die Absenderadresse eintragen.
+
+
+
+Ordner wählen
+
+
+
+
+Schließen
+Datei
+Datum
+Rufzeichen
+Gesendete E-Mail
+
+
+Schreibgeschützt
+
+
+
+
+
+
+
+
+
+
+
+QSOs mit dem eigenen Land zählen nicht
+Eigener Distrikt
+Eigene Lizenzjahre
+Distrikt
+Lizenzjahre
+Distrikt
+Station außerhalb DL: kein DARC-Distrikt
+Der Distrikt muss ein Buchstabe von A bis Z sein
+Lizenzjahre sind keine Zahl:
+Eigener DARC-Distrikt (Buchstabe A bis Z)
+Eigene Lizenzjahre
+
+
+Kein Update verfügbar, oder der Download ist fehlgeschlagen.
+Das Update wurde installiert.
+Bitte vor dem Aktualisieren alle Logs schließen.
+
+Großfeld
+Keine Verbindung zum Internet.
+
+SA-Präfix
+Eigener Kreis/ccTLD
+Kreis/ccTLD
+Kreis
+ccTLD
+Eigene Internet-Länderkennung (ccTLD, z. B. DE)
+Leistungsklasse (A oder B)
+ist keine niederländische Station
+Austausch
+YL/OM
+Sind Sie eine YL? (Ja: YL, Nein: OM)
+OK-Rufzeichen
+Der Dateityp wurde nicht erkannt; die Datei wird mit dem ASCII-Import gelesen.
+
+
+
+
+
+Der Log-Ordner existiert nicht:
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+

@@ -1,0 +1,184 @@
+#include "base/language.h"
+
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+
+#include "base/installfiles.h"
+#include "base/settingsstore.h"
+#include "base/text.h"
+#include "base/version.h"
+
+namespace qz {
+
+namespace {
+
+std::mutex languageMutex;
+std::shared_ptr<const TLanguageStrings>& CurrentLanguage() {
+    static std::shared_ptr<const TLanguageStrings> current = std::make_shared<TLanguageStrings>();
+    return current;
+}
+
+std::int32_t ReadLE32(const unsigned char* p) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+                                     static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+void WriteLE32(std::string& out, std::size_t at, std::int32_t v) {
+    auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& data) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    data = ss.str();
+    return !in.bad();
+}
+
+}  // namespace
+
+TLanguageStrings::TLanguageStrings(TLanguage language) { *this = FromFile(LanguageFilePath(language)); }
+
+TLanguageStrings TLanguageStrings::FromFile(const std::string& path, TLanguageLoadResult* result) {
+    std::string data;
+    if (!FileExists(path)) {
+        if (result) *result = TLanguageLoadResult::Missing;
+        return {};
+    }
+    if (!ReadWholeFile(path, data)) {
+        if (result) *result = TLanguageLoadResult::Unreadable;
+        return {};
+    }
+    return FromEncoded(data, result);
+}
+
+TLanguageStrings TLanguageStrings::FromEncoded(std::string_view bytes, TLanguageLoadResult* result) {
+    if (bytes.size() < kLanguageHeaderSize) {
+        if (result) *result = TLanguageLoadResult::Unreadable;
+        return {};
+    }
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    TNumVersion v{ReadLE32(p), ReadLE32(p + 4), ReadLE32(p + 8), ReadLE32(p + 12)};
+    if (!(v == ProgramVersion())) {
+        if (result) *result = TLanguageLoadResult::WrongVersion;
+        return {};
+    }
+    std::string text(bytes.substr(kLanguageHeaderSize));
+    for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) - 1);
+    TLanguageStrings ls = FromText(text);
+    if (result) *result = TLanguageLoadResult::Ok;
+    return ls;
+}
+
+TLanguageStrings TLanguageStrings::FromText(std::string_view text) {
+    TLanguageStrings ls;
+    ls.FStringList = SplitLines(text);
+    ls.FFileLoadDone = true;
+    return ls;
+}
+
+std::string TLanguageStrings::GetString(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    return FStringList[static_cast<std::size_t>(index)];
+}
+
+std::string TLanguageStrings::GetCaption(int index) const {
+    std::string s = GetString(index);
+    auto bar = s.find('|');
+    return bar == std::string::npos ? s : s.substr(0, bar);
+}
+
+std::string TLanguageStrings::GetHint(int index) const {
+    std::string s = GetString(index);
+    auto bar = s.find('|');
+    return bar == std::string::npos ? std::string() : s.substr(bar + 1);
+}
+
+const TLanguageStrings& LanguageStrings() {
+    std::lock_guard<std::mutex> lock(languageMutex);
+    return *CurrentLanguage();
+}
+
+void SetLanguageStrings(std::shared_ptr<const TLanguageStrings> strings) {
+    std::lock_guard<std::mutex> lock(languageMutex);
+    CurrentLanguage() = strings ? std::move(strings) : std::make_shared<TLanguageStrings>();
+}
+
+std::string LS(int index) { return LanguageStrings().GetString(index); }
+
+std::string LanguageFilePath(TLanguage language) {
+    return FindFileIgnoringCase(InstalledFilePath(InstalledFile(language == lGerman ? "Ger.qz" : "Eng.qz")));
+}
+
+std::string LanguageFileErrorMessage(const std::string& path, TLanguageLoadResult result) {
+    switch (result) {
+        case TLanguageLoadResult::WrongVersion:
+            return "The language file " + path + " belongs to another program version (needed: " +
+                   ProgramVersionText() + ").\nDie Sprachdatei " + path +
+                   " geh\xF6rt zu einer anderen Programmversion (ben\xF6tigt: " + ProgramVersionText() + ").";
+        case TLanguageLoadResult::Unreadable:
+            return "The language file " + path + " cannot be read.\nDie Sprachdatei " + path +
+                   " kann nicht gelesen werden.";
+        default:
+            return "The language file " + path + " was not found.\nDie Sprachdatei " + path +
+                   " wurde nicht gefunden.";
+    }
+}
+
+std::string EncodeLanguageText(std::string_view sourceText) {
+    std::string out(kLanguageHeaderSize, '\0');
+    TNumVersion v = ProgramVersion();
+    WriteLE32(out, 0, v.MainVersion);
+    WriteLE32(out, 4, v.SubVersion);
+    WriteLE32(out, 8, v.Release);
+    WriteLE32(out, 12, v.Compilation);
+    out.reserve(kLanguageHeaderSize + sourceText.size());
+    for (char c : sourceText) out.push_back(static_cast<char>(static_cast<unsigned char>(c) + 1));
+    return out;
+}
+
+bool WriteLanguageFile(const std::string& sourcePath, const std::string& targetPath, std::string* error) {
+    std::string text;
+    if (!ReadWholeFile(sourcePath, text)) {
+        if (error) *error = "cannot read " + sourcePath;
+        return false;
+    }
+    return WriteFileAtomically(targetPath, EncodeLanguageText(text), error);
+}
+
+bool WriteLanguageFiles(const std::string& sourceFolder, std::string* error) {
+    for (TLanguage lang : {lEnglish, lGerman}) {
+        std::string src = sourceFolder + "/" + std::string(LanguageFileNames[lang]);
+        if (!FileExists(src)) continue;
+        std::string dst = InstalledFilePath(InstalledFile(lang == lGerman ? "Ger.qz" : "Eng.qz"));
+        if (!WriteLanguageFile(src, dst, error)) return false;
+    }
+    return true;
+}
+
+std::string ShortCutText(int key, bool shift, bool ctrl, bool alt) {
+    std::string name;
+    if (key == 8) name = LS(350);
+    else if (key == 9) name = LS(351);
+    else if (key == 13) name = LS(353);
+    else if (key == 27) name = LS(352);
+    else if (key >= 32 && key <= 40) name = LS(354 + (key - 32));
+    else if (key == 45) name = LS(363);
+    else if (key == 46) name = LS(364);
+    else if ((key >= 48 && key <= 57) || (key >= 65 && key <= 90)) name = std::string(1, static_cast<char>(key));
+    else if (key >= 96 && key <= 105) name = std::string(1, static_cast<char>('0' + key - 96));
+    else if (key >= 112 && key <= 135) name = "F" + std::to_string(key - 111);
+    if (name.empty()) return {};
+    std::string text;
+    if (shift) text += LS(365);
+    if (ctrl) text += LS(366);
+    if (alt) text += LS(367);
+    return text + name;
+}
+
+}  // namespace qz

@@ -1,0 +1,251 @@
+#include "base/settingsstore.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/text.h"
+
+namespace fs = std::filesystem;
+
+namespace qz {
+
+namespace {
+
+// Values may hold any byte; line breaks and backslashes are escaped so that one value
+// stays on one line.
+std::string Escape(std::string_view v) {
+    std::string r;
+    for (char c : v) {
+        if (c == '\\') r += "\\\\";
+        else if (c == '\n') r += "\\n";
+        else if (c == '\r') r += "\\r";
+        else r += c;
+    }
+    return r;
+}
+
+std::string Unescape(std::string_view v) {
+    std::string r;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i] == '\\' && i + 1 < v.size()) {
+            char n = v[++i];
+            r += n == 'n' ? '\n' : n == 'r' ? '\r' : n;
+        } else {
+            r += v[i];
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+std::string ConfigFolder() {
+    const char* d = std::getenv("QZ_CONFIG_DIR");
+    if (d && *d) return d;
+    const char* x = std::getenv("XDG_CONFIG_HOME");
+    std::string base = (x && *x) ? std::string(x) : std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/.config";
+    return base + "/Quorvel/QZ";
+}
+
+std::string SettingsFilePath() { return ConfigFolder() + "/settings.ini"; }
+
+TSettingsStore TSettingsStore::Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return Parse(ss.str());
+}
+
+TSettingsStore TSettingsStore::Parse(std::string_view text) {
+    TSettingsStore store;
+    SectionData* current = nullptr;
+    for (const std::string& raw : SplitLines(text)) {
+        std::string line = Trim(raw);
+        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (line.front() == '[') {
+            if (line.back() != ']') {
+                current = nullptr;  // malformed header: ignore its values
+                continue;
+            }
+            current = &store.SectionFor(line.substr(1, line.size() - 2));
+            continue;
+        }
+        auto eq = line.find('=');
+        if (current == nullptr || eq == std::string::npos) continue;
+        std::string name = Trim(line.substr(0, eq));
+        if (name.empty()) continue;
+        std::string value = Unescape(TrimLeft(std::string_view(raw).substr(raw.find('=') + 1)));
+        // Later duplicates replace earlier ones.
+        bool replaced = false;
+        for (auto& e : current->entries)
+            if (SameText(e.name, name)) {
+                e.value = value;
+                replaced = true;
+            }
+        if (!replaced) current->entries.push_back({name, value});
+    }
+    return store;
+}
+
+const TSettingsStore::Entry* TSettingsStore::Find(std::string_view section, std::string_view name) const {
+    for (const auto& s : sections_)
+        if (SameText(s.name, section))
+            for (const auto& e : s.entries)
+                if (SameText(e.name, name)) return &e;
+    return nullptr;
+}
+
+TSettingsStore::SectionData& TSettingsStore::SectionFor(std::string_view section) {
+    for (auto& s : sections_)
+        if (SameText(s.name, section)) return s;
+    sections_.push_back({std::string(section), {}});
+    return sections_.back();
+}
+
+bool TSettingsStore::Has(std::string_view section, std::string_view name) const { return Find(section, name) != nullptr; }
+
+std::string TSettingsStore::GetString(std::string_view section, std::string_view name, std::string_view def) const {
+    const Entry* e = Find(section, name);
+    return e ? e->value : std::string(def);
+}
+
+std::int32_t TSettingsStore::GetInteger(std::string_view section, std::string_view name, std::int32_t def) const {
+    const Entry* e = Find(section, name);
+    std::int32_t v;
+    return (e && TryStrToInt(Trim(e->value), v)) ? v : def;
+}
+
+bool TSettingsStore::GetBool(std::string_view section, std::string_view name, bool def) const {
+    const Entry* e = Find(section, name);
+    if (!e) return def;
+    std::string v = Trim(e->value);
+    if (v == "1" || SameText(v, "true")) return true;
+    if (v == "0" || SameText(v, "false")) return false;
+    return def;
+}
+
+void TSettingsStore::SetString(std::string_view section, std::string_view name, std::string_view value) {
+    SectionData& s = SectionFor(section);
+    for (auto& e : s.entries)
+        if (SameText(e.name, name)) {
+            e.value = std::string(value);
+            return;
+        }
+    s.entries.push_back({std::string(name), std::string(value)});
+}
+
+void TSettingsStore::SetInteger(std::string_view section, std::string_view name, std::int32_t value) {
+    SetString(section, name, std::to_string(value));
+}
+
+void TSettingsStore::SetBool(std::string_view section, std::string_view name, bool value) {
+    SetString(section, name, value ? "1" : "0");
+}
+
+void TSettingsStore::EraseSection(std::string_view section) {
+    for (auto it = sections_.begin(); it != sections_.end(); ++it)
+        if (SameText(it->name, section)) {
+            sections_.erase(it);
+            return;
+        }
+}
+
+std::vector<std::pair<std::string, std::string>> TSettingsStore::Section(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> r;
+    for (const auto& s : sections_)
+        if (SameText(s.name, section))
+            for (const auto& e : s.entries) r.emplace_back(e.name, e.value);
+    return r;
+}
+
+std::string TSettingsStore::Serialize() const {
+    std::string out;
+    for (const auto& s : sections_) {
+        out += "[" + s.name + "]\n";
+        for (const auto& e : s.entries) out += e.name + "=" + Escape(e.value) + "\n";
+        out += "\n";
+    }
+    return out;
+}
+
+bool TSettingsStore::Save(const std::string& path, std::string* error) const {
+    return WriteFileAtomically(path, Serialize(), error);
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error) {
+    std::error_code ec;
+    fs::path target(path);
+    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+    std::string tmp = path + ".tmp" + std::to_string(::getpid());
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    auto fail = [&](const char* what) {
+        if (error) *error = std::string(what) + " " + tmp + ": " + std::strerror(errno);
+        if (fd >= 0) ::close(fd);
+        ::unlink(tmp.c_str());
+        return false;
+    };
+    if (fd < 0) return fail("cannot create");
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail("cannot write");
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) return fail("cannot flush");
+    if (::close(fd) != 0) {
+        fd = -1;
+        return fail("cannot close");
+    }
+    fd = -1;
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        if (error) *error = "cannot replace " + path + ": " + std::strerror(errno);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::int32_t ReadSettingInteger(std::string_view name, std::int32_t def, std::string_view section) {
+    return TSettingsStore::Load().GetInteger(section, name, def);
+}
+
+bool ReadSettingBool(std::string_view name, bool def, std::string_view section) {
+    return TSettingsStore::Load().GetBool(section, name, def);
+}
+
+std::string ReadSettingString(std::string_view name, std::string_view def, std::string_view section) {
+    return TSettingsStore::Load().GetString(section, name, def);
+}
+
+bool WriteSettingInteger(std::string_view name, std::int32_t value, std::string_view section) {
+    TSettingsStore s = TSettingsStore::Load();
+    s.SetInteger(section, name, value);
+    return s.Save();
+}
+
+bool WriteSettingBool(std::string_view name, bool value, std::string_view section) {
+    TSettingsStore s = TSettingsStore::Load();
+    s.SetBool(section, name, value);
+    return s.Save();
+}
+
+bool WriteSettingString(std::string_view name, std::string_view value, std::string_view section) {
+    TSettingsStore s = TSettingsStore::Load();
+    s.SetString(section, name, value);
+    return s.Save();
+}
+
+}  // namespace qz

@@ -1,0 +1,212 @@
+#include "base/text.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace qz {
+
+namespace {
+bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+}  // namespace
+
+std::string Trim(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsTrimmable(s[b])) ++b;
+    while (e > b && IsTrimmable(s[e - 1])) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string TrimLeft(std::string_view s) {
+    std::size_t b = 0;
+    while (b < s.size() && IsTrimmable(s[b])) ++b;
+    return std::string(s.substr(b));
+}
+
+std::string TrimRight(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && IsTrimmable(s[e - 1])) --e;
+    return std::string(s.substr(0, e));
+}
+
+char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+static char LowCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string UpperCase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = UpCase(c);
+    return r;
+}
+
+std::string LowerCase(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = LowCase(c);
+    return r;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpCase(a[i]) != UpCase(b[i])) return false;
+    return true;
+}
+
+int CompareText(std::string_view a, std::string_view b) {
+    std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(UpCase(a[i]));
+        auto y = static_cast<unsigned char>(UpCase(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }
+
+bool TryStrToInt64(std::string_view s, std::int64_t& value) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < s.size() && s[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= s.size()) return false;
+    std::uint64_t v = 0;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        int d;
+        if (IsDigit(c)) d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else return false;
+        v = v * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        if (v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) return false;
+    }
+    value = negative ? -static_cast<std::int64_t>(v) : static_cast<std::int64_t>(v);
+    return true;
+}
+
+bool TryStrToInt(std::string_view s, std::int32_t& value) {
+    std::int64_t v;
+    if (!TryStrToInt64(s, v)) return false;
+    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) return false;
+    value = static_cast<std::int32_t>(v);
+    return true;
+}
+
+std::int32_t StrToIntDef(std::string_view s, std::int32_t def) {
+    std::int32_t v;
+    return TryStrToInt(s, v) ? v : def;
+}
+
+bool TryStrToFloat(std::string_view s, double& value, char decimalSeparator) {
+    std::string t = Trim(s);
+    if (t.empty()) return false;
+    // Only digits, one separator, a sign and an exponent are acceptable.
+    std::string c;
+    c.reserve(t.size());
+    bool seenSep = false;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        char ch = t[i];
+        if (ch == decimalSeparator) {
+            if (seenSep) return false;
+            seenSep = true;
+            c.push_back('.');
+        } else if (IsDigit(ch) || ch == '+' || ch == '-' || ch == 'e' || ch == 'E') {
+            c.push_back(ch);
+        } else {
+            return false;
+        }
+    }
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(c.c_str(), &end);
+    if (end == c.c_str() || *end != '\0' || errno == ERANGE) return false;
+    value = v;
+    return true;
+}
+
+std::string Copy(std::string_view s, int index, int count) {
+    if (index < 1) index = 1;
+    if (count <= 0 || static_cast<std::size_t>(index) > s.size()) return {};
+    return std::string(s.substr(static_cast<std::size_t>(index - 1), static_cast<std::size_t>(count)));
+}
+
+int Pos(std::string_view sub, std::string_view s) {
+    if (sub.empty()) return 0;
+    auto p = s.find(sub);
+    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
+}
+
+std::string Format(const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    va_list ap2;
+    va_copy(ap2, ap);
+    int n = std::vsnprintf(nullptr, 0, fmt, ap);
+    va_end(ap);
+    std::string r;
+    if (n > 0) {
+        r.resize(static_cast<std::size_t>(n));
+        std::vsnprintf(r.data(), r.size() + 1, fmt, ap2);
+    }
+    va_end(ap2);
+    return r;
+}
+
+std::vector<std::string> SplitString(std::string_view s, char delimiter) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        auto p = s.find(delimiter, start);
+        if (p == std::string_view::npos) {
+            parts.emplace_back(s.substr(start));
+            return parts;
+        }
+        parts.emplace_back(s.substr(start, p - start));
+        start = p + 1;
+    }
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0, i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::string CutTo(std::string_view s, std::size_t maxLength) { return std::string(s.substr(0, maxLength)); }
+
+bool StartsText(std::string_view prefix, std::string_view s) {
+    return s.size() >= prefix.size() && SameText(prefix, s.substr(0, prefix.size()));
+}
+
+bool EndsWith(std::string_view s, std::string_view suffix) {
+    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+}
+
+}  // namespace qz

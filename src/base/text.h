@@ -1,0 +1,62 @@
+// String helpers with the semantics every parser of the system relies on: blanks and
+// control bytes are trimmed, case handling is ASCII-only (strings hold Windows-1252
+// bytes), integer parsing accepts leading blanks but no trailing text, and 1-based
+// substrings clamp instead of failing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qz {
+
+// Removes every byte up to 0x20 from both ends (or one end).
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+
+std::string UpperCase(std::string_view s);
+std::string LowerCase(std::string_view s);
+char UpCase(char c);
+bool SameText(std::string_view a, std::string_view b);
+// Ordinal comparison ignoring ASCII case: <0, 0, >0.
+int CompareText(std::string_view a, std::string_view b);
+
+bool IsDigit(char c);
+bool IsUpperLetter(char c);  // A-Z
+bool IsLetter(char c);       // A-Z or a-z
+
+// Leading blanks are accepted, then an optional sign and decimal digits (or "$"/"0x"
+// followed by hex digits); anything after the number, an empty text or an overflow
+// of 32 bits makes the parse fail.
+bool TryStrToInt(std::string_view s, std::int32_t& value);
+std::int32_t StrToIntDef(std::string_view s, std::int32_t def);
+bool TryStrToInt64(std::string_view s, std::int64_t& value);
+
+// Parses a decimal number whose decimal separator is `decimalSeparator`; leading and
+// trailing blanks are accepted, other trailing text is not.
+bool TryStrToFloat(std::string_view s, double& value, char decimalSeparator = '.');
+
+// 1-based substring of at most `count` bytes starting at `index`; out-of-range values
+// are clamped, so the result may be empty.
+std::string Copy(std::string_view s, int index, int count);
+// 1-based position of `sub` in `s`; 0 when it does not occur.
+int Pos(std::string_view sub, std::string_view s);
+
+// printf-style formatting into a std::string (C locale for numbers).
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Splits at every occurrence of `delimiter`; an empty text gives one empty part.
+std::vector<std::string> SplitString(std::string_view s, char delimiter);
+// Splits text into lines at CR LF, lone LF or lone CR. A final line end does not
+// produce an empty last line.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Cuts to at most `maxLength` bytes (short-string assignment).
+std::string CutTo(std::string_view s, std::size_t maxLength);
+
+bool StartsText(std::string_view prefix, std::string_view s);  // ignoring case
+bool EndsWith(std::string_view s, std::string_view suffix);
+
+}  // namespace qz

@@ -1,0 +1,25 @@
+// The subcommands of the qz command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qz::cli {
+
+struct TGlobalOptions {
+    bool tsv = false;
+};
+
+using TArgs = std::vector<std::string>;
+
+// Each returns the process exit status.
+int CmdContests(const TArgs& args);
+
+// True when `args` asks for help ("-h"/"--help").
+bool WantsHelp(const TArgs& args);
+// Removes a flag from `args`; true when it was there.
+bool TakeFlag(TArgs& args, const std::string& flag);
+// Removes "--name VALUE" or "--name=VALUE" from `args`.
+bool TakeOption(TArgs& args, const std::string& name, std::string& value);
+
+}  // namespace qz::cli

@@ -1,0 +1,126 @@
+// qz: the command-line front end of the contest log tool.
+#include <cstdio>
+#include <exception>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/installfiles.h"
+#include "base/language.h"
+#include "base/settingsstore.h"
+#include "base/version.h"
+#include "cli/commands.h"
+#include "cli/terminal.h"
+
+namespace qz::cli {
+namespace {
+
+struct TCommand {
+    const char* name;
+    const char* summary;
+    bool needsLanguage;
+    int (*run)(const TArgs&);
+};
+
+const TCommand kCommands[] = {
+    {"contests", "list every contest with its Cabrillo keyword and mode kind", false, CmdContests},
+};
+
+void PrintHelp() {
+    Out("usage: qz [GLOBAL OPTIONS] COMMAND [ARGS]\n\n"
+        "Keeps, scores, checks and converts amateur-radio contest logs.\n\n"
+        "Commands:\n");
+    for (const auto& c : kCommands) Out("  " + std::string(c.name) + std::string(12 - std::string(c.name).size(), ' ') + c.summary + "\n");
+    Out("\nGlobal options:\n"
+        "  --lang eng|ger   language of messages and reports (default: the stored choice, else eng)\n"
+        "  --yes, --no      answer every question of the program with yes or no\n"
+        "  --dbg            keep all data files below the program's folder (also /DBG)\n"
+        "  --clf            encode eng.lsl and ger.lsl of the current folder into the\n"
+        "                   installed language files (also /CLF)\n"
+        "  --version        print the program version\n"
+        "  --help           print this help; 'qz COMMAND --help' explains a command\n\n"
+        "Environment: QZ_DATA_DIR and QZ_CONFIG_DIR replace the data and settings folders.\n");
+}
+
+// Loads the language chosen by --lang or the settings; ends the program with the
+// bilingual message when the file is missing or of another version.
+bool LoadLanguage(const std::string& langOption) {
+    TLanguage lang = lEnglish;
+    if (!langOption.empty()) {
+        if (langOption == "ger" || langOption == "de" || langOption == "german") lang = lGerman;
+        else if (langOption != "eng" && langOption != "en" && langOption != "english") {
+            Err("qz: unknown language '" + langOption + "' (eng or ger)\n");
+            return false;
+        }
+    } else {
+        lang = ReadSettingInteger("Language", 0) == 1 ? lGerman : lEnglish;
+    }
+    std::string path = LanguageFilePath(lang);
+    TLanguageLoadResult result;
+    auto strings = std::make_shared<TLanguageStrings>(TLanguageStrings::FromFile(path, &result));
+    if (!strings->FileLoadDone()) {
+        Err(LanguageFileErrorMessage(path, result) + "\n");
+        return false;
+    }
+    SetLanguageStrings(strings);
+    return true;
+}
+
+int Run(int argc, char** argv) {
+    TArgs args(argv + 1, argv + argc);
+    std::string langOption;
+    TakeOption(args, "--lang", langOption);
+    std::optional<bool> fixed;
+    if (TakeFlag(args, "--yes")) fixed = true;
+    if (TakeFlag(args, "--no")) fixed = false;
+    bool dbg = TakeFlag(args, "--dbg") | TakeFlag(args, "/DBG") | TakeFlag(args, "/dbg");
+    bool clf = TakeFlag(args, "--clf") | TakeFlag(args, "/CLF") | TakeFlag(args, "/clf");
+    SetDebugDataFolders(dbg);
+
+    TTerminalFrontEnd frontEnd(fixed);
+    SetFrontEnd(&frontEnd);
+
+    if (clf) {
+        std::string error;
+        if (!WriteLanguageFiles(".", &error)) {
+            Err("qz: " + error + "\n");
+            return 1;
+        }
+        if (args.empty()) return 0;
+    }
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp();
+        return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version" || args[0] == "-V") {
+        Out("qz " + ProgramVersionText() + "\n");
+        return 0;
+    }
+    for (const auto& c : kCommands) {
+        if (args[0] != c.name) continue;
+        TArgs rest(args.begin() + 1, args.end());
+        if (c.needsLanguage && !WantsHelp(rest)) {
+            std::string error;
+            if (!InstallMissingDataFiles(&error)) Err("qz: " + error + "\n");
+            if (!LoadLanguage(langOption)) return 1;
+        }
+        return c.run(rest);
+    }
+    Err("qz: unknown command '" + args[0] + "' (see 'qz --help')\n");
+    return 2;
+}
+
+}  // namespace
+}  // namespace qz::cli
+
+int main(int argc, char** argv) {
+    try {
+        return qz::cli::Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qz: internal error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "qz: internal error\n");
+    }
+    return 70;
+}

@@ -1,0 +1,86 @@
+#include "base/settingsstore.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "testutil.h"
+
+namespace qz {
+namespace {
+
+TEST(SettingsStore, MissingFileGivesDefaults) {
+    test::TempDir dir;
+    TSettingsStore s = TSettingsStore::Load(dir.File("none.ini"));
+    EXPECT_EQ(s.GetInteger(kMainSection, "X", 7), 7);
+    EXPECT_EQ(s.GetString(kMainSection, "Y", "d"), "d");
+    EXPECT_TRUE(s.GetBool(kMainSection, "Z", true));
+}
+
+TEST(SettingsStore, RoundTripKeepsEveryKindOfValue) {
+    test::TempDir dir;
+    TSettingsStore s;
+    s.SetInteger(kMainSection, "Count", -12);
+    s.SetBool(kMainSection, "Flag", true);
+    s.SetString(kMainSection, "Text", "line1\nline2 = \\ x");
+    s.SetString(kFileHistorySection, "File0", "/tmp/a.QZF");
+    ASSERT_TRUE(s.Save(dir.File("s.ini")));
+    TSettingsStore r = TSettingsStore::Load(dir.File("s.ini"));
+    EXPECT_EQ(r.GetInteger(kMainSection, "count", 0), -12);  // names ignore case
+    EXPECT_TRUE(r.GetBool(kMainSection, "Flag", false));
+    EXPECT_EQ(r.GetString(kMainSection, "Text", ""), "line1\nline2 = \\ x");
+    EXPECT_EQ(r.GetString(kFileHistorySection, "File0", ""), "/tmp/a.QZF");
+    EXPECT_EQ(r.GetString(kMainSection, "File0", "none"), "none");  // sections are separate
+}
+
+TEST(SettingsStore, GarbageAndHalfWrittenFilesFallBackToDefaults) {
+    TSettingsStore s = TSettingsStore::Parse("\x01\x02garbage\n[QZ\nA=1\n[QZ]\nB=notanumber\nC=5\nD=maybe\n[QZ]\nE");
+    EXPECT_EQ(s.GetInteger(kMainSection, "A", 9), 9);  // under a broken section header
+    EXPECT_EQ(s.GetInteger(kMainSection, "B", 9), 9);
+    EXPECT_EQ(s.GetInteger(kMainSection, "C", 9), 5);
+    EXPECT_FALSE(s.GetBool(kMainSection, "D", false));
+    EXPECT_EQ(s.GetString(kMainSection, "E", "e"), "e");
+}
+
+TEST(SettingsStore, FailedWriteLeavesThePreviousFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    test::TempDir dir;
+    std::string path = dir.File("s.ini");
+    TSettingsStore s;
+    s.SetInteger(kMainSection, "A", 1);
+    ASSERT_TRUE(s.Save(path));
+    ::chmod(dir.path().c_str(), 0500);
+    s.SetInteger(kMainSection, "A", 2);
+    std::string error;
+    EXPECT_FALSE(s.Save(path, &error));
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(TSettingsStore::Load(path).GetInteger(kMainSection, "A", 0), 1);
+}
+
+TEST(SettingsStore, FailedWriteOverADirectoryLeavesItAlone) {
+    // A write whose final rename fails (the target is a folder) reports the failure
+    // and leaves no temporary file behind, also when run as root.
+    test::TempDir dir;
+    std::string target = dir.File("s.ini");
+    std::filesystem::create_directory(target);
+    std::filesystem::create_directory(target + "/keep");
+    TSettingsStore s;
+    s.SetInteger(kMainSection, "A", 2);
+    EXPECT_FALSE(s.Save(target));
+    EXPECT_TRUE(std::filesystem::is_directory(target + "/keep"));
+    int files = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();
+    EXPECT_EQ(files, 0);
+}
+
+TEST(SettingsStore, FreeFunctionsUseTheConfigFolder) {
+    EXPECT_EQ(ReadSettingInteger("NeverWritten", 3), 3);
+    ASSERT_TRUE(WriteSettingString("SomeText", "abc"));
+    EXPECT_EQ(ReadSettingString("SomeText", ""), "abc");
+    ASSERT_TRUE(WriteSettingBool("SomeFlag", false));
+    EXPECT_FALSE(ReadSettingBool("SomeFlag", true));
+    EXPECT_EQ(ReadSettingString("SomeText", ""), "abc");  // earlier values survive later writes
+}
+
+}  // namespace
+}  // namespace qz

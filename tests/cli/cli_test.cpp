@@ -1,0 +1,33 @@
+// Runs the qz executable as a user would and checks what it prints.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "cli_run.h"
+
+namespace qz {
+namespace {
+
+TEST(Cli, ContestsListsEveryContest) {
+    test::RunResult r = test::RunQz("contests --tsv");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto lines = SplitLinesForTest(r.out);
+    ASSERT_EQ(lines.size(), 86u);  // header plus 85 contests
+    EXPECT_EQ(lines[0], "ordinal\tcontest\tcabrillo\tmode");
+    EXPECT_EQ(lines[1], "1\tCQ WW DX Contest CW\tCQ-WW-CW\tCW");
+    EXPECT_EQ(lines[85], "85\tWestfalen Nord Aktivit\xC3\xA4tstag\tWNA\tmixed");  // UTF-8 on output
+}
+
+TEST(Cli, VersionHelpAndUnknownCommand) {
+    EXPECT_EQ(test::RunQz("--version").out, "qz 4.10.0.0\n");
+    test::RunResult help = test::RunQz("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("contests"), std::string::npos);
+    test::RunResult bad = test::RunQz("frobnicate");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("unknown command"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qz

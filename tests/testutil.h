@@ -1,0 +1,35 @@
+// Helpers shared by the tests: temporary folders, file contents, the real language
+// file and the optional third-party data.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace qz::test {
+
+// A fresh empty folder below the test run's temporary folder, removed at destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& data);
+
+// Loads the English language source of the source tree as the language in use.
+void UseEnglishStrings();
+
+// The system country file of the hamradio-files package, or "" when not installed.
+std::string SystemCountryFile();
+// The third-party corpus folder, or "" when it is not beside the project.
+std::string CorpusDir();
+
+}  // namespace qz::test
