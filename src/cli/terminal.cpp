@@ -14,8 +14,9 @@ namespace qz::cli {
 void Out(const std::string& text) { std::fputs(Cp1252ToUtf8(text).c_str(), stdout); }
 void Err(const std::string& text) { std::fputs(Cp1252ToUtf8(text).c_str(), stderr); }
 
-TTerminalFrontEnd::TTerminalFrontEnd(std::optional<bool> fixedAnswer)
+TTerminalFrontEnd::TTerminalFrontEnd(std::optional<bool> fixedAnswer, bool askForValues)
     : fixedAnswer_(fixedAnswer),
+      askForValues_(askForValues),
       interactive_(::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO)),
       progressVisible_(::isatty(STDERR_FILENO)) {}
 
@@ -50,7 +51,7 @@ TMsgAnswer TTerminalFrontEnd::AskYesNoCancel(const std::string& text) {
 }
 
 bool TTerminalFrontEnd::QueryText(const std::string& caption, const std::string& prompt, std::string& value) {
-    if (fixedAnswer_ || !interactive_) return false;
+    if (!askForValues_ || !interactive_) return false;
     Err(caption + ": " + prompt + " [" + value + "] ");
     std::string line;
     if (!std::getline(std::cin, line)) return false;

@@ -13,7 +13,9 @@ namespace qz::cli {
 class TTerminalFrontEnd : public TFrontEnd {
 public:
     // `fixedAnswer`: the answer to every yes/no question, when the user chose one.
-    explicit TTerminalFrontEnd(std::optional<bool> fixedAnswer = std::nullopt);
+    // `askForValues`: prompt for exchange values (the fixed-exchange question) on an
+    // interactive terminal; otherwise such questions take their default.
+    explicit TTerminalFrontEnd(std::optional<bool> fixedAnswer = std::nullopt, bool askForValues = false);
 
     void ShowInfoMessage(const std::string& text) override;
     void ShowErrorMessage(const std::string& text) override;
@@ -33,6 +35,7 @@ private:
     void DrawBar();
 
     std::optional<bool> fixedAnswer_;
+    bool askForValues_;
     bool interactive_;
     bool progressVisible_;
     int progressMax_ = 0;

@@ -1,0 +1,155 @@
+// One line of a contest log: a QSO or a sent/received QTC, with the free-text
+// parse-and-set operations that every editor, importer and the clipboard go through.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "domain/call.h"
+#include "domain/defs.h"
+
+namespace qz {
+
+class TCtyStuff;
+
+// What a line needs to know about the log it belongs to. The contest log implements
+// it; a line holds a non-owning reference to its own log, set when it is created.
+class TQSOOwner {
+public:
+    virtual int NoOfSentNumbers() const = 0;
+    virtual int NoOfRcvdNumbers() const = 0;
+    virtual int NoOfMulties() const = 0;
+    virtual bool IsAQTCRcvdNumber(int numberIndex) const = 0;
+    virtual int GetSentNumericNumberIndex() const = 0;
+    virtual std::string GetNextSentQSONumber(int numberIndex) const = 0;
+    virtual std::string GetSwisslogSPField(int qsoIndex) const = 0;
+    virtual const TCtyStuff* CtyStuff() const = 0;
+
+protected:
+    ~TQSOOwner() = default;
+};
+
+// Characters the decimal separator of the user's locale; '.' in the C locale.
+char LocaleDecimalSeparator();
+
+class TQSO {
+public:
+    // A new line with the log's counts, dated 29 February 2000 00:00 (a date not yet
+    // entered), mode CW with the default RSTs.
+    TQSO(const TQSOOwner* log, bool setEditedFlag);
+
+    const TQSOOwner* Owner() const { return FOwner; }
+    // Moves the line to another log (used when a log is re-created); list sizes follow.
+    void SetOwner(const TQSOOwner* log);
+
+    // --- Properties -------------------------------------------------------------
+    TBand Band() const { return FBand; }
+    void SetBand(TBand b) { FBand = b; }
+    TMode Mode() const { return FMode; }
+    void SetMode(TMode m);
+    TDateTime DateTime() const { return FDateTime; }
+    void SetDateTime(TDateTime dt) { FDateTime = dt; }
+    const TCall& Call() const { return FCall; }
+    void SetCall(std::string_view call) { FCall.SetCall(call); }
+    const std::string& SentRST() const { return FSentRST; }
+    const std::string& RcvdRST() const { return FRcvdRST; }
+    // Direct writes as the file readers use them; false when a non-empty value is no
+    // integer (the value is then left unchanged).
+    bool SetSentRST(std::string_view rst) { return WriteRST(FSentRST, rst); }
+    bool SetRcvdRST(std::string_view rst) { return WriteRST(FRcvdRST, rst); }
+    std::int32_t Points() const { return FPoints; }
+    void SetPoints(std::int32_t p) { FPoints = p; }
+    SQSOFlags QSOFlags() const { return FQSOFlags; }
+    void SetQSOFlags(SQSOFlags flags);
+    // Adds or removes a status flag other than the two QTC kinds, with no side effects.
+    void IncludeFlag(TQSOFlags flag) { FQSOFlags.Include(flag); }
+    void ExcludeFlag(TQSOFlags flag) { FQSOFlags.Exclude(flag); }
+    bool TimeHasBeenSet() const { return FTimeHasBeenSet; }
+    void SetTimeHasBeenSet(bool v) { FTimeHasBeenSet = v; }
+    bool Selected() const { return FSelected; }
+    void SetSelected(bool v) { FSelected = v; }
+    const std::vector<std::string>& Comment() const { return FComment; }
+    void SetComment(const std::vector<std::string>& lines);
+
+    // Indexed access; reads give "" (false) outside the log's counts, writes are ignored.
+    std::string SentNumbers(int i) const;
+    void SetSentNumbers(int i, std::string_view value);
+    std::string RcvdNumbers(int i) const;
+    void SetRcvdNumbers(int i, std::string_view value);
+    bool RcvdHasBeenSet(int i) const;
+    void SetRcvdHasBeenSet(int i, bool value);
+    std::string Multies(int i) const;
+    void SetMulties(int i, std::string_view value);
+    void ClearMulties();
+
+    bool IsQTC() const { return FQSOFlags.Contains(qfSentQTC) || FQSOFlags.Contains(qfRcvdQTC); }
+    // 0 = QSO, 1 = sent QTC, 2 = received QTC.
+    int QTCKind() const;
+    // None of qfDupe, qfUserDeleted, qfTooManyQTCs, qfInvalid.
+    bool IsGood() const;
+
+    // --- Parse-and-set operations (false: text not accepted, field unchanged) ----
+    bool SetChangedBand(std::string_view text);
+    bool SetChangedBandEx(std::string_view text, char decimalSeparator = LocaleDecimalSeparator());
+    bool SetChangedMode(std::string_view text);
+    bool SetChangedModeEx(std::string_view text);
+    bool SetChangedDay(std::string_view text);
+    bool SetChangedMonth(int month);
+    bool SetChangedMonthEx(std::string_view text);
+    bool SetChangedYear(std::string_view text);
+    bool SetChangedDate(TDateTime date);
+    bool SetChangedTime(std::string_view text);
+    bool SetChangedHour(std::string_view text);
+    bool SetChangedMinute(std::string_view text);
+    bool SetChangedCall(std::string_view text);
+    bool SetChangedRST(TColumnProperty whatRST, std::string_view text);
+    bool SetChangedNumber(TColumnProperty whatNumber, int index, std::string_view text);
+    bool SetChangedQTCFlag(int index, bool handleSentNumbers);
+
+    // --- Formatting ----------------------------------------------------------------
+    std::string GetFormattedCall(int len) const;
+    std::string GetFormattedBand() const;
+    std::string GetFormattedMode() const;
+    std::string GetFormattedDate(TPartOfDate part) const;
+    std::string GetFormattedTime(TPartOfTime part) const;
+
+    // --- Comparing and copying ----------------------------------------------------
+    bool SameQSO(const TQSO* another) const;
+    bool CopyFrom(const TQSO* another);
+    // One Swisslog import line.
+    std::string AsSWI(int qsoIndex) const;
+
+private:
+    bool WriteRST(std::string& field, std::string_view value);
+    void FitListsToOwner();
+    int SentCount() const;
+    int RcvdCount() const;
+    int MultiCount() const;
+
+    const TQSOOwner* FOwner;
+    TBand FBand = b160m;
+    TMode FMode = mCW;
+    TDateTime FDateTime = 0;
+    TCall FCall;
+    std::string FSentRST;
+    std::vector<std::string> FSentNumbers;
+    std::string FRcvdRST;
+    std::vector<std::string> FRcvdNumbers;
+    std::vector<std::string> FMulties;
+    std::int32_t FPoints = 0;
+    SQSOFlags FQSOFlags;
+    bool FTimeHasBeenSet = false;
+    std::vector<bool> FRcvdHasBeenSet;
+    bool FSelected = false;
+    std::vector<std::string> FComment;
+};
+
+// The band for an amount a = round(f * 1000) of a typed frequency or wavelength;
+// false when no range contains it.
+bool BandFromAmount(std::int64_t amount, TBand& band);
+// The mode for a spelling of another logger; false when none matches.
+bool ModeFromSpelling(std::string_view text, TMode& mode);
+
+}  // namespace qz

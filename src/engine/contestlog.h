@@ -1,0 +1,284 @@
+// One station's log for one contest: the lines, the header that travels with them,
+// the country data and own call they are checked against, the editor's column model,
+// the compile pass and its results, and the 27 virtual rule operations that every
+// contest class overrides as its rules require.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "domain/call.h"
+#include "domain/cty.h"
+#include "domain/defs.h"
+#include "domain/qso.h"
+
+namespace qz {
+
+class TAmiAllocationTable;
+class TMiscAllocationTable;
+class TMemberList;
+class TSimpleList;
+
+struct TColumnDescriptor {
+    TColumnProperty ColumnProperty = cpNr;
+    std::string HeaderString;
+    std::int32_t ArrayIndex = -1;
+    S_QSO_QTC QSO_QTC;
+    std::string STFOrderKeyWord;
+};
+
+// The calls that carried one multiplier value, per band and overall, in log order.
+struct TMultiListItem {
+    std::array<std::vector<std::string>, kNoOfBands> mliBandLists;
+    std::vector<std::string> mliSummaryList;
+};
+
+// Multiplier values of one kind, sorted ignoring case (a value and its other-case
+// spelling share one entry).
+struct TMultiValueLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+using TMultiList = std::map<std::string, TMultiListItem, TMultiValueLess>;
+
+enum TUndoEnabledAction : std::uint8_t { ueaChangeQSO, ueaAddQSO, ueaDeleteQSO, ueaMoveQSO, ueaSortList };
+
+class TContestLog : public TQSOOwner {
+public:
+    virtual ~TContestLog();
+    TContestLog(const TContestLog&) = delete;
+    TContestLog& operator=(const TContestLog&) = delete;
+
+    // Second construction phase: loads the country data, applies the side switch,
+    // takes over the header and builds columns and special countries. Contest classes
+    // set their definition in their own constructors first; the factory calls Init.
+    // `cty` may hand in country data that is already loaded (it is then shared, not
+    // owned; it must outlive the log), otherwise the header's country file is loaded.
+    void Init(const TFileHeader& header, std::shared_ptr<const TCtyStuff> cty = nullptr);
+
+    // --- Header ---------------------------------------------------------------------
+    TFileHeader PublicFileHeader;
+    TContestLogCreateError ContestLogCreateError = ENoError;
+    std::vector<std::string>* MessageLines = nullptr;  // not owned
+    std::string ConstantSentNumber;
+    bool ShowMessageBoxes = true;
+
+    void UpdateFileHeader(const TFileHeader& header);
+    std::string GetLongContestName() const;
+
+    TContest Contest() const { return FContest; }
+    const TCall& OwnCall() const { return FOwnCall; }
+    int NoOfSentNumbers() const override { return FNoOfSentNumbers; }
+    int NoOfRcvdNumbers() const override { return FNoOfRcvdNumbers; }
+    int NoOfMulties() const override { return FNoOfMulties; }
+    const TCtyStuff* CtyStuff() const override { return FCtyStuff.get(); }
+    std::shared_ptr<const TCtyStuff> SharedCtyStuff() const { return FCtyStuff; }
+    bool ShowModeInCategory() const { return FShowModeInCategory; }
+    bool ShowTimeInCategory() const { return FShowTimeInCategory; }
+    bool ShowOverlayInCategory() const { return FShowOverlayInCategory; }
+    SBand Bands() const { return FBands; }
+    SMode Modes() const { return FModes; }
+    TAmiAllocationTable* AmiAllocationTable() const { return FAmiAllocationTable.get(); }
+    TMiscAllocationTable* MiscAllocationTable() const { return FMiscAllocationTable.get(); }
+    TMemberList* MemberList() const { return FMemberList.get(); }
+    TSimpleList* SimpleList() const { return FSimpleList.get(); }
+    const std::vector<std::string>& SpecialCountriesList() const { return FSpecialCountries; }
+
+    // --- Lines ------------------------------------------------------------------------
+    int NoOfQSOs() const { return static_cast<int>(FQSOList.size()); }
+    // The line at `index`, or nullptr.
+    TQSO* QSOs(int index) const;
+    // Copies `qso` into the existing line at `index`; ignored beyond the list.
+    void SetQSOs(int index, const TQSO& qso);
+    // A new line bound to this log (not yet in the list).
+    std::unique_ptr<TQSO> NewQSO(bool setEditedFlag) const;
+    void AppendQSO(std::unique_ptr<TQSO> qso);
+    void InsertQSO(int index, std::unique_ptr<TQSO> qso);
+    void InsertQSOAtTime(std::unique_ptr<TQSO> qso);
+    void MoveQSO(int currentIndex, int newIndex, bool pushUndo);
+    void DeleteQSO(int index, bool pushUndo);
+    int IndexOf(const TQSO* qso) const;
+    void SwapQSOList(std::vector<std::unique_ptr<TQSO>>& newList);
+    void SortByTime();
+    int DeleteAllEmpties();
+    int DeleteAllSelected();
+
+    int NoOfSentQTCs() const;
+    int NoOfRcvdQTCs() const;
+    int NoOfSelectedQSOs() const;
+    int NoOfSelectedQTCs() const;
+    bool QTCsAreSelected() const;
+    TUsedBands GetUsedBands() const;
+    TUsedModes GetUsedModes() const;
+    bool BandIsAllowed(TBand band) const { return FBands.Contains(band); }
+    bool ModeIsAllowed(TMode mode) const { return FModes.Contains(mode); }
+
+    std::string GetNextSentQSONumber(int numberIndex) const override;
+    int GetNextSentQTCSerialNumber() const;
+
+    // --- Columns ------------------------------------------------------------------------
+    void SetColumn(TColumnProperty property, int headerStringIndex, int arrayIndex, S_QSO_QTC qsoQtc,
+                   std::string_view stfOrderKeyWord);
+    int NoOfColumns() const { return static_cast<int>(FColumnDescriptors.size()); }
+    const std::vector<TColumnDescriptor>& Columns() const { return FColumnDescriptors; }
+    TColumnProperty ColumnProperty(int col) const;
+    std::string ColumnHeader(int col) const;
+    std::int32_t ColumnArrayIndex(int col) const;
+    S_QSO_QTC ColumnQSO_QTC(int col) const;
+    std::string ColumnSTFOrderKeyWord(int col) const;
+    int GetColumnNumberFromProperty(TColumnProperty property, int arrayIndex, int noOfColumns) const;
+
+    // --- Compile ------------------------------------------------------------------------
+    void Compile();
+
+    std::int32_t GetNoOfBandGoodQSOs(TBand b) const { return FResult_NoOfBandGoodQSOs[b]; }
+    std::int32_t GetNoOfBandModeGoodQSOs(TBand b, TMode m) const { return FResult_NoOfBandModeGoodQSOs[m][b]; }
+    std::int32_t GetNoOfBandGoodQTCs(TBand b) const { return FResult_NoOfBandGoodQTCs[b]; }
+    std::int32_t GetNoOfBandInvalidQSOs(TBand b) const { return FResult_NoOfBandInvalidQSOs[b]; }
+    std::int32_t GetNoOfBandInvalidQTCs(TBand b) const { return FResult_NoOfBandInvalidQTCs[b]; }
+    std::int32_t GetNoOfBandDupes(TBand b) const { return FResult_NoOfBandDupes[b]; }
+    std::int32_t GetNoOfBandUserDeletedQSOs(TBand b) const { return FResult_NoOfBandUserDeletedQSOs[b]; }
+    std::int32_t GetNoOfBandMulties(int multiIndex, TBand b) const;
+    std::int32_t GetBandPoints(TBand b) const { return FResult_BandPoints[b]; }
+    std::int32_t GetNoOfAllMulties(int multiIndex) const;
+    std::int32_t GetNoOfAllGoodQSOs() const { return FResult_NoOfAllGoodQSOs; }
+    std::int32_t GetNoOfAllModeGoodQSOs(TMode m) const { return FResult_NoOfAllModeGoodQSOs[m]; }
+    std::int32_t GetNoOfAllGoodQTCs() const { return FResult_NoOfAllGoodQTCs; }
+    std::int32_t GetNoOfAllInvalidQSOs() const { return FResult_NoOfAllInvalidQSOs; }
+    std::int32_t GetNoOfAllInvalidQTCs() const { return FResult_NoOfAllInvalidQTCs; }
+    std::int32_t GetNoOfAllDupes() const { return FResult_NoOfAllDupes; }
+    std::int32_t GetNoOfAllUserDeletedQSOs() const { return FResult_NoOfAllUserDeletedQSOs; }
+    std::int32_t GetAllPoints() const { return FResult_AllPoints; }
+    const std::vector<TMultiList>& MultiList() const { return FMultiList; }
+
+    void AddMessage(const std::string& text, int qsoIndex) const;
+    std::string QueryExchangeValue(int promptStringIndex, const std::string& def) const;
+    std::string NextSentSerialText(int numberIndex) const;
+    // The comment summary (the result overview is the virtual WriteResults).
+    void WriteAllComments(std::vector<std::string>& destination) const;
+
+    // --- The 27 rule operations, in slot order ------------------------------------------
+    virtual bool IsDupe(int index);                                                      // 0
+    virtual std::string GetMulti(int index, int multiIndex);                             // 1
+    virtual std::int32_t GetPoints(int index);                                           // 2
+    virtual std::int64_t GetFinalResult();                                               // 3
+    virtual void WriteResults(std::vector<std::string>& destination);                   // 4
+    virtual void CreateAndAppendQSO(bool setEditedFlag);                                 // 5
+    virtual void SetColumns();                                                           // 6
+    virtual std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex,
+                                              std::vector<std::string>& rcvdList);       // 7
+    virtual void SetCallDependingStuff(int qsoIndex);                                    // 8
+    virtual bool CanSelectCell(int col, int row) const;                                  // 9
+    virtual bool IsAQTCContest() const;                                                  // 10
+    virtual bool IsAnExtensionRelevantContest() const;                                   // 11
+    virtual std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band);       // 12
+    virtual std::int32_t GetNoOfAllCalculatedMulties(int multiIndex);                    // 13
+    bool IsAQTCRcvdNumber(int numberIndex) const override;                               // 14
+    virtual bool IsValidQSO(int index, bool showMessage);                                // 15
+    std::string GetSwisslogSPField(int qsoIndex) const override;                         // 16
+    virtual std::string GetDOKFromRcvdNumber(int qsoIndex) const;                        // 17
+    int GetSentNumericNumberIndex() const override;                                      // 18
+    virtual int GetRcvdNumericNumberIndex() const;                                       // 19
+    virtual bool IsSpecialCountry(int qsoIndex) const;                                   // 20
+    virtual void SetSpecialCountries();                                                  // 21
+    virtual std::string GetSpecialCountries() const;                                     // 22
+    virtual std::string GetSpecialSTFCategory() const;                                   // 23
+    virtual bool IsAVHFContest() const;                                                  // 24
+    virtual bool IsAMemberNumberContest() const;                                         // 25
+    virtual TContest IsObsolete(std::string& msg) const;                                 // 26
+
+protected:
+    TContestLog();
+
+    // Runs at the end of Init; classes that change display options override it.
+    virtual void AfterInit() {}
+
+    // --- Helpers for contest classes ------------------------------------------------------
+    // The new-multiplier test: empty when an earlier line (band-wise: on the same band)
+    // already carries `candidate` as multiplier `multiIndex` (its call is then recorded
+    // in the multiplier register), else `candidate`. Near-linear during Compile.
+    std::string NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise);
+    // The key under which the base dupe rule compares lines (call and band). A class
+    // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
+    virtual std::string DupeKey(int index) const;
+    // True while Compile evaluates line `index` (the near-linear indexes are valid).
+    bool CompilingLine(int index) const { return FCompileIndex == index && index >= 0; }
+    // Base line defaults of a new QSO (band, mode, time and RSTs of the last line or
+    // the first-line defaults); the caller adds the contest's sent numbers.
+    std::unique_ptr<TQSO> NewQSOWithDefaults(bool setEditedFlag) const;
+    void AddObligatoryCty(const std::string& masterPrefix) { FObligatoryCty.push_back(masterPrefix); }
+    // Multiplier register: adds `call` under `value` of kind `multiIndex`.
+    void RegisterMulti(int multiIndex, const std::string& value, TBand band, const std::string& call);
+
+    // Undo recording; the history itself arrives with the undo feature.
+    void UndoBeginGroup() {}
+    void UndoEndGroup() {}
+    void UndoPush(TUndoEnabledAction, int, int = -1) {}
+
+    // --- Definition, set by the contest class constructor ----------------------------
+    TContest FContest = cNoContest;
+    int FNoOfSentNumbers = 0;
+    int FNoOfRcvdNumbers = 0;
+    int FNoOfMulties = 0;
+    SBand FBands;
+    SMode FModes;
+    std::unique_ptr<TAmiAllocationTable> FAmiAllocationTable;
+    std::unique_ptr<TMiscAllocationTable> FMiscAllocationTable;
+    std::unique_ptr<TMemberList> FMemberList;
+    std::unique_ptr<TSimpleList> FSimpleList;
+    TContest FAlternativeContest = cNoContest;
+    std::vector<std::string> FObligatoryCty;
+    TLogicalOperator FLogicalOperator = loInclude;
+    std::vector<std::string> FSpecialCountries;
+    bool FShowModeInCategory = true;
+    bool FShowTimeInCategory = false;
+    bool FShowOverlayInCategory = false;
+
+    std::shared_ptr<const TCtyStuff> FCtyStuff;
+    TCall FOwnCall;
+    std::vector<std::unique_ptr<TQSO>> FQSOList;
+    std::vector<TColumnDescriptor> FColumnDescriptors;
+
+    // --- Results ------------------------------------------------------------------------
+    TBandResult FResult_NoOfBandGoodQSOs{};
+    TBandModeResult FResult_NoOfBandModeGoodQSOs{};
+    TBandResult FResult_NoOfBandGoodQTCs{};
+    TBandResult FResult_NoOfBandInvalidQSOs{};
+    TBandResult FResult_NoOfBandInvalidQTCs{};
+    TBandResult FResult_NoOfBandDupes{};
+    TBandResult FResult_NoOfBandUserDeletedQSOs{};
+    std::vector<TBandResult> FResult_NoOfBandMulties;
+    TBandResult FResult_BandPoints{};
+    std::int32_t FResult_NoOfAllGoodQSOs = 0;
+    TModeResult FResult_NoOfAllModeGoodQSOs{};
+    std::int32_t FResult_NoOfAllGoodQTCs = 0;
+    std::int32_t FResult_NoOfAllInvalidQSOs = 0;
+    std::int32_t FResult_NoOfAllInvalidQTCs = 0;
+    std::int32_t FResult_NoOfAllDupes = 0;
+    std::int32_t FResult_NoOfAllUserDeletedQSOs = 0;
+    std::vector<std::int32_t> FResult_NoOfAllMulties;
+    std::int32_t FResult_AllPoints = 0;
+    std::vector<TMultiList> FMultiList;
+
+private:
+    void ResetResults();
+    void CompileLine(int i);
+    void AddBandToTotals(TBand b);
+    void NoteCompiledLine(int i);
+
+    // Compile-pass indexes of what the lines before the current one carried.
+    int FCompileIndex = -1;
+    std::unordered_set<std::string> FSeenDupeKeys;
+    // Per multiplier kind: value -> bands on which an earlier line carried it.
+    std::vector<std::unordered_map<std::string, SBand>> FSeenMulties;
+};
+
+// Number with dots before the last three and seven digits (1234567 -> 1.234.567).
+std::string FormatThousands(std::int64_t value);
+
+}  // namespace qz

@@ -1,0 +1,74 @@
+// The result overview and the comment summary of a compiled log.
+#include "base/text.h"
+#include "engine/contestlog.h"
+
+namespace qz {
+
+std::string FormatThousands(std::int64_t value) {
+    std::string s = std::to_string(value);
+    if (s.size() > 3) s.insert(s.size() - 3, ".");
+    if (s.size() > 7) s.insert(s.size() - 7, ".");
+    return s;
+}
+
+void TContestLog::WriteResults(std::vector<std::string>& d) {
+    d.push_back(GetLongContestName());
+    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back("");
+    d.push_back("        Good  Invalid Dupe  Deleted");
+    std::string head = " Band   QSOs   QSOs   QSOs   QSOs ";
+    if (FNoOfMulties == 1) head += "  Mul  ";
+    else
+        for (int k = 0; k < FNoOfMulties; ++k) head += " Mul" + std::to_string(k + 1) + "  ";
+    d.push_back(head + "    Pts");
+    d.push_back("");
+    auto multiPart = [&](auto countOf) {
+        std::string s;
+        for (int k = 0; k < FNoOfMulties; ++k) s += Format("%5d  ", countOf(k));
+        return s;
+    };
+    for (int b = b160m; b <= bSAT; ++b) {
+        auto band = static_cast<TBand>(b);
+        if (!BandIsAllowed(band)) continue;
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(band),
+                           GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band), GetNoOfBandUserDeletedQSOs(band)) +
+                    multiPart([&](int k) { return GetNoOfBandMulties(k, band); }) +
+                    Format(" %6d", GetBandPoints(band)));
+    }
+    d.push_back("");
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d ", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(),
+                       GetNoOfAllUserDeletedQSOs()) +
+                multiPart([&](int k) { return GetNoOfAllMulties(k); }) + Format(" %6d", GetAllPoints()));
+    d.push_back("");
+    std::string p = std::to_string(GetAllPoints());
+    std::string r = FormatThousands(GetFinalResult());
+    std::string line = "Final result = ";
+    switch (FNoOfMulties) {
+        case 0: line += r; break;
+        case 1: line += p + " * " + std::to_string(GetNoOfAllMulties(0)) + " = " + r; break;
+        default: {
+            line += p + " * (";
+            for (int k = 0; k < FNoOfMulties; ++k) line += (k ? " + " : "") + std::to_string(GetNoOfAllMulties(k));
+            line += ") = " + r;
+        }
+    }
+    d.push_back(line);
+}
+
+void TContestLog::WriteAllComments(std::vector<std::string>& d) const {
+    d.push_back(GetLongContestName());
+    d.push_back("QSO comment summary (Crosscheck/UBN report) of " + FOwnCall.Call());
+    d.push_back("");
+    bool any = false;
+    for (int i = 0; i < NoOfQSOs(); ++i) {
+        const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+        if (q.Comment().empty()) continue;
+        any = true;
+        d.push_back("QSO #" + std::to_string(i + 1));
+        for (const auto& c : q.Comment()) d.push_back(c);
+        d.push_back("");
+    }
+    if (!any) d.push_back("[no QSO comments available]");
+}
+
+}  // namespace qz
