@@ -1,0 +1,18 @@
+// 9A DX contest: countries per band in every mode.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Serial numbers; countries per band; Croatian stations score most.
+class T_9A_DX : public TContestLog {
+public:
+    explicit T_9A_DX(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+    int GetRcvdNumericNumberIndex() const override { return 0; }
+};
+
+}  // namespace qz

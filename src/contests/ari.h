@@ -1,0 +1,19 @@
+// ARI DX contest: countries and Italian provinces.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Serial numbers; countries of foreign and provinces ("ari.dat") of Italian stations per band.
+class T_ARI_DX : public TContestLog {
+public:
+    explicit T_ARI_DX(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+    bool IsSpecialCountry(int qsoIndex) const override;
+    void SetSpecialCountries() override;
+};
+
+}  // namespace qz

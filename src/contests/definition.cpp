@@ -1,0 +1,99 @@
+// Building blocks shared by the contest class constructors.
+#include "contests/definition.h"
+
+#include <algorithm>
+#include <type_traits>
+
+#include "base/frontend.h"
+#include "base/installfiles.h"
+#include "base/language.h"
+#include "contests/amiallocationtable.h"
+#include "contests/memberlist.h"
+#include "contests/miscallocationtable.h"
+#include "contests/simplelist.h"
+
+namespace qz {
+
+SBand SixBands() { return {b160m, b80m, b40m, b20m, b15m, b10m}; }
+SBand FiveBands() { return {b80m, b40m, b20m, b15m, b10m}; }
+
+SMode ContestKindModes(TContest contest) {
+    if (contest >= kNoOfContests) return AllModes();
+    return ModeKindModes(ContestModeKinds[contest]);
+}
+
+namespace {
+
+// What the user is told when a list could not be read: the reader's own message for a
+// file that exists but is unusable, otherwise which file is missing. A member list adds
+// that members are then neither filled in nor checked (language string 117).
+std::string ListFailureText(const TFileToBeInstalled& file, const std::string& readError, bool memberList) {
+    if (memberList) return (readError.empty() ? InstalledFilePath(file) : readError) + " " + LS(117);
+    return readError.empty() ? LS(198) + " " + InstalledFilePath(file) : readError;
+}
+
+template <typename List>
+std::unique_ptr<List> LoadList(std::unique_ptr<List> list, std::string_view fileName, TListNeed need,
+                               TContestLogCreateError& error) {
+    TFileToBeInstalled file = InstalledFile(fileName);
+    std::string readError;
+    if (!list->ReadFromFile(file, &readError)) {
+        ShowErrorMessage(ListFailureText(file, readError, std::is_same_v<List, TMemberList>));
+        if (need == TListNeed::Required) error = EAllocationTable;
+    }
+    return list;
+}
+
+}  // namespace
+
+std::unique_ptr<TAmiAllocationTable> LoadAmiAllocationTable(std::string_view fileName, TContestLogCreateError& error) {
+    return LoadList(std::make_unique<TAmiAllocationTable>(), fileName, TListNeed::Required, error);
+}
+
+std::unique_ptr<TMiscAllocationTable> LoadMiscAllocationTable(std::string_view fileName,
+                                                              TContestLogCreateError& error) {
+    return LoadList(std::make_unique<TMiscAllocationTable>(), fileName, TListNeed::Required, error);
+}
+
+std::unique_ptr<TSimpleList> LoadSimpleList(std::string_view fileName, TListNeed need, TContestLogCreateError& error) {
+    return LoadList(std::make_unique<TSimpleList>(), fileName, need, error);
+}
+
+std::unique_ptr<TMemberList> LoadMemberList(std::string_view fileName, int rcvdIndex, TListNeed need,
+                                            TContestLogCreateError& error) {
+    auto list = std::make_unique<TMemberList>();
+    list->SetRcvdIndex(rcvdIndex);
+    return LoadList(std::move(list), fileName, need, error);
+}
+
+void AddContestColumns(TContestLog& log, std::initializer_list<int> sentTitles, std::initializer_list<int> rcvdTitles,
+                       std::initializer_list<int> multiTitles, bool withPoints) {
+    static constexpr const char* kSent[] = {"Sent", "Sent2"};
+    static constexpr const char* kRcvd[] = {"Rcvd", "Rcvd2"};
+    int i = 0;
+    for (int title : sentTitles) {
+        log.SetColumn(cpSentNumber, title, i, {qqQSO}, i < 2 ? kSent[i] : "");
+        ++i;
+    }
+    log.SetColumn(cpRcvdRST, 52, -1, {qqQSO}, "RRst");
+    i = 0;
+    for (int title : rcvdTitles) {
+        log.SetColumn(cpRcvdNumber, title, i, {qqQSO}, i < 2 ? kRcvd[i] : "");
+        ++i;
+    }
+    i = 0;
+    for (int title : multiTitles) log.SetColumn(cpMul, title, i++, {}, "");
+    if (withPoints) log.SetColumn(cpPoints, 56, -1, {}, "");
+    log.SetColumn(cpFlags, 57, -1, {}, "");
+}
+
+bool WorkedInSpecialCountry(const TContestLog& log, int qsoIndex) {
+    const TQSO* q = log.QSOs(qsoIndex);
+    if (!q) return false;
+    const std::string master = q->Call().CtyMasterPrefix();
+    if (master.empty()) return false;
+    const auto& list = log.SpecialCountriesList();
+    return std::find(list.begin(), list.end(), master) != list.end();
+}
+
+}  // namespace qz

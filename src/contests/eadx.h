@@ -1,0 +1,20 @@
+// EA DX contest (CW and SSB): countries and Spanish provinces.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Serial numbers; countries of foreign and provinces ("ea_provinces.dat") of Spanish stations
+// per band.
+class T_EA_DX : public TContestLog {
+public:
+    explicit T_EA_DX(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+    bool IsSpecialCountry(int qsoIndex) const override;
+    void SetSpecialCountries() override;
+};
+
+}  // namespace qz

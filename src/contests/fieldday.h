@@ -1,0 +1,20 @@
+// IARU Region 1 field day in its DARC and USKA variants (CW and SSB each).
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Serial numbers; countries per band; portable stations score double, so call extensions
+// matter.
+class T_FD : public TContestLog {
+public:
+    explicit T_FD(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+    int GetRcvdNumericNumberIndex() const override { return 0; }
+    bool IsAnExtensionRelevantContest() const override { return true; }
+};
+
+}  // namespace qz

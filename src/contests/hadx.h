@@ -1,0 +1,30 @@
+// HA DX contest: the foreign side (T_HADX_DX) and the Hungarian side (T_HADX_HA).
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Foreign stations: serial numbers sent, counties ("hadx.dat") or club member numbers
+// ("HADXCMBR.QZ") of Hungarian stations per band.
+class T_HADX_DX : public TContestLog {
+public:
+    explicit T_HADX_DX(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+    bool IsSpecialCountry(int qsoIndex) const override;
+    void SetSpecialCountries() override;
+};
+
+// Hungarian stations: county sent, countries per band.
+class T_HADX_HA : public TContestLog {
+public:
+    explicit T_HADX_HA(const TFileHeader& header);
+
+    void SetColumns() override;
+    bool IsSpecialCountry(int qsoIndex) const override;
+    void SetSpecialCountries() override;
+};
+
+}  // namespace qz

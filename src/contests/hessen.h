@@ -1,0 +1,19 @@
+// Hessen contest: DOK and locator exchanged on the short-wave and VHF bands.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// DOK (0) and locator (1); "hessencontest.dat" gives the DOKs that count and their category.
+// The list is read as a member list but holds no member numbers, so the contest is no
+// member-number contest.
+class T_Hessen : public TContestLog {
+public:
+    explicit T_Hessen(const TFileHeader& header);
+
+    void SetColumns() override;
+    bool IsAMemberNumberContest() const override { return false; }
+};
+
+}  // namespace qz

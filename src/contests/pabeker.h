@@ -1,0 +1,16 @@
+// PA Beker contest (CW and SSB): QSOs with Dutch stations, Dutch regions as multipliers.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Region exchanged; regions ("pa_beker.dat") per band.
+class T_PA_BEKER : public TContestLog {
+public:
+    explicit T_PA_BEKER(const TFileHeader& header);
+
+    void SetColumns() override;
+};
+
+}  // namespace qz

@@ -1,0 +1,18 @@
+// UBA DX contest (CW and SSB): Belgian provinces and prefixes, European countries.
+#pragma once
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Serial number sent; Belgian stations send their province ("uba.dat"); European countries
+// ("eu_cty.dat") count as well.
+class T_UBA_DX : public TContestLog {
+public:
+    explicit T_UBA_DX(const TFileHeader& header);
+
+    void SetColumns() override;
+    int GetSentNumericNumberIndex() const override { return 0; }
+};
+
+}  // namespace qz

@@ -1,0 +1,25 @@
+// VFDB contest: Z-DOKs, listed stations and locator fields.
+#pragma once
+
+#include <memory>
+
+#include "contests/simplelist.h"
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// DOK (0) and locator (1); "zdok.dat" lists the Z-DOKs, "vfdb_stn.dat" the stations
+// that score 10 points.
+class T_VFDB : public TContestLog {
+public:
+    explicit T_VFDB(const TFileHeader& header);
+
+    void SetColumns() override;
+    // The Z-DOKs ("zdok.dat"); never null after construction.
+    const TSimpleList* DOKList() const { return FDOKList.get(); }
+
+private:
+    std::unique_ptr<TSimpleList> FDOKList;
+};
+
+}  // namespace qz

@@ -1,0 +1,247 @@
+// WAE DX rules: validity across the Europe/non-Europe divide, the per-station QTC
+// limit, band-weighted multipliers and the report with its QTC columns.
+#include "contests/wae.h"
+
+#include <algorithm>
+
+#include "base/language.h"
+#include "base/text.h"
+#include "contests/definition.h"
+
+namespace qz {
+
+const std::array<int, kNoOfBands> WAEBandFactors = [] {
+    std::array<int, kNoOfBands> f{};
+    f[b80m] = 4;
+    f[b40m] = 3;
+    f[b20m] = 2;
+    f[b15m] = 2;
+    f[b10m] = 2;
+    return f;
+}();
+
+namespace {
+
+constexpr std::array<TBand, 5> kWAEBands = {b80m, b40m, b20m, b15m, b10m};
+
+// Countries whose call areas count as separate multipliers.
+bool CountsByDistrict(const std::string& masterPrefix) {
+    static constexpr std::array<std::string_view, 8> kDistrictCountries = {"K",  "VE", "VK", "ZL",
+                                                                           "ZS", "JA", "PY", "UA9"};
+    return std::find(kDistrictCountries.begin(), kDistrictCountries.end(), masterPrefix) != kDistrictCountries.end();
+}
+
+}  // namespace
+
+T_WAE::T_WAE(const TFileHeader& header) {
+    FNoOfSentNumbers = 1;
+    FNoOfRcvdNumbers = 5;
+    FNoOfMulties = 1;
+    FBands = FiveBands();
+    FModes = ContestKindModes(header.fhContest_Contest);
+}
+
+// --- Validity, dupes and the QTC limit ----------------------------------------------
+
+bool T_WAE::IsValidQSO(int index, bool showMessage) {
+    // Compile asks every line for validity first, so line 0 starts a new pass.
+    if (index == 0 && CompilingLine(0)) {
+        FQTCsPerStation.clear();
+        FQTCScanned = 0;
+    }
+    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
+    const TQSO* q = QSOs(index);
+    if (q->Mode() != mRTTY && (FOwnCall.Continent() == coEU) == (q->Call().Continent() == coEU)) {
+        if (showMessage) AddMessage(LS(268), index);
+        return false;
+    }
+    if (q->QSOFlags().Contains(qfTooManyQTCs)) {
+        if (showMessage) AddMessage(LS(271), index);
+        return false;
+    }
+    return true;
+}
+
+std::string T_WAE::DupeKey(int index) const {
+    // QTC rows share one key that no QSO row has: they never make a QSO row a dupe.
+    const TQSO* q = QSOs(index);
+    if (q && q->IsQTC()) return "\x02QTC";
+    return TContestLog::DupeKey(index);
+}
+
+bool T_WAE::IsDupe(int index) {
+    TQSO* q = QSOs(index);
+    if (!q) return false;
+    if (!q->IsQTC()) return TContestLog::IsDupe(index);
+    if (EarlierQTCsWithStation(index) < kMaxQTCsPerStation) {
+        q->ExcludeFlag(qfTooManyQTCs);
+        return false;
+    }
+    q->IncludeFlag(qfTooManyQTCs);
+    // Compile clears the flag before asking for validity, so the reason is told here.
+    if (CompilingLine(index)) AddMessage(LS(271), index);
+    return false;
+}
+
+int T_WAE::EarlierQTCsWithStation(int index) {
+    const std::string& call = QSOs(index)->Call().Call();
+    auto counts = [](const TQSO& o) { return o.IsQTC() && !o.QSOFlags().Contains(qfUserDeleted); };
+    if (CompilingLine(index) && FQTCScanned <= index) {
+        // During Compile the rows are asked in order: count each row once.
+        for (; FQTCScanned < index; ++FQTCScanned) {
+            const TQSO& o = *QSOs(FQTCScanned);
+            if (counts(o)) ++FQTCsPerStation[o.Call().Call()];
+        }
+        auto it = FQTCsPerStation.find(call);
+        return it == FQTCsPerStation.end() ? 0 : it->second;
+    }
+    int n = 0;
+    for (int j = 0; j < index; ++j) {
+        const TQSO& o = *QSOs(j);
+        if (counts(o) && o.Call().Call() == call) ++n;
+    }
+    return n;
+}
+
+// --- Multipliers, points, result -----------------------------------------------------
+
+std::string T_WAE::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    const std::string master = q->Call().CtyMasterPrefix();
+    return NewMulti(index, 0, CountsByDistrict(master) ? q->Call().District() : master, true);
+}
+
+std::int32_t T_WAE::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    if (q->Mode() == mRTTY) return 1;
+    const TCall& worked = q->Call();
+    return FOwnCall.CtyMasterPrefix() != worked.CtyMasterPrefix() && FOwnCall.Continent() != worked.Continent() ? 1 : 0;
+}
+
+std::int32_t T_WAE::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) {
+    return GetNoOfBandMulties(multiIndex, band) * WAEBandFactors[band];
+}
+
+std::int32_t T_WAE::GetNoOfAllCalculatedMulties(int multiIndex) {
+    std::int32_t sum = 0;
+    for (TBand b : kWAEBands)
+        if (BandIsAllowed(b)) sum += GetNoOfCalculatedBandMulties(multiIndex, b);
+    return sum;
+}
+
+std::int64_t T_WAE::GetFinalResult() {
+    return static_cast<std::int64_t>(GetNoOfAllCalculatedMulties(0)) * GetAllPoints();
+}
+
+void T_WAE::WriteResults(std::vector<std::string>& d) {
+    d.push_back(GetLongContestName());
+    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(" ");
+    d.push_back("        Good  Invalid Dupe  Deleted  Good  Invalid");
+    d.push_back(" Band   QSOs   QSOs   QSOs  QSO+QTC  QTCs   QTCs   Cty  Factor Mul  Pts");
+    d.push_back("");
+    for (TBand b : kWAEBands) {
+        if (!BandIsAllowed(b)) continue;
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d   %5d  %5d  %4d     %1d  %4d %4d",
+                           std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(b), GetNoOfBandInvalidQSOs(b),
+                           GetNoOfBandDupes(b), GetNoOfBandUserDeletedQSOs(b), GetNoOfBandGoodQTCs(b),
+                           GetNoOfBandInvalidQTCs(b), GetNoOfBandMulties(0, b), WAEBandFactors[b],
+                           GetNoOfCalculatedBandMulties(0, b), GetBandPoints(b)));
+    }
+    d.push_back("");
+    const std::int32_t weighted = GetNoOfAllCalculatedMulties(0);
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d   %5d  %5d  %4d        %4d %4d", GetNoOfAllGoodQSOs(),
+                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllGoodQTCs(),
+                       GetNoOfAllInvalidQTCs(), GetNoOfAllMulties(0), weighted, GetAllPoints()));
+    d.push_back("");
+    d.push_back("Final result = " + std::to_string(GetAllPoints()) + " * " + std::to_string(weighted) + " = " +
+                FormatThousands(GetFinalResult()));
+}
+
+// --- New rows, columns, cells --------------------------------------------------------
+
+void T_WAE::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    for (int i = 0; i < FNoOfRcvdNumbers; ++i) q->SetRcvdHasBeenSet(i, false);
+    if (FQSOList.empty()) {
+        q->SetSentNumbers(0, "001");
+        AppendQSO(std::move(q));
+        return;
+    }
+    const TQSO& last = *FQSOList.back();
+    if (last.IsQTC()) {
+        // The next QTC of the same group with the same station.
+        SQSOFlags kind;
+        kind.Include(last.QSOFlags().Contains(qfSentQTC) ? qfSentQTC : qfRcvdQTC);
+        q->SetQSOFlags(kind);
+        q->SetSentRST("");
+        q->SetRcvdRST("");
+        q->SetCall(last.Call().Call());
+        q->SetSentNumbers(0, "");
+        q->SetRcvdNumbers(1, last.RcvdNumbers(1));
+        q->SetRcvdHasBeenSet(1, true);
+    } else {
+        std::int32_t n;
+        q->SetSentNumbers(0, TryStrToInt(last.SentNumbers(0), n) ? Format("%.3d", n + 1) : std::string());
+    }
+    AppendQSO(std::move(q));
+}
+
+void T_WAE::SetColumns() {
+    FColumnDescriptors.clear();
+    const S_QSO_QTC qso{qqQSO};
+    const S_QSO_QTC qtc{qqQTC};
+    const S_QSO_QTC both{qqQSO, qqQTC};
+    SetColumn(cpNr, 59, -1, {}, "");
+    SetColumn(cpMark, -1, -1, {}, "");
+    SetColumn(cpIsQTC, 60, -1, both, "");
+    SetColumn(cpDate, 45, -1, both, "Date");
+    SetColumn(cpBand, 47, -1, both, "Band");
+    SetColumn(cpMode, 48, -1, both, "Mode");
+    SetColumn(cpCall, 49, -1, both, "Call");
+    SetColumn(cpTime, 46, -1, both, "Time");
+    SetColumn(cpSentRST, 50, -1, qso, "SRst");
+    SetColumn(cpSentNumber, 61, 0, qso, "Sent");
+    SetColumn(cpRcvdRST, 52, -1, qso, "RRst");
+    SetColumn(cpRcvdNumber, 61, 0, qso, "Rcvd");
+    SetColumn(cpRcvdNumber, 62, 1, qtc, "QTCn");
+    SetColumn(cpRcvdNumber, 63, 2, qtc, "Qtim");
+    SetColumn(cpRcvdNumber, 64, 3, qtc, "Qcal");
+    SetColumn(cpRcvdNumber, 65, 4, qtc, "Qinf");
+    SetColumn(cpMul, 54, 0, {}, "");
+    SetColumn(cpPoints, 56, -1, {}, "");
+    SetColumn(cpFlags, 57, -1, {}, "");
+}
+
+bool T_WAE::CanSelectCell(int col, int row) const {
+    const TColumnProperty property = ColumnProperty(col);
+    const TQSO* q = row >= 1 ? QSOs(row - 1) : nullptr;
+    if (q && q->IsQTC()) {
+        switch (property) {
+            case cpNr:
+            case cpMark:
+            case cpSentRST:
+            case cpSentNumber:
+            case cpRcvdRST:
+            case cpMul:
+            case cpPoints:
+            case cpFlags:
+                return false;
+            case cpRcvdNumber:
+                return IsAQTCRcvdNumber(ColumnArrayIndex(col));
+            default:
+                return true;
+        }
+    }
+    if (!TContestLog::CanSelectCell(col, row)) return false;
+    return property != cpRcvdNumber || ColumnArrayIndex(col) == 0;
+}
+
+bool T_WAE::IsAQTCContest() const { return true; }
+bool T_WAE::IsAQTCRcvdNumber(int numberIndex) const { return numberIndex >= 1 && numberIndex <= 4; }
+int T_WAE::GetSentNumericNumberIndex() const { return 0; }
+int T_WAE::GetRcvdNumericNumberIndex() const { return 0; }
+
+}  // namespace qz

@@ -1,0 +1,311 @@
+// CQ WW DX rules. The three contests share the zone and country multipliers, the
+// continent-based points and the suggestion of the received exchange from the call.
+#include "contests/wwdx.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/language.h"
+#include "base/text.h"
+#include "contests/amiallocationtable.h"
+#include "contests/definition.h"
+
+namespace qz {
+
+namespace {
+
+bool IsWOrVE(const std::string& masterPrefix) { return masterPrefix == "K" || masterPrefix == "VE"; }
+
+// The zone of received number 0 as two digits ("5" and "05" are one zone), or "" with
+// a message when the text is no zone.
+std::string ZoneCandidate(const TContestLog& log, int index, const TQSO& q) {
+    const std::string rcvd = q.RcvdNumbers(0);
+    std::int32_t zone;
+    if (!TryStrToInt(rcvd, zone)) {
+        log.AddMessage(LS(267) + ": " + rcvd, index);
+        return {};
+    }
+    if (zone < 1 || zone > 40) {
+        log.AddMessage(Format("%s: %d", LS(267).c_str(), zone), index);
+        return {};
+    }
+    return Format("%.2d", zone);
+}
+
+// Points by the relation of the two stations: same country, other country on the same
+// continent (with its own value for a North-American own station), other continent.
+std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry, std::int32_t sameContinent,
+                            std::int32_t sameContinentNA, std::int32_t otherContinent) {
+    if (own.CtyMasterPrefix() == worked.CtyMasterPrefix()) return sameCountry;
+    if (own.Continent() == worked.Continent()) return own.Continent() == coNA ? sameContinentNA : sameContinent;
+    return otherContinent;
+}
+
+// Received number `numberIndex` of the first line before `qsoIndex` with the same call
+// as line `qsoIndex`; false when there is none.
+bool FromEarlierQSO(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
+                    std::string& result) {
+    const TQSO* q = log.QSOs(qsoIndex);
+    if (!q || q->Call().Call().empty()) return false;
+    for (int j = 0; j < qsoIndex; ++j) {
+        const TQSO* o = log.QSOs(j);
+        if (o->Call().Call() == q->Call().Call()) {
+            result = o->RcvdNumbers(numberIndex);
+            list.assign(1, result);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The CQ zones of the call's country as candidates and the call's own zone as the
+// suggestion; false when the country file has no zone list for it.
+bool ZoneSuggestion(const TContestLog& log, const TCall& call, std::vector<std::string>& list, std::string& result) {
+    const TCtyStuff* cty = log.CtyStuff();
+    const std::vector<std::string>* zones = cty ? cty->GetZones(call.CtyMasterPrefix(), zCQ) : nullptr;
+    if (!zones) return false;
+    list = *zones;
+    result = Format("%.2d", call.CQZone());
+    return true;
+}
+
+// State or province of a W or VE call from the assignment table: for K the states of
+// the call area (the first one alphabetically suggested), for VE the province of the
+// prefix or district. False for calls of other countries.
+bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::vector<std::string>& list,
+                     std::string& result) {
+    const std::string master = call.CtyMasterPrefix();
+    if (!IsWOrVE(master)) return false;
+    list.clear();
+    result.clear();
+    if (!table) return true;
+    if (master == "K") {
+        if (auto items = table->GetMainItemsFromCallArea(call.CallArea()); items && !items->empty()) {
+            list = std::move(*items);
+            result = list.front();
+        }
+        return true;
+    }
+    std::string province = table->GetMainItem(call.Prefix(), false);
+    if (province.empty()) province = table->GetMainItem(call.District(), false);
+    if (!province.empty()) {
+        list.assign(1, province);
+        result = province;
+    }
+    return true;
+}
+
+// The state multiplier candidate of received number `numberIndex`: the longest known
+// leading abbreviation, or "" with a message.
+std::string StateCandidate(const TContestLog& log, const TAmiAllocationTable* table, int index, const TQSO& q,
+                           int numberIndex) {
+    const std::string rcvd = q.RcvdNumbers(numberIndex);
+    std::string state = table ? table->GetMainItem(rcvd, true) : std::string();
+    if (state.empty()) log.AddMessage(LS(263) + " " + rcvd, index);
+    return state;
+}
+
+}  // namespace
+
+bool IsWVECountry(std::string_view masterPrefix) {
+    static constexpr std::array<std::string_view, 19> kWVE = {"K",   "VE",  "KG4",  "KH0", "KH1",  "KH2", "KH3",
+                                                              "KH4", "KH5", "KH5K", "KH6", "KH7K", "KH8", "KH9",
+                                                              "KL",  "KP1", "KP2",  "KP4", "KP5"};
+    return std::find(kWVE.begin(), kWVE.end(), masterPrefix) != kWVE.end();
+}
+
+// --- T_WWDX --------------------------------------------------------------------------
+
+T_WWDX::T_WWDX(const TFileHeader& header) {
+    FNoOfSentNumbers = 1;
+    FNoOfRcvdNumbers = 1;
+    FNoOfMulties = 2;
+    FBands = SixBands();
+    FModes = ContestKindModes(header.fhContest_Contest);
+}
+
+std::string T_WWDX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    std::string candidate = multiIndex == 0 ? q->Call().CtyMasterPrefix() : ZoneCandidate(*this, index, *q);
+    return NewMulti(index, multiIndex, candidate, true);
+}
+
+std::int32_t T_WWDX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return RelationPoints(FOwnCall, q->Call(), 0, 1, 2, 3);
+}
+
+void T_WWDX::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty())
+        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    AppendQSO(std::move(q));
+}
+
+void T_WWDX::SetColumns() {
+    TContestLog::SetColumns();
+    AddContestColumns(*this, {51}, {53}, {54, 55});
+}
+
+std::string T_WWDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(*this, q->Call(), rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_WWDX::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(0) : std::string();
+}
+
+// --- T_WWDX_RTTY ---------------------------------------------------------------------
+
+T_WWDX_RTTY::T_WWDX_RTTY(const TFileHeader&) {
+    FNoOfSentNumbers = 2;
+    FNoOfRcvdNumbers = 2;
+    FNoOfMulties = 3;
+    FBands = FiveBands();
+    FModes = {mRTTY};
+    FAmiAllocationTable = LoadAmiAllocationTable("ardxdx.dat", ContestLogCreateError);
+}
+
+std::string T_WWDX_RTTY::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    std::string candidate;
+    switch (multiIndex) {
+        case 0:
+            candidate = q->Call().CtyMasterPrefix();
+            break;
+        case 1:
+            candidate = ZoneCandidate(*this, index, *q);
+            break;
+        default:
+            if (IsWVECountry(q->Call().CtyMasterPrefix()))
+                candidate = StateCandidate(*this, FAmiAllocationTable.get(), index, *q, 1);
+    }
+    return NewMulti(index, multiIndex, candidate, true);
+}
+
+std::int32_t T_WWDX_RTTY::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return RelationPoints(FOwnCall, q->Call(), 1, 2, 2, 3);
+}
+
+void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+        if (IsWVECountry(FOwnCall.CtyMasterPrefix()) && !setEditedFlag)
+            q->SetSentNumbers(1, QueryExchangeValue(253, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
+void T_WWDX_RTTY::SetColumns() {
+    TContestLog::SetColumns();
+    AddContestColumns(*this, {51, 252}, {53, 252}, {54, 55, 252});
+}
+
+std::string T_WWDX_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex < 0 || numberIndex > 1) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (FromEarlierQSO(*this, qsoIndex, numberIndex, rcvdList, result)) return result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (!q) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (numberIndex == 0) {
+        if (ZoneSuggestion(*this, q->Call(), rcvdList, result)) return result;
+        return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    }
+    if (StateSuggestion(FAmiAllocationTable.get(), q->Call(), rcvdList, result)) return result;
+    // Other W/VE stations get the previous line's state; DX stations send none.
+    if (IsWVECountry(q->Call().CtyMasterPrefix()))
+        return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return {};
+}
+
+std::string T_WWDX_RTTY::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(0) : std::string();
+}
+
+// --- T_WWDX160M ----------------------------------------------------------------------
+
+T_WWDX160M::T_WWDX160M(const TFileHeader& header) {
+    FNoOfSentNumbers = 1;
+    FNoOfRcvdNumbers = 1;
+    FNoOfMulties = 2;
+    FBands = {b160m};
+    FModes = ContestKindModes(header.fhContest_Contest);
+    FAmiAllocationTable = LoadAmiAllocationTable("cq160.dat", ContestLogCreateError);
+}
+
+void T_WWDX160M::AfterInit() { FShowModeInCategory = false; }
+
+std::string T_WWDX160M::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    if (q->Call().IsMaritmeMobile()) return {};
+    const std::string master = q->Call().CtyMasterPrefix();
+    std::string candidate;
+    if (multiIndex == 0) {
+        if (IsWOrVE(master)) candidate = StateCandidate(*this, FAmiAllocationTable.get(), index, *q, 0);
+    } else if (!IsWOrVE(master)) {
+        candidate = master;
+    }
+    return NewMulti(index, multiIndex, candidate, true);
+}
+
+std::int32_t T_WWDX160M::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    if (q->Call().IsMaritmeMobile()) return 5;
+    return RelationPoints(FOwnCall, q->Call(), 2, 5, 5, 10);
+}
+
+void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (first) {
+        q->SetBand(b160m);
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(109, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    }
+    AppendQSO(std::move(q));
+}
+
+void T_WWDX160M::SetColumns() {
+    TContestLog::SetColumns();
+    AddContestColumns(*this, {109}, {110}, {252, 54});
+}
+
+std::string T_WWDX160M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (const TQSO* q = QSOs(qsoIndex); q && StateSuggestion(FAmiAllocationTable.get(), q->Call(), rcvdList, result))
+        return result;
+    // Everyone else: the previous line's number as the only candidate, nothing typed in.
+    TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return {};
+}
+
+std::string T_WWDX160M::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(0) : std::string();
+}
+
+}  // namespace qz

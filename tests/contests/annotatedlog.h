@@ -1,0 +1,351 @@
+// Annotated contest logs for rule tests: a small text file holds a log and, beside each
+// line, the points, multipliers and flags that compiling must give it, followed by the
+// expected totals and messages. CheckAnnotatedLog builds the log through the contest
+// factory on the real country file, compiles it twice and reports every difference with
+// the file and line.
+//
+// File format (one item per line; "#" starts a comment line; fields split at blanks):
+//   contest cWWDXcw                  the contest (names of ContestByName below)
+//   own DL1ABC                       the own call
+//   [del] [QTC>|QTC<] BAND MODE CALL [NUMBERS...] | EXPECTATIONS
+//       del marks the line user-deleted; QTC> / QTC< make it a sent / received QTC
+//       whose numbers fill received numbers 1..4, otherwise they fill 0, 1, ...;
+//       "-" stands for an empty number. Expectations: pts=N, m0=V, m1=V, m2=V and the
+//       flags dupe, invalid, toomany. What is not stated must be 0, empty or absent.
+//   message TEXT                     the next message about a line ("QSO #n: ...");
+//                                    every such message must be listed, in order
+//   total KEY=N ...                  points, result, good, invalid, dupes, deleted,
+//                                    goodqtc, badqtc, m0, m1, m2 (all-band multipliers),
+//                                    weighted (GetNoOfAllCalculatedMulties(0))
+//   register KIND VALUE CALL...      the calls listed under VALUE in multiplier list KIND
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/datetime.h"
+#include "base/installfiles.h"
+#include "base/text.h"
+#include "contests/factory.h"
+#include "domain/cty.h"
+#include "engine/contestlog.h"
+#include "testutil.h"
+
+namespace qz::test {
+
+// The real country file, loaded once per test run; nullptr when it is not installed.
+// Also copies the shipped reference lists into the test run's data folder.
+inline std::shared_ptr<const TCtyStuff> SystemCty() {
+    static std::shared_ptr<const TCtyStuff> cty = [] {
+        InstallMissingDataFiles();
+        std::string path = SystemCountryFile();
+        return path.empty() ? nullptr : std::make_shared<const TCtyStuff>(path);
+    }();
+    return cty;
+}
+
+// A log of class T for `contest` and `ownCall` on the real country file; nullptr when
+// that file is not installed.
+template <typename T>
+std::unique_ptr<T> MakeRulesLog(TContest contest, const std::string& ownCall) {
+    auto cty = SystemCty();
+    if (!cty) return nullptr;
+    TFileHeader h;
+    h.fhContest_Contest = contest;
+    h.fhUser_OwnCall = ownCall;
+    auto log = std::make_unique<T>(h);
+    log->Init(h, cty);
+    return log;
+}
+
+// Appends a QSO line: call, band, mode, received numbers from 0 on; minute `minute`.
+inline void AddQSO(TContestLog& log, const std::string& call, TBand band, TMode mode,
+                   std::initializer_list<const char*> rcvd = {}, int minute = 0) {
+    auto q = log.NewQSO(true);
+    q->SetCall(call);
+    q->SetBand(band);
+    q->SetMode(mode);
+    q->SetDateTime(EncodeDate(2013, 11, 23) + (minute > 0 ? minute : log.NoOfQSOs()) / 1440.0);
+    int i = 0;
+    for (const char* r : rcvd) q->SetRcvdNumbers(i++, r);
+    log.AppendQSO(std::move(q));
+}
+
+// The annotated logs tests/data/contests/<prefix>*.txt, sorted.
+inline std::vector<std::string> AnnotatedLogs(const std::string& prefix) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(std::string(QZ_TEST_DATA_DIR) + "/contests", ec)) {
+        std::string name = e.path().filename().string();
+        if (name.rfind(prefix, 0) == 0 && e.path().extension() == ".txt") files.push_back(e.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The test name of an annotated log: its file name without extension.
+inline std::string AnnotatedLogName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = std::filesystem::path(info.param).stem().string();
+    for (char& c : name)
+        if (!IsLetter(c) && !IsDigit(c)) c = '_';
+    return name;
+}
+
+namespace annotated {
+
+inline bool ContestByName(const std::string& name, TContest& contest) {
+    static const std::map<std::string, TContest> kNames = {
+        {"cWWDXcw", cWWDXcw},         {"cWWDXssb", cWWDXssb}, {"cWWDXrtty", cWWDXrtty}, {"cWWDX160cw", cWWDX160cw},
+        {"cWWDX160ssb", cWWDX160ssb}, {"cWPXcw", cWPXcw},     {"cWPXssb", cWPXssb},     {"cWPXrtty", cWPXrtty},
+        {"cWAEcw", cWAEcw},           {"cWAEssb", cWAEssb},   {"cWAErtty", cWAErtty}};
+    auto it = kNames.find(name);
+    if (it == kNames.end()) return false;
+    contest = it->second;
+    return true;
+}
+
+struct TLineExpectation {
+    int fileLine = 0;
+    std::int32_t points = 0;
+    std::vector<std::string> multies;
+    SQSOFlags flags;
+};
+
+struct TTotalExpectation {
+    int fileLine = 0;
+    std::string key;
+    std::int64_t value = 0;
+};
+
+struct TRegisterExpectation {
+    int fileLine = 0;
+    int kind = 0;
+    std::string value;
+    std::vector<std::string> calls;
+};
+
+struct TLineInput {
+    int fileLine = 0;
+    bool deleted = false;
+    int qtcKind = 0;  // 0 QSO, 1 sent, 2 received
+    TBand band = b20m;
+    TMode mode = mCW;
+    std::string call;
+    std::vector<std::string> numbers;
+};
+
+struct TAnnotatedLog {
+    TFileHeader header;
+    std::vector<TLineInput> lines;
+    std::vector<TLineExpectation> expected;
+    std::vector<std::string> messages;
+    std::vector<TTotalExpectation> totals;
+    std::vector<TRegisterExpectation> registers;
+};
+
+inline std::vector<std::string> Fields(const std::string& text) {
+    std::vector<std::string> out;
+    for (const std::string& f : SplitString(Trim(text), ' '))
+        if (!Trim(f).empty()) out.push_back(Trim(f));
+    return out;
+}
+
+inline bool BandByName(const std::string& text, TBand& band) {
+    for (int b = 0; b < kNoOfBands; ++b)
+        if (SameText(Trim(BandNames[b]), text)) {
+            band = static_cast<TBand>(b);
+            return true;
+        }
+    return false;
+}
+
+inline bool ModeByName(const std::string& text, TMode& mode) {
+    for (int m = 0; m < mEndOfList; ++m)
+        if (SameText(Trim(ModeNames[m]), text)) {
+            mode = static_cast<TMode>(m);
+            return true;
+        }
+    return false;
+}
+
+// Parses the file; failures are reported as test failures naming the file and line.
+inline bool Parse(const std::string& path, TAnnotatedLog& log) {
+    const std::string text = ReadFile(path);
+    if (text.empty()) {
+        ADD_FAILURE() << path << ": empty or missing";
+        return false;
+    }
+    bool ok = true;
+    auto fail = [&](int n, const std::string& why) {
+        ADD_FAILURE() << path << ":" << n << ": " << why;
+        ok = false;
+    };
+    int n = 0;
+    for (const std::string& raw : SplitLines(text)) {
+        ++n;
+        std::string line = Trim(raw);
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f = Fields(line.substr(0, line.find('|')));
+        if (f.empty()) {
+            fail(n, "no line before '|'");
+        } else if (f[0] == "contest" && f.size() == 2) {
+            if (!ContestByName(f[1], log.header.fhContest_Contest)) fail(n, "unknown contest " + f[1]);
+        } else if (f[0] == "own" && f.size() == 2) {
+            log.header.fhUser_OwnCall = f[1];
+        } else if (f[0] == "message") {
+            log.messages.push_back(Trim(line.substr(7)));
+        } else if (f[0] == "total") {
+            for (std::size_t i = 1; i < f.size(); ++i) {
+                auto eq = f[i].find('=');
+                std::int64_t v = 0;
+                if (eq == std::string::npos || !TryStrToInt64(f[i].substr(eq + 1), v))
+                    fail(n, "bad total " + f[i]);
+                else
+                    log.totals.push_back({n, f[i].substr(0, eq), v});
+            }
+        } else if (f[0] == "register" && f.size() >= 3) {
+            TRegisterExpectation r{n, StrToIntDef(f[1], -1), f[2], {f.begin() + 3, f.end()}};
+            log.registers.push_back(r);
+        } else {
+            TLineInput in;
+            in.fileLine = n;
+            std::size_t i = 0;
+            if (f[i] == "del") {
+                in.deleted = true;
+                ++i;
+            }
+            if (i < f.size() && (f[i] == "QTC>" || f[i] == "QTC<")) {
+                in.qtcKind = f[i] == "QTC>" ? 1 : 2;
+                ++i;
+            }
+            if (i + 3 > f.size() || !BandByName(f[i], in.band) || !ModeByName(f[i + 1], in.mode)) {
+                fail(n, "expected [del] [QTC>|QTC<] band mode call numbers...");
+                continue;
+            }
+            in.call = f[i + 2];
+            for (i += 3; i < f.size(); ++i) in.numbers.push_back(f[i] == "-" ? "" : f[i]);
+            TLineExpectation e;
+            e.fileLine = n;
+            if (line.find('|') == std::string::npos)
+                fail(n, "no expectations after '|'");
+            else
+                for (const std::string& x : Fields(line.substr(line.find('|') + 1))) {
+                    if (x == "dupe")
+                        e.flags.Include(qfDupe);
+                    else if (x == "invalid")
+                        e.flags.Include(qfInvalid);
+                    else if (x == "toomany")
+                        e.flags.Include(qfTooManyQTCs);
+                    else if (x.rfind("pts=", 0) == 0)
+                        e.points = StrToIntDef(x.substr(4), -999);
+                    else if (x.size() > 3 && x[0] == 'm' && IsDigit(x[1]) && x[2] == '=') {
+                        std::size_t k = static_cast<std::size_t>(x[1] - '0');
+                        if (e.multies.size() <= k) e.multies.resize(k + 1);
+                        e.multies[k] = x.substr(3);
+                    } else
+                        fail(n, "unknown expectation " + x);
+                }
+            log.lines.push_back(in);
+            log.expected.push_back(e);
+        }
+    }
+    return ok;
+}
+
+inline std::int64_t TotalOf(TContestLog& log, const std::string& key, bool& known) {
+    known = true;
+    if (key == "points") return log.GetAllPoints();
+    if (key == "result") return log.GetFinalResult();
+    if (key == "good") return log.GetNoOfAllGoodQSOs();
+    if (key == "invalid") return log.GetNoOfAllInvalidQSOs();
+    if (key == "dupes") return log.GetNoOfAllDupes();
+    if (key == "deleted") return log.GetNoOfAllUserDeletedQSOs();
+    if (key == "goodqtc") return log.GetNoOfAllGoodQTCs();
+    if (key == "badqtc") return log.GetNoOfAllInvalidQTCs();
+    if (key == "weighted") return log.GetNoOfAllCalculatedMulties(0);
+    if (key.size() == 2 && key[0] == 'm' && IsDigit(key[1])) return log.GetNoOfAllMulties(key[1] - '0');
+    known = false;
+    return 0;
+}
+
+// Compiles and compares once; `pass` names the compile in failure messages.
+inline void CompileAndCompare(const std::string& path, TContestLog& log, const TAnnotatedLog& a, int pass) {
+    std::vector<std::string> messages;
+    log.MessageLines = &messages;
+    log.Compile();
+    log.MessageLines = nullptr;
+    const std::string where = " (compile " + std::to_string(pass) + ")";
+    for (int i = 0; i < log.NoOfQSOs() && i < static_cast<int>(a.expected.size()); ++i) {
+        const TQSO& q = *log.QSOs(i);
+        const TLineExpectation& e = a.expected[static_cast<std::size_t>(i)];
+        const std::string at = path + ":" + std::to_string(e.fileLine) + where;
+        EXPECT_EQ(q.Points(), e.points) << at << ": points";
+        for (int k = 0; k < log.NoOfMulties(); ++k) {
+            std::string want =
+                static_cast<std::size_t>(k) < e.multies.size() ? e.multies[static_cast<std::size_t>(k)] : "";
+            EXPECT_EQ(q.Multies(k), want) << at << ": multiplier " << k;
+        }
+        for (TQSOFlags flag : {qfDupe, qfInvalid, qfTooManyQTCs})
+            EXPECT_EQ(q.QSOFlags().Contains(flag), e.flags.Contains(flag)) << at << ": flag " << QSOFlagTags[flag];
+    }
+    std::vector<std::string> lineMessages;
+    for (const std::string& m : messages)
+        if (m.rfind("QSO #", 0) == 0) lineMessages.push_back(m);
+    EXPECT_EQ(lineMessages, a.messages) << path << where << ": messages about lines";
+    for (const TTotalExpectation& t : a.totals) {
+        bool known;
+        std::int64_t v = TotalOf(log, t.key, known);
+        EXPECT_TRUE(known) << path << ":" << t.fileLine << ": unknown total " << t.key;
+        EXPECT_EQ(v, t.value) << path << ":" << t.fileLine << where << ": total " << t.key;
+    }
+    for (const TRegisterExpectation& r : a.registers) {
+        const std::string at = path + ":" + std::to_string(r.fileLine) + where;
+        const auto& lists = log.MultiList();
+        if (r.kind < 0 || r.kind >= static_cast<int>(lists.size())) {
+            ADD_FAILURE() << at << ": no multiplier kind " << r.kind;
+            continue;
+        }
+        auto it = lists[static_cast<std::size_t>(r.kind)].find(r.value);
+        std::vector<std::string> calls = it == lists[static_cast<std::size_t>(r.kind)].end()
+                                             ? std::vector<std::string>{}
+                                             : it->second.mliSummaryList;
+        EXPECT_EQ(calls, r.calls) << at << ": calls registered under " << r.value;
+    }
+}
+
+}  // namespace annotated
+
+// Builds the annotated log `path`, compiles it twice and checks every annotation after
+// each compile.
+inline void CheckAnnotatedLog(const std::string& path) {
+    auto cty = SystemCty();
+    if (!cty) GTEST_SKIP() << "no system country file (/usr/share/hamradio-files/cty.dat, package hamradio-files)";
+    annotated::TAnnotatedLog a;
+    if (!annotated::Parse(path, a)) return;
+    std::unique_ptr<TContestLog> log = CreateContestLog(a.header, nullptr, cty);
+    ASSERT_TRUE(log) << path << ": the factory made no log";
+    ASSERT_EQ(log->Contest(), a.header.fhContest_Contest) << path;
+    int minute = 0;
+    for (const annotated::TLineInput& in : a.lines) {
+        auto q = log->NewQSO(true);
+        if (in.qtcKind != 0) q->SetQSOFlags(SQSOFlags{in.qtcKind == 1 ? qfSentQTC : qfRcvdQTC});
+        q->SetBand(in.band);
+        q->SetMode(in.mode);
+        q->SetCall(in.call);
+        q->SetDateTime(EncodeDate(2013, 11, 23) + (minute++) / 1440.0);
+        int first = in.qtcKind != 0 ? 1 : 0;
+        for (std::size_t i = 0; i < in.numbers.size(); ++i)
+            q->SetRcvdNumbers(first + static_cast<int>(i), in.numbers[i]);
+        if (in.deleted) q->IncludeFlag(qfUserDeleted);
+        log->AppendQSO(std::move(q));
+    }
+    for (int pass = 1; pass <= 2; ++pass) annotated::CompileAndCompare(path, *log, a, pass);
+}
+
+}  // namespace qz::test
