@@ -678,8 +678,8 @@ The log folder does not exist:
 
 
 
-
-
+value cut to the width of its Cabrillo column:
+own call cut to 13 characters in the Cabrillo QSO lines:
 
 
 

@@ -678,8 +678,8 @@ Der Log-Ordner existiert nicht:
 
 
 
-
-
+Wert auf die Breite seiner Cabrillo-Spalte gekürzt:
+Eigenes Rufzeichen in den Cabrillo-QSO-Zeilen auf 13 Zeichen gekürzt:
 
 
 
