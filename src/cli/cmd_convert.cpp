@@ -1,0 +1,180 @@
+// qz convert: turns foreign log files into native logs and prints the names written.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/encoding.h"
+#include "base/language.h"
+#include "base/text.h"
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "domain/cty.h"
+#include "import/detect.h"
+#include "logfile/qz3.h"
+#include "logfile/qzf.h"
+
+namespace qz::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: qz convert [-o DIR] [--contest KEYWORD] [--force] [--cty FILE] FILE...\n\n"
+    "Converts every file of a foreign format that the program recognises into a native\n"
+    "log (.QZF) and prints the name of each log written. Formats converted:\n"
+    "%s.\n"
+    "  -o DIR             write the native logs into DIR (default: beside each source)\n"
+    "  --contest KEYWORD  the contest of the logs, whatever the files say: a Cabrillo\n"
+    "                     keyword or an ordinal as 'qz contests' lists them\n"
+    "  --force            replace existing files without asking\n"
+    "  --cty FILE         the country file for the new logs (default: the installed one)\n\n"
+    "Without -o, a legacy log whose extension is not .qzf is first renamed to .QZ3 in its\n"
+    "folder and the native log is written beside it as .QZF; a legacy .qzf file is\n"
+    "replaced by its converted log. With -o the source files stay as they are.\n"
+    "Questions: on a terminal the program asks before it replaces a file. Without a\n"
+    "terminal it never asks: an existing file is kept (unless --force or --yes), and the\n"
+    "file being converted counts as failed. No header dialog is shown: the header is\n"
+    "taken as read from the file.\n"
+    "Exit status: 0 when every file was converted, 1 when one failed, 2 for a usage error.\n";
+
+std::string Shown(std::string text, const std::string& path) {
+    if (path.empty()) return text;
+    const std::string converted = Utf8ToCp1252(path);
+    for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
+        text.replace(at, path.size(), converted);
+    return text;
+}
+
+// A Cabrillo keyword (the first contest that uses it) or an ordinal of a contest.
+bool ParseContest(const std::string& text, TContest& contest) {
+    std::int32_t ordinal;
+    if (TryStrToInt(text, ordinal)) {
+        if (ordinal <= cNoContest || ordinal >= cEndOfContestlist) return false;
+        contest = static_cast<TContest>(ordinal);
+        return true;
+    }
+    for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
+        if (SameText(CabrilloContestNames[c], text)) {
+            contest = static_cast<TContest>(c);
+            return true;
+        }
+    }
+    return false;
+}
+
+struct TConvertSettings {
+    std::string outDir;
+    TContest contest = cNoContest;
+    bool force = false;
+    std::shared_ptr<const TCtyStuff> cty;
+};
+
+// Converts one file; true when a native log was written (its name is printed).
+bool ConvertOne(const std::string& path, const TConvertSettings& s) {
+    const std::string shown = Utf8ToCp1252(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) == 0 || ec) {
+        Err("qz convert: " + shown + " " + LS(280) + "\n");
+        return false;
+    }
+    const TFileType type = DetectFileType(path);
+    std::string written, error;
+    bool cancelled = false;
+    std::vector<std::string> messages;
+    if (type == ftQZ4) {
+        Err("qz convert: " + shown + ": already a native log, nothing to convert\n");
+        return true;
+    }
+    if (type == ftQZ3) {
+        TQZ3 qz3(path);
+        qz3.Ask4Overwrite = !s.force;
+        qz3.FixContest = s.contest;
+        qz3.Cty = s.cty;
+        if (!s.outDir.empty()) qz3.TargetFileName = (fs::path(s.outDir) / fs::path(path).filename()).string();
+        written = qz3.ConvertLog();
+        error = qz3.LastError();
+        cancelled = qz3.Cancelled();
+    } else {
+        std::unique_ptr<TConvert> converter = MakeConverter(type, path, &messages);
+        if (!converter) {
+            Err("qz convert: " + shown + " " +
+                (type == ftUnknown || type == ftASCII
+                     ? LS(26)
+                     : "is a file of type " + std::string(FileTypeKeyword(type)) + ", which cannot be converted yet.") +
+                "\n");
+            return false;
+        }
+        converter->Ask4Overwrite = !s.force;
+        converter->FixContest = s.contest;
+        converter->Cty = s.cty;
+        converter->StoreTarget =
+            s.outDir.empty() ? TStoreTarget{false, true, ""} : TStoreTarget{false, false, s.outDir};
+        written = converter->ConvertLog(false);
+        error = converter->LastError();
+        cancelled = converter->Cancelled();
+    }
+    for (const auto& m : messages) Err("qz convert: " + shown + ": " + m + "\n");
+    if (written.empty()) {
+        if (cancelled)
+            Err("qz convert: " + shown + " not converted: " + Shown(error, path) + " (--force replaces it)\n");
+        else
+            Err("qz convert: " + LS(245) + " " + shown + (error.empty() ? "" : ": " + Shown(error, path)) + "\n");
+        return false;
+    }
+    Out(Utf8ToCp1252(written) + "\n");
+    return true;
+}
+
+}  // namespace
+
+int CmdConvert(const TArgs& argsIn) {
+    TArgs args = argsIn;
+    if (WantsHelp(args)) {
+        std::string formats = "legacy native logs of version 3";
+        for (const TConverterRow& row : ConverterRegistry())
+            if (row.make) formats += ", " + std::string(FileTypeKeyword(row.firstType));
+        Out(Format(kUsage, formats.c_str()));
+        return 0;
+    }
+    TConvertSettings s;
+    bool haveOut = TakeOption(args, "-o", s.outDir) || TakeOption(args, "--output", s.outDir);
+    std::string contest, ctyFile;
+    bool haveContest = TakeOption(args, "--contest", contest);
+    TakeOption(args, "--cty", ctyFile);
+    s.force = TakeFlag(args, "--force");
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') {
+            Err("qz convert: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz convert --help')\n");
+            return 2;
+        }
+    }
+    if (args.empty()) {
+        Err("qz convert: no file given (see 'qz convert --help')\n");
+        return 2;
+    }
+    if (haveContest && !ParseContest(contest, s.contest)) {
+        Err("qz convert: unknown contest '" + Utf8ToCp1252(contest) + "' (see 'qz contests')\n");
+        return 2;
+    }
+    std::error_code ec;
+    if (haveOut && (s.outDir.empty() || !fs::is_directory(s.outDir, ec))) {
+        Err("qz convert: " + LS(653) + " " + Utf8ToCp1252(s.outDir) + "\n");
+        return 1;
+    }
+    if (!ctyFile.empty()) {
+        auto loaded = std::make_shared<TCtyStuff>(ctyFile);
+        if (loaded->CtyListCount() == 0) {
+            Err("qz convert: no country data: " + loaded->LoadError() + "\n");
+            return 1;
+        }
+        s.cty = loaded;
+    }
+    int status = 0;
+    for (const auto& path : args)
+        if (!ConvertOne(path, s)) status = 1;
+    return status;
+}
+
+}  // namespace qz::cli

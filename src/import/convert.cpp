@@ -1,0 +1,115 @@
+// The shared steps of the converters and the name helpers they use.
+#include "import/convert.h"
+
+#include <filesystem>
+
+#include "base/frontend.h"
+#include "base/language.h"
+#include "base/options.h"
+#include "base/text.h"
+
+namespace qz {
+
+namespace fs = std::filesystem;
+
+TStoreTarget TStoreTarget::FromOptions(const TOptions& options) {
+    TStoreTarget t;
+    t.SaveAsCallsign = options.Import_SaveAsCallsign.oValue;
+    t.IgnoreDefaultPaths = options.Import_IgnoreDefaultPaths.oValue;
+    t.LogFolder = options.Path_QZ_Logs.oValue;
+    return t;
+}
+
+TConvert::TConvert(std::string fileName, std::vector<std::string>* messages)
+    : StoreTarget(TStoreTarget::FromOptions(Options)),
+      LogMaker(MakeLogWithFactory),
+      FFileName(std::move(fileName)),
+      FMessages(messages) {
+    std::error_code ec;
+    FileNotFound = !fs::is_regular_file(FFileName, ec);
+}
+
+TConvert::~TConvert() = default;
+
+std::string TConvert::ConvertLog(bool) { return {}; }
+
+TFileType TConvert::CheckFormat() { return ftUnknown; }
+
+void TConvert::AddMessage(const std::string& text) const {
+    if (FMessages) FMessages->push_back(text);
+}
+
+bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
+    FContestLog.reset();
+    FLastError.clear();
+    FCancelled = false;
+    if (FixContest != cNoContest) header.fhContest_Contest = FixContest;
+    if (showMessageBoxes && EditHeader && !EditHeader(header)) {
+        FCancelled = true;
+        return false;
+    }
+    FContestLog = LogMaker ? LogMaker(header, Cty) : nullptr;
+    if (!FContestLog) {
+        FLastError = FFileName + ": " + LS(196);
+        if (showMessageBoxes) ShowErrorMessage(LS(196));
+        return false;
+    }
+    FContestLog->MessageLines = FMessages;
+    FContestLog->ShowMessageBoxes = showMessageBoxes;
+    return true;
+}
+
+std::string TConvert::StoreConvertedLog() {
+    FLastError.clear();
+    FCancelled = false;
+    if (!FContestLog) return {};
+    fs::path base(FFileName);
+    if (StoreTarget.SaveAsCallsign) {
+        std::string call = FContestLog->PublicFileHeader.fhUser_OwnCall;
+        for (char& c : call)
+            if (c == '/') c = '_';
+        base = base.parent_path() / call;
+    }
+    fs::path name = base;
+    if (!StoreTarget.IgnoreDefaultPaths) {
+        std::error_code ec;
+        if (!fs::is_directory(StoreTarget.LogFolder, ec)) {
+            FLastError = LS(653) + " " + StoreTarget.LogFolder;
+            ShowErrorMessage(FLastError);
+            return {};
+        }
+        name = fs::path(StoreTarget.LogFolder) / base.filename();
+    }
+    TQZF qzf;
+    std::string written = qzf.StoreLog(name.string(), *FContestLog, Ask4Overwrite);
+    if (written.empty()) {
+        FLastError = qzf.LastError();
+        FCancelled = qzf.Cancelled();
+    }
+    return written;
+}
+
+TContest ContestFromName(std::string_view name) {
+    if (name.empty()) return cNoContest;
+    const std::string text = UpperCase(name);
+    for (int c = cNoContest; c <= cEndOfContestlist; ++c)
+        if (UpperCase(CabrilloContestNames[c]).find(text) != std::string::npos) return static_cast<TContest>(c);
+    for (int c = cNoContest; c <= cEndOfContestlist; ++c)
+        if (text.find(UpperCase(CabrilloContestNames[c])) != std::string::npos) return static_cast<TContest>(c);
+    return cNoContest;
+}
+
+std::string CallFromFolderName(const std::string& fileName) {
+    fs::path parent = fs::path(fileName).parent_path();
+    std::string folder = parent.filename().string();
+    if (folder.empty()) return {};
+    for (char& c : folder) {
+        if (c == '_')
+            c = '/';
+        else if (!IsLetter(c) && !IsDigit(c))
+            return {};
+    }
+    return folder;
+}
+
+}  // namespace qz

@@ -1,0 +1,94 @@
+// The base of every converter of foreign log files: the steps all of them share
+// (header defaults, contest choice, header check, log creation, storing the result)
+// and the helpers that find a contest or an own call for a file.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "domain/cty.h"
+#include "domain/defs.h"
+#include "engine/contestlog.h"
+#include "logfile/qzf.h"
+
+namespace qz {
+
+struct TOptions;
+
+// Where a converted log is stored.
+struct TStoreTarget {
+    // Name the file after the log's own call ("/" becomes "_") instead of the source.
+    bool SaveAsCallsign = false;
+    // Keep the file in the source's folder instead of LogFolder.
+    bool IgnoreDefaultPaths = false;
+    // The folder of native logs; it must exist when IgnoreDefaultPaths is off.
+    std::string LogFolder;
+
+    static TStoreTarget FromOptions(const TOptions& options);
+};
+
+class TConvert {
+public:
+    // `messages` collects remarks on the conversion for the caller (not owned, may be
+    // nullptr). FileNotFound tells whether the file exists.
+    TConvert(std::string fileName, std::vector<std::string>* messages);
+    virtual ~TConvert();
+    TConvert(const TConvert&) = delete;
+    TConvert& operator=(const TConvert&) = delete;
+
+    // Converts the file and returns the name of the native log written, or "" when
+    // nothing was written. Without `showMessageBoxes` no dialog or message box is shown.
+    virtual std::string ConvertLog(bool showMessageBoxes);
+    // The converter's own file type when the file is of it, else ftUnknown.
+    virtual TFileType CheckFormat();
+
+    // Stores the log built by ConvertLog as StoreTarget says; returns the file name
+    // written, or "" (LastError() says why, Cancelled() when an existing file was kept).
+    std::string StoreConvertedLog();
+
+    const std::string& FileName() const { return FFileName; }
+    const std::string& LastError() const { return FLastError; }
+    bool Cancelled() const { return FCancelled; }
+
+    bool FileNotFound = false;
+    // When not cNoContest, the contest to use whatever the file says.
+    TContest FixContest = cNoContest;
+    // Taken from the settings record at construction.
+    TStoreTarget StoreTarget;
+    // Ask before an existing native file is replaced; false replaces it.
+    bool Ask4Overwrite = true;
+    // Country data for the new log; without it the header's country file is loaded.
+    std::shared_ptr<const TCtyStuff> Cty;
+    // The header dialog, shown when message boxes are allowed: the user checks and
+    // corrects the header; false (cancelled) ends the conversion. Not set: the header
+    // is taken as read from the file.
+    std::function<bool(TFileHeader& header)> EditHeader;
+    TContestLogMaker LogMaker;
+
+protected:
+    // Steps shared by every ConvertLog once the header is filled from the file: the
+    // fixed contest, the header dialog and the contest factory. False when the dialog
+    // was cancelled or no log could be made (FContestLog is then empty).
+    bool CreateLog(TFileHeader header, bool showMessageBoxes);
+    // Adds a remark to the caller's message list.
+    void AddMessage(const std::string& text) const;
+
+    std::string FFileName;
+    std::unique_ptr<TContestLog> FContestLog;
+    std::vector<std::string>* FMessages;
+    std::string FLastError;
+    bool FCancelled = false;
+};
+
+// The contest whose Cabrillo keyword contains `name` (ignoring case), else the first
+// whose keyword is contained in it, else cNoContest; "" gives cNoContest.
+TContest ContestFromName(std::string_view name);
+
+// The name of the folder that directly holds the file, when it consists only of
+// letters, digits and "_", with every "_" made "/" (DL1ABC_P -> DL1ABC/P); else "".
+std::string CallFromFolderName(const std::string& fileName);
+
+}  // namespace qz
