@@ -14,6 +14,12 @@ using TArgs = std::vector<std::string>;
 
 // Each returns the process exit status.
 int CmdContests(const TArgs& args);
+int CmdCall(const TArgs& args);
+int CmdExport(const TArgs& args);
+int CmdInfo(const TArgs& args);
+int CmdCompile(const TArgs& args);
+int CmdConvert(const TArgs& args);
+int CmdScore(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

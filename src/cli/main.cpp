@@ -8,6 +8,7 @@
 
 #include "base/installfiles.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/version.h"
 #include "cli/commands.h"
@@ -25,6 +26,12 @@ struct TCommand {
 
 const TCommand kCommands[] = {
     {"contests", "list every contest with its Cabrillo keyword and mode kind", false, CmdContests},
+    {"call", "look calls up in the country file: country, zones, prefix, district", true, CmdCall},
+    {"export", "compile a native log and write it as Cabrillo 3.0 or STF", true, CmdExport},
+    {"info", "show the type of files and the header of native logs", true, CmdInfo},
+    {"compile", "compile a native log and print its result report", true, CmdCompile},
+    {"convert", "convert foreign logs into native logs", true, CmdConvert},
+    {"score", "score logs of any format (foreign ones converted in memory)", true, CmdScore},
 };
 
 void PrintHelp() {
@@ -35,6 +42,8 @@ void PrintHelp() {
     Out("\nGlobal options:\n"
         "  --lang eng|ger   language of messages and reports (default: the stored choice, else eng)\n"
         "  --yes, --no      answer every question of the program with yes or no\n"
+        "  --ask            prompt for values a contest asks for (the constant exchange of a\n"
+        "                   new log); without it they take their default\n"
         "  --dbg            keep all data files below the program's folder (also /DBG)\n"
         "  --clf            encode eng.lsl and ger.lsl of the current folder into the\n"
         "                   installed language files (also /CLF)\n"
@@ -78,7 +87,8 @@ int Run(int argc, char** argv) {
     bool clf = TakeFlag(args, "--clf") | TakeFlag(args, "/CLF") | TakeFlag(args, "/clf");
     SetDebugDataFolders(dbg);
 
-    TTerminalFrontEnd frontEnd(fixed);
+    bool ask = TakeFlag(args, "--ask");
+    TTerminalFrontEnd frontEnd(fixed, ask);
     SetFrontEnd(&frontEnd);
 
     if (clf) {
@@ -104,6 +114,7 @@ int Run(int argc, char** argv) {
             std::string error;
             if (!InstallMissingDataFiles(&error)) Err("qz: " + error + "\n");
             if (!LoadLanguage(langOption)) return 1;
+            LoadOptions(Options, TSettingsStore::Load());
         }
         return c.run(rest);
     }

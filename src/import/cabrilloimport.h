@@ -1,0 +1,93 @@
+// The Cabrillo reader (versions 2 and 3): header tags, categories, QSO and QTC lines,
+// built into a contest log that is stored as a native log or handed to the caller.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "domain/defs.h"
+#include "engine/contestlog.h"
+#include "import/cabrillolines.h"
+#include "import/convert.h"
+
+namespace qz {
+
+// What the reader did with the data lines of a file.
+struct TCabrilloReadCounts {
+    int dataLines = 0;    // QSO and QTC lines seen (up to a zero byte)
+    int qsos = 0;         // QSO lines read into the log
+    int qtcs = 0;         // QTC lines read into the log
+    int skipped = 0;      // lines reported in the messages and not read
+    int ownLayout = 0;    // lines cut at this system's own columns
+    int fieldLayout = 0;  // lines read by their blank-separated fields
+};
+
+class TCabrilloImport : public TConvert {
+public:
+    // Reads the file `fileName`.
+    TCabrilloImport(std::string fileName, std::vector<std::string>* messages);
+    // Reads `bytes` instead; `fileName` names them in messages and gives the own call
+    // from its folder when the file names none.
+    TCabrilloImport(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
+
+    // ftCabrillo when some line contains "START-OF-LOG" (the file is loaded into
+    // Lines()), else ftUnknown.
+    TFileType CheckFormat() override;
+    // Builds the log and stores it (StoreConvertedLog); the name written or "".
+    std::string ConvertLog(bool showMessageBoxes) override;
+    // Builds the log as ConvertLog does but hands it over instead of storing it;
+    // nullptr when the file is no Cabrillo log or no log can be made (LastError()).
+    // The log's MessageLines is the converter's message list.
+    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
+
+    // The value of a header tag: the rest of the first line holding the tag (ignoring
+    // case) at one of its first five characters as a whole tag (no letter, digit, "-"
+    // or "_" right before or after it), without leading blanks, colons and equal
+    // signs. ADDRESS, OPERATORS, CLUB and
+    // SOAPBOX join all their lines with CR LF; CALLSIGN keeps only the characters of a
+    // call. "" when the tag is missing.
+    std::string TagValue(std::string_view tag) const;
+    bool IsQSOLine(int index) const;
+    bool IsQTCLine(int index) const;
+
+    // The header as read from the file (contest fixed or defaulted as set below);
+    // false when the file is no Cabrillo log.
+    bool ReadHeader(TFileHeader& header);
+
+    // The contest used when the file names none the program knows (cNoContest: none).
+    TContest DefaultContest = cNoContest;
+
+    const std::vector<std::string>& Lines() const { return FLines; }
+    const TCabrilloReadCounts& Counts() const { return FCounts; }
+
+private:
+    bool Load();
+    bool BuildLog(bool showMessageBoxes);
+    void ReadDataLines();
+    bool ApplyLine(int lineIndex, const cabrillo::TDataLine& data);
+    void ApplyCommonPart(int lineIndex, const cabrillo::TDataLine& data, TQSO& q);
+    void Note(int lineIndex, const std::string& text) const;
+    std::string ShownLine(int lineIndex) const;
+
+    bool FFromBytes = false;
+    std::string FBytes;
+    bool FLoaded = false;
+    std::vector<std::string> FLines;
+    std::vector<int> FHeaderLines;  // indexes of the lines that are no QSO or QTC lines
+    // The first line after a zero byte that ended the text, -1 when there was none.
+    int FCutAtZeroLine = -1;
+    int FLostAfterZero = 0;
+    TCabrilloReadCounts FCounts;
+};
+
+// The contest named by a CONTEST value: ContestFromName, and for names it does not
+// know the spellings other programs use for the same contests ("WAE CW",
+// "WAEDC-RTTY", "UBA-DX-SSB", "EA-MAJESTAD-CW"...).
+TContest CabrilloContestFromName(std::string_view name);
+
+// The shape of the QSO lines of a log's contest.
+cabrillo::TLineShape LineShapeOf(const TContestLog& log);
+
+}  // namespace qz

@@ -1,0 +1,28 @@
+// The table of converters. Detection tries the rows from the top; a converter that is
+// not available yet answers "not this type" and has no maker.
+#include "import/registry.h"
+
+#include "import/cabrilloimport.h"
+
+namespace qz {
+
+namespace {
+
+// clang-format off
+const TConverterRow kConverters[] = {
+    // types               extension  format test   maker
+    {ftSTF,      ftSTF,      "",    NotThisType, nullptr},
+    {ftCabrillo, ftCabrillo, "",    CheckFormatWith<TCabrilloImport>, MakeConverterOf<TCabrilloImport>},
+    {ftADIF,     ftADIF,     "",    NotThisType, nullptr},
+    {ftCT8,      ftCT10,     "",    NotThisType, nullptr},
+    {ftQW4,      ftQW4,      "bin", NotThisType, nullptr},
+    {ftNA9,      ftNA10,     "qdf", NotThisType, nullptr},
+    {ftASCII,    ftASCII,    "",    NotThisType, nullptr, true},  // takes what nothing else recognises
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const TConverterRow> ConverterRegistry() { return kConverters; }
+
+}  // namespace qz
