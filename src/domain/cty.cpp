@@ -126,9 +126,11 @@ private:
     // A token starts after line breaks, blanks, tabs and "=" and runs up to the separator
     // or ";" (consumed, not part of the token). False on a broken token.
     bool ReadToken(char separator, std::string& token, TEnd& end) {
+        fullCall_ = false;
         while (!AtEnd()) {
             char c = Peek();
             if (c != '\r' && c != '\n' && c != ' ' && c != '\t' && c != '=') break;
+            if (c == '=') fullCall_ = true;
             Get();
         }
         token.clear();
@@ -223,7 +225,7 @@ private:
         do {
             if (!ReadToken(',', alias, end)) return false;
             if (end == TEnd::EndOfText) return FailInsideEntry();
-            if (!AddAlias(alias)) return false;
+            if (!AddAlias(alias, fullCall_)) return false;
         } while (end != TEnd::Semicolon);
         return true;
     }
@@ -256,9 +258,9 @@ private:
         return true;
     }
 
-    bool AddAlias(std::string alias) {
+    bool AddAlias(std::string alias, bool fullCall) {
         if (alias.empty()) return true;
-        if (!items_.empty() && alias.find_first_of("()[]") == std::string::npos) {
+        if (!fullCall && !items_.empty() && alias.find_first_of("()[]") == std::string::npos) {
             // Items are used newest first; a prefix ending in a digit expands only when it
             // names the call area of the newest item.
             if (IsDigit(alias.back())) {
@@ -276,10 +278,10 @@ private:
         int cq = cq_, itu = itu_;
         if (!TakeZoneOverrides(alias, cq, itu)) return false;
         if (alias.empty()) return true;
-        return Insert(std::move(alias), cq, itu);
+        return Insert(std::move(alias), cq, itu, fullCall);
     }
 
-    bool Insert(std::string key, int cq, int itu) {
+    bool Insert(std::string key, int cq, int itu, bool fullCall = false) {
         if (cq_ == 0 && itu_ == 0) return true;  // an entry without zones contributes nothing
         if (++insertions_ > kMaxInsertions)
             return Fail(Format("more than %d prefixes", static_cast<int>(kMaxInsertions)));
@@ -317,6 +319,7 @@ private:
         node.prCQZone = static_cast<std::uint8_t>(cq);
         node.prITUZone = static_cast<std::uint8_t>(itu);
         node.prContinent = continent_;
+        node.prIsFullCall = fullCall;
         slot = TCtyStuff::TSlot{&node, hash};
         ++cty_.FKeyCount;
         cty_.FMaxKeyLength = std::max(cty_.FMaxKeyLength, node.prPrefix.size());
@@ -330,6 +333,7 @@ private:
     int line_ = 1;
     char prev_ = 0;
     bool fatal_ = false;
+    bool fullCall_ = false;  // the last token was written with a leading "="
     std::size_t insertions_ = 0;
 
     // The entry being read.
@@ -450,8 +454,11 @@ const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
     std::string rel = CallRelevantPart(up);
     std::size_t n = std::min(rel.size(), FMaxKeyLength);
     if (n == up.size() && rel == up) --n;  // already looked up as the whole call
-    for (; n > 0; --n)
-        if (const TPrefixRec* p = Find(std::string_view(rel).substr(0, n))) return p;
+    for (; n > 0; --n) {
+        const TPrefixRec* p = Find(std::string_view(rel).substr(0, n));
+        // A full call stands for that call only, not for longer calls starting with it.
+        if (p && (!p->prIsFullCall || n == rel.size())) return p;
+    }
     return nullptr;
 }
 

@@ -20,6 +20,7 @@ struct TPrefixRec {
     std::string prName;          // country name
     std::string prMasterPrefix;  // primary prefix of the entity, without the "*" mark
     bool prIsWAE = false;        // the primary prefix was marked "*" (counts only for WAE)
+    bool prIsFullCall = false;   // written with "=": matches a whole call, never a longer one
     std::string prPrefix;        // the prefix or full call this record matches
     std::uint8_t prCQZone = 0;   // 1..40, 0 = unknown
     std::uint8_t prITUZone = 0;  // 1..75, 0 = unknown
@@ -67,6 +68,8 @@ public:
 
     // The record for a call: the whole call as a full-call entry, else the longest
     // leading part of its relevant part; nullptr when none matches or no data is loaded.
+    // A full-call entry ("=" in the file) matches the whole call or its whole relevant
+    // part only, never a longer call that starts with it (=N0J is not N0JK).
     const TPrefixRec* fCty(std::string_view call) const;
     // The part of a call with "/" that decides its country (DL1ABC/P -> DL1ABC,
     // DL1ABC/EA8 -> EA8, W1ABC/4 -> W4, DL1ABC/3 -> DL3).

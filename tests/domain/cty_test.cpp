@@ -66,13 +66,20 @@ TEST(CtyParse, OverridesFullCallsAndWaeMarks) {
     EXPECT_EQ(cty.fCty("VK2XYZ")->prName, "Australia");
     EXPECT_EQ(cty.fCty("DL0XX/EA8")->prName, "Fed. Rep. of Germany");
     EXPECT_EQ(cty.fCty("DL1ABC/EA8")->prName, "Canary Islands");
-    // ...and, like any key, also match a longer call that starts with them.
-    const TPrefixRec* kh6 = cty.fCty("KH6XXA");
+    // ...with their own zones, the relevant part of a call with "/" included...
+    const TPrefixRec* kh6 = cty.fCty("KH6XX");
     ASSERT_NE(kh6, nullptr);
     EXPECT_EQ(kh6->prPrefix, "KH6XX");
+    EXPECT_TRUE(kh6->prIsFullCall);
     EXPECT_EQ(kh6->prCQZone, 3);
     EXPECT_EQ(kh6->prITUZone, 61);
+    EXPECT_EQ(cty.fCty("KH6XX/P")->prPrefix, "KH6XX");
     EXPECT_EQ(Key(cty, "=KH6XX"), "-");  // the "=" is not part of the key
+    // ...but never stand for a longer call that starts with them (=N0J is not N0JK):
+    // KH6XXA falls back to the prefix of its own entity.
+    const TPrefixRec* longer = cty.fCty("KH6XXA");
+    ASSERT_NE(longer, nullptr);
+    EXPECT_NE(longer->prPrefix, "KH6XX");
 
     const TPrefixRec* it9 = cty.fCty("IT9ABC");
     ASSERT_NE(it9, nullptr);
