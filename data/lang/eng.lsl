@@ -698,3 +698,63 @@ own call cut to 13 characters in the Cabrillo QSO lines:
 
 
 
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+not read:
+the fields cannot be matched to a QSO or QTC line
+a QTC line in a contest without QTC traffic
+frequency in no band, the line keeps band
+mode not known, the line keeps mode
+date not understood:
+time not understood:
+no worked call
+QSO or QTC lines after END-OF-LOG were read, the first at line
+the file ends at a zero byte; QSO or QTC lines after it not read:
+QSO lines with another exchange than the contest's were split at the worked call, the first at line
+QSO lines with more exchange fields than the contest takes (joined into its last number), the first at line
+QSO lines with fewer exchange fields than the contest takes, the first at line
+START-OF-LOG names no version; the file is read with the categories' defaults
+names no contest the program knows:
+is too large for a contest log
+
+
+
+

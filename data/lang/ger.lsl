@@ -698,3 +698,63 @@ Eigenes Rufzeichen in den Cabrillo-QSO-Zeilen auf 13 Zeichen gekürzt:
 
 
 
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+nicht gelesen:
+die Felder passen zu keiner QSO- oder QTC-Zeile
+eine QTC-Zeile in einem Contest ohne QTC-Verkehr
+Frequenz in keinem Band, die Zeile behält das Band
+Betriebsart unbekannt, die Zeile behält die Betriebsart
+Datum nicht verstanden:
+Zeit nicht verstanden:
+kein Rufzeichen der Gegenstation
+QSO- oder QTC-Zeilen nach END-OF-LOG wurden gelesen, die erste in Zeile
+die Datei endet an einem Null-Byte; QSO- oder QTC-Zeilen danach nicht gelesen:
+QSO-Zeilen mit einem anderen Austausch als dem des Contests wurden am Rufzeichen geteilt, die erste in Zeile
+QSO-Zeilen mit mehr Austauschfeldern als der Contest verlangt (in seine letzte Nummer zusammengefasst), die erste in Zeile
+QSO-Zeilen mit weniger Austauschfeldern als der Contest verlangt, die erste in Zeile
+START-OF-LOG nennt keine Version; die Datei wird mit den Vorgaben der Kategorien gelesen
+nennt keinen Contest, den das Programm kennt:
+ist zu groß für ein Contest-Log
+
+
+
+
