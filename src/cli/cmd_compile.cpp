@@ -6,6 +6,7 @@
 
 #include "base/encoding.h"
 #include "base/language.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "domain/cty.h"
@@ -23,15 +24,6 @@ constexpr const char* kUsage =
     "  --messages    also print the compile messages (after the report)\n"
     "  --cty FILE    the country file to check the log with (default: the one the log names)\n"
     "The language of the report follows the global option --lang.\n";
-
-// File names arrive as UTF-8 while the core's texts are Windows-1252.
-std::string Shown(std::string text, const std::string& path) {
-    if (path.empty()) return text;
-    const std::string converted = Utf8ToCp1252(path);
-    for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
-        text.replace(at, path.size(), converted);
-    return text;
-}
 
 }  // namespace
 

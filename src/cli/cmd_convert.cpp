@@ -7,6 +7,7 @@
 #include "base/encoding.h"
 #include "base/language.h"
 #include "base/text.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "domain/cty.h"
@@ -38,31 +39,6 @@ constexpr const char* kUsage =
     "file being converted counts as failed. No header dialog is shown: the header is\n"
     "taken as read from the file.\n"
     "Exit status: 0 when every file was converted, 1 when one failed, 2 for a usage error.\n";
-
-std::string Shown(std::string text, const std::string& path) {
-    if (path.empty()) return text;
-    const std::string converted = Utf8ToCp1252(path);
-    for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
-        text.replace(at, path.size(), converted);
-    return text;
-}
-
-// A Cabrillo keyword (the first contest that uses it) or an ordinal of a contest.
-bool ParseContest(const std::string& text, TContest& contest) {
-    std::int32_t ordinal;
-    if (TryStrToInt(text, ordinal)) {
-        if (ordinal <= cNoContest || ordinal >= cEndOfContestlist) return false;
-        contest = static_cast<TContest>(ordinal);
-        return true;
-    }
-    for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
-        if (SameText(CabrilloContestNames[c], text)) {
-            contest = static_cast<TContest>(c);
-            return true;
-        }
-    }
-    return false;
-}
 
 struct TConvertSettings {
     std::string outDir;

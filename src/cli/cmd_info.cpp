@@ -7,6 +7,7 @@
 #include "base/datetime.h"
 #include "base/encoding.h"
 #include "base/text.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
@@ -25,16 +26,6 @@ constexpr const char* kUsage =
     "program version the file was created and last modified.\n"
     "  --tsv   tab-separated values, one row per file with a header line\n"
     "The exit status is 1 when a file cannot be read or a native log's header is damaged.\n";
-
-// File names arrive as UTF-8 while the core's texts are Windows-1252: a message that
-// quotes the name shows it converted, so that Err prints it as it was given.
-std::string Shown(std::string text, const std::string& path) {
-    if (path.empty()) return text;
-    const std::string converted = Utf8ToCp1252(path);
-    for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
-        text.replace(at, path.size(), converted);
-    return text;
-}
 
 // A stored time stamp as "YYYY-MM-DD HH:MM:SS"; "" for none, "?" for a damaged one.
 std::string StampText(TDateTime dt) {

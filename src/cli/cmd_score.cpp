@@ -10,6 +10,7 @@
 #include "base/encoding.h"
 #include "base/language.h"
 #include "base/text.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
@@ -24,6 +25,14 @@ namespace qz::cli {
 namespace fs = std::filesystem;
 
 namespace {
+
+// A keyword or ordinal, else the spellings of other programs ("WAE CW") that the
+// Cabrillo reader understands.
+bool ParseScoreContest(const std::string& text, TContest& contest) {
+    if (ParseContest(text, contest)) return true;
+    contest = CabrilloContestFromName(Utf8ToCp1252(text));
+    return contest != cNoContest && contest != cEndOfContestlist;
+}
 
 constexpr const char* kUsage =
     "usage: qz score [--contest KEYWORD] [--messages] [--tsv] [--save] [--cty FILE] FILE...\n\n"
@@ -41,32 +50,6 @@ constexpr const char* kUsage =
     "                     source (.QZF; the program asks before replacing a file)\n"
     "  --cty FILE         the country file to score with (default: the installed one)\n"
     "Exit status: 0 when every file was scored, 1 when one was not, 2 for a usage error.\n";
-
-// File names arrive as UTF-8 while the core's texts are Windows-1252.
-std::string Shown(std::string text, const std::string& path) {
-    if (path.empty()) return text;
-    const std::string converted = Utf8ToCp1252(path);
-    for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
-        text.replace(at, path.size(), converted);
-    return text;
-}
-
-bool ParseContest(const std::string& text, TContest& contest) {
-    std::int32_t ordinal;
-    if (TryStrToInt(text, ordinal)) {
-        if (ordinal <= cNoContest || ordinal >= cEndOfContestlist) return false;
-        contest = static_cast<TContest>(ordinal);
-        return true;
-    }
-    for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
-        if (SameText(CabrilloContestNames[static_cast<std::size_t>(c)], text)) {
-            contest = static_cast<TContest>(c);
-            return true;
-        }
-    }
-    contest = CabrilloContestFromName(Utf8ToCp1252(text));
-    return contest != cNoContest && contest != cEndOfContestlist;
-}
 
 struct TScoreSettings {
     TContest contest = cNoContest;
@@ -189,7 +172,7 @@ int CmdScore(const TArgs& argsIn) {
         Err("qz score: no file given (see 'qz score --help')\n");
         return 2;
     }
-    if (haveContest && !ParseContest(contest, s.contest)) {
+    if (haveContest && !ParseScoreContest(contest, s.contest)) {
         Err("qz score: unknown contest '" + Utf8ToCp1252(contest) + "' (see 'qz contests')\n");
         return 2;
     }
