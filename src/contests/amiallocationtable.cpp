@@ -9,18 +9,7 @@
 namespace qz {
 
 bool TAmiAllocationTable::ReadFromFile(const TFileToBeInstalled& file, std::string* error) {
-    std::string bytes;
-    switch (ReadListFile(file, bytes, error)) {
-        case TListFileRead::Missing:
-            return false;
-        case TListFileRead::Failed:
-            Clear();
-            return false;
-        case TListFileRead::Ok:
-            break;
-    }
-    ReadFromText(bytes);
-    return true;
+    return ReadTableFile(*this, file, error);
 }
 
 void TAmiAllocationTable::ReadFromText(std::string_view text) {

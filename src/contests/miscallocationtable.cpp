@@ -7,18 +7,7 @@
 namespace qz {
 
 bool TMiscAllocationTable::ReadFromFile(const TFileToBeInstalled& file, std::string* error) {
-    std::string bytes;
-    switch (ReadListFile(file, bytes, error)) {
-        case TListFileRead::Missing:
-            return false;
-        case TListFileRead::Failed:
-            Clear();
-            return false;
-        case TListFileRead::Ok:
-            break;
-    }
-    ReadFromText(bytes);
-    return true;
+    return ReadTableFile(*this, file, error);
 }
 
 void TMiscAllocationTable::ReadFromText(std::string_view text) {
