@@ -9,6 +9,7 @@
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "contests/factory.h"
 #include "domain/cty.h"
 #include "logfile/qz3.h"
 #include "logfile/qzf.h"
@@ -88,6 +89,10 @@ int CmdCompile(const TArgs& argsIn) {
     }
     if (!log) {
         Err("qz compile: " + Shown(error.empty() ? path + ": " + LS(196) : error, path) + "\n");
+        return 1;
+    }
+    if (!ContestHasOwnRules(log->Contest())) {
+        Err("qz compile: " + Utf8ToCp1252(path) + ": " + RulesNotBuiltMessage(log->Contest()) + "\n");
         return 1;
     }
     std::vector<std::string> messages;

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
+#include "contests/factory.h"
 #include "domain/defs.h"
 
 namespace qz::cli {
@@ -17,7 +18,8 @@ int CmdContests(const TArgs& argsIn) {
     TArgs args = argsIn;
     if (WantsHelp(args)) {
         Out("usage: qz contests [--tsv]\n\n"
-            "Lists every contest: ordinal, long name, Cabrillo keyword and mode kind.\n"
+            "Lists every contest: ordinal, long name, Cabrillo keyword, mode kind and whether\n"
+            "it scores by its own rules (no: its rules are not built yet, its logs are not scored).\n"
             "  --tsv   tab-separated values with a header line\n");
         return 0;
     }
@@ -26,12 +28,12 @@ int CmdContests(const TArgs& argsIn) {
         Err("qz contests: unexpected argument '" + args[0] + "'\n");
         return 2;
     }
-    TTable table({"ordinal", "contest", "cabrillo", "mode"});
+    TTable table({"ordinal", "contest", "cabrillo", "mode", "rules"});
     table.RightAlign({0});
     // The first and last values only mark the ends of the list.
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         table.AddRow({std::to_string(c), std::string(ContestNames[c]), std::string(CabrilloContestNames[c]),
-                      kModeKindNames[ContestModeKinds[c]]});
+                      kModeKindNames[ContestModeKinds[c]], ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no"});
     }
     Out(table.Render(tsv));
     return 0;

@@ -12,6 +12,7 @@
 #include "base/language.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "contests/factory.h"
 #include "domain/cty.h"
 #include "export/exporter.h"
 #include "logfile/qzf.h"
@@ -97,6 +98,11 @@ int CmdExport(const TArgs& argsIn) {
     std::unique_ptr<TContestLog> log = qzf.ReadLog(logFile, cty);
     if (!log) {
         Err("qz export: " + (qzf.LastError().empty() ? "cannot read " + Shown(logFile) : qzf.LastError()) + "\n");
+        return 1;
+    }
+    if (!ContestHasOwnRules(log->Contest())) {
+        // Its points, multipliers and claimed score would all be 0.
+        Err("qz export: " + Shown(logFile) + ": " + RulesNotBuiltMessage(log->Contest()) + "\n");
         return 1;
     }
     std::vector<std::string> compileMessages;

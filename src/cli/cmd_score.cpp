@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
+#include "contests/factory.h"
 #include "domain/cty.h"
 #include "import/cabrilloimport.h"
 #include "import/detect.h"
@@ -49,6 +50,8 @@ constexpr const char* kUsage =
     "  --save             store each converted foreign log as a native log beside its\n"
     "                     source (.QZF; the program asks before replacing a file)\n"
     "  --cty FILE         the country file to score with (default: the installed one)\n"
+    "A log of a contest whose rules are not built yet is named but not scored (its score\n"
+    "stays empty in --tsv).\n"
     "Exit status: 0 when every file was scored, 1 when one was not, 2 for a usage error.\n";
 
 struct TScoreSettings {
@@ -205,6 +208,17 @@ int CmdScore(const TArgs& argsIn) {
             continue;
         }
         TContestLog& log = *loaded.log;
+        if (!ContestHasOwnRules(log.Contest())) {
+            // The base rules would score it 0: name the contest instead of a score.
+            for (const auto& m : messages) Err("qz score: " + Shown(m, path) + "\n");
+            Err("qz score: " + shown + ": " + RulesNotBuiltMessage(log.Contest()) + "\n");
+            if (s.tsv)
+                table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
+                              std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]), "", "", "",
+                              loaded.claimed});
+            status = 1;
+            continue;
+        }
         log.MessageLines = &messages;
         log.ShowMessageBoxes = false;
         log.Compile();
