@@ -132,7 +132,7 @@ TEST_F(CliScore, ContestWithoutItsRulesIsNamedNotScored) {
     // The native log that --save wrote is refused by compile and export alike.
     const std::string native = (dir_.path() / "logs" / "iaru.QZF").string();
     ASSERT_TRUE(fs::exists(native)) << r.err;
-    for (const std::string command : {"compile --cty " + cty_, "export --format cabrillo -o - --cty " + cty_}) {
+    for (const std::string& command : {"compile --cty " + cty_, "export --format cabrillo -o - --cty " + cty_}) {
         test::RunResult refused = test::RunQz(command + " " + native, env_);
         EXPECT_EQ(refused.status, 1) << command;
         EXPECT_EQ(refused.out, "") << command;
