@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/text.h"
-#include "contests/amiallocationtable.h"
-#include "contests/memberlist.h"
+#include "reflists/amiallocationtable.h"
+#include "reflists/memberlist.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
-#include "domain/defs.h"
-
 namespace qz {
+
+// Days since 1899-12-30; the fraction is the time of day.
+using TDateTime = double;
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);  // 0 for a month outside 1..12

@@ -3,14 +3,18 @@
 // increased by 1, behind a 4096-byte header that holds the program version.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "domain/defs.h"
-
 namespace qz {
+
+enum TLanguage : std::uint8_t { lEnglish, lGerman };
+// Source file names of the languages, in TLanguage order.
+inline constexpr std::array<std::string_view, 2> LanguageFileNames = {"eng.lsl", "ger.lsl"};
 
 inline constexpr std::size_t kLanguageHeaderSize = 4096;
 

@@ -29,8 +29,10 @@ TIntegerCompareResult TVersionInfo::CompareWith(const TNumVersion& another) cons
     return CompareVersions(NumFileVersion(), another);
 }
 
-TNumVersion ProgramVersion() { return TNumVersion{4, 10, 0, 0}; }
-std::string ProgramVersionText() { return "4.10.0.0"; }
-std::string ProductVersion() { return "4.10"; }
+TNumVersion ProgramVersion() {
+    return TNumVersion{QZ_VERSION_MAJOR, QZ_VERSION_MINOR, QZ_VERSION_PATCH, QZ_VERSION_TWEAK};
+}
+std::string ProgramVersionText() { return QZ_VERSION_TEXT; }
+std::string ProductVersion() { return QZ_PRODUCT_VERSION_TEXT; }
 
 }  // namespace qz

@@ -1,7 +1,7 @@
 // The contest classes T_ARRL, T_ARRL10M and T_ARRL160M_DX.
 #include "contests/arrl.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

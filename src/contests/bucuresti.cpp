@@ -1,7 +1,7 @@
 // The contest class T_BUCURESTI.
 #include "contests/bucuresti.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "engine/contestlog.h"
 
 namespace qz {

@@ -2,7 +2,7 @@
 #include "contests/dtc.h"
 
 #include "contests/definition.h"
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 

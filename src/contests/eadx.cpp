@@ -1,7 +1,7 @@
 // The contest class T_EA_DX.
 #include "contests/eadx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

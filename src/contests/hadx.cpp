@@ -1,9 +1,9 @@
 // The contest classes T_HADX_DX and T_HADX_HA.
 #include "contests/hadx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 namespace qz {
 

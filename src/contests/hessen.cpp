@@ -1,9 +1,9 @@
 // The contest class T_Hessen.
 #include "contests/hessen.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 namespace qz {
 

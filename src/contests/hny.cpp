@@ -2,7 +2,7 @@
 #include "contests/hny.h"
 
 #include "contests/definition.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 namespace qz {
 

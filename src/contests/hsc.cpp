@@ -2,7 +2,7 @@
 #include "contests/hsc.h"
 
 #include "contests/definition.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 namespace qz {
 

@@ -1,7 +1,7 @@
 // The contest class T_JA_DX.
 #include "contests/jidx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

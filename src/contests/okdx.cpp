@@ -1,7 +1,7 @@
 // The contest classes T_OKDX_DX and T_OKDX_OK.
 #include "contests/okdx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

@@ -2,7 +2,7 @@
 #include "contests/tops.h"
 
 #include "contests/definition.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 namespace qz {
 

@@ -1,7 +1,7 @@
 // The contest class T_UADX_DX.
 #include "contests/uadx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

@@ -2,7 +2,7 @@
 #include "contests/ub5.h"
 
 #include "contests/definition.h"
-#include "contests/miscallocationtable.h"
+#include "reflists/miscallocationtable.h"
 
 namespace qz {
 

@@ -2,8 +2,8 @@
 #include "contests/uba.h"
 
 #include "contests/definition.h"
-#include "contests/miscallocationtable.h"
-#include "contests/simplelist.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 

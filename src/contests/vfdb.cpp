@@ -1,9 +1,9 @@
 // The contest class T_VFDB.
 #include "contests/vfdb.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 

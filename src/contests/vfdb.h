@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 #include "engine/contestlog.h"
 
 namespace qz {

@@ -1,7 +1,7 @@
 // The contest classes T_WAGDL and T_WAGDX.
 #include "contests/wag.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

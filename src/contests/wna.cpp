@@ -1,9 +1,9 @@
 // The contest class T_WNA.
 #include "contests/wna.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 

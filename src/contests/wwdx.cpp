@@ -7,7 +7,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

@@ -1,7 +1,7 @@
 // The contest class T_YODX_DX.
 #include "contests/yodx.h"
 
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 
 namespace qz {

@@ -208,7 +208,6 @@ const std::array<std::string_view, 2> CabrilloUsedBandsNames = {"", "ALL"};
 const std::array<std::string_view, 2> QSO_QTC_Names = {"QSO", "QTC"};
 const std::array<std::string_view, 4> QSLLetters = {"Y", "N", "R", "I"};
 
-const std::array<std::string_view, 2> LanguageFileNames = {"eng.lsl", "ger.lsl"};
 const std::array<std::string_view, ftCabrillo + 1> FileTypeExtensions = {
     "", "qzf", "qzf", "bin", "bin", "bin", "qdf", "qdf", "bin", "stf", "txt", "adi", "log"};
 

@@ -9,12 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/datetime.h"
+#include "base/version.h"
 #include "domain/enumset.h"
 
 namespace qz {
-
-// Days since 1899-12-30; the fraction is the time of day.
-using TDateTime = double;
 
 // Maximum lengths of the short-string types (a length byte plus this many characters
 // in binary files).
@@ -98,7 +97,6 @@ enum TCategoryStation : std::uint8_t { csFixed, csMobile, csPortable, csRover, c
 enum TCategoryTime : std::uint8_t { ctmNone, ctm6Hours, ctm12Hours, ctm24Hours };
 enum TCategoryTransmitter : std::uint8_t { ctxOne, ctxTwo, ctxLimited, ctxUnlimited, ctxSWL };
 enum TCategoryOverlay : std::uint8_t { coNone, coRookie, coTbWires, coNoviceTech, coOver50 };
-enum TLanguage : std::uint8_t { lEnglish, lGerman };
 enum TFileType : std::uint8_t {
     ftUnknown, ftQZ3, ftQZ4, ftCT8, ftCT9, ftCT10, ftNA9, ftNA10, ftQW4, ftSTF, ftASCII, ftADIF, ftCabrillo
 };
@@ -131,14 +129,6 @@ using SExchangedNumbersCheck = EnumSet<TExchangedNumbersCheck, std::uint8_t>;
 using TBandResult = std::array<std::int32_t, kNoOfBands>;
 using TModeResult = std::array<std::int32_t, kNoOfModes>;
 using TBandModeResult = std::array<TBandResult, kNoOfModes>;  // mode is the outer index
-
-struct TNumVersion {
-    std::int32_t MainVersion = 0;
-    std::int32_t SubVersion = 0;
-    std::int32_t Release = 0;
-    std::int32_t Compilation = 0;
-    bool operator==(const TNumVersion&) const = default;
-};
 
 // One saved grid column of the native file header.
 struct TFileColumnEntry {
@@ -245,10 +235,10 @@ extern const std::array<std::string_view, 2> CabrilloUsedBandsNames;
 extern const std::array<std::string_view, 2> QSO_QTC_Names;
 extern const std::array<std::string_view, 4> QSLLetters;
 
-extern const std::array<std::string_view, 2> LanguageFileNames;
 extern const std::array<std::string_view, ftCabrillo + 1> FileTypeExtensions;
 
-inline constexpr std::string_view QZVersionString = "QZ v 4.10";
+// The version string of a native log file written by this program.
+inline constexpr std::string_view QZVersionString = "QZ v " QZ_PRODUCT_VERSION_TEXT;
 inline constexpr std::string_view QZ3VersionString = "QZ v 3.00";
 
 // Text of a default or minimum RST value ("599", "59", "111", ...).

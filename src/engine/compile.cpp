@@ -6,7 +6,7 @@
 #include "base/language.h"
 #include "base/options.h"
 #include "base/text.h"
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 #include "engine/contestlog.h"
 
 namespace qz {

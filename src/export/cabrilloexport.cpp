@@ -8,7 +8,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "export/cabrilloformat.h"
+#include "domain/cabrilloformat.h"
 
 namespace qz {
 

@@ -1,5 +1,5 @@
 // The Cabrillo 3.0 writer: header tags, one fixed-column line per QSO or QTC (deleted
-// lines as XQSO:/XQTC:) and the end marker. Column positions: export/cabrilloformat.h.
+// lines as XQSO:/XQTC:) and the end marker. Column positions: domain/cabrilloformat.h.
 #pragma once
 
 #include <string>

@@ -11,13 +11,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/version.h"
 #include "domain/defs.h"
 #include "engine/contestlog.h"
 
 namespace qz {
 
 // The program as the writers name it in their files ("CREATED-BY", "# BinVersion").
-inline constexpr std::string_view kWriterProgramName = "QZ Version 4.10";
+inline constexpr std::string_view kWriterProgramName = "QZ Version " QZ_PRODUCT_VERSION_TEXT;
 inline constexpr std::string_view kWriterBanner = " by Quorvel";
 
 // Base of the writers. A writer borrows one compiled log for one export; the log must

@@ -12,7 +12,7 @@
 #include "base/datetime.h"
 #include "base/language.h"
 #include "base/text.h"
-#include "export/cabrilloformat.h"
+#include "domain/cabrilloformat.h"
 #include "logfile/qzf.h"
 
 namespace qz {

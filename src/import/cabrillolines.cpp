@@ -11,7 +11,7 @@
 #include <span>
 
 #include "base/text.h"
-#include "export/cabrilloformat.h"
+#include "domain/cabrilloformat.h"
 
 namespace qz::cabrillo {
 

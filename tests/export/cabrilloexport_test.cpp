@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "base/options.h"
-#include "export/cabrilloformat.h"
+#include "domain/cabrilloformat.h"
 #include "export/exporttest.h"
 
 namespace qz {

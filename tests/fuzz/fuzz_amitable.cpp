@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/text.h"
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 
 namespace {
 

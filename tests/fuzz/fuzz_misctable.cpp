@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/text.h"
-#include "contests/miscallocationtable.h"
+#include "reflists/miscallocationtable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "base/text.h"
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);

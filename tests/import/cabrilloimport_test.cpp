@@ -11,7 +11,7 @@
 #include "base/language.h"
 #include "base/options.h"
 #include "export/cabrilloexport.h"
-#include "export/cabrilloformat.h"
+#include "domain/cabrilloformat.h"
 #include "export/exporttest.h"
 #include "import/detect.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/installfiles.h"
-#include "contests/reflistutil.h"
+#include "reflists/reflistutil.h"
 
 namespace qz {
 

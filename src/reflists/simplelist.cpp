@@ -1,5 +1,5 @@
 // Simple list reader.
-#include "contests/simplelist.h"
+#include "reflists/simplelist.h"
 
 #include "base/text.h"
 

@@ -1,5 +1,5 @@
 // Parser of the assignment-table line format, used by both allocation table classes.
-#include "contests/allocationfile.h"
+#include "reflists/allocationfile.h"
 
 #include "base/text.h"
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/installfiles.h"
-#include "contests/allocationfile.h"
-#include "contests/reflistutil.h"
+#include "reflists/allocationfile.h"
+#include "reflists/reflistutil.h"
 
 namespace qz {
 

@@ -1,5 +1,5 @@
 // Shared reading and lookup helpers of the reference lists.
-#include "contests/reflistutil.h"
+#include "reflists/reflistutil.h"
 
 #include <algorithm>
 #include <filesystem>

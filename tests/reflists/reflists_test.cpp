@@ -7,10 +7,10 @@
 
 #include "base/installfiles.h"
 #include "base/text.h"
-#include "contests/amiallocationtable.h"
-#include "contests/memberlist.h"
-#include "contests/miscallocationtable.h"
-#include "contests/simplelist.h"
+#include "reflists/amiallocationtable.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 #include "testutil.h"
 
 namespace fs = std::filesystem;

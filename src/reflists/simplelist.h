@@ -6,7 +6,7 @@
 #include <unordered_set>
 
 #include "base/installfiles.h"
-#include "contests/reflistutil.h"
+#include "reflists/reflistutil.h"
 
 namespace qz {
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "contests/reflistutil.h"
+#include "reflists/reflistutil.h"
 
 namespace qz {
 

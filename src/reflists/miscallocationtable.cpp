@@ -1,6 +1,6 @@
 // Assignment table with prefixes. The lookups run once per log line while compiling,
 // so everything a lookup needs is indexed once when the table is read.
-#include "contests/miscallocationtable.h"
+#include "reflists/miscallocationtable.h"
 
 #include <cassert>
 

@@ -1,6 +1,6 @@
 // Assignment table with call areas. The lookups run once per log line while compiling,
 // so everything a lookup needs is indexed once when the table is read.
-#include "contests/amiallocationtable.h"
+#include "reflists/amiallocationtable.h"
 
 #include <cassert>
 

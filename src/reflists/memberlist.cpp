@@ -1,6 +1,6 @@
 // Member list reader and lookup. The number is looked up once per log line while
 // compiling, so the first record of every call is indexed when the list is read.
-#include "contests/memberlist.h"
+#include "reflists/memberlist.h"
 
 #include <cassert>
 

@@ -1,0 +1,4 @@
+// May include the lower layer.
+#pragma once
+
+#include "low/lower.h"

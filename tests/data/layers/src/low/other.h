@@ -1,0 +1,2 @@
+// Included by a path that names no layer folder.
+#include "lower.h"

@@ -1,0 +1,2 @@
+// A folder missing from the layer list.
+#pragma once
