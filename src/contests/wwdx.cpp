@@ -9,28 +9,13 @@
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
 namespace {
 
 bool IsWOrVE(const std::string& masterPrefix) { return masterPrefix == "K" || masterPrefix == "VE"; }
-
-// The zone of received number 0 as two digits ("5" and "05" are one zone), or "" with
-// a message when the text is no zone.
-std::string ZoneCandidate(const TContestLog& log, int index, const TQSO& q) {
-    const std::string rcvd = q.RcvdNumbers(0);
-    std::int32_t zone;
-    if (!TryStrToInt(rcvd, zone)) {
-        log.AddMessage(LS(267) + ": " + rcvd, index);
-        return {};
-    }
-    if (zone < 1 || zone > 40) {
-        log.AddMessage(Format("%s: %d", LS(267).c_str(), zone), index);
-        return {};
-    }
-    return Format("%.2d", zone);
-}
 
 // Points by the relation of the two stations: same country, other country on the same
 // continent (with its own value for a North-American own station), other continent.
@@ -39,34 +24,6 @@ std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t 
     if (own.CtyMasterPrefix() == worked.CtyMasterPrefix()) return sameCountry;
     if (own.Continent() == worked.Continent()) return own.Continent() == coNA ? sameContinentNA : sameContinent;
     return otherContinent;
-}
-
-// Received number `numberIndex` of the first line before `qsoIndex` with the same call
-// as line `qsoIndex`; false when there is none.
-bool FromEarlierQSO(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
-                    std::string& result) {
-    const TQSO* q = log.QSOs(qsoIndex);
-    if (!q || q->Call().Call().empty()) return false;
-    for (int j = 0; j < qsoIndex; ++j) {
-        const TQSO* o = log.QSOs(j);
-        if (o->Call().Call() == q->Call().Call()) {
-            result = o->RcvdNumbers(numberIndex);
-            list.assign(1, result);
-            return true;
-        }
-    }
-    return false;
-}
-
-// The CQ zones of the call's country as candidates and the call's own zone as the
-// suggestion; false when the country file has no zone list for it.
-bool ZoneSuggestion(const TContestLog& log, const TCall& call, std::vector<std::string>& list, std::string& result) {
-    const TCtyStuff* cty = log.CtyStuff();
-    const std::vector<std::string>* zones = cty ? cty->GetZones(call.CtyMasterPrefix(), zCQ) : nullptr;
-    if (!zones) return false;
-    list = *zones;
-    result = Format("%.2d", call.CQZone());
-    return true;
 }
 
 // State or province of a W or VE call from the assignment table: for K the states of
@@ -127,7 +84,8 @@ T_WWDX::T_WWDX(const TFileHeader& header) {
 std::string T_WWDX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
-    std::string candidate = multiIndex == 0 ? q->Call().CtyMasterPrefix() : ZoneCandidate(*this, index, *q);
+    std::string candidate =
+        multiIndex == 0 ? q->Call().CtyMasterPrefix() : CQZoneCandidate(*this, index, q->RcvdNumbers(0));
     return NewMulti(index, multiIndex, candidate, true);
 }
 
@@ -154,8 +112,8 @@ void T_WWDX::SetColumns() {
 std::string T_WWDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     std::string result;
-    if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
-    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(*this, q->Call(), rcvdList, result)) return result;
+    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
@@ -184,7 +142,7 @@ std::string T_WWDX_RTTY::GetMulti(int index, int multiIndex) {
             candidate = q->Call().CtyMasterPrefix();
             break;
         case 1:
-            candidate = ZoneCandidate(*this, index, *q);
+            candidate = CQZoneCandidate(*this, index, q->RcvdNumbers(0));
             break;
         default:
             if (IsWVECountry(q->Call().CtyMasterPrefix()))
@@ -221,11 +179,11 @@ std::string T_WWDX_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, st
     rcvdList.clear();
     std::string result;
     if (numberIndex < 0 || numberIndex > 1) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    if (FromEarlierQSO(*this, qsoIndex, numberIndex, rcvdList, result)) return result;
+    if (SameCallRcvdNumber(*this, qsoIndex, numberIndex, rcvdList, result)) return result;
     const TQSO* q = QSOs(qsoIndex);
     if (!q) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     if (numberIndex == 0) {
-        if (ZoneSuggestion(*this, q->Call(), rcvdList, result)) return result;
+        if (ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
         return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     }
     if (StateSuggestion(FAmiAllocationTable.get(), q->Call(), rcvdList, result)) return result;
@@ -295,7 +253,7 @@ std::string T_WWDX160M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std
     rcvdList.clear();
     std::string result;
     if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
     if (const TQSO* q = QSOs(qsoIndex); q && StateSuggestion(FAmiAllocationTable.get(), q->Call(), rcvdList, result))
         return result;
     // Everyone else: the previous line's number as the only candidate, nothing typed in.
