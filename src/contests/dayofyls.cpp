@@ -1,7 +1,11 @@
-// The contest class T_DAY_OF_YLs.
+// Day of YLs rules: 1 point for a QSO with a YL, none otherwise.
 #include "contests/dayofyls.h"
 
+#include "base/frontend.h"
+#include "base/language.h"
+#include "base/text.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,9 +17,39 @@ T_DAY_OF_YLs::T_DAY_OF_YLs(const TFileHeader&) {
     FModes = {mCW, mSSB, mRTTY};
 }
 
+std::string T_DAY_OF_YLs::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+std::int32_t T_DAY_OF_YLs::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() && SameText(q->RcvdNumbers(1), "YL") ? 1 : 0;
+}
+
+void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (first) {
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(643, ConstantSentNumber));
+        // Asked for every new log, imported ones too, but never where no one can answer.
+        const bool yl = ShowMessageBoxes && AskYesNo(LS(645)) == TMsgAnswer::Yes;
+        q->SetSentNumbers(1, yl ? "YL" : "OM");
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_DAY_OF_YLs::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {643, 644}, {643, 644}, {});
+}
+
+std::string T_DAY_OF_YLs::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (SameCallRcvdNumber(*this, qsoIndex, numberIndex, rcvdList, result, true)) return result;
+    TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return {};
 }
 
 }  // namespace qz

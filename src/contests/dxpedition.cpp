@@ -1,7 +1,9 @@
-// The contest class T_DXPDN.
+// DXpedition log rules: countries per band and a report of QSOs and countries.
 #include "contests/dxpedition.h"
 
+#include "base/text.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -12,6 +14,36 @@ T_DXPDN::T_DXPDN(const TFileHeader&) {
     FBands = AllBands();
     FModes = AllModes();
 }
+
+std::string T_DXPDN::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+std::string T_DXPDN::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+void T_DXPDN::WriteResults(std::vector<std::string>& d) {
+    d.push_back(GetLongContestName());
+    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(" ");
+    d.push_back("        Good  Invalid Dupe  Deleted");
+    d.push_back(" Band   QSOs   QSOs   QSOs   QSOs   Cty");
+    d.push_back("");
+    for (int b = b160m; b <= bSAT; ++b) {
+        auto band = static_cast<TBand>(b);
+        if (!BandIsAllowed(band)) continue;
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(band),
+                           GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band), GetNoOfBandUserDeletedQSOs(band)) +
+                    Format("%5d  ", GetNoOfBandMulties(0, band)));
+    }
+    d.push_back(" ");
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d ", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(),
+                       GetNoOfAllUserDeletedQSOs()) +
+                Format("%5d  ", GetNoOfAllMulties(0)));
+}
+
+void T_DXPDN::CreateAndAppendQSO(bool setEditedFlag) { AppendQSO(NewQSOWithDefaults(setEditedFlag)); }
 
 void T_DXPDN::SetColumns() {
     TContestLog::SetColumns();

@@ -1,7 +1,10 @@
-// The contest class T_IOTA.
+// IOTA contest rules: island references in normal form are the multipliers, per band
+// and mode; points by whether the own and the worked station are on islands.
 #include "contests/iota.h"
 
+#include "base/language.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,11 +16,57 @@ T_IOTA::T_IOTA(const TFileHeader&) {
     FModes = {mCW, mSSB};
 }
 
+void T_IOTA::AfterInit() { FShowTimeInCategory = true; }
+
+std::string T_IOTA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+std::string T_IOTA::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return {};
+    // Kind 0 counts the CW QSOs, kind 1 the SSB QSOs, so each is per band and mode.
+    if (!(multiIndex == 0 && q->Mode() == mCW) && !(multiIndex == 1 && q->Mode() == mSSB)) return {};
+    const std::string rcvd = q->RcvdNumbers(1);
+    std::string reference = IOTAReference(rcvd);
+    if (reference.empty() && !rcvd.empty()) AddMessage(LS(307) + ": " + rcvd, index);
+    return NewMulti(index, multiIndex, reference, true);
+}
+
+std::int32_t T_IOTA::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    const std::string own = IOTAReference(q->SentNumbers(1));
+    const std::string worked = IOTAReference(q->RcvdNumbers(1));
+    if (own.empty()) return worked.empty() ? 2 : 15;
+    return worked.empty() || worked == own ? 5 : 15;
+}
+
+void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    if (first) {
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(305, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_IOTA::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 305}, {110, 306}, {303, 304});
 }
 
-void T_IOTA::AfterInit() { FShowTimeInCategory = true; }
+std::string T_IOTA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex == 1 && SameCallRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_IOTA::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? IOTAReference(q->RcvdNumbers(1)) : std::string();
+}
 
 }  // namespace qz

@@ -1,7 +1,10 @@
-// The contest class T_OK_RTTY.
+// OK RTTY contest rules: countries and Czech stations per band; points by continent,
+// tripled on 80m and 40m.
 #include "contests/okrtty.h"
 
+#include "base/text.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,9 +16,48 @@ T_OK_RTTY::T_OK_RTTY(const TFileHeader&) {
     FModes = {mRTTY};
 }
 
+std::string T_OK_RTTY::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    const std::string master = q->Call().CtyMasterPrefix();
+    if (multiIndex == 0) return NewMulti(index, 0, master, true);
+    return SameText(master, "OK") ? NewMulti(index, 1, q->Call().Call(), true) : std::string();
+}
+
+std::int32_t T_OK_RTTY::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    const bool sameContinent = SameContinent(FOwnCall, q->Call());
+    if (q->Band() == b80m || q->Band() == b40m) return sameContinent ? 3 : 6;
+    return sameContinent ? 1 : 2;
+}
+
+void T_OK_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty())
+        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    AppendQSO(std::move(q));
+}
+
 void T_OK_RTTY::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {51}, {53}, {54, 646});
+}
+
+std::string T_OK_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_OK_RTTY::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(0) : std::string();
 }
 
 }  // namespace qz

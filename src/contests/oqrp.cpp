@@ -1,7 +1,8 @@
-// The contest class T_OQRP.
+// QRP contest rules: countries per band, 1 point per QSO.
 #include "contests/oqrp.h"
 
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,9 +14,47 @@ T_OQRP::T_OQRP(const TFileHeader&) {
     FModes = {mCW};
 }
 
+std::string T_OQRP::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_OQRP::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 1 : 0;
+}
+
+void T_OQRP::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    if (first) {
+        q->SetBand(b80m);
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(328, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_OQRP::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 327}, {110, 327}, {54});
+}
+
+std::string T_OQRP::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex != 1) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (SameCallRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
+    rcvdList = {"VLP", "QRP", "MP"};
+    return "VLP";
+}
+
+std::string T_OQRP::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(1) : std::string();
 }
 
 }  // namespace qz

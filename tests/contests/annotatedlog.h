@@ -7,6 +7,8 @@
 // File format (one item per line; "#" starts a comment line; fields split at blanks):
 //   contest cWWDXcw                  the contest (names of ContestByName below)
 //   own DL1ABC                       the own call
+//   sent V0 [V1]                     the sent numbers of the lines that follow ("-"
+//                                    for an empty one)
 //   [del] [QTC>|QTC<] BAND MODE CALL [NUMBERS...] | EXPECTATIONS
 //       del marks the line user-deleted; QTC> / QTC< make it a sent / received QTC
 //       whose numbers fill received numbers 1..4, otherwise they fill 0, 1, ...;
@@ -103,7 +105,11 @@ inline bool ContestByName(const std::string& name, TContest& contest) {
     static const std::map<std::string, TContest> kNames = {
         {"cWWDXcw", cWWDXcw},         {"cWWDXssb", cWWDXssb}, {"cWWDXrtty", cWWDXrtty}, {"cWWDX160cw", cWWDX160cw},
         {"cWWDX160ssb", cWWDX160ssb}, {"cWPXcw", cWPXcw},     {"cWPXssb", cWPXssb},     {"cWPXrtty", cWPXrtty},
-        {"cWAEcw", cWAEcw},           {"cWAEssb", cWAEssb},   {"cWAErtty", cWAErtty}};
+        {"cWAEcw", cWAEcw},           {"cWAEssb", cWAEssb},   {"cWAErtty", cWAErtty},
+        {"cIARU", cIARU},             {"cCQM", cCQM},         {"cTOPS", cTOPS},         {"cFDcw", cFDcw},
+        {"cFDhb_ssb", cFDhb_ssb},     {"cWWSA", cWWSA},       {"cIOTA", cIOTA},         {"cEUHF", cEUHF},
+        {"cOQRP", cOQRP},             {"cVHF", cVHF},         {"cCQMM", cCQMM},         {"cDayOfYLs", cDayOfYLs},
+        {"cOKrtty", cOKrtty},         {"cDXPDN", cDXPDN}};
     auto it = kNames.find(name);
     if (it == kNames.end()) return false;
     contest = it->second;
@@ -138,6 +144,7 @@ struct TLineInput {
     TMode mode = mCW;
     std::string call;
     std::vector<std::string> numbers;
+    std::vector<std::string> sent;
 };
 
 struct TAnnotatedLog {
@@ -187,6 +194,7 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
         ok = false;
     };
     int n = 0;
+    std::vector<std::string> sent;
     for (const std::string& raw : SplitLines(text)) {
         ++n;
         std::string line = Trim(raw);
@@ -198,6 +206,9 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
             if (!ContestByName(f[1], log.header.fhContest_Contest)) fail(n, "unknown contest " + f[1]);
         } else if (f[0] == "own" && f.size() == 2) {
             log.header.fhUser_OwnCall = f[1];
+        } else if (f[0] == "sent") {
+            sent.clear();
+            for (std::size_t i = 1; i < f.size(); ++i) sent.push_back(f[i] == "-" ? "" : f[i]);
         } else if (f[0] == "message") {
             log.messages.push_back(Trim(line.substr(7)));
         } else if (f[0] == "total") {
@@ -229,6 +240,7 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
                 continue;
             }
             in.call = f[i + 2];
+            in.sent = sent;
             for (i += 3; i < f.size(); ++i) in.numbers.push_back(f[i] == "-" ? "" : f[i]);
             TLineExpectation e;
             e.fileLine = n;
@@ -342,6 +354,7 @@ inline void CheckAnnotatedLog(const std::string& path) {
         int first = in.qtcKind != 0 ? 1 : 0;
         for (std::size_t i = 0; i < in.numbers.size(); ++i)
             q->SetRcvdNumbers(first + static_cast<int>(i), in.numbers[i]);
+        for (std::size_t i = 0; i < in.sent.size(); ++i) q->SetSentNumbers(static_cast<int>(i), in.sent[i]);
         if (in.deleted) q->IncludeFlag(qfUserDeleted);
         log->AppendQSO(std::move(q));
     }
