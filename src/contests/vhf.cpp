@@ -1,7 +1,11 @@
-// The contest class T_VHF.
+// VHF/UHF/SHF contest rules: the points of a QSO are the distance between the own
+// locator (sent number 1) and the worked one (received number 1); an unusable locator
+// scores 0.
 #include "contests/vhf.h"
 
 #include "contests/definition.h"
+#include "contests/locator.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,9 +17,44 @@ T_VHF::T_VHF(const TFileHeader&) {
     FModes = AllModes();
 }
 
+std::int32_t T_VHF::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    std::int32_t bearing;
+    const std::int32_t distance = LocatorDistance(q->SentNumbers(1), q->RcvdNumbers(1), bearing);
+    return distance < 0 ? 0 : distance;
+}
+
+void T_VHF::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    if (first) {
+        q->SetBand(b2m);
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_VHF::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 479}, {110, 480}, {});
+}
+
+std::string T_VHF::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex == 1 && SameCallRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
+    // Otherwise the previous line's number as a candidate, nothing typed in.
+    TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return {};
+}
+
+std::string T_VHF::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(1) : std::string();
 }
 
 }  // namespace qz

@@ -15,6 +15,7 @@
 #include "contests/oqrp.h"
 #include "contests/rulehelpers.h"
 #include "contests/tops.h"
+#include "contests/vhf.h"
 #include "testutil.h"
 
 namespace qz {
@@ -183,6 +184,27 @@ TEST_F(Remaining, ExchangeSuggestions) {
     EXPECT_EQ(yl->GetRcvdNumberToAppend(2, 1, list), "YL");
     EXPECT_EQ(yl->GetRcvdNumberToAppend(3, 1, list), "");
     EXPECT_EQ(list, std::vector<std::string>{""});
+}
+
+TEST_F(Remaining, VHFAsksForTheOwnLocatorOnce) {
+    TAnsweringFrontEnd answering("JO31AB", TMsgAnswer::No);
+    SetFrontEnd(&answering);
+    auto log = MakeRulesLog<T_VHF>(cVHF, "DL1ABC");
+    log->CreateAndAppendQSO(false);
+    log->CreateAndAppendQSO(false);
+    EXPECT_EQ(log->QSOs(0)->Band(), b2m);
+    EXPECT_EQ(log->QSOs(1)->SentNumbers(0), "002");
+    EXPECT_EQ(log->QSOs(1)->SentNumbers(1), "JO31AB");
+    EXPECT_EQ(answering.prompts, std::vector<std::string>{LS(479)});
+    log->QSOs(0)->SetCall("DL2XYZ");
+    log->QSOs(0)->SetRcvdNumbers(1, "JO40HB");
+    log->QSOs(1)->SetCall("DL2XYZ");
+    std::vector<std::string> list;
+    EXPECT_EQ(log->GetRcvdNumberToAppend(1, 1, list), "JO40HB");
+    // Otherwise only the previous line's number is offered.
+    log->QSOs(1)->SetCall("DL3XYZ");
+    EXPECT_EQ(log->GetRcvdNumberToAppend(1, 1, list), "");
+    EXPECT_EQ(list, std::vector<std::string>{"JO40HB"});
 }
 
 TEST_F(Remaining, DayOfYLsAsksForTheOwnOperator) {
