@@ -8,6 +8,7 @@
 #include "base/language.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
+#include "export/adifexport.h"
 #include "export/cabrilloexport.h"
 #include "export/stfexport.h"
 
@@ -199,6 +200,8 @@ std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, TContest
             return std::make_unique<TSTFExport>(log);
         case owCabrillo:
             return std::make_unique<TCabrilloExport>(log);
+        case owADIF:
+            return std::make_unique<TADIFExport>(log);
         default:
             return nullptr;
     }

@@ -56,6 +56,8 @@ public:
     bool FileNotFound = false;
     // When not cNoContest, the contest to use whatever the file says.
     TContest FixContest = cNoContest;
+    // The contest used when the file names none the program knows (cNoContest: none).
+    TContest DefaultContest = cNoContest;
     // Taken from the settings record at construction.
     TStoreTarget StoreTarget;
     // Ask before an existing native file is replaced; false replaces it.

@@ -2,6 +2,7 @@
 // not available yet answers "not this type" and has no maker.
 #include "import/registry.h"
 
+#include "import/adifimport.h"
 #include "import/cabrilloimport.h"
 
 namespace qz {
@@ -13,7 +14,7 @@ const TConverterRow kConverters[] = {
     // types               extension  format test   maker
     {ftSTF,      ftSTF,      "",    NotThisType, nullptr},
     {ftCabrillo, ftCabrillo, "",    CheckFormatWith<TCabrilloImport>, MakeConverterOf<TCabrilloImport>},
-    {ftADIF,     ftADIF,     "",    NotThisType, nullptr},
+    {ftADIF,     ftADIF,     "",    CheckFormatWith<TADIFImport>, MakeConverterOf<TADIFImport>},
     {ftCT8,      ftCT10,     "",    NotThisType, nullptr},
     {ftQW4,      ftQW4,      "bin", NotThisType, nullptr},
     {ftNA9,      ftNA10,     "qdf", NotThisType, nullptr},

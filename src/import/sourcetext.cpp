@@ -1,0 +1,79 @@
+#include "import/sourcetext.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "logfile/qzf.h"
+
+namespace qz {
+
+bool TSourceText::Load(const std::string& fileName, std::string* error) {
+    Clear();
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+    if (!ec && size > kMaxImportFileSize) {
+        if (error) *error = fileName + ": the file is too large for a log (" + std::to_string(size) + " bytes)";
+        return false;
+    }
+    if (!ReadWholeFile(fileName, FBytes, error)) return false;
+    FLoaded = true;
+    return true;
+}
+
+void TSourceText::Assign(std::string_view bytes) {
+    Clear();
+    FBytes.assign(bytes);
+    FLoaded = true;
+}
+
+void TSourceText::Clear() {
+    FBytes.clear();
+    FBytes.shrink_to_fit();
+    FLoaded = false;
+    FCountedTo = 0;
+    FLinesBefore = 0;
+}
+
+int TSourceText::LineOf(std::size_t offset) const {
+    offset = std::min(offset, FBytes.size());
+    if (offset < FCountedTo) {
+        FCountedTo = 0;
+        FLinesBefore = 0;
+    }
+    // A lone CR ends a line as well as LF or CR LF.
+    for (std::size_t i = FCountedTo; i < offset; ++i) {
+        const char c = FBytes[i];
+        if (c == '\n' || (c == '\r' && (i + 1 >= FBytes.size() || FBytes[i + 1] != '\n'))) ++FLinesBefore;
+    }
+    FCountedTo = offset;
+    return FLinesBefore + 1;
+}
+
+std::string QuotedPart(std::string_view text, std::size_t maxLength) {
+    std::string s;
+    const std::size_t n = std::min(text.size(), maxLength);
+    s.reserve(n + 3);
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        s += c < 0x20 ? ' ' : static_cast<char>(c);
+    }
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    std::size_t lead = 0;
+    while (lead < s.size() && s[lead] == ' ') ++lead;
+    s.erase(0, lead);
+    if (text.size() > maxLength) s += "...";
+    return s;
+}
+
+void TMessageCap::Add(std::string text) {
+    ++FCount;
+    if (FMessages && static_cast<std::size_t>(FCount) <= FLimit) FMessages->push_back(std::move(text));
+}
+
+void TMessageCap::Finish(const std::string& prefix) {
+    if (FMessages && static_cast<std::size_t>(FCount) > FLimit)
+        FMessages->push_back(prefix + std::to_string(static_cast<std::size_t>(FCount) - FLimit) +
+                             " more problems of this kind not listed");
+}
+
+}  // namespace qz
