@@ -85,6 +85,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         converter->Ask4Overwrite = !s.force;
         converter->FixContest = s.contest;
         converter->Cty = s.cty;
+        converter->AskQuestions = true;
         converter->StoreTarget =
             s.outDir.empty() ? TStoreTarget{false, true, ""} : TStoreTarget{false, false, s.outDir};
         written = converter->ConvertLog(false);

@@ -83,6 +83,7 @@ TLoaded ConvertThroughFile(TFileType type, const std::string& path, const TScore
     std::error_code ec;
     const fs::path tmp = fs::temp_directory_path(ec) / ("qz-score-" + std::to_string(::getpid()));
     converter->Cty = s.cty;
+    converter->AskQuestions = true;
     converter->DefaultContest = s.contest;
     if (s.save) {
         converter->StoreTarget = TStoreTarget{false, true, ""};

@@ -60,6 +60,10 @@ public:
     TContest DefaultContest = cNoContest;
     // Taken from the settings record at construction.
     TStoreTarget StoreTarget;
+    // Ask the converter's own questions (the STF column allocation) through the front
+    // end's text question even without message boxes; the front end decides whether it
+    // really asks (the command line only with --ask on a terminal).
+    bool AskQuestions = false;
     // Ask before an existing native file is replaced; false replaces it.
     bool Ask4Overwrite = true;
     // Country data for the new log; without it the header's country file is loaded.

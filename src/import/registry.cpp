@@ -4,6 +4,7 @@
 
 #include "import/adifimport.h"
 #include "import/cabrilloimport.h"
+#include "import/stfimport.h"
 
 namespace qz {
 
@@ -12,7 +13,7 @@ namespace {
 // clang-format off
 const TConverterRow kConverters[] = {
     // types               extension  format test   maker
-    {ftSTF,      ftSTF,      "",    NotThisType, nullptr},
+    {ftSTF,      ftSTF,      "",    CheckFormatWith<TSTFConvert>, MakeConverterOf<TSTFConvert>},
     {ftCabrillo, ftCabrillo, "",    CheckFormatWith<TCabrilloImport>, MakeConverterOf<TCabrilloImport>},
     {ftADIF,     ftADIF,     "",    CheckFormatWith<TADIFImport>, MakeConverterOf<TADIFImport>},
     {ftCT8,      ftCT10,     "",    NotThisType, nullptr},
