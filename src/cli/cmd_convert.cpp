@@ -22,13 +22,15 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: qz convert [-o DIR] [--contest KEYWORD] [--force] [--cty FILE] FILE...\n\n"
+    "usage: qz convert [-o DIR] [--contest KEYWORD] [--layout NAME] [--force] [--cty FILE] FILE...\n\n"
     "Converts every file of a foreign format that the program recognises into a native\n"
     "log (.QZF) and prints the name of each log written. Formats converted:\n"
     "%s.\n"
     "  -o DIR             write the native logs into DIR (default: beside each source)\n"
     "  --contest KEYWORD  the contest of the logs, whatever the files say: a Cabrillo\n"
     "                     keyword or an ordinal as 'qz contests' lists them\n"
+    "  --layout NAME      read column text files by the stored column layout NAME (see\n"
+    "                     'qz layout'); default: the layout of the file's extension\n"
     "  --force            replace existing files without asking\n"
     "  --cty FILE         the country file for the new logs (default: the installed one)\n\n"
     "Without -o, a legacy log whose extension is not .qzf is first renamed to .QZ3 in its\n"
@@ -37,13 +39,16 @@ constexpr const char* kUsage =
     "Questions: on a terminal the program asks before it replaces a file. Without a\n"
     "terminal it never asks: an existing file is kept (unless --force or --yes), and the\n"
     "file being converted counts as failed. No header dialog is shown: the header is\n"
-    "taken as read from the file.\n"
+    "taken as read from the file. An STF file is read in the column order it declares;\n"
+    "with the global option --ask the program asks on a terminal which keyword of the\n"
+    "file each column of the log takes.\n"
     "Exit status: 0 when every file was converted, 1 when one failed, 2 for a usage error.\n";
 
 struct TConvertSettings {
     std::string outDir;
     TContest contest = cNoContest;
     bool force = false;
+    std::string layout;
     std::shared_ptr<const TCtyStuff> cty;
 };
 
@@ -76,7 +81,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         std::unique_ptr<TConvert> converter = MakeConverter(type, path, &messages);
         if (!converter) {
             Err("qz convert: " + shown + " " +
-                (type == ftUnknown || type == ftASCII
+                (type == ftUnknown
                      ? LS(26)
                      : "is a file of type " + std::string(FileTypeKeyword(type)) + ", which cannot be converted yet.") +
                 "\n");
@@ -86,6 +91,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         converter->FixContest = s.contest;
         converter->Cty = s.cty;
         converter->AskQuestions = true;
+        converter->LayoutName = Utf8ToCp1252(s.layout);
         converter->StoreTarget =
             s.outDir.empty() ? TStoreTarget{false, true, ""} : TStoreTarget{false, false, s.outDir};
         written = converter->ConvertLog(false);
@@ -120,6 +126,7 @@ int CmdConvert(const TArgs& argsIn) {
     std::string contest, ctyFile;
     bool haveContest = TakeOption(args, "--contest", contest);
     TakeOption(args, "--cty", ctyFile);
+    TakeOption(args, "--layout", s.layout);
     s.force = TakeFlag(args, "--force");
     for (const auto& a : args) {
         if (a.size() > 1 && a[0] == '-') {

@@ -22,10 +22,12 @@ namespace qz::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: qz export --format cabrillo|stf [-o OUT] [--cty FILE] [--messages] FILE.QZF\n\n"
+    "usage: qz export --format cabrillo|stf|adif [-o OUT] [--cty FILE] [--messages] FILE.QZF\n\n"
     "Reads a native log, compiles it and writes it in a submission format, exactly as the\n"
     "editor's output window saves it (Windows-1252 text with CR LF line ends).\n"
-    "  --format F    cabrillo (Cabrillo 3.0, extension .log) or stf (STF, extension .stf)\n"
+    "  --format F    cabrillo (Cabrillo 3.0, extension .log), stf (STF, extension .stf) or\n"
+    "                adif (ADIF, extension .adi, with the fields of the stored ADIF\n"
+    "                configuration: see 'qz adif-config')\n"
     "  -o OUT        the file to write; '-' writes to standard output (default: the log's\n"
     "                name with the format's extension, in the log's folder)\n"
     "  --cty FILE    the country file to check the log with (default: the one the log names)\n"
@@ -61,7 +63,7 @@ int CmdExport(const TArgs& argsIn) {
         }
     }
     if (!haveFormat) {
-        Err("qz export: no format given: --format cabrillo or --format stf\n");
+        Err("qz export: no format given: --format cabrillo, stf or adif\n");
         return 2;
     }
     TOutputWindow window;
@@ -69,8 +71,10 @@ int CmdExport(const TArgs& argsIn) {
         window = owCabrillo;
     else if (format == "stf")
         window = owSTF;
+    else if (format == "adif" || format == "adi")
+        window = owADIF;
     else {
-        Err("qz export: unknown format '" + Shown(format) + "' (cabrillo or stf)\n");
+        Err("qz export: unknown format '" + Shown(format) + "' (cabrillo, stf or adif)\n");
         return 2;
     }
     if (args.size() != 1) {

@@ -36,7 +36,8 @@ bool ParseScoreContest(const std::string& text, TContest& contest) {
 }
 
 constexpr const char* kUsage =
-    "usage: qz score [--contest KEYWORD] [--messages] [--tsv] [--save] [--cty FILE] FILE...\n\n"
+    "usage: qz score [--contest KEYWORD] [--layout NAME] [--messages] [--tsv] [--save] [--cty FILE]\n"
+    "                FILE...\n\n"
     "Reads each log, compiles it by the rules of its contest and prints its result report.\n"
     "Native logs are read as they are; foreign files (Cabrillo, and the other formats the\n"
     "program converts) are recognised by their content and converted in memory: no file\n"
@@ -44,6 +45,8 @@ constexpr const char* kUsage =
     "  --contest KEYWORD  the contest for files that name none the program knows: a\n"
     "                     Cabrillo keyword, a spelling of another program ('WAE CW') or\n"
     "                     an ordinal as 'qz contests' lists them\n"
+    "  --layout NAME      read column text files by the stored column layout NAME (see\n"
+    "                     'qz layout'); default: the layout of the file's extension\n"
     "  --messages         also print the reader's and the compile messages\n"
     "  --tsv              print one tab-separated row per file instead of the reports:\n"
     "                     file, call, contest, QSOs, multipliers, score, claimed score\n"
@@ -59,6 +62,7 @@ struct TScoreSettings {
     bool messages = false;
     bool tsv = false;
     bool save = false;
+    std::string layout;
     std::shared_ptr<const TCtyStuff> cty;
 };
 
@@ -84,6 +88,7 @@ TLoaded ConvertThroughFile(TFileType type, const std::string& path, const TScore
     const fs::path tmp = fs::temp_directory_path(ec) / ("qz-score-" + std::to_string(::getpid()));
     converter->Cty = s.cty;
     converter->AskQuestions = true;
+    converter->LayoutName = Utf8ToCp1252(s.layout);
     converter->DefaultContest = s.contest;
     if (s.save) {
         converter->StoreTarget = TStoreTarget{false, true, ""};
@@ -143,7 +148,6 @@ TLoaded LoadAny(const std::string& path, const TScoreSettings& s, std::vector<st
             break;
         }
         case ftUnknown:
-        case ftASCII:
             r.error = path + " " + LS(26);
             break;
         default:
@@ -167,6 +171,7 @@ int CmdScore(const TArgs& argsIn) {
     std::string contest, ctyFile;
     const bool haveContest = TakeOption(args, "--contest", contest);
     TakeOption(args, "--cty", ctyFile);
+    TakeOption(args, "--layout", s.layout);
     for (const auto& a : args) {
         if (a.size() > 1 && a[0] == '-') {
             Err("qz score: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz score --help')\n");

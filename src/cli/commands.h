@@ -20,6 +20,8 @@ int CmdInfo(const TArgs& args);
 int CmdCompile(const TArgs& args);
 int CmdConvert(const TArgs& args);
 int CmdScore(const TArgs& args);
+int CmdLayout(const TArgs& args);
+int CmdADIFConfig(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

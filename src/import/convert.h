@@ -64,6 +64,9 @@ public:
     // end's text question even without message boxes; the front end decides whether it
     // really asks (the command line only with --ask on a terminal).
     bool AskQuestions = false;
+    // The stored column layout to read a column text by, by name; empty = the first
+    // layout whose extension is the file's.
+    std::string LayoutName;
     // Ask before an existing native file is replaced; false replaces it.
     bool Ask4Overwrite = true;
     // Country data for the new log; without it the header's country file is loaded.

@@ -3,6 +3,7 @@
 #include "import/registry.h"
 
 #include "import/adifimport.h"
+#include "import/asciiimport.h"
 #include "import/cabrilloimport.h"
 #include "import/stfimport.h"
 
@@ -19,7 +20,7 @@ const TConverterRow kConverters[] = {
     {ftCT8,      ftCT10,     "",    NotThisType, nullptr},
     {ftQW4,      ftQW4,      "bin", NotThisType, nullptr},
     {ftNA9,      ftNA10,     "qdf", NotThisType, nullptr},
-    {ftASCII,    ftASCII,    "",    NotThisType, nullptr, true},  // takes what nothing else recognises
+    {ftASCII,    ftASCII,    "",    NotThisType, MakeConverterOf<TASCIIConvert>, true},  // takes what nothing else recognises
 };
 // clang-format on
 
