@@ -146,25 +146,10 @@ bool TASCIIConvert::ChooseSettings(TASCIIImportSettings& s) {
         TryEncodeDate(today.year, today.month, today.day, date);
     s.ConstantDate = date;
     s.TabLength = std::clamp(ReadSettingInteger("CLC_TabSize", 8), 0, 99);
-    if (Settings) {
+    if (Settings)
         s = *Settings;
-    } else {
-        if (!FormatListLoaded) {
-            std::string error;
-            if (!FormatList.LoadFromFile(FormatListPath(), &error)) AddMessage(error);
-            FormatListLoaded = true;
-        }
-        const int index = LayoutName.empty() ? FormatList.IndexOfFile(FFileName) : FormatList.IndexOfName(LayoutName);
-        if (index >= 0) s.Layout = FormatList.Items(index);
-        if (!LayoutName.empty() && index < 0) {
-            FLastError = FFileName + ": no stored column layout is named '" + LayoutName + "'";
-            return false;
-        }
-        if (index < 0 && !(EditSettings && FShowBoxes)) {
-            FLastError = FFileName + ": no stored column layout for this file; name one with --layout";
-            return false;
-        }
-    }
+    else if (FLayoutIndex >= 0)
+        s.Layout = FormatList.Items(FLayoutIndex);
     s.Layout.NumberOfSentNumbers = log.NoOfSentNumbers();
     s.Layout.NumberOfRcvdNumbers = log.NoOfRcvdNumbers();
     if (EditSettings && FShowBoxes && !EditSettings(s, log)) {
@@ -181,6 +166,24 @@ bool TASCIIConvert::BuildLog(bool showMessageBoxes) {
     if (!FText.Loaded() && (FFromBytes || !FText.Load(FFileName, &FLastError))) {
         if (FLastError.empty()) FLastError = FFileName + ": " + LS(280);
         return false;
+    }
+    // Without a layout nothing of the file can be read: say so before anything else.
+    if (!Settings) {
+        if (!FormatListLoaded) {
+            std::string error;
+            if (!FormatList.LoadFromFile(FormatListPath(), &error)) AddMessage(error);
+            FormatListLoaded = true;
+        }
+        FLayoutIndex = LayoutName.empty() ? FormatList.IndexOfFile(FFileName) : FormatList.IndexOfName(LayoutName);
+        if (!LayoutName.empty() && FLayoutIndex < 0) {
+            FLastError = FFileName + ": no stored column layout is named '" + LayoutName + "' (see 'qz layout list')";
+            return false;
+        }
+        if (FLayoutIndex < 0 && !(EditSettings && showMessageBoxes)) {
+            FLastError = FFileName + " " + LS(26) +
+                         " Read as a column text it needs a stored column layout: --layout NAME (see 'qz layout').";
+            return false;
+        }
     }
     TFileHeader header = NewFileHeader();
     header.fhUser_OwnCall = CutTo(CallFromFolderName(FFileName), kCallStringLen);

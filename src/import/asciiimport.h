@@ -72,6 +72,7 @@ private:
     TMessageCap FCap;
     // Per line: the mode is settled; no day was read.
     bool FShowBoxes = false;
+    int FLayoutIndex = -1;
     bool ModeIsKlar = false;
     bool DayNotFound = false;
 };

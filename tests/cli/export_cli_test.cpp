@@ -103,7 +103,7 @@ TEST_F(CliExport, UsageAndFileErrors) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--format"), std::string::npos);
     EXPECT_EQ(Run("export " + dir_.File("x.QZF")).status, 2);                      // no format
-    EXPECT_EQ(Run("export --format adif " + dir_.File("x.QZF")).status, 2);        // unknown format
+    EXPECT_EQ(Run("export --format res " + dir_.File("x.QZF")).status, 2);         // unknown format
     EXPECT_EQ(Run("export --format stf").status, 2);                               // no log
     EXPECT_EQ(Run("export --format stf --frob " + dir_.File("x.QZF")).status, 2);  // unknown option
 
