@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "export/adifexport.h"
-#include "export/adifformat.h"
+#include "domain/adifformat.h"
 
 namespace qz::cli {
 

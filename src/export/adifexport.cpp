@@ -5,7 +5,7 @@
 #include "base/datetime.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
-#include "export/adifformat.h"
+#include "domain/adifformat.h"
 
 namespace qz {
 

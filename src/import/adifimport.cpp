@@ -12,7 +12,7 @@
 #include "base/datetime.h"
 #include "base/language.h"
 #include "base/text.h"
-#include "export/adifformat.h"
+#include "domain/adifformat.h"
 
 namespace qz {
 
@@ -87,7 +87,7 @@ bool FindField(std::string_view text, std::size_t from, std::string_view lowerNa
         const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
         const TADIFTag t = ScanADIFTag(text, at);
         pos = t.next > at ? t.next : at + 1;
-        if (!t.absent && IsName(t.name, lowerName)) {
+        if (t.isTag && !t.absent && IsName(t.name, lowerName)) {
             value = t.value;
             return true;
         }
@@ -102,8 +102,16 @@ TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
     t.start = at;
     const std::size_t n = text.size();
     std::size_t i = at + 1;
-    while (i < n && text[i] != ':' && text[i] != '>' && text[i] != '<') ++i;
+    while (i < n && IsNameChar(text[i])) ++i;
     t.name = text.substr(at + 1, i - at - 1);
+    // A "<" not followed by a field name, or a name followed by something other than
+    // ":", ">" or the next "<", is text between fields.
+    if (t.name.empty() || (i < n && text[i] != ':' && text[i] != '>' && text[i] != '<')) {
+        t.isTag = false;
+        t.absent = true;
+        t.next = at + 1;
+        return t;
+    }
     if (i >= n || text[i] == '<') {
         t.problem = "tag without \">\"";
         t.absent = true;
@@ -144,6 +152,8 @@ TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
     if (length > n - v) t.problem = "the length of the field runs past the end of the file";
     // A value that holds the start of the next tag was given too long a length: the
     // field is kept empty and the scanner goes on inside it, so the next tag is read.
+    // Every tag with a length looks like a tag, so this search stops at the next tag
+    // the scanner reads anyway: the file is scanned in linear time.
     for (std::size_t k = value.find('<'); k != std::string_view::npos; k = value.find('<', k + 1)) {
         if (LooksLikeTag(text, v + k)) {
             t.problem = "the length of the field runs into the next tag";
@@ -281,6 +291,7 @@ std::string TADIFImport::ConvertLog(bool showMessageBoxes) {
 }
 
 void TADIFImport::Note(std::size_t offset, const std::string& text) {
+    if (FCap.Full()) return FCap.Skip();
     FCap.Add(FFileName + " " + LS(389) + " " + std::to_string(FText.LineOf(offset)) + " (byte " +
              std::to_string(offset + 1) + "): " + text);
 }
@@ -370,7 +381,10 @@ void TADIFImport::ReadRecords() {
         pos = t.next > at ? t.next : at + 1;
         if (t.problem) {
             ++FCounts.problems;
-            Note(at, std::string(t.problem) + ": '" + QuotedPart(text.substr(at, 40)) + "'");
+            if (FCap.Full())
+                FCap.Skip();
+            else
+                Note(at, std::string(t.problem) + ": '" + QuotedPart(text.substr(at, 40)) + "'");
         }
         if (t.absent) continue;
         if (IsName(t.name, adif::kEOR)) {

@@ -32,6 +32,7 @@ struct TADIFTag {
     std::size_t start = 0;  // byte offset of "<"
     std::size_t next = 0;   // where scanning goes on
     bool hasLength = false;
+    bool isTag = true;  // false: the "<" starts no tag and is text between fields
     // A tag the scanner could not take: no ">" before the next "<" or the end, a length
     // that is no number, or a value that runs past the end or into the next tag.
     const char* problem = nullptr;

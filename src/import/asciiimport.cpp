@@ -242,6 +242,10 @@ void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
         const std::string call = inRange ? ASCIICallOf(LayoutField(line, from.Call, to.Call)) : std::string();
         if (call.empty()) {
             ++FCounts.noCall;
+            if (FCap.Full()) {
+                FCap.Skip();
+                continue;
+            }
             FCap.Add(FFileName + ": " + lineWord + " #" + std::to_string(lineNo) + ": \"" + QuotedPart(line, 200) +
                      "\"");
             continue;

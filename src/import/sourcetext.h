@@ -44,6 +44,10 @@ class TMessageCap {
 public:
     TMessageCap(std::vector<std::string>* messages, std::size_t limit) : FMessages(messages), FLimit(limit) {}
     void Add(std::string text);
+    // True once further remarks are only counted: the caller may then call Skip()
+    // instead of building the text.
+    bool Full() const { return !FMessages || static_cast<std::size_t>(FCount) >= FLimit; }
+    void Skip() { ++FCount; }
     // Adds the count of remarks left out, if any; `prefix` starts that line.
     void Finish(const std::string& prefix);
     int Count() const { return FCount; }

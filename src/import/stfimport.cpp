@@ -310,6 +310,7 @@ std::string TSTFConvert::ConvertLog(bool showMessageBoxes) {
 }
 
 void TSTFConvert::Note(int lineIndex, const std::string& text) {
+    if (FCap.Full()) return FCap.Skip();
     FCap.Add(FFileName + " " + LS(389) + " " + std::to_string(lineIndex + 1) + ": " + text);
 }
 
