@@ -120,22 +120,22 @@ std::int32_t T_WAE::GetPoints(int index) {
     return FOwnCall.CtyMasterPrefix() != worked.CtyMasterPrefix() && FOwnCall.Continent() != worked.Continent() ? 1 : 0;
 }
 
-std::int32_t T_WAE::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) {
+std::int32_t T_WAE::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
     return GetNoOfBandMulties(multiIndex, band) * WAEBandFactors[band];
 }
 
-std::int32_t T_WAE::GetNoOfAllCalculatedMulties(int multiIndex) {
+std::int32_t T_WAE::GetNoOfAllCalculatedMulties(int multiIndex) const {
     std::int32_t sum = 0;
     for (TBand b : kWAEBands)
         if (BandIsAllowed(b)) sum += GetNoOfCalculatedBandMulties(multiIndex, b);
     return sum;
 }
 
-std::int64_t T_WAE::GetFinalResult() {
+std::int64_t T_WAE::GetFinalResult() const {
     return static_cast<std::int64_t>(GetNoOfAllCalculatedMulties(0)) * GetAllPoints();
 }
 
-void T_WAE::WriteResults(std::vector<std::string>& d) {
+void T_WAE::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
     d.push_back("Result overview of " + FOwnCall.Call());
     d.push_back(" ");

@@ -32,15 +32,15 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     // Points (QSOs and QTCs) times the band-weighted multipliers.
-    std::int64_t GetFinalResult() override;
-    void WriteResults(std::vector<std::string>& destination) override;
+    std::int64_t GetFinalResult() const override;
+    void WriteResults(std::vector<std::string>& destination) const override;
     // A new QSO row, or after a QTC row the next QTC row of the same group and station.
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     bool CanSelectCell(int col, int row) const override;
     bool IsAQTCContest() const override;
-    std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) override;
-    std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) override;
+    std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const override;
+    std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const override;
     bool IsAQTCRcvdNumber(int numberIndex) const override;
     bool IsValidQSO(int index, bool showMessage) override;
     int GetSentNumericNumberIndex() const override;

@@ -185,7 +185,7 @@ bool TContestLog::IsDupe(int index) {
 std::string TContestLog::GetMulti(int, int) { return {}; }
 std::int32_t TContestLog::GetPoints(int) { return 0; }
 
-std::int64_t TContestLog::GetFinalResult() {
+std::int64_t TContestLog::GetFinalResult() const {
     if (FNoOfMulties == 0) return GetAllPoints();
     std::int64_t multis = 0;
     for (int k = 0; k < FNoOfMulties; ++k) multis += GetNoOfAllMulties(k);
@@ -205,10 +205,10 @@ std::string TContestLog::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, st
 void TContestLog::SetCallDependingStuff(int) {}
 bool TContestLog::IsAQTCContest() const { return false; }
 bool TContestLog::IsAnExtensionRelevantContest() const { return false; }
-std::int32_t TContestLog::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) {
+std::int32_t TContestLog::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
     return GetNoOfBandMulties(multiIndex, band);
 }
-std::int32_t TContestLog::GetNoOfAllCalculatedMulties(int multiIndex) { return GetNoOfAllMulties(multiIndex); }
+std::int32_t TContestLog::GetNoOfAllCalculatedMulties(int multiIndex) const { return GetNoOfAllMulties(multiIndex); }
 bool TContestLog::IsAQTCRcvdNumber(int) const { return false; }
 
 bool TContestLog::IsValidQSO(int index, bool showMessage) {

@@ -82,7 +82,12 @@ std::string TContestLog::GetLongContestName() const {
 
 // --- Lines ---------------------------------------------------------------------------
 
-TQSO* TContestLog::QSOs(int index) const {
+const TQSO* TContestLog::QSOs(int index) const {
+    if (index < 0 || index >= NoOfQSOs()) return nullptr;
+    return FQSOList[static_cast<std::size_t>(index)].get();
+}
+
+TQSO* TContestLog::QSOs(int index) {
     if (index < 0 || index >= NoOfQSOs()) return nullptr;
     return FQSOList[static_cast<std::size_t>(index)].get();
 }

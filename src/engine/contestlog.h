@@ -92,7 +92,8 @@ public:
     // --- Lines ------------------------------------------------------------------------
     int NoOfQSOs() const { return static_cast<int>(FQSOList.size()); }
     // The line at `index`, or nullptr.
-    TQSO* QSOs(int index) const;
+    const TQSO* QSOs(int index) const;
+    TQSO* QSOs(int index);
     // Copies `qso` into the existing line at `index`; ignored beyond the list.
     void SetQSOs(int index, const TQSO& qso);
     // A new line bound to this log (not yet in the list).
@@ -166,8 +167,8 @@ public:
     virtual bool IsDupe(int index);                                                      // 0
     virtual std::string GetMulti(int index, int multiIndex);                             // 1
     virtual std::int32_t GetPoints(int index);                                           // 2
-    virtual std::int64_t GetFinalResult();                                               // 3
-    virtual void WriteResults(std::vector<std::string>& destination);                   // 4
+    virtual std::int64_t GetFinalResult() const;                                         // 3
+    virtual void WriteResults(std::vector<std::string>& destination) const;              // 4
     virtual void CreateAndAppendQSO(bool setEditedFlag);                                 // 5
     virtual void SetColumns();                                                           // 6
     virtual std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex,
@@ -176,8 +177,8 @@ public:
     virtual bool CanSelectCell(int col, int row) const;                                  // 9
     virtual bool IsAQTCContest() const;                                                  // 10
     virtual bool IsAnExtensionRelevantContest() const;                                   // 11
-    virtual std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band);       // 12
-    virtual std::int32_t GetNoOfAllCalculatedMulties(int multiIndex);                    // 13
+    virtual std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const; // 12
+    virtual std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const;              // 13
     bool IsAQTCRcvdNumber(int numberIndex) const override;                               // 14
     virtual bool IsValidQSO(int index, bool showMessage);                                // 15
     std::string GetSwisslogSPField(int qsoIndex) const override;                         // 16

@@ -11,7 +11,7 @@ std::string FormatThousands(std::int64_t value) {
     return s;
 }
 
-void TContestLog::WriteResults(std::vector<std::string>& d) {
+void TContestLog::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
     d.push_back("Result overview of " + FOwnCall.Call());
     d.push_back("");

@@ -194,7 +194,7 @@ std::string ProposedExportFileName(std::string_view exportFolder, std::string_vi
 
 std::string ExportOverwriteQuestion(const std::string& fileName) { return fileName + " " + LS(6); }
 
-std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, TContestLog& log) {
+std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TContestLog& log) {
     switch (window) {
         case owSTF:
             return std::make_unique<TSTFExport>(log);
@@ -207,7 +207,7 @@ std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, TContest
     }
 }
 
-bool ProduceOutputWindow(TOutputWindow window, TContestLog& log, std::vector<std::string>& lines,
+bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vector<std::string>& lines,
                          std::vector<std::string>* messages) {
     lines.clear();
     if (window == owComments) {
@@ -225,7 +225,7 @@ bool ProduceOutputWindow(TOutputWindow window, TContestLog& log, std::vector<std
     return true;
 }
 
-void RefreshOutputWindows(TContestLog& log, SOutputWindow windows, SOutputWindow checked,
+void RefreshOutputWindows(const TContestLog& log, SOutputWindow windows, SOutputWindow checked,
                           const std::function<void(TOutputWindow, std::vector<std::string>&)>& fill) {
     for (TOutputWindow w : kRefreshOrder) {
         if (!windows.Contains(w) || !checked.Contains(w)) continue;

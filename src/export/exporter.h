@@ -26,7 +26,7 @@ inline constexpr std::string_view kWriterBanner = " by Quorvel";
 // MessageLines (as "QSO #n: text") and kept in Messages().
 class TExport {
 public:
-    explicit TExport(TContestLog& contestLog) : FContestLog(contestLog) {}
+    explicit TExport(const TContestLog& contestLog) : FContestLog(contestLog) {}
     virtual ~TExport() = default;
     TExport(const TExport&) = delete;
     TExport& operator=(const TExport&) = delete;
@@ -45,7 +45,7 @@ protected:
     // `qsoIndex` counts from 0; -1 for a message about the whole log.
     void AddMessage(const std::string& text, int qsoIndex);
 
-    TContestLog& FContestLog;
+    const TContestLog& FContestLog;
     std::string FFileName;
 
 private:
@@ -129,18 +129,18 @@ std::string ExportOverwriteQuestion(const std::string& fileName);
 
 // The writer of a text output window, or nullptr for a window without one (messages,
 // comments, result, and formats whose writer is not part of this build).
-std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, TContestLog& log);
+std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TContestLog& log);
 
 // Produces a window's content anew (comments and result from the log's reports, the
 // formats from a new writer). False when the window has no producer; `lines` is then
 // left empty. `messages` (may be nullptr) receives the writer's messages.
-bool ProduceOutputWindow(TOutputWindow window, TContestLog& log, std::vector<std::string>& lines,
+bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vector<std::string>& lines,
                          std::vector<std::string>* messages = nullptr);
 
 // Refreshes the windows of `windows` that are also in `checked`, in kRefreshOrder:
 // each is produced anew and handed to `fill` (which replaces the window's text and
 // clears its Modified flag). The messages window is never refreshed here.
-void RefreshOutputWindows(TContestLog& log, SOutputWindow windows, SOutputWindow checked,
+void RefreshOutputWindows(const TContestLog& log, SOutputWindow windows, SOutputWindow checked,
                           const std::function<void(TOutputWindow, std::vector<std::string>&)>& fill);
 
 // The bytes of a saved output: every line followed by CR LF, bytes unchanged.

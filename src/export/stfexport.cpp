@@ -26,9 +26,9 @@ TSTFExportSettings TSTFExportSettings::FromOptions() {
     return s;
 }
 
-TSTFExport::TSTFExport(TContestLog& contestLog) : TSTFExport(contestLog, TSTFExportSettings::FromOptions()) {}
+TSTFExport::TSTFExport(const TContestLog& contestLog) : TSTFExport(contestLog, TSTFExportSettings::FromOptions()) {}
 
-TSTFExport::TSTFExport(TContestLog& contestLog, const TSTFExportSettings& settings)
+TSTFExport::TSTFExport(const TContestLog& contestLog, const TSTFExportSettings& settings)
     : TExport(contestLog), FSettings(settings) {}
 
 void AddKeyLines(std::vector<std::string>& lines, std::string_view key, std::string_view text) {

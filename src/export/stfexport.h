@@ -23,8 +23,8 @@ struct TSTFExportSettings {
 
 class TSTFExport : public TExport {
 public:
-    explicit TSTFExport(TContestLog& contestLog);
-    TSTFExport(TContestLog& contestLog, const TSTFExportSettings& settings);
+    explicit TSTFExport(const TContestLog& contestLog);
+    TSTFExport(const TContestLog& contestLog, const TSTFExportSettings& settings);
 
     // Clears `lines` and fills it with the whole file.
     void ExportLog(std::vector<std::string>& lines) override;
