@@ -23,7 +23,7 @@ std::string T_DXPDN::GetMulti(int index, int multiIndex) {
     return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
 }
 
-void T_DXPDN::WriteResults(std::vector<std::string>& d) {
+void T_DXPDN::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
     d.push_back("Result overview of " + FOwnCall.Call());
     d.push_back(" ");

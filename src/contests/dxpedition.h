@@ -17,7 +17,7 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     // The base overview without points and final result: QSO counts and countries of
     // all 27 bands and the totals.
-    void WriteResults(std::vector<std::string>& destination) override;
+    void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
 
