@@ -77,10 +77,10 @@ std::vector<TADIFRcvdRow> ADIFRcvdRows(const TContestLog& log, const TADIFConfig
     return rows;
 }
 
-TADIFExport::TADIFExport(TContestLog& contestLog)
+TADIFExport::TADIFExport(const TContestLog& contestLog)
     : TADIFExport(contestLog, TADIFConfig::FromSettings(static_cast<int>(ADIFRcvdRows(contestLog).size()))) {}
 
-TADIFExport::TADIFExport(TContestLog& contestLog, TADIFConfig config)
+TADIFExport::TADIFExport(const TContestLog& contestLog, TADIFConfig config)
     : TExport(contestLog), FConfig(std::move(config)) {}
 
 void TADIFExport::ExportLog(std::vector<std::string>& lines) {

@@ -55,8 +55,8 @@ std::vector<TADIFRcvdRow> ADIFRcvdRows(const TContestLog& log, const TADIFConfig
 class TADIFExport : public TExport {
 public:
     // Reads the configuration from the settings store.
-    explicit TADIFExport(TContestLog& contestLog);
-    TADIFExport(TContestLog& contestLog, TADIFConfig config);
+    explicit TADIFExport(const TContestLog& contestLog);
+    TADIFExport(const TContestLog& contestLog, TADIFConfig config);
 
     // Clears `lines` and fills it with the whole file.
     void ExportLog(std::vector<std::string>& lines) override;
