@@ -46,21 +46,26 @@ std::string Utf8ToCp1252(std::string_view s) {
         auto c = static_cast<unsigned char>(s[i]);
         std::uint32_t cp;
         std::size_t len;
+        // A lead byte counts only with all its continuation bytes (10xxxxxx); any other
+        // byte is kept as it is (it is most likely Windows-1252 already), so that a name
+        // that is no UTF-8 never swallows the characters after it.
+        auto continuation = [&](std::size_t k) {
+            return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+        };
         if (c < 0x80) {
             cp = c;
             len = 1;
-        } else if ((c & 0xE0) == 0xC0 && i + 1 < s.size()) {
+        } else if ((c & 0xE0) == 0xC0 && c >= 0xC2 && continuation(1)) {
             cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
             len = 2;
-        } else if ((c & 0xF0) == 0xE0 && i + 2 < s.size()) {
+        } else if ((c & 0xF0) == 0xE0 && continuation(1) && continuation(2)) {
             cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3Fu) << 6) |
                  (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
             len = 3;
-        } else if ((c & 0xF8) == 0xF0 && i + 3 < s.size()) {
+        } else if ((c & 0xF8) == 0xF0 && c <= 0xF4 && continuation(1) && continuation(2) && continuation(3)) {
             cp = 0x10000;  // outside Windows-1252 in any case
             len = 4;
         } else {
-            // Not UTF-8: keep the byte as it is (it is most likely Windows-1252 already).
             out += s[i];
             ++i;
             continue;

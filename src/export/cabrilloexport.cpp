@@ -133,7 +133,9 @@ std::string TCabrilloExport::QSOLine(int index) {
     }
     TLineBuffer line(length);
 
-    auto put = [&](TColumn c, std::string_view v, bool right = false) {
+    // Every value stays one field for readers that split the line at blanks.
+    auto put = [&](TColumn c, std::string_view value, bool right = false) {
+        const std::string v = FieldSafe(value);
         if (!line.Put(c, v, right)) ReportCut(v, static_cast<std::size_t>(c.Width()), index);
     };
     auto putOwnCall = [&](TColumn c) {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/fileio.h"
 #include "base/frontend.h"
 #include "base/language.h"
-#include "base/settingsstore.h"
 #include "base/text.h"
 #include "export/adifexport.h"
 #include "export/cabrilloexport.h"
@@ -139,6 +139,13 @@ std::string LineSafe(std::string_view value) {
     std::string s(value);
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return s;
+}
+
+std::string FieldSafe(std::string_view value) {
+    std::string s = Trim(value);
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) <= 0x20) c = '_';
     return s;
 }
 

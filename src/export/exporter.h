@@ -68,6 +68,10 @@ std::vector<std::string> HeaderTextLines(std::string_view text);
 std::string JoinHeaderText(std::string_view text);
 // Control bytes (below 0x20) replaced by blanks, so that a value never breaks a line.
 std::string LineSafe(std::string_view value);
+// A value as one field for a reader that splits a line at blanks: blanks and control
+// bytes at its ends removed, those inside it made "_" ("DL 1" -> "DL_1"). An empty value
+// stays empty.
+std::string FieldSafe(std::string_view value);
 
 // The band part of a header category: "ALL" when the good lines lie on several bands,
 // else the upper-cased band name of the first good line (of line 0 when no line is

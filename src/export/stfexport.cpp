@@ -161,7 +161,9 @@ std::string TSTFExport::ExportSingleQSO(int index) {
     const CivilTime t = DecodeTime(q->DateTime());
     const std::string band = CategoryName(STFBandNames, q->Band());
     const std::string mode = CategoryName(ModeNames, q->Mode());
-    const std::string call = LineSafe(q->Call().Call());
+    // Every value is one field and none is missing, so a row has exactly as many fields
+    // as its order line, whatever another program put into a value.
+    const std::string call = FormatField("%s", FieldSafe(q->Call().Call()));
     const bool deleted = q->QSOFlags().Contains(qfUserDeleted);
     const int r = FContestLog.NoOfRcvdNumbers();
 
@@ -169,7 +171,7 @@ std::string TSTFExport::ExportSingleQSO(int index) {
         std::string row = Format("%.4d%.2d%.2d %.2d%.2d %-5s %-6s %-12s", d.year, d.month, d.day, t.hour, t.minute,
                                  band.c_str(), mode.c_str(), call.c_str());
         for (int i = 0; i < r; ++i)
-            if (FContestLog.IsAQTCRcvdNumber(i)) row += FormatField(" %-12s", LineSafe(q->RcvdNumbers(i)));
+            if (FContestLog.IsAQTCRcvdNumber(i)) row += FormatField(" %-12s", FieldSafe(q->RcvdNumbers(i)));
         if (deleted) {
             // The "C" follows the last field's filling blanks; a field that fills its
             // width gets a blank first, so the mark never joins the value.
@@ -182,14 +184,14 @@ std::string TSTFExport::ExportSingleQSO(int index) {
     }
 
     std::string row = Format("%.4d%.2d%.2d %.2d%.2d %-5s %-6s %-12s %-3s", d.year, d.month, d.day, t.hour, t.minute,
-                             band.c_str(), mode.c_str(), call.c_str(), LineSafe(q->SentRST()).c_str());
-    for (int i = 0; i < FContestLog.NoOfSentNumbers(); ++i) row += FormatField(" %-6s", LineSafe(q->SentNumbers(i)));
-    row += FormatField(" %-3s", LineSafe(q->RcvdRST()));
+                             band.c_str(), mode.c_str(), call.c_str(), FormatField("%s", FieldSafe(q->SentRST())).c_str());
+    for (int i = 0; i < FContestLog.NoOfSentNumbers(); ++i) row += FormatField(" %-6s", FieldSafe(q->SentNumbers(i)));
+    row += FormatField(" %-3s", FieldSafe(q->RcvdRST()));
     for (int i = 0; i < r; ++i)
-        if (!FContestLog.IsAQTCRcvdNumber(i)) row += FormatField(" %-6s", LineSafe(q->RcvdNumbers(i)));
-    for (int i = 0; i < FContestLog.NoOfMulties(); ++i) row += FormatField(" %-6s", LineSafe(q->Multies(i)));
+        if (!FContestLog.IsAQTCRcvdNumber(i)) row += FormatField(" %-6s", FieldSafe(q->RcvdNumbers(i)));
+    for (int i = 0; i < FContestLog.NoOfMulties(); ++i) row += FormatField(" %-6s", FieldSafe(q->Multies(i)));
     row += deleted ? FormatField(" %-2s", "C") : Format(" %-2d", q->Points());
-    if (FSettings.OutputCty) row += FormatField(" %-6s", q->Call().CtyMasterPrefix());
+    if (FSettings.OutputCty) row += FormatField(" %-6s", FieldSafe(q->Call().CtyMasterPrefix()));
     return row;
 }
 

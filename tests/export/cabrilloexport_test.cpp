@@ -166,7 +166,7 @@ TEST_F(CabrilloExport, FieldsAtMaximumLengthNeverMoveAColumn) {
             ASSERT_EQ(static_cast<int>(messages.size()), 1 + 1 + 2 * cutNumbers);
             EXPECT_EQ(messages[0], ExportText(etOwnCallCut) + " " + longCall);
             const std::string callCut =
-                "QSO #1: " + ExportText(etValueCut) + " K1" + std::string(24, 'Z') + "  -> " + call.substr(0, 13);
+                "QSO #1: " + ExportText(etValueCut) + " K1" + std::string(24, 'Z') + " -> " + call.substr(0, 13);
             EXPECT_NE(std::find(messages.begin(), messages.end(), callCut), messages.end());
             if (cutNumbers > 0) {
                 EXPECT_EQ(messages.back().rfind("QSO #2: ", 0), 0u);

@@ -167,6 +167,19 @@ TEST_F(STFExport, CountryColumnAndCommentLines) {
     EXPECT_EQ(rows.size(), 2u);
 }
 
+TEST_F(STFExport, EveryRowHasAsManyFieldsAsItsOrderLine) {
+    // Values read from another program may hold blanks, and a line may lack its RST.
+    auto log = test::MakeExportTestLog(1, 1, 0, false, FullHeader(cDARC10));
+    Add(*log, {"G4ABC", b20m, mCW, "2013-11-23 00:02", "", {"14 A"}, "599", {" DL  1 "}});
+    log->Compile();
+    auto lines = Export(*log);
+    auto rows = Section(lines, "QSOList");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(Tokens(rows[0]), Tokens(Key(lines, "QsoOrder"))) << rows[0];
+    EXPECT_NE(rows[0].find(" 14_A "), std::string::npos) << rows[0];
+    EXPECT_NE(rows[0].find(" DL__1 "), std::string::npos) << rows[0];
+}
+
 TEST_F(STFExport, QTCSectionsOnlyWhenTheyHaveRows) {
     auto log = test::MakeExportTestLog(1, 5, 1, true, FullHeader(cWAEcw));
     Add(*log, {"W1AW", b20m, mCW, "2013-08-10 00:01", "599", {"001"}, "599", {"1"}});

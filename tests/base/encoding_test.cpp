@@ -1,0 +1,20 @@
+// Conversion of file names and texts between UTF-8 and Windows-1252.
+#include "base/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace qz {
+namespace {
+
+TEST(Encoding, Utf8ToCp1252KeepsBytesThatAreNoUtf8WithoutEatingTheNext) {
+    EXPECT_EQ(Utf8ToCp1252("K\xC3\xA4se \xE2\x82\xAC"), "K\xE4se \x80");
+    // A Windows-1252 name (not UTF-8): each byte stays, the following text too.
+    EXPECT_EQ(Utf8ToCp1252("M\xFCller_\xE4.log"), "M\xFCller_\xE4.log");
+    EXPECT_EQ(Utf8ToCp1252("\xC3" "ab"), "\xC3" "ab");
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x82" "x.log"), "\xE2\x82" "x.log");
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98" "A"), "\xF0\x9F\x98" "A");
+    EXPECT_EQ(Utf8ToCp1252("\xC3"), "\xC3");
+}
+
+}  // namespace
+}  // namespace qz
