@@ -1,8 +1,10 @@
 #include "testutil.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -12,6 +14,25 @@
 namespace fs = std::filesystem;
 
 namespace qz::test {
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    // Exceeding the limit raises SIGXFSZ, which would end the test run.
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    oldSoft_ = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = oldSoft_;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
+}
+
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};

@@ -21,6 +21,20 @@ private:
     std::filesystem::path path_;
 };
 
+// While it lives, files this process writes cannot grow past `bytes` (writes fail with
+// EFBIG, as on a full disk); the limit holds for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& data);
 

@@ -752,7 +752,7 @@ QSO lines with another exchange than the contest's were split at the worked call
 QSO lines with more exchange fields than the contest takes (joined into its last number), the first at line
 QSO lines with fewer exchange fields than the contest takes, the first at line
 START-OF-LOG names no version; the file is read with the categories' defaults
-names no contest the program knows:
+names no contest the program knows; give the contest with --contest
 is too large for a contest log
 
 

@@ -752,7 +752,7 @@ QSO-Zeilen mit einem anderen Austausch als dem des Contests wurden am Rufzeichen
 QSO-Zeilen mit mehr Austauschfeldern als der Contest verlangt (in seine letzte Nummer zusammengefasst), die erste in Zeile
 QSO-Zeilen mit weniger Austauschfeldern als der Contest verlangt, die erste in Zeile
 START-OF-LOG nennt keine Version; die Datei wird mit den Vorgaben der Kategorien gelesen
-nennt keinen Contest, den das Programm kennt:
+nennt keinen Contest, den das Programm kennt; den Contest mit --contest angeben
 ist zu groß für ein Contest-Log
 
 

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "base/fileio.h"
 #include "base/installfiles.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
@@ -31,14 +32,6 @@ void WriteLE32(std::string& out, std::size_t at, std::int32_t v) {
     for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    data = ss.str();
-    return !in.bad();
-}
 
 }  // namespace
 
@@ -50,7 +43,7 @@ TLanguageStrings TLanguageStrings::FromFile(const std::string& path, TLanguageLo
         if (result) *result = TLanguageLoadResult::Missing;
         return {};
     }
-    if (!ReadWholeFile(path, data)) {
+    if (!ReadWholeFile(path, data, nullptr)) {
         if (result) *result = TLanguageLoadResult::Unreadable;
         return {};
     }
@@ -144,11 +137,8 @@ std::string EncodeLanguageText(std::string_view sourceText) {
 
 bool WriteLanguageFile(const std::string& sourcePath, const std::string& targetPath, std::string* error) {
     std::string text;
-    if (!ReadWholeFile(sourcePath, text)) {
-        if (error) *error = "cannot read " + sourcePath;
-        return false;
-    }
-    return WriteFileAtomically(targetPath, EncodeLanguageText(text), error);
+    if (!ReadWholeFile(sourcePath, text, error)) return false;
+    return WriteFileAtomically(targetPath, EncodeLanguageText(text), error, TWriteOptions{.createFolders = true});
 }
 
 bool WriteLanguageFiles(const std::string& sourceFolder, std::string* error) {

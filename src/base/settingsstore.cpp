@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/fileio.h"
 #include "base/text.h"
 
 namespace fs = std::filesystem;
@@ -57,11 +58,10 @@ std::string ConfigFolder() {
 std::string SettingsFilePath() { return ConfigFolder() + "/settings.ini"; }
 
 TSettingsStore TSettingsStore::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return Parse(ss.str());
+    std::string text;
+    // A missing or unreadable settings file gives the defaults, without a message.
+    if (!ReadWholeFile(path, text, nullptr)) return {};
+    return Parse(text);
 }
 
 TSettingsStore TSettingsStore::Parse(std::string_view text) {
@@ -177,45 +177,7 @@ std::string TSettingsStore::Serialize() const {
 }
 
 bool TSettingsStore::Save(const std::string& path, std::string* error) const {
-    return WriteFileAtomically(path, Serialize(), error);
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error) {
-    std::error_code ec;
-    fs::path target(path);
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    auto fail = [&](const char* what) {
-        if (error) *error = std::string(what) + " " + tmp + ": " + std::strerror(errno);
-        if (fd >= 0) ::close(fd);
-        ::unlink(tmp.c_str());
-        return false;
-    };
-    if (fd < 0) return fail("cannot create");
-    const char* p = data.data();
-    std::size_t left = data.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail("cannot write");
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) return fail("cannot flush");
-    if (::close(fd) != 0) {
-        fd = -1;
-        return fail("cannot close");
-    }
-    fd = -1;
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        if (error) *error = "cannot replace " + path + ": " + std::strerror(errno);
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, Serialize(), error, TWriteOptions{.createFolders = true});
 }
 
 std::int32_t ReadSettingInteger(std::string_view name, std::int32_t def, std::string_view section) {

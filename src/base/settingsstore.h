@@ -65,7 +65,5 @@ bool WriteSettingInteger(std::string_view name, std::int32_t value, std::string_
 bool WriteSettingBool(std::string_view name, bool value, std::string_view section = kMainSection);
 bool WriteSettingString(std::string_view name, std::string_view value, std::string_view section = kMainSection);
 
-// Writes `data` to `path` through a temporary file in the same folder and a rename.
-bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error = nullptr);
 
 }  // namespace qz

@@ -2,6 +2,7 @@
 
 #include "base/encoding.h"
 #include "base/text.h"
+#include "cli/terminal.h"
 
 namespace qz::cli {
 
@@ -11,6 +12,12 @@ std::string Shown(std::string text, const std::string& path) {
     for (std::size_t at = text.find(path); at != std::string::npos; at = text.find(path, at + converted.size()))
         text.replace(at, path.size(), converted);
     return text;
+}
+
+std::string NamedOnce(const std::string& error, const std::string& path) {
+    if (error.empty()) return Utf8ToCp1252(path);
+    if (error.find(path) != std::string::npos) return Shown(error, path);
+    return Utf8ToCp1252(path) + ": " + error;
 }
 
 bool ParseContest(const std::string& text, TContest& contest) {
@@ -27,6 +34,49 @@ bool ParseContest(const std::string& text, TContest& contest) {
         }
     }
     return false;
+}
+
+int TakeCommonOptions(TArgs& args, const std::string& command, unsigned accepted, TCommonOptions& options) {
+    if (accepted & kOptMessages) options.messages = TakeFlag(args, "--messages");
+    if (accepted & kOptCty) {
+        if (TakeOption(args, "--cty", options.ctyFile) && options.ctyFile.empty()) {
+            Err("qz " + command + ": --cty needs a file name\n");
+            return 2;
+        }
+    }
+    if (accepted & kOptLayout) {
+        if (TakeOption(args, "--layout", options.layout) && options.layout.empty()) {
+            Err("qz " + command + ": --layout needs a layout name\n");
+            return 2;
+        }
+    }
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') {
+            Err("qz " + command + ": unknown option '" + Utf8ToCp1252(a) + "' (see 'qz " + command + " --help')\n");
+            return 2;
+        }
+    }
+    return 0;
+}
+
+bool LoadCountryFile(const std::string& command, TCommonOptions& options) {
+    if (options.ctyFile.empty()) return true;
+    auto loaded = std::make_shared<TCtyStuff>(options.ctyFile);
+    if (loaded->CtyListCount() == 0) {
+        Err("qz " + command + ": no country data: " + Shown(loaded->LoadError(), options.ctyFile) + "\n");
+        return false;
+    }
+    options.cty = loaded;
+    return true;
+}
+
+TOpenLogOptions OpenOptions(const TCommonOptions& options) {
+    TOpenLogOptions o;
+    o.cty = options.cty;
+    o.layoutName = Utf8ToCp1252(options.layout);
+    // The terminal front end asks only with --ask on a terminal.
+    o.askQuestions = true;
+    return o;
 }
 
 }  // namespace qz::cli

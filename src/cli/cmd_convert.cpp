@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/fileio.h"
 #include "base/language.h"
 #include "base/text.h"
 #include "cli/cliutil.h"
@@ -55,13 +56,19 @@ struct TConvertSettings {
 // Converts one file; true when a native log was written (its name is printed).
 bool ConvertOne(const std::string& path, const TConvertSettings& s) {
     const std::string shown = Utf8ToCp1252(path);
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) == 0 || ec) {
+    std::string error;
+    std::uint64_t size = 0;
+    const TReadFileError why = CheckReadableFile(path, kMaxReadFileSize, &error, &size);
+    if (why != TReadFileError::None && why != TReadFileError::Missing) {
+        Err("qz convert: " + Shown(error, path) + "\n");
+        return false;
+    }
+    if (why == TReadFileError::Missing || size == 0) {
         Err("qz convert: " + shown + " " + LS(280) + "\n");
         return false;
     }
     const TFileType type = DetectFileType(path);
-    std::string written, error;
+    std::string written;
     bool cancelled = false;
     std::vector<std::string> messages;
     if (type == ftQZ4) {
@@ -103,7 +110,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         if (cancelled)
             Err("qz convert: " + shown + " not converted: " + Shown(error, path) + " (--force replaces it)\n");
         else
-            Err("qz convert: " + LS(245) + " " + shown + (error.empty() ? "" : ": " + Shown(error, path)) + "\n");
+            Err("qz convert: " + LS(245) + " " + NamedOnce(error, path) + "\n");
         return false;
     }
     Out(Utf8ToCp1252(written) + "\n");
@@ -123,17 +130,11 @@ int CmdConvert(const TArgs& argsIn) {
     }
     TConvertSettings s;
     bool haveOut = TakeOption(args, "-o", s.outDir) || TakeOption(args, "--output", s.outDir);
-    std::string contest, ctyFile;
+    std::string contest;
     bool haveContest = TakeOption(args, "--contest", contest);
-    TakeOption(args, "--cty", ctyFile);
-    TakeOption(args, "--layout", s.layout);
     s.force = TakeFlag(args, "--force");
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            Err("qz convert: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz convert --help')\n");
-            return 2;
-        }
-    }
+    TCommonOptions common;
+    if (int status = TakeCommonOptions(args, "convert", kOptCty | kOptLayout, common)) return status;
     if (args.empty()) {
         Err("qz convert: no file given (see 'qz convert --help')\n");
         return 2;
@@ -147,14 +148,9 @@ int CmdConvert(const TArgs& argsIn) {
         Err("qz convert: " + LS(653) + " " + Utf8ToCp1252(s.outDir) + "\n");
         return 1;
     }
-    if (!ctyFile.empty()) {
-        auto loaded = std::make_shared<TCtyStuff>(ctyFile);
-        if (loaded->CtyListCount() == 0) {
-            Err("qz convert: no country data: " + loaded->LoadError() + "\n");
-            return 1;
-        }
-        s.cty = loaded;
-    }
+    if (!LoadCountryFile("convert", common)) return 1;
+    s.cty = common.cty;
+    s.layout = common.layout;
     int status = 0;
     for (const auto& path : args)
         if (!ConvertOne(path, s)) status = 1;

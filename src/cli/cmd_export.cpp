@@ -1,5 +1,5 @@
-// qz export: compiles a native log and writes it as Cabrillo or STF, byte for byte as
-// the editor's output window saves it (Windows-1252, CR LF).
+// qz export: compiles a log of any known format and writes it as Cabrillo or STF, byte
+// for byte as the editor's output window saves it (Windows-1252, CR LF).
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -8,35 +8,36 @@
 #include <vector>
 
 #include "base/encoding.h"
-#include "base/frontend.h"
 #include "base/language.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "contests/factory.h"
-#include "domain/cty.h"
 #include "export/exporter.h"
-#include "logfile/qzf.h"
+#include "import/openlog.h"
 
 namespace qz::cli {
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: qz export --format cabrillo|stf|adif [-o OUT] [--cty FILE] [--messages] FILE.QZF\n\n"
-    "Reads a native log, compiles it and writes it in a submission format, exactly as the\n"
-    "editor's output window saves it (Windows-1252 text with CR LF line ends).\n"
+    "usage: qz export --format cabrillo|stf|adif [-o OUT] [--force] [--cty FILE] [--messages] FILE\n\n"
+    "Reads a log (native, legacy or foreign, converted in memory), compiles it and writes\n"
+    "it in a submission format, exactly as the editor's output window saves it\n"
+    "(Windows-1252 text with CR LF line ends).\n"
     "  --format F    cabrillo (Cabrillo 3.0, extension .log), stf (STF, extension .stf) or\n"
     "                adif (ADIF, extension .adi, with the fields of the stored ADIF\n"
     "                configuration: see 'qz adif-config')\n"
     "  -o OUT        the file to write; '-' writes to standard output (default: the log's\n"
-    "                name with the format's extension, in the log's folder)\n"
+    "                name with the format's extension, in the log's folder); its folder\n"
+    "                must exist\n"
+    "  --force       replace an existing OUT\n"
     "  --cty FILE    the country file to check the log with (default: the one the log names)\n"
+    "  --layout NAME read column text files by the stored column layout NAME\n"
     "  --messages    print the compile messages on standard error\n"
-    "An existing OUT is replaced only with --yes (or when the question is answered yes).\n"
+    "An existing OUT is never replaced without --force: it may be the file the log was\n"
+    "converted from.\n"
     "Values cut to fit a Cabrillo column are reported on standard error.\n";
-
-// File names arrive as UTF-8; messages are Windows-1252 until Err converts them.
-std::string Shown(const std::string& path) { return Utf8ToCp1252(path); }
 
 bool WriteStdout(const std::string& bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) return false;
@@ -51,17 +52,12 @@ int CmdExport(const TArgs& argsIn) {
         Out(kUsage);
         return 0;
     }
-    std::string format, outFile, ctyFile;
+    std::string format, outFile;
     bool haveFormat = TakeOption(args, "--format", format);
     bool haveOut = TakeOption(args, "-o", outFile) || TakeOption(args, "--output", outFile);
-    TakeOption(args, "--cty", ctyFile);
-    bool showMessages = TakeFlag(args, "--messages");
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            Err("qz export: unknown option '" + Shown(a) + "' (see 'qz export --help')\n");
-            return 2;
-        }
-    }
+    const bool force = TakeFlag(args, "--force");
+    TCommonOptions common;
+    if (int status = TakeCommonOptions(args, "export", kOptCty | kOptMessages | kOptLayout, common)) return status;
     if (!haveFormat) {
         Err("qz export: no format given: --format cabrillo, stf or adif\n");
         return 2;
@@ -74,7 +70,7 @@ int CmdExport(const TArgs& argsIn) {
     else if (format == "adif" || format == "adi")
         window = owADIF;
     else {
-        Err("qz export: unknown format '" + Shown(format) + "' (cabrillo, stf or adif)\n");
+        Err("qz export: unknown format '" + Utf8ToCp1252(format) + "' (cabrillo, stf or adif)\n");
         return 2;
     }
     if (args.size() != 1) {
@@ -88,28 +84,21 @@ int CmdExport(const TArgs& argsIn) {
         return 2;
     }
 
-    std::shared_ptr<const TCtyStuff> cty;
-    if (!ctyFile.empty()) {
-        auto loaded = std::make_shared<TCtyStuff>(ctyFile);
-        if (loaded->CtyListCount() == 0) {
-            Err("qz export: no country data: " + loaded->LoadError() + "\n");
-            return 1;
-        }
-        cty = loaded;
-    }
+    if (!LoadCountryFile("export", common)) return 1;
 
-    TQZF qzf;
-    std::unique_ptr<TContestLog> log = qzf.ReadLog(logFile, cty);
-    if (!log) {
-        Err("qz export: " + (qzf.LastError().empty() ? "cannot read " + Shown(logFile) : qzf.LastError()) + "\n");
+    TOpenedLog opened = OpenLog(logFile, OpenOptions(common));
+    if (!opened.log) {
+        for (const auto& m : opened.messages) Err("qz export: " + Shown(m, logFile) + "\n");
+        Err("qz export: " + Shown(opened.error, logFile) + "\n");
         return 1;
     }
+    std::unique_ptr<TContestLog> log = std::move(opened.log);
     if (!ContestHasOwnRules(log->Contest())) {
         // Its points, multipliers and claimed score would all be 0.
-        Err("qz export: " + Shown(logFile) + ": " + RulesNotBuiltMessage(log->Contest()) + "\n");
+        Err("qz export: " + Utf8ToCp1252(logFile) + ": " + RulesNotBuiltMessage(log->Contest()) + "\n");
         return 1;
     }
-    std::vector<std::string> compileMessages;
+    std::vector<std::string> compileMessages = std::move(opened.messages);
     log->MessageLines = &compileMessages;
     log->ShowMessageBoxes = false;
     log->Compile();
@@ -119,9 +108,9 @@ int CmdExport(const TArgs& argsIn) {
     ProduceOutputWindow(window, *log, lines, &exportMessages);
     log->MessageLines = nullptr;
 
-    if (showMessages)
-        for (std::size_t i = 0; i < compiled; ++i) Err(compileMessages[i] + "\n");
-    for (const auto& m : exportMessages) Err("qz export: " + Shown(logFile) + ": " + m + "\n");
+    if (common.messages)
+        for (std::size_t i = 0; i < compiled; ++i) Err(Shown(compileMessages[i], logFile) + "\n");
+    for (const auto& m : exportMessages) Err("qz export: " + Utf8ToCp1252(logFile) + ": " + m + "\n");
 
     const std::string text = OutputFileText(lines);
     if (outFile == "-") {
@@ -134,17 +123,30 @@ int CmdExport(const TArgs& argsIn) {
     if (!haveOut) outFile = std::filesystem::path(logFile).replace_extension(OutputWindowExtension(window)).string();
     std::error_code ec;
     if (std::filesystem::equivalent(outFile, logFile, ec)) {
-        Err("qz export: " + Shown(outFile) + " is the log itself; choose another name with -o\n");
+        Err("qz export: " + Utf8ToCp1252(outFile) + " is the log itself; choose another name with -o\n");
         return 1;
     }
-    if (std::filesystem::exists(outFile, ec) &&
-        AskOkCancel(ExportOverwriteQuestion(Shown(outFile))) != TMsgAnswer::Ok) {
-        Err("qz export: " + Shown(outFile) + " exists and was kept (--yes replaces it)\n");
+    // A missing folder is a mistake in the name, not a request to create one.
+    const std::filesystem::path outFolder = std::filesystem::path(outFile).parent_path();
+    if (!outFolder.empty() && !std::filesystem::is_directory(outFolder, ec)) {
+        Err("qz export: " + LS(653) + " " + Utf8ToCp1252(outFolder.string()) + "\n");
         return 1;
+    }
+    // The file may be the original the log was converted from: replacing it needs an
+    // explicit --force; --yes only answers questions.
+    if (std::filesystem::exists(outFile, ec) || std::filesystem::is_symlink(outFile, ec)) {
+        if (!force) {
+            Err("qz export: " + Utf8ToCp1252(outFile) + " exists and was kept (--force replaces it)\n");
+            return 1;
+        }
+        if (std::filesystem::is_directory(outFile, ec)) {
+            Err("qz export: " + Utf8ToCp1252(outFile) + ": is a folder, not a file\n");
+            return 1;
+        }
     }
     std::string error;
     if (!SaveOutputFile(outFile, lines, &error)) {
-        Err("qz export: " + LS(245) + " " + Shown(outFile) + (error.empty() ? "" : ": " + error) + "\n");
+        Err("qz export: " + (error.empty() ? LS(245) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
         return 1;
     }
     return 0;

@@ -1,11 +1,11 @@
 // qz info: the detected type of files and the header of native logs.
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/datetime.h"
 #include "base/encoding.h"
+#include "base/fileio.h"
 #include "base/text.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -99,12 +99,8 @@ int CmdInfo(const TArgs& argsIn) {
         return 0;
     }
     const bool tsv = TakeFlag(args, "--tsv");
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            Err("qz info: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz info --help')\n");
-            return 2;
-        }
-    }
+    TCommonOptions common;
+    if (int status = TakeCommonOptions(args, "info", 0, common)) return status;
     if (args.empty()) {
         Err("qz info: no file given (see 'qz info --help')\n");
         return 2;
@@ -116,9 +112,9 @@ int CmdInfo(const TArgs& argsIn) {
     for (const auto& path : args) {
         TInfoRow row;
         row.file = Utf8ToCp1252(path);
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            Err("qz info: " + row.file + ": no such file\n");
+        std::string error;
+        if (CheckReadableFile(path, kMaxReadFileSize, &error) != TReadFileError::None) {
+            Err("qz info: " + Shown(error, path) + "\n");
             status = 1;
             continue;
         }
@@ -126,7 +122,6 @@ int CmdInfo(const TArgs& argsIn) {
         row.type = tsv ? std::string(FileTypeKeyword(type))
                        : std::string(FileTypeDescription(type)) + " (" + std::string(FileTypeKeyword(type)) + ")";
         const bool native = type == ftQZ4;
-        std::string error;
         if (native && !FillNativeRow(path, row, error)) {
             Err("qz info: " + Shown(error, path) + "\n");
             status = 1;

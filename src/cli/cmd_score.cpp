@@ -1,8 +1,5 @@
 // qz score: reads logs of any known format (foreign ones converted in memory),
 // compiles them and prints the result reports or one summary row per file.
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,13 +14,10 @@
 #include "contests/factory.h"
 #include "domain/cty.h"
 #include "import/cabrilloimport.h"
-#include "import/detect.h"
-#include "logfile/qz3.h"
+#include "import/openlog.h"
 #include "logfile/qzf.h"
 
 namespace qz::cli {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -57,103 +51,14 @@ constexpr const char* kUsage =
     "stays empty in --tsv).\n"
     "Exit status: 0 when every file was scored, 1 when one was not, 2 for a usage error.\n";
 
-struct TScoreSettings {
-    TContest contest = cNoContest;
-    bool messages = false;
-    bool tsv = false;
-    bool save = false;
-    std::string layout;
-    std::shared_ptr<const TCtyStuff> cty;
-};
-
-// A log read from any file the program knows, with what the reader said about it.
-struct TLoaded {
-    std::unique_ptr<TContestLog> log;
-    std::string claimed;
-    std::string error;
-};
-
-// Foreign formats other than Cabrillo have no in-memory reader: their converter writes
-// into a private temporary folder (beside the source with --save), the log is read back
-// and the temporary folder removed.
-TLoaded ConvertThroughFile(TFileType type, const std::string& path, const TScoreSettings& s,
-                           std::vector<std::string>& messages) {
-    TLoaded r;
-    std::unique_ptr<TConvert> converter = MakeConverter(type, path, &messages);
-    if (!converter) {
-        r.error = path + " " + LS(26);
-        return r;
-    }
-    std::error_code ec;
-    const fs::path tmp = fs::temp_directory_path(ec) / ("qz-score-" + std::to_string(::getpid()));
-    converter->Cty = s.cty;
-    converter->AskQuestions = true;
-    converter->LayoutName = Utf8ToCp1252(s.layout);
-    converter->DefaultContest = s.contest;
-    if (s.save) {
-        converter->StoreTarget = TStoreTarget{false, true, ""};
-    } else {
-        fs::create_directories(tmp, ec);
-        converter->Ask4Overwrite = false;
-        converter->StoreTarget = TStoreTarget{false, false, tmp.string()};
-    }
-    const std::string written = converter->ConvertLog(false);
-    if (written.empty()) {
-        r.error = converter->LastError().empty() ? LS(245) + " " + path : converter->LastError();
-    } else {
-        if (s.save) Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
-        TQZF qzf;
-        r.log = qzf.ReadLog(written, s.cty);
-        if (!r.log) r.error = qzf.LastError();
-    }
-    if (!s.save) fs::remove_all(tmp, ec);
-    return r;
-}
-
-TLoaded LoadAny(const std::string& path, const TScoreSettings& s, std::vector<std::string>& messages) {
-    TLoaded r;
-    switch (const TFileType type = DetectFileType(path)) {
-        case ftQZ4: {
-            TQZF qzf;
-            r.log = qzf.ReadLog(path, s.cty);
-            r.error = qzf.LastError();
-            break;
-        }
-        case ftQZ3: {
-            TQZ3 qz3(path);
-            qz3.Cty = s.cty;
-            std::string bytes;
-            if (ReadWholeFile(path, bytes, &r.error)) {
-                r.log = qz3.ReadFromBytes(bytes);
-                r.error = qz3.LastError();
-            }
-            break;
-        }
-        case ftCabrillo: {
-            TCabrilloImport reader(path, &messages);
-            reader.Cty = s.cty;
-            reader.DefaultContest = s.contest;
-            r.log = reader.ReadLog(false);
-            r.error = reader.LastError();
-            r.claimed = Trim(reader.TagValue("CLAIMED-SCORE"));
-            if (r.log && s.save) {
-                TQZF qzf;
-                const std::string written = qzf.StoreLog(path, *r.log, true);
-                if (written.empty())
-                    Err("qz score: " + Shown(qzf.LastError().empty() ? path + ": not saved" : qzf.LastError(), path) +
-                        "\n");
-                else
-                    Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
-            }
-            break;
-        }
-        case ftUnknown:
-            r.error = path + " " + LS(26);
-            break;
-        default:
-            return ConvertThroughFile(type, path, s, messages);
-    }
-    return r;
+// Stores a log read from a foreign file as a native log beside its source.
+void SaveConverted(const std::string& path, TContestLog& log) {
+    TQZF qzf;
+    const std::string written = qzf.StoreLog(path, log, true);
+    if (written.empty())
+        Err("qz score: " + Shown(qzf.LastError().empty() ? path + ": not saved" : qzf.LastError(), path) + "\n");
+    else
+        Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
 }
 
 }  // namespace
@@ -164,62 +69,44 @@ int CmdScore(const TArgs& argsIn) {
         Out(kUsage);
         return 0;
     }
-    TScoreSettings s;
-    s.messages = TakeFlag(args, "--messages");
-    s.tsv = TakeFlag(args, "--tsv");
-    s.save = TakeFlag(args, "--save");
-    std::string contest, ctyFile;
+    const bool tsv = TakeFlag(args, "--tsv");
+    const bool save = TakeFlag(args, "--save");
+    std::string contest;
     const bool haveContest = TakeOption(args, "--contest", contest);
-    TakeOption(args, "--cty", ctyFile);
-    TakeOption(args, "--layout", s.layout);
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            Err("qz score: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz score --help')\n");
-            return 2;
-        }
-    }
+    TCommonOptions common;
+    if (int status = TakeCommonOptions(args, "score", kOptCty | kOptMessages | kOptLayout, common)) return status;
     if (args.empty()) {
         Err("qz score: no file given (see 'qz score --help')\n");
         return 2;
     }
-    if (haveContest && !ParseScoreContest(contest, s.contest)) {
+    TOpenLogOptions open = OpenOptions(common);
+    if (haveContest && !ParseScoreContest(contest, open.defaultContest)) {
         Err("qz score: unknown contest '" + Utf8ToCp1252(contest) + "' (see 'qz contests')\n");
         return 2;
     }
-    if (!ctyFile.empty()) {
-        auto loaded = std::make_shared<TCtyStuff>(ctyFile);
-        if (loaded->CtyListCount() == 0) {
-            Err("qz score: no country data: " + loaded->LoadError() + "\n");
-            return 1;
-        }
-        s.cty = loaded;
-    }
+    if (!LoadCountryFile("score", common)) return 1;
+    open.cty = common.cty;
 
     TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed"});
     int status = 0;
     bool first = true;
     for (const std::string& path : args) {
         const std::string shown = Utf8ToCp1252(path);
-        std::error_code ec;
-        if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) == 0 || ec) {
-            Err("qz score: " + shown + " " + LS(280) + "\n");
-            status = 1;
-            continue;
-        }
-        std::vector<std::string> messages;
-        TLoaded loaded = LoadAny(path, s, messages);
+        TOpenedLog loaded = OpenLog(path, open);
+        std::vector<std::string> messages = std::move(loaded.messages);
         if (!loaded.log) {
             for (const auto& m : messages) Err("qz score: " + Shown(m, path) + "\n");
-            Err("qz score: " + Shown(loaded.error.empty() ? path + ": " + LS(196) : loaded.error, path) + "\n");
+            Err("qz score: " + Shown(loaded.error, path) + "\n");
             status = 1;
             continue;
         }
+        if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3) SaveConverted(path, *loaded.log);
         TContestLog& log = *loaded.log;
         if (!ContestHasOwnRules(log.Contest())) {
             // The base rules would score it 0: name the contest instead of a score.
             for (const auto& m : messages) Err("qz score: " + Shown(m, path) + "\n");
             Err("qz score: " + shown + ": " + RulesNotBuiltMessage(log.Contest()) + "\n");
-            if (s.tsv)
+            if (tsv)
                 table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                               std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]), "", "", "",
                               loaded.claimed});
@@ -236,12 +123,12 @@ int CmdScore(const TArgs& argsIn) {
         const std::int64_t score = log.GetFinalResult();
         log.MessageLines = nullptr;
 
-        if (s.tsv) {
+        if (tsv) {
             table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                           std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]),
                           std::to_string(log.GetNoOfAllGoodQSOs()), std::to_string(multipliers), std::to_string(score),
-                          loaded.claimed});
-            if (s.messages)
+                          loaded.claimedScore});
+            if (common.messages)
                 for (const auto& m : messages) Err(Shown(m, path) + "\n");
             continue;
         }
@@ -249,11 +136,11 @@ int CmdScore(const TArgs& argsIn) {
         if (args.size() > 1) text += std::string(first ? "" : "\n") + "==> " + shown + " <==\n";
         first = false;
         for (const auto& line : report) text += line + "\n";
-        if (s.messages)
+        if (common.messages)
             for (const auto& line : messages) text += Shown(line, path) + "\n";
         Out(text);
     }
-    if (s.tsv) Out(table.Render(true));
+    if (tsv) Out(table.Render(true));
     return status;
 }
 

@@ -1,5 +1,7 @@
 // qz: the command-line front end of the contest log tool.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <map>
 #include <memory>
@@ -129,7 +131,18 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
-        return qz::cli::Run(argc, argv);
+        int status = qz::cli::Run(argc, argv);
+        // Results that never reached their reader are a failure: a full disk, a closed
+        // pipe, /dev/full.
+        errno = 0;
+        const bool flushed = std::fflush(stdout) == 0;
+        const int error = errno;
+        if (!flushed || std::ferror(stdout)) {
+            std::fprintf(stderr, "qz: cannot write to standard output%s%s\n", error ? ": " : "",
+                         error ? std::strerror(error) : "");
+            if (status == 0) status = 1;
+        }
+        return status;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qz: internal error: %s\n", e.what());
     } catch (...) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/fileio.h"
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/language.h"
@@ -389,18 +390,8 @@ TCtyStuff::TCtyStuff(const std::string& fileName) {
     }
     FFileName = name;
 
-    std::error_code ec;
-    std::uintmax_t size = fs::file_size(name, ec);
-    if (ec || size > kMaxFileSize) {
-        FLoadError = name + (ec ? ": cannot read the country file" : ": the country file is too large");
-        return;
-    }
-    std::ifstream in(name, std::ios::binary);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (!in || !in.read(text.data(), static_cast<std::streamsize>(size))) {
-        FLoadError = name + ": cannot read the country file";
-        return;
-    }
+    std::string text;
+    if (!ReadWholeFile(name, text, &FLoadError, kMaxFileSize)) return;
     Parse(text);
 }
 

@@ -21,8 +21,6 @@ namespace {
 
 using cabrillo::TDataLine;
 
-// Files larger than this are no contest log; reading them would only waste memory.
-constexpr std::uintmax_t kMaxFileSize = 256u * 1024 * 1024;
 // A line quoted in a message is cut to this length.
 constexpr std::size_t kMaxQuotedLine = 100;
 
@@ -68,7 +66,7 @@ constexpr TImportTextEntry kImportTexts[] = {
      "line"},
     {752, "QSO lines with fewer exchange fields than the contest takes, the first at line"},
     {753, "START-OF-LOG names no version; the file is read with the categories' defaults"},
-    {754, "names no contest the program knows:"},
+    {754, "names no contest the program knows; give the contest with --contest"},
     {755, "is too large for a contest log"},
 };
 
@@ -271,12 +269,6 @@ bool TCabrilloImport::Load() {
     if (FFromBytes) {
         bytes = FBytes;
     } else {
-        std::error_code ec;
-        const std::uintmax_t size = std::filesystem::file_size(FFileName, ec);
-        if (!ec && size > kMaxFileSize) {
-            FLastError = FFileName + " " + ImportText(itTooLarge);
-            return false;
-        }
         if (!ReadWholeFile(FFileName, bytes, &FLastError)) return false;
     }
     // The text ends at the first zero byte; data lines after it are counted so that
@@ -401,13 +393,9 @@ bool TCabrilloImport::BuildLog(bool showMessageBoxes) {
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;
+    FClaimedScore = Trim(TagValue(cabrillo::kClaimedScore));
     ReadDataLines();
     return true;
-}
-
-std::unique_ptr<TContestLog> TCabrilloImport::ReadLog(bool showMessageBoxes) {
-    if (!BuildLog(showMessageBoxes)) return nullptr;
-    return std::move(FContestLog);
 }
 
 std::string TCabrilloImport::ConvertLog(bool showMessageBoxes) {

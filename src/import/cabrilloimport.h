@@ -37,10 +37,6 @@ public:
     TFileType CheckFormat() override;
     // Builds the log and stores it (StoreConvertedLog); the name written or "".
     std::string ConvertLog(bool showMessageBoxes) override;
-    // Builds the log as ConvertLog does but hands it over instead of storing it;
-    // nullptr when the file is no Cabrillo log or no log can be made (LastError()).
-    // The log's MessageLines is the converter's message list.
-    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
 
     // The value of a header tag: the rest of the first line holding the tag (ignoring
     // case) at one of its first five characters as a whole tag (no letter, digit, "-"
@@ -55,9 +51,6 @@ public:
     // The header as read from the file (contest fixed or defaulted as set below);
     // false when the file is no Cabrillo log.
     bool ReadHeader(TFileHeader& header);
-
-    // The contest used when the file names none the program knows (cNoContest: none).
-    TContest DefaultContest = cNoContest;
 
     const std::vector<std::string>& Lines() const { return FLines; }
     const TCabrilloReadCounts& Counts() const { return FCounts; }

@@ -59,10 +59,23 @@ bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
     return true;
 }
 
+std::unique_ptr<TContestLog> TConvert::ReadLog(bool showMessageBoxes) {
+    FHandedOver.reset();
+    FInMemory = true;
+    const std::string result = ConvertLog(showMessageBoxes);
+    FInMemory = false;
+    if (result.empty()) FHandedOver.reset();
+    return std::move(FHandedOver);
+}
+
 std::string TConvert::StoreConvertedLog() {
     FLastError.clear();
     FCancelled = false;
     if (!FContestLog) return {};
+    if (FInMemory) {
+        FHandedOver = std::move(FContestLog);
+        return FFileName.empty() ? std::string("-") : FFileName;
+    }
     fs::path base(FFileName);
     if (StoreTarget.SaveAsCallsign) {
         std::string call = FContestLog->PublicFileHeader.fhUser_OwnCall;
@@ -100,7 +113,11 @@ TContest ContestFromName(std::string_view name) {
 }
 
 std::string CallFromFolderName(const std::string& fileName) {
-    fs::path parent = fs::path(fileName).parent_path();
+    // The folder is the same whether the name came as x.log or as ../DL1ABC_P/x.log.
+    std::error_code ec;
+    fs::path absolute = fs::absolute(fs::path(fileName), ec);
+    if (ec) absolute = fs::path(fileName);
+    fs::path parent = absolute.lexically_normal().parent_path();
     std::string folder = parent.filename().string();
     if (folder.empty()) return {};
     for (char& c : folder) {

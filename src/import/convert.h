@@ -45,8 +45,19 @@ public:
     // The converter's own file type when the file is of it, else ftUnknown.
     virtual TFileType CheckFormat();
 
+    // Converts the file in memory: runs ConvertLog, whose store step hands the log over
+    // instead of writing it. nullptr when nothing was converted (LastError() says why).
+    // Works for every converter that stores through StoreConvertedLog.
+    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
+
+    // The score the file claims for itself, where the format has one ("" otherwise);
+    // known after ConvertLog or ReadLog.
+    virtual std::string ClaimedScore() const { return FClaimedScore; }
+
     // Stores the log built by ConvertLog as StoreTarget says; returns the file name
     // written, or "" (LastError() says why, Cancelled() when an existing file was kept).
+    // Inside ReadLog nothing is written: the log is kept for ReadLog and the source's
+    // name is returned.
     std::string StoreConvertedLog();
 
     const std::string& FileName() const { return FFileName; }
@@ -90,6 +101,12 @@ protected:
     std::vector<std::string>* FMessages;
     std::string FLastError;
     bool FCancelled = false;
+    // Set by a converter that reads a claimed score from its file.
+    std::string FClaimedScore;
+
+private:
+    bool FInMemory = false;
+    std::unique_ptr<TContestLog> FHandedOver;
 };
 
 // The contest whose Cabrillo keyword contains `name` (ignoring case), else the first

@@ -3,8 +3,8 @@
 #include "import/detect.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "base/fileio.h"
 #include "base/text.h"
 #include "logfile/qzf.h"
 
@@ -34,15 +34,11 @@ static_assert(std::size(kKeywords) == ftCabrillo + 1 && std::size(kDescriptions)
 }  // namespace
 
 TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows) {
-    std::error_code ec;
-    if (!fs::is_regular_file(fileName, ec)) return ftUnknown;
-    const std::uint64_t size = fs::file_size(fileName, ec);
-    if (ec) return ftUnknown;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return ftUnknown;
-    char head[1 + kVersionStringLen] = {};
-    in.read(head, sizeof head);
-    const std::string_view first(head, static_cast<std::size_t>(in.gcount()));
+    // Devices, FIFOs and files above the size cap are no log of any format.
+    std::uint64_t size = 0;
+    if (CheckReadableFile(fileName, kMaxReadFileSize, nullptr, &size) != TReadFileError::None) return ftUnknown;
+    std::string first;
+    if (!ReadFileStart(fileName, 1 + kVersionStringLen, first)) return ftUnknown;
     if (IsNativeLog(first, size)) return NativeFileType(first, size);
 
     std::string extension = fs::path(fileName).extension().string();

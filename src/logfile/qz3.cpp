@@ -275,7 +275,9 @@ std::string TQZ3::ConvertLog() {
     std::string movedTo;
     if (target.empty()) {
         target = FFileName;
-        if (!SameText(fs::path(FFileName).extension().string(), qzf::kExtension) && !MoveSourceAside(movedTo))
+        // A file already named ".QZ3" stays where it is; the log is written beside it.
+        const std::string extension = fs::path(FFileName).extension().string();
+        if (!SameText(extension, qzf::kExtension) && !SameText(extension, ".QZ3") && !MoveSourceAside(movedTo))
             return {};
     }
     TQZF qzf;

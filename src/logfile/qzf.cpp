@@ -13,7 +13,7 @@
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/language.h"
-#include "base/settingsstore.h"
+#include "base/fileio.h"
 #include "base/text.h"
 #include "base/version.h"
 #include "contests/factory.h"
@@ -100,7 +100,7 @@ void EncodeRecord(TQSO& q, int sentCount, int rcvdCount, TByteWriter& w) {
 class TRecordReader {
 public:
     TRecordReader(std::string_view records, const TContestLog& log, std::string& error)
-        : r_(records), log_(log), error_(error) {}
+        : records_(records), r_(records), log_(log), error_(error) {}
 
     bool ReadAll(std::vector<std::unique_ptr<TQSO>>& lines, std::size_t expected) {
         lines.reserve(std::min(expected, r_.Left() / qzf::kRecordFixedSize));
@@ -112,14 +112,28 @@ public:
             std::size_t before = r_.Pos();
             auto q = log_.NewQSO(true);
             ok = ReadRecord(*q);
-            if (ok) lines.push_back(std::move(q));
+            // A record of nothing but zero bytes (a file cut or padded by a crash or a
+            // copy) is no QSO: 1899-12-30 on 160 m without a call. It is skipped.
+            if (ok && IsAllZero(before, r_.Pos())) {
+                if (zeroRecords_++ == 0) firstZero_ = line_;
+            } else if (ok) {
+                lines.push_back(std::move(q));
+            }
             ProgressStep(static_cast<int>(r_.Pos() - before));
         }
         ProgressEnd();
         return ok;
     }
 
+    int Records() const { return line_; }
+    int ZeroRecords() const { return zeroRecords_; }
+    int FirstZero() const { return firstZero_; }
+
 private:
+    bool IsAllZero(std::size_t from, std::size_t to) const {
+        return records_.substr(from, to - from).find_first_not_of('\0') == std::string_view::npos;
+    }
+
     bool Bad(const std::string& what) {
         error_ = "line " + std::to_string(line_) + ": " + what;
         return false;
@@ -191,10 +205,13 @@ private:
         return true;
     }
 
+    std::string_view records_;
     TByteReader r_;
     const TContestLog& log_;
     std::string& error_;
     int line_ = 0;
+    int zeroRecords_ = 0;
+    int firstZero_ = 0;
 };
 
 }  // namespace
@@ -279,14 +296,10 @@ TFileType NativeFileType(std::string_view firstBytes, std::uint64_t fileSize) {
 }
 
 TFileType NativeFileTypeOfFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return ftUnknown;
-    char buf[1 + kVersionStringLen] = {};
-    in.read(buf, sizeof buf);
-    std::error_code ec;
-    std::uint64_t size = fs::file_size(fileName, ec);
-    if (ec) return ftUnknown;
-    return NativeFileType(std::string_view(buf, static_cast<std::size_t>(in.gcount())), size);
+    std::string first;
+    std::uint64_t size = 0;
+    if (!ReadFileStart(fileName, 1 + kVersionStringLen, first, &size)) return ftUnknown;
+    return NativeFileType(first, size);
 }
 
 std::string NativeFileName(const std::string& fileName) {
@@ -305,29 +318,6 @@ void AppendInTimeOrder(TContestLog& log, std::vector<std::unique_ptr<TQSO>>& lin
                      [](const auto& a, const auto& b) { return a->DateTime() < b->DateTime(); });
     for (auto& q : lines) log.AppendQSO(std::move(q));
     lines.clear();
-}
-
-bool ReadWholeFile(const std::string& fileName, std::string& bytes, std::string* error) {
-    std::error_code ec;
-    if (fs::is_directory(fileName, ec)) {
-        if (error) *error = fileName + ": is a folder, not a file";
-        return false;
-    }
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        if (error) *error = fileName + ": cannot open the file";
-        return false;
-    }
-    std::uint64_t size = fs::file_size(fileName, ec);
-    bytes.clear();
-    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-    char buf[65536];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) bytes.append(buf, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        if (error) *error = fileName + ": cannot read the file";
-        return false;
-    }
-    return true;
 }
 
 bool ReadNativeHeader(std::string_view bytes, const std::string& fileName, TFileHeader& header, std::string* error) {
@@ -402,7 +392,7 @@ std::string TQZF::StoreLog(const std::string& fileName, TContestLog& log, bool a
     const std::string bytes = EncodeLog(log);
     std::string error;
     if (!WriteFileAtomically(name, bytes, &error)) {
-        FLastError = name + ": the log could not be written (" + error + ")";
+        FLastError = error;
         return {};
     }
     FFileName = name;
@@ -436,6 +426,15 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
         Fail(fileName + ": " + error);
         return nullptr;
     }
+    if (Messages) {
+        if (reader.ZeroRecords() > 0)
+            Messages->push_back(fileName + ": " + std::to_string(reader.ZeroRecords()) +
+                                " records of nothing but zero bytes are no lines and were skipped, the first is record " +
+                                std::to_string(reader.FirstZero()));
+        if (reader.Records() != header.fhContest_NoOfQSOs)
+            Messages->push_back(fileName + ": the header counts " + std::to_string(header.fhContest_NoOfQSOs) +
+                                " lines, the file holds " + std::to_string(reader.Records()) + " records");
+    }
     AppendInTimeOrder(*log, lines);
     return log;
 }
@@ -443,11 +442,10 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
 bool TQZF::ReadPreviewInformation(const std::string& fileName, TFileHeader& header) {
     FLastError.clear();
     // The header plus the fixed part of one record is all the preview needs.
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return Fail(fileName + ": cannot open the file");
-    std::string bytes(kFileHeaderSize + qzf::kRecordFixedSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string bytes;
+    if (CheckReadableFile(fileName, kMaxReadFileSize, &FLastError) != TReadFileError::None) return false;
+    if (!ReadFileStart(fileName, kFileHeaderSize + qzf::kRecordFixedSize, bytes))
+        return Fail(fileName + ": cannot open the file");
     return ReadPreviewFromBytes(std::string_view(bytes), fileName, header);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/fileio.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
 #include "engine/contestlog.h"
@@ -107,6 +108,10 @@ public:
     // overwrite; false when the user cancels it. Not set: no dialog can be shown.
     std::function<bool(std::string& fileName)> ChooseSaveName;
     TContestLogMaker LogMaker;
+    // Remarks on a log that was read (not owned, may be nullptr): records of nothing
+    // but zero bytes, which are no lines and are skipped, and a number of records that
+    // differs from the header's count. Each names the file.
+    std::vector<std::string>* Messages = nullptr;
 
 private:
     bool Fail(const std::string& message);
@@ -115,8 +120,5 @@ private:
     std::string FLastError;
     bool FCancelled = false;
 };
-
-// Reads a whole file into `bytes`; false with a message naming the file otherwise.
-bool ReadWholeFile(const std::string& fileName, std::string& bytes, std::string* error);
 
 }  // namespace qz

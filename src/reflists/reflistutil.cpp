@@ -2,9 +2,8 @@
 #include "reflists/reflistutil.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
+#include "base/fileio.h"
 #include "base/text.h"
 
 namespace qz {
@@ -13,33 +12,8 @@ TListFileRead ReadListFile(const TFileToBeInstalled& entry, std::string& bytes, 
     bytes.clear();
     std::string path = FindFileIgnoringCase(InstalledFilePath(entry));
     if (!FileExists(path)) return TListFileRead::Missing;
-    std::error_code ec;
-    if (std::filesystem::file_size(path, ec) > kMaxListFileSize && !ec) {
-        if (error) *error = "File too large: " + path;
-        return TListFileRead::Failed;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "Cannot open " + path;
-        return TListFileRead::Failed;
-    }
-    // Read in chunks rather than trusting the size seen above (the file may change),
-    // and stop at a sane limit so that a wrong file named like a list cannot exhaust
-    // memory.
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxListFileSize) {
-            bytes.clear();
-            if (error) *error = "File too large: " + path;
-            return TListFileRead::Failed;
-        }
-    }
-    if (in.bad()) {
-        bytes.clear();
-        if (error) *error = "Cannot read " + path;
-        return TListFileRead::Failed;
-    }
+    // A file of the list's name that is no regular file or too large is refused.
+    if (!ReadWholeFile(path, bytes, error, kMaxListFileSize)) return TListFileRead::Failed;
     return TListFileRead::Ok;
 }
 

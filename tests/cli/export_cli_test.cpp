@@ -69,7 +69,7 @@ TEST_F(CliExport, DefaultOutputLiesBesideTheLog) {
     EXPECT_EQ(test::ReadFile(dir_.File("DL1ABC.log")), test::ExpectedFile("narrow_cqww.log"));
 }
 
-TEST_F(CliExport, AnExistingFileIsReplacedOnlyWithYes) {
+TEST_F(CliExport, AnExistingFileIsReplacedOnlyWithForce) {
     std::string log = StoreCQWWLog("DL1ABC.QZF");
     std::string out = dir_.File("out.log");
     test::WriteFile(out, "old");
@@ -78,15 +78,31 @@ TEST_F(CliExport, AnExistingFileIsReplacedOnlyWithYes) {
     EXPECT_NE(r.err.find("out.log"), std::string::npos) << r.err;
     EXPECT_EQ(test::ReadFile(out), "old");
 
-    r = Run("--yes export --format cabrillo --cty " + cty_ + " -o " + out + " " + log);
+    // --yes answers questions; it does not give leave to destroy a file such as the
+    // Cabrillo original the log was converted from.
+    r = Run("--yes export --format cabrillo --cty " + cty_ + " " + log);
+    ASSERT_EQ(r.status, 0) << r.err;
+    test::WriteFile(dir_.File("DL1ABC.log"), "original submission");
+    r = Run("--yes export --format cabrillo --cty " + cty_ + " " + log);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+    EXPECT_EQ(test::ReadFile(dir_.File("DL1ABC.log")), "original submission");
+
+    r = Run("export --force --format cabrillo --cty " + cty_ + " -o " + out + " " + log);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::ReadFile(out), test::ExpectedFile("narrow_cqww.log"));
 
     // A log named like its Cabrillo file is never replaced by it.
     std::filesystem::copy_file(log, dir_.File("same.log"));
-    r = Run("--yes export --format cabrillo --cty " + cty_ + " " + dir_.File("same.log"));
+    r = Run("export --force --format cabrillo --cty " + cty_ + " " + dir_.File("same.log"));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(test::ReadFile(dir_.File("same.log")), test::ReadFile(log));
+
+    // A folder that does not exist is refused, not created.
+    r = Run("export --format cabrillo --cty " + cty_ + " -o " + dir_.File("missing/dir/x.log") + " " + log);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing/dir"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("missing")));
 }
 
 TEST_F(CliExport, CutValuesAreReportedWithFileAndLine) {

@@ -2,6 +2,9 @@
 // legacy version-3 file built from its layout.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -212,6 +215,77 @@ TEST(CliFiles, HelpOfEachCommand) {
         EXPECT_EQ(r.status, 0) << cmd;
         EXPECT_EQ(r.out.rfind(std::string("usage: qz ") + cmd, 0), 0u) << r.out;
     }
+}
+
+}  // namespace
+}  // namespace qz
+
+namespace qz {
+namespace {
+
+constexpr const char* kCabrilloLog =
+    "START-OF-LOG: 3.0\r\nCONTEST: CQ-WW-CW\r\nCALLSIGN: DL1ABC\r\nCLAIMED-SCORE: 3\r\n"
+    "QSO: 14000 CW 2024-11-30 0000 DL1ABC        599 14     W1AW          599 05     0\r\n"
+    "END-OF-LOG:\r\n";
+
+TEST(CliOpen, EveryCommandReadsEveryFormat) {
+    test::TempDir dir;
+    const std::string file = dir.File("dl1abc.log");
+    test::WriteFile(file, kCabrilloLog);
+    const std::string cty = " --cty " + std::string(QZ_TEST_DATA_DIR) + "/cty/basic.dat ";
+    test::RunResult compiled = test::RunQz("compile" + cty + file);
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    EXPECT_NE(compiled.out.find("Result overview of DL1ABC"), std::string::npos) << compiled.out;
+    test::RunResult exported = test::RunQz("export --format stf -o -" + cty + file);
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_NE(exported.out.find("W1AW"), std::string::npos) << exported.out;
+    // Nothing was written beside the source.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(CliOpen, WhatIsNoLogFileIsRefusedByEveryCommand) {
+    test::TempDir dir;
+    const std::string fifo = dir.File("pipe.log");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string command : {"compile", "score", "export --format stf -o -", "info", "convert"}) {
+        for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+            SCOPED_TRACE(command + " " + path);
+            test::RunResult r = test::RunQz("--no " + command + " " + path);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find(path + ": is not a regular file"), std::string::npos) << r.err;
+        }
+    }
+}
+
+TEST(CliOpen, AFailedWriteToStandardOutputIsAFailure) {
+    test::TempDir dir;
+    const std::string log = MakeNativeLog(dir.File("c.QZF"));
+    int status = std::system((std::string(QZ_BINARY) + " compile " + log + " >/dev/full 2>" + dir.File("err")).c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(test::ReadFile(dir.File("err")).find("cannot write to standard output"), std::string::npos);
+    status = std::system((std::string(QZ_BINARY) + " score --tsv " + log + " >/dev/full 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+TEST(CliConvert, ALegacyFileNamedQZ3IsConvertedBesideIt) {
+    test::TempDir dir;
+    const std::string source = dir.File("old.QZ3");
+    test::WriteFile(source, LegacyLog());
+    test::RunResult r = test::RunQz("--no convert --cty " + BasicCty() + " " + source);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, dir.File("old.QZF") + "\n");
+    EXPECT_EQ(test::ReadFile(source), LegacyLog());
+}
+
+TEST(CliConvert, AConversionErrorNamesTheFileOnce) {
+    test::TempDir dir;
+    const std::string file = dir.File("x.log");
+    test::WriteFile(file, "START-OF-LOG: 3.0\r\nCONTEST: NO SUCH TEST\r\nCALLSIGN: DL1ABC\r\n");
+    test::RunResult r = test::RunQz("convert --cty " + BasicCty() + " " + file);
+    EXPECT_EQ(r.status, 1);
+    const std::size_t first = r.err.find(file);
+    ASSERT_NE(first, std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find(file, first + 1), std::string::npos) << r.err;
 }
 
 }  // namespace

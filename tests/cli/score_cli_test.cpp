@@ -77,6 +77,8 @@ TEST_F(CliScore, ContestOptionServesFilesThatNameNoneWeKnow) {
     test::RunResult unknown = Run(file);
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("'CQWW DX' names no contest"), std::string::npos) << unknown.err;
+    // The message ends with the hint it announces, not with a bare colon.
+    EXPECT_NE(unknown.err.find("knows; give the contest with --contest\n"), std::string::npos) << unknown.err;
 
     test::RunResult fixed = Run("--contest CQ-WW-CW --tsv " + file);
     ASSERT_EQ(fixed.status, 0) << fixed.err;

@@ -122,7 +122,7 @@ TEST_F(CabrilloCorpus, ScoresAgreeWithTheClaimedScores) {
         log->ShowMessageBoxes = false;
         log->Compile();
         std::int64_t claimed = 0;
-        ASSERT_TRUE(TryStrToInt64(Trim(reader.TagValue("CLAIMED-SCORE")), claimed));
+        ASSERT_TRUE(TryStrToInt64(reader.ClaimedScore(), claimed));
         const double ours = static_cast<double>(log->GetFinalResult());
         EXPECT_LE(std::fabs(ours - static_cast<double>(claimed)), claim.tolerance * static_cast<double>(claimed) + 0.5)
             << "ours " << log->GetFinalResult() << ", claimed " << claimed;

@@ -133,8 +133,21 @@ TEST(CallFromFolderName, LettersDigitsAndUnderscoreOnly) {
     EXPECT_EQ(CallFromFolderName("DL1ABC/x.log"), "DL1ABC");
     EXPECT_EQ(CallFromFolderName("/logs/My Logs/x.log"), "");
     EXPECT_EQ(CallFromFolderName("/logs/dl-1/x.log"), "");
-    EXPECT_EQ(CallFromFolderName("x.log"), "");
     EXPECT_EQ(CallFromFolderName("/x.log"), "");
+}
+
+TEST(CallFromFolderName, ABareFileNameHasTheWorkingFolderAsItsFolder) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("DL1ABC_P"));
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.File("DL1ABC_P"));
+    const std::string bare = CallFromFolderName("x.log");
+    const std::string relative = CallFromFolderName("../DL1ABC_P/x.log");
+    const std::string dotted = CallFromFolderName("./x.log");
+    fs::current_path(before);
+    EXPECT_EQ(bare, "DL1ABC/P");
+    EXPECT_EQ(relative, "DL1ABC/P");
+    EXPECT_EQ(dotted, "DL1ABC/P");
 }
 
 // --- The shared conversion steps ------------------------------------------------------------
