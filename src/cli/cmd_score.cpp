@@ -109,7 +109,7 @@ int CmdScore(const TArgs& argsIn) {
             if (tsv)
                 table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                               std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]), "", "", "",
-                              loaded.claimed});
+                              loaded.claimedScore});
             status = 1;
             continue;
         }
