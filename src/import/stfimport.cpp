@@ -199,6 +199,7 @@ bool TSTFConvert::ReadHeader(TFileHeader& h) {
     h.fhUser_Club = CutTo(HeaderValue("Club"), kLongShortStringLen);
     h.fhUser_Specific = CutTo(HeaderValue("Specific"), kSpecificStringLen);
     h.fhContest_SoapBox = CutTo(HeaderValue("Soapbox"), kLongShortStringLen);
+    FClaimedScore = Trim(HeaderValue("ClaimedScore"));
     return true;
 }
 
