@@ -29,9 +29,9 @@ struct TCommand {
 const TCommand kCommands[] = {
     {"contests", "list every contest with its Cabrillo keyword and mode kind", false, CmdContests},
     {"call", "look calls up in the country file: country, zones, prefix, district", true, CmdCall},
-    {"export", "compile a native log and write it as Cabrillo 3.0, STF or ADIF", true, CmdExport},
+    {"export", "compile a log of any format and write it as Cabrillo 3.0, STF or ADIF", true, CmdExport},
     {"info", "show the type of files and the header of native logs", true, CmdInfo},
-    {"compile", "compile a native log and print its result report", true, CmdCompile},
+    {"compile", "compile a log of any format and print its result report", true, CmdCompile},
     {"convert", "convert foreign logs into native logs", true, CmdConvert},
     {"score", "score logs of any format (foreign ones converted in memory)", true, CmdScore},
     {"layout", "list and edit the stored column layouts of column text logs", true, CmdLayout},

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "base/binio.h"
+#include "base/fileio.h"
 #include "base/installfiles.h"
-#include "base/settingsstore.h"
 #include "base/text.h"
 #include "logfile/qzf.h"
 
@@ -113,7 +113,8 @@ bool TFormatList::SaveToFile(const std::string& fileName, std::string* error) co
         if (error) *error = fileName + ": the backup copy could not be made";
         return false;
     }
-    return WriteFileAtomically(fileName, ToBytes(), error);
+    // The program's own data file: its folder is made when it is missing.
+    return WriteFileAtomically(fileName, ToBytes(), error, TWriteOptions{.createFolders = true});
 }
 
 void TFormatList::Add(TPosListRec layout) { FItems.push_back(std::move(layout)); }

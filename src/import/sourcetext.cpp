@@ -1,21 +1,15 @@
 #include "import/sourcetext.h"
 
 #include <algorithm>
-#include <filesystem>
 
-#include "logfile/qzf.h"
+#include "base/fileio.h"
 
 namespace qz {
 
 bool TSourceText::Load(const std::string& fileName, std::string* error) {
     Clear();
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
-    if (!ec && size > kMaxImportFileSize) {
-        if (error) *error = fileName + ": the file is too large for a log (" + std::to_string(size) + " bytes)";
-        return false;
-    }
-    if (!ReadWholeFile(fileName, FBytes, error)) return false;
+    // Devices, FIFOs and files over the cap are refused before anything is read.
+    if (!ReadWholeFile(fileName, FBytes, error, kMaxImportFileSize)) return false;
     FLoaded = true;
     return true;
 }
