@@ -69,6 +69,8 @@ std::string SystemCountryFile() {
     return fs::exists(p) ? p : "";
 }
 
+std::string TestCountryFile() { return std::string(QZ_TEST_DATA_DIR) + "/cty/trimmed.dat"; }
+
 std::string CorpusDir() {
     std::error_code ec;
     return fs::is_directory(QZ_CORPUS_DIR, ec) ? fs::canonical(QZ_CORPUS_DIR, ec).string() : "";

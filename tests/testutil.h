@@ -43,6 +43,9 @@ void UseEnglishStrings();
 
 // The system country file of the hamradio-files package, or "" when not installed.
 std::string SystemCountryFile();
+// The trimmed copy of a real country file committed for the rule and factory tests
+// (tests/data/cty/README.md): every country and prefix, few exact calls.
+std::string TestCountryFile();
 // The third-party corpus folder, or "" when it is not beside the project.
 std::string CorpusDir();
 

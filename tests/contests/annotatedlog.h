@@ -1,7 +1,7 @@
 // Annotated contest logs for rule tests: a small text file holds a log and, beside each
 // line, the points, multipliers and flags that compiling must give it, followed by the
 // expected totals and messages. CheckAnnotatedLog builds the log through the contest
-// factory on the real country file, compiles it twice and reports every difference with
+// factory on the tests' country file, compiles it twice and reports every difference with
 // the file and line.
 //
 // File format (one item per line; "#" starts a comment line; fields split at blanks):
@@ -41,23 +41,20 @@
 
 namespace qz::test {
 
-// The real country file, loaded once per test run; nullptr when it is not installed.
-// Also copies the shipped reference lists into the test run's data folder.
-inline std::shared_ptr<const TCtyStuff> SystemCty() {
+// The tests' country file (TestCountryFile), loaded once per test run. Also copies the
+// shipped reference lists into the test run's data folder.
+inline std::shared_ptr<const TCtyStuff> TestCty() {
     static std::shared_ptr<const TCtyStuff> cty = [] {
         InstallMissingDataFiles();
-        std::string path = SystemCountryFile();
-        return path.empty() ? nullptr : std::make_shared<const TCtyStuff>(path);
+        return std::make_shared<const TCtyStuff>(TestCountryFile());
     }();
     return cty;
 }
 
-// A log of class T for `contest` and `ownCall` on the real country file; nullptr when
-// that file is not installed.
+// A log of class T for `contest` and `ownCall` on the tests' country file.
 template <typename T>
 std::unique_ptr<T> MakeRulesLog(TContest contest, const std::string& ownCall) {
-    auto cty = SystemCty();
-    if (!cty) return nullptr;
+    auto cty = TestCty();
     TFileHeader h;
     h.fhContest_Contest = contest;
     h.fhUser_OwnCall = ownCall;
@@ -336,8 +333,7 @@ inline void CompileAndCompare(const std::string& path, TContestLog& log, const T
 // Builds the annotated log `path`, compiles it twice and checks every annotation after
 // each compile.
 inline void CheckAnnotatedLog(const std::string& path) {
-    auto cty = SystemCty();
-    if (!cty) GTEST_SKIP() << "no system country file (/usr/share/hamradio-files/cty.dat, package hamradio-files)";
+    auto cty = TestCty();
     annotated::TAnnotatedLog a;
     if (!annotated::Parse(path, a)) return;
     std::unique_ptr<TContestLog> log = CreateContestLog(a.header, nullptr, cty);

@@ -104,10 +104,9 @@ protected:
     }
     void TearDown() override { SetFrontEnd(nullptr); }
 
-    // The real country file, loaded once for all tests; nullptr when not installed.
+    // The tests' country file, loaded once for all tests.
     static std::shared_ptr<const TCtyStuff> Cty() {
-        static std::shared_ptr<const TCtyStuff> cty =
-            test::SystemCountryFile().empty() ? nullptr : std::make_shared<TCtyStuff>(test::SystemCountryFile());
+        static std::shared_ptr<const TCtyStuff> cty = std::make_shared<TCtyStuff>(test::TestCountryFile());
         return cty;
     }
 
@@ -119,8 +118,6 @@ protected:
     TRecordingFrontEnd frontEnd_;
 };
 
-#define REQUIRE_COUNTRY_FILE() \
-    if (!Cty()) GTEST_SKIP() << "country file of the hamradio-files package not installed"
 
 // --- The definition of every contest ------------------------------------------------
 
@@ -265,7 +262,6 @@ const TDefinition kDefinitions[] = {
 };
 
 TEST_F(Factory, EveryContestHasItsDefinition) {
-    REQUIRE_COUNTRY_FILE();
     ASSERT_EQ(std::size(kDefinitions), 85u);
     for (std::size_t i = 0; i < std::size(kDefinitions); ++i) {
         const TDefinition& d = kDefinitions[i];
@@ -312,7 +308,6 @@ TEST_F(Factory, EveryContestHasItsDefinition) {
 // Every class shows the base columns, then its exchange, one column per multiplier
 // kind in kind order, and ends with the flags.
 TEST_F(Factory, ColumnsFitTheDefinition) {
-    REQUIRE_COUNTRY_FILE();
     for (const TDefinition& d : kDefinitions) {
         SCOPED_TRACE(ContestNames[d.contest]);
         auto log = Create(d.contest, d.ownCall);
@@ -384,7 +379,6 @@ void ExpectColumnsAfterBase(const TContestLog& log, const std::vector<TColumn>& 
 }
 
 TEST_F(Factory, ColumnsOfUnusualShape) {
-    REQUIRE_COUNTRY_FILE();
     // Two received numbers, three multiplier kinds.
     ExpectColumnsAfterBase(*Create(cUBAcw, "DL1ABC"), {{cpSentNumber, 109, 0, "Sent"},
                                                        {cpRcvdRST, 52, -1, "RRst"},
@@ -419,7 +413,6 @@ TEST_F(Factory, ColumnsOfUnusualShape) {
 // --- Reference lists beyond the definition table ---------------------------------------
 
 TEST_F(Factory, MemberListsKnowWhichReceivedNumberHoldsTheMemberNumber) {
-    REQUIRE_COUNTRY_FILE();
     const std::pair<TContest, int> cases[] = {{cHSC, 0}, {cHADX, 0}, {cHNY, 1}, {cTOPS, 1}};
     for (auto [contest, rcvdIndex] : cases) {
         SCOPED_TRACE(ContestNames[contest]);
@@ -431,7 +424,6 @@ TEST_F(Factory, MemberListsKnowWhichReceivedNumberHoldsTheMemberNumber) {
 }
 
 TEST_F(Factory, ClassesWithAListOfTheirOwn) {
-    REQUIRE_COUNTRY_FILE();
     auto vfdb = Create(cVFDB, "DL1ABC");
     ASSERT_NE(vfdb, nullptr);
     const auto* dokList = dynamic_cast<const T_VFDB&>(*vfdb).DOKList();
@@ -463,7 +455,6 @@ private:
 };
 
 TEST_F(Factory, MissingAssignmentTableGivesNoLog) {
-    REQUIRE_COUNTRY_FILE();
     {
         TRemovedDataFile missing("dok.dat");
         EXPECT_EQ(Create(cWAG, "DL1ABC"), nullptr);
@@ -494,7 +485,6 @@ TEST_F(Factory, MissingAssignmentTableGivesNoLog) {
 // Member and simple lists are needed by a few contests only; the others work without
 // them after telling the user.
 TEST_F(Factory, MissingMemberOrSimpleList) {
-    REQUIRE_COUNTRY_FILE();
     struct TCase {
         const char* file;
         TContest contest;
@@ -535,7 +525,6 @@ TEST_F(Factory, MissingMemberOrSimpleList) {
 // --- Home side and DX side -------------------------------------------------------------
 
 TEST_F(Factory, TwoSidedContestsHandTheLogToTheOwnCallsSide) {
-    REQUIRE_COUNTRY_FILE();
     struct TCase {
         TContest requested;
         const char* ownCall;
@@ -575,7 +564,6 @@ TEST_F(Factory, TwoSidedContestsHandTheLogToTheOwnCallsSide) {
 }
 
 TEST_F(Factory, ContestsWithSidesChosenByTheUserNeverSwitch) {
-    REQUIRE_COUNTRY_FILE();
     EXPECT_EQ(Create(cAADXcw, "JA1ABC")->Contest(), cAADXcw);
     EXPECT_EQ(Create(cAADXas_cw, "DL1ABC")->Contest(), cAADXas_cw);
     EXPECT_EQ(Create(cSACcw, "SM5ABC")->Contest(), cSACcw);
@@ -585,7 +573,6 @@ TEST_F(Factory, ContestsWithSidesChosenByTheUserNeverSwitch) {
 // --- Header, markers and failures ---------------------------------------------------------
 
 TEST_F(Factory, OwnCallIsUpperCasedAndCut) {
-    REQUIRE_COUNTRY_FILE();
     auto log = Create(cWWDXcw, "dl1abc");
     ASSERT_NE(log, nullptr);
     EXPECT_EQ(log->OwnCall().Call(), "DL1ABC");
@@ -689,9 +676,8 @@ TEST_F(Factory, MissingCountryFileGivesNoLog) {
 }
 
 TEST_F(Factory, CountryFileNamedInTheHeaderIsLoaded) {
-    REQUIRE_COUNTRY_FILE();
     TFileHeader h = Header(cWAGdx, "DL1ABC");
-    h.fhContest_CtyFile = test::SystemCountryFile();
+    h.fhContest_CtyFile = test::TestCountryFile();
     auto log = CreateContestLog(h, nullptr);
     ASSERT_NE(log, nullptr) << frontEnd_.lastError;
     EXPECT_EQ(log->Contest(), cWAG);
@@ -701,7 +687,6 @@ TEST_F(Factory, CountryFileNamedInTheHeaderIsLoaded) {
 // --- Edge cases of the definitions ---------------------------------------------------------
 
 TEST_F(Factory, FieldDayKeepsTheRequestedVariant) {
-    REQUIRE_COUNTRY_FILE();
     for (TContest c : {cFDcw, cFDhb_cw, cFDssb, cFDhb_ssb}) {
         auto log = Create(c, "DL1ABC");
         ASSERT_NE(log, nullptr);
@@ -713,7 +698,6 @@ TEST_F(Factory, FieldDayKeepsTheRequestedVariant) {
 }
 
 TEST_F(Factory, QSOsCountOnlyInTheContestsModesAndBands) {
-    REQUIRE_COUNTRY_FILE();
     auto nineA = Create(c9Adx, "DL1ABC");
     auto wpxRtty = Create(cWPXrtty, "DL1ABC");
     auto wpxCw = Create(cWPXcw, "DL1ABC");
@@ -735,7 +719,6 @@ TEST_F(Factory, QSOsCountOnlyInTheContestsModesAndBands) {
 }
 
 TEST_F(Factory, SpecialCountriesAreTheWorkedStationsCountries) {
-    REQUIRE_COUNTRY_FILE();
     auto wag = Create(cWAG, "DL1ABC");
     auto uadx = Create(cUADX, "DL1ABC");
     auto wwdx = Create(cWWDXcw, "DL1ABC");
