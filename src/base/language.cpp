@@ -1,4 +1,5 @@
 #include "base/language.h"
+#include "base/lsnumbers.h"
 
 #include <atomic>
 #include <cstring>
@@ -153,21 +154,21 @@ bool WriteLanguageFiles(const std::string& sourceFolder, std::string* error) {
 
 std::string ShortCutText(int key, bool shift, bool ctrl, bool alt) {
     std::string name;
-    if (key == 8) name = LS(350);
-    else if (key == 9) name = LS(351);
-    else if (key == 13) name = LS(353);
-    else if (key == 27) name = LS(352);
-    else if (key >= 32 && key <= 40) name = LS(354 + (key - 32));
-    else if (key == 45) name = LS(363);
-    else if (key == 46) name = LS(364);
+    if (key == 8) name = LS(lsKeyBackspace);
+    else if (key == 9) name = LS(lsKeyTab);
+    else if (key == 13) name = LS(lsKeyEnter);
+    else if (key == 27) name = LS(lsKeyEsc);
+    else if (key >= 32 && key <= 40) name = LS(lsKeySpace + (key - 32));
+    else if (key == 45) name = LS(lsKeyInsert);
+    else if (key == 46) name = LS(lsKeyDelete);
     else if ((key >= 48 && key <= 57) || (key >= 65 && key <= 90)) name = std::string(1, static_cast<char>(key));
     else if (key >= 96 && key <= 105) name = std::string(1, static_cast<char>('0' + key - 96));
     else if (key >= 112 && key <= 135) name = "F" + std::to_string(key - 111);
     if (name.empty()) return {};
     std::string text;
-    if (shift) text += LS(365);
-    if (ctrl) text += LS(366);
-    if (alt) text += LS(367);
+    if (shift) text += LS(lsShiftModifier);
+    if (ctrl) text += LS(lsCtrlModifier);
+    if (alt) text += LS(lsAltModifier);
     return text + name;
 }
 

@@ -7,6 +7,7 @@
 #include "base/encoding.h"
 #include "base/fileio.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -64,7 +65,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         return false;
     }
     if (why == TReadFileError::Missing || size == 0) {
-        Err("qz convert: " + shown + " " + LS(280) + "\n");
+        Err("qz convert: " + shown + " " + LS(lsFileEmptyOrMissing) + "\n");
         return false;
     }
     const TFileType type = DetectFileType(path);
@@ -89,7 +90,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         if (!converter) {
             Err("qz convert: " + shown + " " +
                 (type == ftUnknown
-                     ? LS(26)
+                     ? LS(lsUnknownFileType)
                      : "is a file of type " + std::string(FileTypeKeyword(type)) + ", which cannot be converted yet.") +
                 "\n");
             return false;
@@ -110,7 +111,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         if (cancelled)
             Err("qz convert: " + shown + " not converted: " + Shown(error, path) + " (--force replaces it)\n");
         else
-            Err("qz convert: " + LS(245) + " " + NamedOnce(error, path) + "\n");
+            Err("qz convert: " + LS(lsConversionFailed) + " " + NamedOnce(error, path) + "\n");
         return false;
     }
     Out(Utf8ToCp1252(written) + "\n");
@@ -145,7 +146,7 @@ int CmdConvert(const TArgs& argsIn) {
     }
     std::error_code ec;
     if (haveOut && (s.outDir.empty() || !fs::is_directory(s.outDir, ec))) {
-        Err("qz convert: " + LS(653) + " " + Utf8ToCp1252(s.outDir) + "\n");
+        Err("qz convert: " + LS(lsLogFolderMissing) + " " + Utf8ToCp1252(s.outDir) + "\n");
         return 1;
     }
     if (!LoadCountryFile("convert", common)) return 1;

@@ -9,6 +9,7 @@
 
 #include "base/encoding.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
@@ -129,7 +130,7 @@ int CmdExport(const TArgs& argsIn) {
     // A missing folder is a mistake in the name, not a request to create one.
     const std::filesystem::path outFolder = std::filesystem::path(outFile).parent_path();
     if (!outFolder.empty() && !std::filesystem::is_directory(outFolder, ec)) {
-        Err("qz export: " + LS(653) + " " + Utf8ToCp1252(outFolder.string()) + "\n");
+        Err("qz export: " + LS(lsLogFolderMissing) + " " + Utf8ToCp1252(outFolder.string()) + "\n");
         return 1;
     }
     // The file may be the original the log was converted from: replacing it needs an
@@ -146,7 +147,7 @@ int CmdExport(const TArgs& argsIn) {
     }
     std::string error;
     if (!SaveOutputFile(outFile, lines, &error)) {
-        Err("qz export: " + (error.empty() ? LS(245) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
+        Err("qz export: " + (error.empty() ? LS(lsConversionFailed) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
         return 1;
     }
     return 0;

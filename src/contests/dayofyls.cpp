@@ -3,6 +3,7 @@
 
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -30,7 +31,7 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
     if (first) {
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(643, ConstantSentNumber));
         // Asked for every new log, imported ones too, but never where no one can answer.
-        const bool yl = ShowMessageBoxes && AskYesNo(LS(645)) == TMsgAnswer::Yes;
+        const bool yl = ShowMessageBoxes && AskYesNo(LS(lsAskYLOrOM)) == TMsgAnswer::Yes;
         q->SetSentNumbers(1, yl ? "YL" : "OM");
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));

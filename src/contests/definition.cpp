@@ -7,6 +7,7 @@
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
@@ -28,8 +29,8 @@ namespace {
 // file that exists but is unusable, otherwise which file is missing. A member list adds
 // that members are then neither filled in nor checked (language string 117).
 std::string ListFailureText(const TFileToBeInstalled& file, const std::string& readError, bool memberList) {
-    if (memberList) return (readError.empty() ? InstalledFilePath(file) : readError) + " " + LS(117);
-    return readError.empty() ? LS(198) + " " + InstalledFilePath(file) : readError;
+    if (memberList) return (readError.empty() ? InstalledFilePath(file) : readError) + " " + LS(lsMemberListMissing);
+    return readError.empty() ? LS(lsFileNotFound) + " " + InstalledFilePath(file) : readError;
 }
 
 template <typename List>

@@ -3,6 +3,7 @@
 #include "contests/euhf.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -23,7 +24,7 @@ bool T_EUHF::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (q->Call().Continent() == coEU) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(324), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotEuropean), index);
     return false;
 }
 
@@ -33,7 +34,7 @@ std::string T_EUHF::GetMulti(int index, int multiIndex) {
     const std::string rcvd = q->RcvdNumbers(0);
     std::int32_t year;
     if (!TryStrToInt(rcvd, year)) {
-        AddMessage(LS(325) + ": " + rcvd, index);
+        AddMessage(LS(lsInvalidLicenceYear) + ": " + rcvd, index);
         return {};
     }
     return NewMulti(index, 0, Format("%.2d", year), true);

@@ -7,6 +7,7 @@
 
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "contests/9adx.h"
 #include "contests/allasian.h"
@@ -227,7 +228,7 @@ std::unique_ptr<TContestLog> CreateContestLog(const TFileHeader& header, std::ve
 
     std::unique_ptr<TContestLog> log = Build(h, cty);
     if (!log) {
-        ShowErrorMessage(LS(89));
+        ShowErrorMessage(LS(lsUnknownContest));
         return nullptr;
     }
     // A two-sided contest names the other side's contest when the own call belongs there.

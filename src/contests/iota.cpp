@@ -3,6 +3,7 @@
 #include "contests/iota.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -27,7 +28,7 @@ std::string T_IOTA::GetMulti(int index, int multiIndex) {
     if (!(multiIndex == 0 && q->Mode() == mCW) && !(multiIndex == 1 && q->Mode() == mSSB)) return {};
     const std::string rcvd = q->RcvdNumbers(1);
     std::string reference = IOTAReference(rcvd);
-    if (reference.empty() && !rcvd.empty()) AddMessage(LS(307) + ": " + rcvd, index);
+    if (reference.empty() && !rcvd.empty()) AddMessage(LS(lsInvalidIOTAReference) + ": " + rcvd, index);
     return NewMulti(index, multiIndex, reference, true);
 }
 

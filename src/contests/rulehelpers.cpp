@@ -2,6 +2,7 @@
 #include "contests/rulehelpers.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 
 namespace qz {
@@ -13,11 +14,11 @@ bool SameContinent(const TCall& a, const TCall& b) { return a.Continent() == b.C
 std::string CQZoneCandidate(const TContestLog& log, int index, const std::string& text) {
     std::int32_t zone;
     if (!TryStrToInt(text, zone)) {
-        log.AddMessage(LS(267) + ": " + text, index);
+        log.AddMessage(LS(lsInvalidZone) + ": " + text, index);
         return {};
     }
     if (zone < 1 || zone > 40) {
-        log.AddMessage(Format("%s: %d", LS(267).c_str(), zone), index);
+        log.AddMessage(Format("%s: %d", LS(lsInvalidZone).c_str(), zone), index);
         return {};
     }
     return Format("%.2d", zone);
@@ -26,7 +27,7 @@ std::string CQZoneCandidate(const TContestLog& log, int index, const std::string
 std::string ITUZoneCandidate(const TContestLog& log, int index, const std::string& text) {
     std::int32_t zone;
     if (!TryStrToInt(text, zone) || zone < 1 || zone > 75) {
-        log.AddMessage(Format("%s: %s", LS(267).c_str(), text.c_str()), index);
+        log.AddMessage(Format("%s: %s", LS(lsInvalidZone).c_str(), text.c_str()), index);
         return {};
     }
     return Format("%.2d", zone);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "contests/definition.h"
 
@@ -52,11 +53,11 @@ bool T_WAE::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (q->Mode() != mRTTY && (FOwnCall.Continent() == coEU) == (q->Call().Continent() == coEU)) {
-        if (showMessage) AddMessage(LS(268), index);
+        if (showMessage) AddMessage(LS(lsSameSideWAEQSO), index);
         return false;
     }
     if (q->QSOFlags().Contains(qfTooManyQTCs)) {
-        if (showMessage) AddMessage(LS(271), index);
+        if (showMessage) AddMessage(LS(lsTooManyQTCs), index);
         return false;
     }
     return true;
@@ -79,7 +80,7 @@ bool T_WAE::IsDupe(int index) {
     }
     q->IncludeFlag(qfTooManyQTCs);
     // Compile clears the flag before asking for validity, so the reason is told here.
-    if (CompilingLine(index)) AddMessage(LS(271), index);
+    if (CompilingLine(index)) AddMessage(LS(lsTooManyQTCs), index);
     return false;
 }
 

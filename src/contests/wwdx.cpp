@@ -6,6 +6,7 @@
 #include <array>
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
@@ -58,7 +59,7 @@ std::string StateCandidate(const TContestLog& log, const TAmiAllocationTable* ta
                            int numberIndex) {
     const std::string rcvd = q.RcvdNumbers(numberIndex);
     std::string state = table ? table->GetMainItem(rcvd, true) : std::string();
-    if (state.empty()) log.AddMessage(LS(263) + " " + rcvd, index);
+    if (state.empty()) log.AddMessage(LS(lsUnknownRegion) + " " + rcvd, index);
     return state;
 }
 

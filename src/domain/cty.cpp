@@ -11,6 +11,7 @@
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 
 namespace qz {
@@ -378,9 +379,9 @@ TCtyStuff::TCtyStuff(const std::string& fileName) {
         }
     }
     for (int attempt = 0; !FileExists(name); ++attempt) {
-        ShowErrorMessage(LS(198) + " " + name);
+        ShowErrorMessage(LS(lsFileNotFound) + " " + name);
         std::string chosen = name;
-        if (attempt >= kMaxDialogAttempts || !FrontEnd().ChooseFileToOpen(LS(192), chosen)) {
+        if (attempt >= kMaxDialogAttempts || !FrontEnd().ChooseFileToOpen(LS(lsCtyFileFilter), chosen)) {
             FFileName = name;
             FLoadError = name + ": country file not found";
             return;

@@ -4,6 +4,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/options.h"
 #include "base/text.h"
 #include "reflists/memberlist.h"
@@ -37,7 +38,7 @@ void TContestLog::ResetResults() {
 
 void TContestLog::Compile() {
     AddMessage("", -1);
-    AddMessage(LS(261), -1);
+    AddMessage(LS(lsCompileStarted), -1);
     for (auto& q : FQSOList) {
         CivilTime t = DecodeTime(q->DateTime());
         q->SetDateTime(CombineDateTime(q->DateTime(), EncodeTime(t.hour, t.minute, 0, 0)));
@@ -58,7 +59,7 @@ void TContestLog::Compile() {
     for (int b = b160m; b <= bSAT; ++b)
         if (BandIsAllowed(static_cast<TBand>(b))) AddBandToTotals(static_cast<TBand>(b));
     ProgressEnd();
-    AddMessage(LS(262) + " (" + std::to_string(GetFinalResult()) + " Points)", -1);
+    AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " Points)", -1);
 }
 
 void TContestLog::CompileLine(int i) {
@@ -214,21 +215,21 @@ bool TContestLog::IsAQTCRcvdNumber(int) const { return false; }
 bool TContestLog::IsValidQSO(int index, bool showMessage) {
     const TQSO* q = QSOs(index);
     if (!q) return false;
-    auto prefix = [](bool rejected) { return rejected ? LS(293) + ": " : std::string(); };
+    auto prefix = [](bool rejected) { return rejected ? LS(lsWarning) + ": " : std::string(); };
     if (!BandIsAllowed(q->Band())) {
         bool reject = Options.Compile_CancelQSOIfBandIsNotAllowed.oValue;
         if (showMessage)
-            AddMessage(prefix(reject) + LS(47) + " " + Trim(BandNames[q->Band()]) + " " + LS(341), index);
+            AddMessage(prefix(reject) + LS(lsBand) + " " + Trim(BandNames[q->Band()]) + " " + LS(lsNotAllowed), index);
         if (reject) return false;
     }
     if (FOwnCall.CtyMasterPrefix().empty() || q->Call().CtyMasterPrefix().empty()) {
-        if (showMessage) AddMessage(LS(270) + " " + q->Call().Call(), index);
+        if (showMessage) AddMessage(LS(lsNoCountry) + " " + q->Call().Call(), index);
         return false;
     }
     if (!ModeIsAllowed(q->Mode())) {
         bool reject = Options.Compile_CancelQSOIfModeIsNotAllowed.oValue;
         if (showMessage)
-            AddMessage(prefix(reject) + LS(400) + " " + std::string(ModeNames[q->Mode()]) + " " + LS(341), index);
+            AddMessage(prefix(reject) + LS(lsMode) + " " + std::string(ModeNames[q->Mode()]) + " " + LS(lsNotAllowed), index);
         if (reject) return false;
     }
     return true;
@@ -268,7 +269,7 @@ std::string TContestLog::QueryExchangeValue(int promptStringIndex, const std::st
     if (!ShowMessageBoxes || promptStringIndex == -1) return {};
     std::string value = def;
     for (;;) {
-        if (!FrontEnd().QueryText(LS(188), LS(promptStringIndex), value)) return def;
+        if (!FrontEnd().QueryText(LS(lsConstantSentExchange), LS(promptStringIndex), value)) return def;
         // The exchange may not contain blanks; ask again.
         if (value.find(' ') == std::string::npos) return value;
     }

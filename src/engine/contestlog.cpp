@@ -6,6 +6,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
@@ -31,7 +32,7 @@ void TContestLog::Init(const TFileHeader& header, std::shared_ptr<const TCtyStuf
 
     FCtyStuff = cty ? std::move(cty) : std::make_shared<TCtyStuff>(h.fhContest_CtyFile);
     if (FCtyStuff->CtyListCount() == 0) {
-        ShowErrorMessage(LS(195) + " " + (FCtyStuff->FileName().empty() ? h.fhContest_CtyFile : FCtyStuff->FileName()));
+        ShowErrorMessage(LS(lsCtyFileMissing) + " " + (FCtyStuff->FileName().empty() ? h.fhContest_CtyFile : FCtyStuff->FileName()));
         ContestLogCreateError = ECtyFile;
         return;
     }

@@ -7,6 +7,7 @@
 #include "base/fileio.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "export/adifexport.h"
 #include "export/cabrilloexport.h"
@@ -47,7 +48,7 @@ bool TExport::WriteLog(const std::string& fileName) {
     FFileName = fileName;
     std::error_code ec;
     if (!std::filesystem::exists(fileName, ec)) return true;
-    return AskOkCancel(fileName + " " + LS(28)) == TMsgAnswer::Ok;
+    return AskOkCancel(fileName + " " + LS(lsOverwriteConfirm)) == TMsgAnswer::Ok;
 }
 
 void TExport::AddMessage(const std::string& text, int qsoIndex) {
@@ -199,7 +200,7 @@ std::string ProposedExportFileName(std::string_view exportFolder, std::string_vi
     return name + OwnCallFileStem(ownCall) + "." + OutputWindowExtension(window);
 }
 
-std::string ExportOverwriteQuestion(const std::string& fileName) { return fileName + " " + LS(6); }
+std::string ExportOverwriteQuestion(const std::string& fileName) { return fileName + " " + LS(lsOverwriteExisting); }
 
 std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TContestLog& log) {
     switch (window) {

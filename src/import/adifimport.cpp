@@ -11,6 +11,7 @@
 
 #include "base/datetime.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "domain/adifformat.h"
 
@@ -292,7 +293,7 @@ std::string TADIFImport::ConvertLog(bool showMessageBoxes) {
 
 void TADIFImport::Note(std::size_t offset, const std::string& text) {
     if (FCap.Full()) return FCap.Skip();
-    FCap.Add(FFileName + " " + LS(389) + " " + std::to_string(FText.LineOf(offset)) + " (byte " +
+    FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(FText.LineOf(offset)) + " (byte " +
              std::to_string(offset + 1) + "): " + text);
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
@@ -164,7 +165,7 @@ bool TASCIIConvert::BuildLog(bool showMessageBoxes) {
     FCap = TMessageCap(FMessages, kMaxNotes);
     FShowBoxes = showMessageBoxes;
     if (!FText.Loaded() && (FFromBytes || !FText.Load(FFileName, &FLastError))) {
-        if (FLastError.empty()) FLastError = FFileName + ": " + LS(280);
+        if (FLastError.empty()) FLastError = FFileName + ": " + LS(lsFileEmptyOrMissing);
         return false;
     }
     // Without a layout nothing of the file can be read: say so before anything else.
@@ -180,7 +181,7 @@ bool TASCIIConvert::BuildLog(bool showMessageBoxes) {
             return false;
         }
         if (FLayoutIndex < 0 && !(EditSettings && showMessageBoxes)) {
-            FLastError = FFileName + " " + LS(26) +
+            FLastError = FFileName + " " + LS(lsUnknownFileType) +
                          " Read as a column text it needs a stored column layout: --layout NAME (see 'qz layout').";
             return false;
         }
@@ -224,8 +225,8 @@ void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
     const std::string_view text = FText.Bytes();
     const TPositionRec& from = s.Layout.StartPos;
     const TPositionRec& to = s.Layout.EndPos;
-    const std::string lineWord = LS(389);
-    AddMessage(LS(390));
+    const std::string lineWord = LS(lsLine);
+    AddMessage(LS(lsASCIIImportReport));
     int lineNo = 0;
     std::size_t start = 0;
     bool first = true;
@@ -267,7 +268,7 @@ void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
     }
     FCounts.lines = lineNo;
     FCap.Finish(FFileName + ": ");
-    AddMessage(LS(262));
+    AddMessage(LS(lsCompileDone));
 }
 
 void TASCIIConvert::ReadFields(TQSO& q, std::string_view line, const TASCIIImportSettings& s, int lineNo) {
@@ -337,7 +338,7 @@ void TASCIIConvert::ReadFields(TQSO& q, std::string_view line, const TASCIIImpor
     }
     if (!missing.empty()) {
         ++FCounts.short_;
-        FCap.Add(FFileName + " " + LS(389) + " " + std::to_string(lineNo) + ": the line ends before the column of " +
+        FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(lineNo) + ": the line ends before the column of " +
                  missing + "; not read");
     }
 }

@@ -11,6 +11,7 @@
 
 #include "base/datetime.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "domain/cabrilloformat.h"
 #include "logfile/qzf.h"
@@ -417,7 +418,7 @@ std::string TCabrilloImport::ShownLine(int lineIndex) const {
 }
 
 void TCabrilloImport::Note(int lineIndex, const std::string& text) const {
-    AddMessage(FFileName + " " + LS(389) + " " + std::to_string(lineIndex + 1) + ": " + text);
+    AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + text);
 }
 
 void TCabrilloImport::ReadDataLines() {
@@ -468,7 +469,7 @@ void TCabrilloImport::ReadDataLines() {
     summary(surplusCount, surplus, itSurplus);
     summary(missingCount, missing, itMissing);
     if (FCutAtZeroLine >= 0)
-        AddMessage(FFileName + " " + LS(389) + " " + std::to_string(FCutAtZeroLine + 1) + ": " +
+        AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(FCutAtZeroLine + 1) + ": " +
                    ImportText(itZeroByte) + " " + std::to_string(FLostAfterZero));
 }
 
@@ -513,7 +514,7 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
             qtcKind = QTCFlagKinds[0];
             call = data.firstCall;
         } else {
-            AddMessage(FFileName + " " + LS(389) + " " + std::to_string(lineIndex + 1) + " " + LS(396));
+            AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + " " + LS(lsQTCWithoutOwnCall));
             return false;
         }
     }

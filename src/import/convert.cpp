@@ -5,6 +5,7 @@
 
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/options.h"
 #include "base/text.h"
 
@@ -50,8 +51,8 @@ bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
     }
     FContestLog = LogMaker ? LogMaker(header, Cty) : nullptr;
     if (!FContestLog) {
-        FLastError = FFileName + ": " + LS(196);
-        if (showMessageBoxes) ShowErrorMessage(LS(196));
+        FLastError = FFileName + ": " + LS(lsLogCreationFailed);
+        if (showMessageBoxes) ShowErrorMessage(LS(lsLogCreationFailed));
         return false;
     }
     FContestLog->MessageLines = FMessages;
@@ -87,7 +88,7 @@ std::string TConvert::StoreConvertedLog() {
     if (!StoreTarget.IgnoreDefaultPaths) {
         std::error_code ec;
         if (!fs::is_directory(StoreTarget.LogFolder, ec)) {
-            FLastError = LS(653) + " " + StoreTarget.LogFolder;
+            FLastError = LS(lsLogFolderMissing) + " " + StoreTarget.LogFolder;
             ShowErrorMessage(FLastError);
             return {};
         }

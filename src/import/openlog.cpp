@@ -3,6 +3,7 @@
 #include "import/openlog.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "import/detect.h"
 #include "logfile/qz3.h"
 #include "logfile/qzf.h"
@@ -42,7 +43,7 @@ void ReadForeign(const std::string& path, const TOpenLogOptions& o, std::span<co
     converter->LayoutName = o.layoutName;
     r.log = converter->ReadLog(o.showMessageBoxes);
     r.claimedScore = converter->ClaimedScore();
-    if (!r.log) r.error = converter->LastError().empty() ? LS(245) + " " + path : converter->LastError();
+    if (!r.log) r.error = converter->LastError().empty() ? LS(lsConversionFailed) + " " + path : converter->LastError();
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
     const TReadFileError why = CheckReadableFile(path, o.maxFileSize, &r.error, &size);
     if (why != TReadFileError::None && why != TReadFileError::Missing) return r;
     if (why == TReadFileError::Missing || size == 0) {
-        r.error = path + " " + LS(280);
+        r.error = path + " " + LS(lsFileEmptyOrMissing);
         return r;
     }
     const std::span<const TConverterRow> rows = o.converters.empty() ? ConverterRegistry() : o.converters;
@@ -64,7 +65,7 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
             ReadNative(path, o, r);
             break;
         case ftUnknown:
-            r.error = path + " " + LS(26);
+            r.error = path + " " + LS(lsUnknownFileType);
             break;
         default:
             ReadForeign(path, o, rows, r);
@@ -76,7 +77,7 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
         r.log->MessageLines = nullptr;
         r.error.clear();
     } else if (r.error.empty()) {
-        r.error = path + ": " + LS(196);
+        r.error = path + ": " + LS(lsLogCreationFailed);
     }
     return r;
 }

@@ -10,6 +10,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/options.h"
 #include "base/text.h"
 
@@ -312,7 +313,7 @@ std::string TSTFConvert::ConvertLog(bool showMessageBoxes) {
 
 void TSTFConvert::Note(int lineIndex, const std::string& text) {
     if (FCap.Full()) return FCap.Skip();
-    FCap.Add(FFileName + " " + LS(389) + " " + std::to_string(lineIndex + 1) + ": " + text);
+    FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + text);
 }
 
 void TSTFConvert::ReadQSOSection() {

@@ -7,6 +7,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 
 namespace qz {
@@ -184,7 +185,7 @@ std::unique_ptr<TContestLog> TQZ3::ReadFromBytes(std::string_view bytes) {
     header.fhContest_Contest = FixContest != cNoContest ? FixContest : legacy.contest;
     header.fhUser_OwnCall = CutTo(FixedText(bytes.substr(10, 12), std::string_view("\0\t ", 3)), kCallStringLen);
     auto log = LogMaker ? LogMaker(header, Cty) : nullptr;
-    if (!log) return fail(LS(196));
+    if (!log) return fail(LS(lsLogCreationFailed));
 
     const std::size_t records = (bytes.size() - qz3::kRecordSize) / qz3::kRecordSize;
     std::vector<std::unique_ptr<TQSO>> lines;
@@ -244,7 +245,7 @@ bool TQZ3::MoveSourceAside(std::string& movedTo) {
     movedTo = target.string();
     std::error_code ec;
     if (fs::exists(target, ec) || fs::is_symlink(target, ec)) {
-        if (Ask4Overwrite && AskOkCancel(LS(27) + " " + movedTo + " " + LS(28)) != TMsgAnswer::Ok) {
+        if (Ask4Overwrite && AskOkCancel(LS(lsTheFile) + " " + movedTo + " " + LS(lsOverwriteConfirm)) != TMsgAnswer::Ok) {
             FCancelled = true;
             FLastError = movedTo + ": the file exists and was not overwritten";
             return false;
@@ -254,11 +255,11 @@ bool TQZ3::MoveSourceAside(std::string& movedTo) {
     }
     fs::rename(FFileName, target, ec);
     if (ec) {
-        FLastError = FFileName + " " + LS(29) + " (" + ec.message() + ")";
-        ShowErrorMessage(FFileName + " " + LS(29));
+        FLastError = FFileName + " " + LS(lsRenameFailed) + " (" + ec.message() + ")";
+        ShowErrorMessage(FFileName + " " + LS(lsRenameFailed));
         return false;
     }
-    ShowInfoMessage(FFileName + " " + LS(197) + " " + movedTo);
+    ShowInfoMessage(FFileName + " " + LS(lsRenamedTo) + " " + movedTo);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/fileio.h"
 #include "base/text.h"
 #include "base/version.h"
@@ -377,7 +378,7 @@ std::string TQZF::StoreLog(const std::string& fileName, TContestLog& log, bool a
     std::string name = NativeFileName(fileName);
     std::error_code ec;
     while (ask4Overwrite && fs::exists(name, ec)) {
-        TMsgAnswer answer = AskYesNoCancel(name + " " + LS(6));
+        TMsgAnswer answer = AskYesNoCancel(name + " " + LS(lsOverwriteExisting));
         if (answer == TMsgAnswer::Yes) break;
         if (answer == TMsgAnswer::No && ChooseSaveName) {
             std::string chosen = name;
@@ -415,7 +416,7 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
     if (!ReadNativeHeader(bytes, fileName, header, &FLastError)) return nullptr;
     auto log = LogMaker ? LogMaker(header, std::move(cty)) : nullptr;
     if (!log) {
-        Fail(fileName + ": " + LS(196));
+        Fail(fileName + ": " + LS(lsLogCreationFailed));
         return nullptr;
     }
     std::vector<std::unique_ptr<TQSO>> lines;
