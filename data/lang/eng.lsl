@@ -550,19 +550,19 @@ TOPS no.
 
 Checking the ten-minute rule
 Band change less than ten minutes after the previous one
-
-
-
+Numbers missing before
+Member number differs from the member list:
+There is nothing to undo.
 Send log by e-mail
 Attachment
-
-
-
-
-
-
-
-
+The time shift would move a line outside the years 1 to 9999; no line was changed.
+Clipboard line
+not pasted: the number of fields does not fit
+not pasted: a value that cannot be read in column
+not pasted: a value too long for the log in column
+more clipboard lines were not pasted.
+The clipboard holds no log lines.
+not pasted: the comment is too long for the log
 
 
 

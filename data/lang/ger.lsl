@@ -550,19 +550,19 @@ TOPS-Nr.
 
 Prüfung der Zehn-Minuten-Regel
 Bandwechsel weniger als zehn Minuten nach dem vorherigen
-
-
-
+Nummern fehlen vor
+Mitgliedsnummer weicht von der Mitgliederliste ab:
+Es gibt nichts rückgängig zu machen.
 Log per E-Mail senden
 Anhang
-
-
-
-
-
-
-
-
+Die Zeitverschiebung würde eine Zeile aus den Jahren 1 bis 9999 hinausschieben; keine Zeile wurde geändert.
+Zwischenablage-Zeile
+nicht eingefügt: die Anzahl der Felder passt nicht
+nicht eingefügt: ein unlesbarer Wert in Spalte
+nicht eingefügt: ein für das Log zu langer Wert in Spalte
+weitere Zeilen der Zwischenablage wurden nicht eingefügt.
+Die Zwischenablage enthält keine Logzeilen.
+nicht eingefügt: der Kommentar ist für das Log zu lang
 
 
 

@@ -8,6 +8,7 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
+#include "engine/undo.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
@@ -129,13 +130,15 @@ void TContestLog::MoveQSO(int currentIndex, int newIndex, bool pushUndo) {
     auto line = std::move(FQSOList[static_cast<std::size_t>(currentIndex)]);
     FQSOList.erase(FQSOList.begin() + currentIndex);
     FQSOList.insert(FQSOList.begin() + newIndex, std::move(line));
-    if (pushUndo) UndoPush(ueaMoveQSO, currentIndex, newIndex);
+    if (pushUndo) PushUndo(ueaMoveQSO, currentIndex, newIndex);
 }
 
 void TContestLog::DeleteQSO(int index, bool pushUndo) {
     if (index < 0 || index >= NoOfQSOs()) return;
-    if (pushUndo) UndoPush(ueaDeleteQSO, index);
+    auto line = std::move(FQSOList[static_cast<std::size_t>(index)]);
     FQSOList.erase(FQSOList.begin() + index);
+    // The entry keeps the line itself, so undoing gives back the very same object.
+    if (pushUndo && UndoRecording()) PushUndoEntry(TSingleUndo(index, std::move(line)));
 }
 
 int TContestLog::IndexOf(const TQSO* q) const {
@@ -154,13 +157,20 @@ void TContestLog::SwapQSOList(std::vector<std::unique_ptr<TQSO>>& newList) { FQS
 
 void TContestLog::SortByTime() {
     // Inserting every line after all lines of equal or earlier time is a stable sort.
-    ProgressStart(NoOfQSOs());
-    UndoPush(ueaSortList, -1);
+    const int n = NoOfQSOs();
+    ProgressStart(n);
+    std::vector<std::int32_t> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) order[static_cast<std::size_t>(i)] = i;
+    std::vector<double> keys(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) keys[static_cast<std::size_t>(i)] = TimeKey(*FQSOList[static_cast<std::size_t>(i)]);
+    std::stable_sort(order.begin(), order.end(), [&keys](std::int32_t a, std::int32_t b) {
+        return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
+    });
     std::vector<std::unique_ptr<TQSO>> sorted;
     sorted.reserve(FQSOList.size());
-    for (auto& q : FQSOList) sorted.push_back(std::move(q));
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return TimeKey(*a) < TimeKey(*b); });
-    ProgressStep(NoOfQSOs());
+    for (std::int32_t i : order) sorted.push_back(std::move(FQSOList[static_cast<std::size_t>(i)]));
+    ProgressStep(n);
+    if (UndoRecording()) PushUndoEntry(TSingleUndo(std::move(order)));
     SwapQSOList(sorted);
     ProgressEnd();
 }
@@ -168,39 +178,45 @@ void TContestLog::SortByTime() {
 namespace {
 
 // Deletes the lines `doomed` answers true for, first to last, but never the last
-// remaining line: the same lines the restart-from-the-top scan deletes.
-template <typename Pred>
-int DeleteWhile(std::vector<std::unique_ptr<TQSO>>& list, Pred doomed) {
+// remaining line: the same lines the restart-from-the-top scan deletes. `deleted` gets
+// each line with its index at the moment it goes, in the order they go.
+template <typename Pred, typename Sink>
+int DeleteWhile(std::vector<std::unique_ptr<TQSO>>& list, Pred doomed, Sink deleted) {
     std::size_t remaining = list.size();
     std::vector<std::unique_ptr<TQSO>> kept;
     kept.reserve(list.size());
-    int deleted = 0;
+    int count = 0;
     for (auto& q : list) {
         if (remaining > 1 && doomed(*q)) {
             --remaining;
-            ++deleted;
+            deleted(static_cast<int>(kept.size()), std::move(q));
+            ++count;
         } else {
             kept.push_back(std::move(q));
         }
     }
     list.swap(kept);
-    return deleted;
+    return count;
 }
 
 }  // namespace
 
 int TContestLog::DeleteAllEmpties() {
-    UndoBeginGroup();
-    int n = DeleteWhile(FQSOList, [](const TQSO& q) { return q.Call().Call().empty(); });
-    UndoEndGroup();
+    const bool opened = UndoBeginGroup();
+    int n = DeleteWhile(
+        FQSOList, [](const TQSO& q) { return q.Call().Call().empty(); },
+        [this](int index, std::unique_ptr<TQSO> q) { PushUndoEntry(TSingleUndo(index, std::move(q))); });
+    UndoEndGroup(opened);
     return n;
 }
 
 int TContestLog::DeleteAllSelected() {
     if (NoOfSelectedQSOs() == NoOfQSOs()) return 0;
-    UndoBeginGroup();
-    int n = DeleteWhile(FQSOList, [](const TQSO& q) { return q.Selected(); });
-    UndoEndGroup();
+    const bool opened = UndoBeginGroup();
+    int n = DeleteWhile(
+        FQSOList, [](const TQSO& q) { return q.Selected(); },
+        [this](int index, std::unique_ptr<TQSO> q) { PushUndoEntry(TSingleUndo(index, std::move(q))); });
+    UndoEndGroup(opened);
     return n;
 }
 

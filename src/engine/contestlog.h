@@ -24,6 +24,9 @@ class TAmiAllocationTable;
 class TMiscAllocationTable;
 class TMemberList;
 class TSimpleList;
+class TSingleUndo;
+class TUndoAction;
+class TUndoActionList;
 
 struct TColumnDescriptor {
     TColumnProperty ColumnProperty = cpNr;
@@ -47,6 +50,20 @@ struct TMultiValueLess {
 using TMultiList = std::map<std::string, TMultiListItem, TMultiValueLess>;
 
 enum TUndoEnabledAction : std::uint8_t { ueaChangeQSO, ueaAddQSO, ueaDeleteQSO, ueaMoveQSO, ueaSortList };
+
+// What undoing the newest step did: nothing (no step), lines changed in place, or lines
+// added, removed or reordered (a grid must be rebuilt).
+enum class TUndoOutcome : std::uint8_t { NothingToUndo, LinesChanged, ListChanged };
+
+// What a paste of clipboard text did (see PasteFromClipboard).
+struct TPasteResult {
+    int added = 0;
+    // Marked lines that were not pasted, each "line N: reason" (N counts the text's
+    // lines from 1).
+    std::vector<std::string> rejected;
+    // A pasted line held more sent or received numbers than this log keeps.
+    bool surplusNumbers = false;
+};
 
 class TContestLog : public TQSOOwner {
 public:
@@ -121,6 +138,58 @@ public:
 
     std::string GetNextSentQSONumber(int numberIndex) const override;
     int GetNextSentQTCSerialNumber() const;
+
+    // --- Undo history (undo.cpp) --------------------------------------------------------
+    // Off after construction; switching it off drops every step.
+    bool UndoEnabled() const { return FUndoEnabled; }
+    void SetUndoEnabled(bool value);
+    // While on, recorded entries collect in one step, pushed when it is switched off.
+    bool UndoGroupingEnabled() const { return FUndoGroupingEnabled; }
+    void SetUndoGroupingEnabled(bool value);
+    bool UndoItemAvailable() const;
+    // Records one entry: ueaAddQSO (oldIndex), ueaMoveQSO (oldIndex to newIndex),
+    // ueaChangeQSO and ueaDeleteQSO (a copy of line oldIndex, which must exist). Sorting
+    // records its own entry; ueaSortList is ignored here.
+    void PushUndo(TUndoEnabledAction action, int oldIndex, int newIndex = 0);
+    const TUndoAction* GetUndoPeek() const;
+    void PopUndoPeek();
+    void ClearUndoList();
+    // Reverses the newest step (its entries last first) and removes it; without one it
+    // tells the user so and changes nothing.
+    TUndoOutcome Undo();
+    // After a cell edit recorded as ueaChangeQSO: removes the newest step again when
+    // line `qsoIndex` still holds exactly the saved data. True when it was removed.
+    bool DropUndoIfUnchanged(int qsoIndex);
+
+    // --- Checks (checks.cpp): findings go to MessageLines -------------------------------
+    void Check4DiscontinuousSentNumbers();
+    // Sent serial numbers that skip values (a gap: 002 followed by 004).
+    void Check4SentNumberGaps();
+    void Check4NonConstantSentNumbers(int listIndex);
+    void Check4DiscontinuousRcvdNumbers(int listIndex, SExchangedNumbersCheck options);
+    void Check4NonConstantRcvdNumbers(int listIndex, SExchangedNumbersCheck options);
+    bool Check4MissingExtensions(bool extendAutomatically, TCallExtensionCheck check);
+    // With `correct` false the differing numbers are only reported.
+    bool CheckMemberNumbers(bool correct = true);
+    void CheckQSYRules();
+
+    // --- Bulk edits on the selected lines (checks.cpp), each one undo step ---------------
+    bool SetTimeDifference(int days, int hours, int minutes);
+    bool SetSentNumbers(TSetSentNumberMode mode, const std::string& startNumber, int numberIndex, bool includeQTCs);
+    void SetMode4SelectedQSOs(TMode mode);
+    // Sets (bad) or clears (good) qfUserDeleted on every selected line.
+    void SetUserDeleted4SelectedQSOs(bool bad);
+    // Empties the flags of every line; returns the number of lines changed.
+    int ClearAllFlags();
+    bool AllSelectedQSOTimesHasBeenEdited() const;
+
+    // --- Clipboard text (clipboard.cpp) -------------------------------------------------
+    // The selected lines in log order, or line `qsoIndex` alone when none is selected.
+    std::string CopyToClipboard(int qsoIndex) const;
+    // Appends the marked lines of `text` as one undo step; shows the problems found.
+    int PasteFromClipboard(std::string_view text);
+    // The same without any message box.
+    TPasteResult PasteText(std::string_view text);
 
     // --- Columns ------------------------------------------------------------------------
     void SetColumn(TColumnProperty property, int headerStringIndex, int arrayIndex, S_QSO_QTC qsoQtc,
@@ -216,10 +285,11 @@ protected:
     // Multiplier register: adds `call` under `value` of kind `multiIndex`.
     void RegisterMulti(int multiIndex, const std::string& value, TBand band, const std::string& call);
 
-    // Undo recording; the history itself arrives with the undo feature.
-    void UndoBeginGroup() {}
-    void UndoEndGroup() {}
-    void UndoPush(TUndoEnabledAction, int, int = -1) {}
+    // Opens an undo group unless one is open already; true when this call opened it, to
+    // be handed to UndoEndGroup, so that operations nest inside a caller's group.
+    bool UndoBeginGroup();
+    void UndoEndGroup(bool opened);
+    bool UndoRecording() const { return FUndoEnabled && FUndoActionList != nullptr; }
 
     // --- Definition, set by the contest class constructor ----------------------------
     TContest FContest = cNoContest;
@@ -271,6 +341,13 @@ private:
     void CompileLine(int i);
     void AddBandToTotals(TBand b);
     void NoteCompiledLine(int i);
+
+    void PushUndoEntry(TSingleUndo entry);
+
+    bool FUndoEnabled = false;
+    bool FUndoGroupingEnabled = false;
+    std::unique_ptr<TUndoActionList> FUndoActionList;
+    std::unique_ptr<TUndoAction> FUndoAction;
 
     // Compile-pass indexes of what the lines before the current one carried.
     int FCompileIndex = -1;
