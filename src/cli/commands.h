@@ -22,6 +22,7 @@ int CmdConvert(const TArgs& args);
 int CmdScore(const TArgs& args);
 int CmdLayout(const TArgs& args);
 int CmdADIFConfig(const TArgs& args);
+int CmdCheck(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

@@ -36,6 +36,7 @@ const TCommand kCommands[] = {
     {"score", "score logs of any format (foreign ones converted in memory)", true, CmdScore},
     {"layout", "list and edit the stored column layouts of column text logs", true, CmdLayout},
     {"adif-config", "show and change which fields the ADIF export writes", true, CmdADIFConfig},
+    {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},
 };
 
 void PrintHelp() {

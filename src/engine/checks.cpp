@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/datetime.h"
@@ -14,6 +15,7 @@
 #include "base/language.h"
 #include "base/text.h"
 #include "reflists/memberlist.h"
+#include "engine/checks.h"
 #include "engine/contestlog.h"
 #include "engine/undo.h"
 
@@ -111,62 +113,66 @@ bool ShiftDateTime(TDateTime dt, std::int64_t deltaMs, TDateTime& result) {
 
 // --- Sent numbers ----------------------------------------------------------------------
 
-void TContestLog::Check4DiscontinuousSentNumbers() {
-    const int idx = GetSentNumericNumberIndex();
-    if (idx < 0) return;
-    TCheckFrame frame(*this, 421);
+void CheckSentSerials(const TContestLog& log, int numberIndex) {
+    TCheckFrame frame(log, 421);
     std::int32_t last = -1;
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        const std::string s = q.SentNumbers(idx);
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
+        const TQSO& q = *log.QSOs(i);
+        const std::string s = q.SentNumbers(numberIndex);
         std::int32_t v;
         if (TryStrToInt(s, v)) {
-            if (last >= v) AddMessage(LS(419), i);
+            if (last >= v) log.AddMessage(LS(419), i);
             last = v;
         } else if (!q.IsQTC()) {
-            AddMessage(s + " " + LS(420), i);
+            log.AddMessage(s + " " + LS(420), i);
         }
         ProgressStep(1);
     }
 }
 
-void TContestLog::Check4SentNumberGaps() {
-    const int idx = GetSentNumericNumberIndex();
-    if (idx < 0) return;
-    TCheckFrame frame(*this, 421);
+void CheckSentSerialGaps(const TContestLog& log, int numberIndex) {
+    TCheckFrame frame(log, 421);
     std::int32_t last = -1;
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        const std::string s = FQSOList[static_cast<std::size_t>(i)]->SentNumbers(idx);
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
+        const std::string s = log.QSOs(i)->SentNumbers(numberIndex);
         std::int32_t v;
         if (TryStrToInt(s, v)) {
-            if (last >= 0 && v > last && v - last > 1) AddMessage(LS(552) + " " + s, i);
+            if (last >= 0 && v > last && v - last > 1) log.AddMessage(LS(552) + " " + s, i);
             last = v;
         }
         ProgressStep(1);
     }
 }
 
-void TContestLog::Check4NonConstantSentNumbers(int listIndex) {
-    const int idx = GetSentNumericNumberIndex() >= 0 ? listIndex + 1 : listIndex;
-    if (idx < 0) return;
-    TCheckFrame frame(*this, 421);
+void CheckConstantSentField(const TContestLog& log, int numberIndex) {
+    TCheckFrame frame(log, 421);
     bool haveReference = false;
     std::string reference;
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
+        const TQSO& q = *log.QSOs(i);
         ProgressStep(1);
         // A QTC carries no sent exchange: comparing its empty fields would report every
         // QTC and the QSO after it.
         if (q.IsQTC()) continue;
-        const std::string v = q.SentNumbers(idx);
+        const std::string v = q.SentNumbers(numberIndex);
         if (!haveReference) {
             reference = v;
             haveReference = true;
         } else if (!SameText(v, reference)) {
-            AddMessage(LS(439), i);
+            log.AddMessage(LS(439), i);
             reference = v;
         }
     }
+}
+
+void TContestLog::Check4DiscontinuousSentNumbers() {
+    const int idx = GetSentNumericNumberIndex();
+    if (idx >= 0) CheckSentSerials(*this, idx);
+}
+
+void TContestLog::Check4NonConstantSentNumbers(int listIndex) {
+    const int idx = GetSentNumericNumberIndex() >= 0 ? listIndex + 1 : listIndex;
+    if (idx >= 0) CheckConstantSentField(*this, idx);
 }
 
 // --- Received numbers, per station -------------------------------------------------------
@@ -423,6 +429,85 @@ int TContestLog::ClearAllFlags() {
 bool TContestLog::AllSelectedQSOTimesHasBeenEdited() const {
     for (const auto& q : FQSOList)
         if (q->Selected() && !q->IsQTC() && !q->TimeHasBeenSet()) return false;
+    return true;
+}
+
+}  // namespace qz
+
+namespace qz {
+
+namespace {
+
+// Whether most steps between integer values rise (and there is at least one step).
+struct TRiseCount {
+    int pairs = 0;
+    int rises = 0;
+    bool Serial() const { return pairs > 0 && rises * 2 > pairs; }
+    void Add(const std::string& before, const std::string& after) {
+        std::int32_t a, b;
+        if (!TryStrToInt(before, a) || !TryStrToInt(after, b)) return;
+        ++pairs;
+        if (b > a) ++rises;
+    }
+};
+
+}  // namespace
+
+TExchangeFields ClassifyExchangeFields(const TContestLog& log) {
+    TExchangeFields f;
+    const int n = log.NoOfQSOs();
+    const int sentSerial = log.GetSentNumericNumberIndex();
+    for (int k = 0; k < log.NoOfSentNumbers(); ++k) {
+        TRiseCount rise;
+        bool filled = false;
+        const TQSO* previous = nullptr;
+        for (int i = 0; i < n; ++i) {
+            const TQSO* q = log.QSOs(i);
+            if (q->IsQTC()) continue;
+            filled = filled || !q->SentNumbers(k).empty();
+            if (previous) rise.Add(previous->SentNumbers(k), q->SentNumbers(k));
+            previous = q;
+        }
+        if (k == sentSerial || (sentSerial < 0 && f.sentSerials.empty() && rise.Serial())) f.sentSerials.push_back(k);
+        else if (filled) f.sentConstant.push_back(k);
+    }
+    // Consecutive contacts with one station, field by field.
+    std::unordered_map<std::string, int> lastOfCall;
+    std::vector<int> previousOfLine(static_cast<std::size_t>(n), -1);
+    for (int i = 0; i < n; ++i) {
+        const std::string& call = log.QSOs(i)->Call().Call();
+        if (call.empty() || log.QSOs(i)->IsQTC()) continue;
+        auto [it, isNew] = lastOfCall.try_emplace(call, i);
+        if (!isNew) previousOfLine[static_cast<std::size_t>(i)] = std::exchange(it->second, i);
+    }
+    const int rcvdSerial = log.GetRcvdNumericNumberIndex();
+    for (int k = 0; k < log.NoOfRcvdNumbers(); ++k) {
+        if (log.IsAQTCRcvdNumber(k)) continue;
+        TRiseCount rise;
+        bool filled = false;
+        for (int i = 0; i < n; ++i) {
+            const TQSO* q = log.QSOs(i);
+            if (q->IsQTC()) continue;
+            filled = filled || !q->RcvdNumbers(k).empty();
+            const int p = previousOfLine[static_cast<std::size_t>(i)];
+            if (p >= 0) rise.Add(log.QSOs(p)->RcvdNumbers(k), q->RcvdNumbers(k));
+        }
+        if (k == rcvdSerial || (rcvdSerial < 0 && rise.Serial())) f.rcvdSerials.push_back(k);
+        else if (filled) f.rcvdConstant.push_back(k);
+    }
+    return f;
+}
+
+bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& text) {
+    constexpr std::string_view kPrefix = "QSO #";
+    if (message.compare(0, kPrefix.size(), kPrefix) != 0) return false;
+    const std::size_t colon = message.find(':', kPrefix.size());
+    std::int32_t number;
+    if (colon == std::string::npos || !TryStrToInt(message.substr(kPrefix.size(), colon - kPrefix.size()), number) ||
+        number < 1)
+        return false;
+    qsoIndex = number - 1;
+    text = message.substr(std::min(colon + 2, message.size()));
     return true;
 }
 

@@ -163,8 +163,6 @@ public:
 
     // --- Checks (checks.cpp): findings go to MessageLines -------------------------------
     void Check4DiscontinuousSentNumbers();
-    // Sent serial numbers that skip values (a gap: 002 followed by 004).
-    void Check4SentNumberGaps();
     void Check4NonConstantSentNumbers(int listIndex);
     void Check4DiscontinuousRcvdNumbers(int listIndex, SExchangedNumbersCheck options);
     void Check4NonConstantRcvdNumbers(int listIndex, SExchangedNumbersCheck options);

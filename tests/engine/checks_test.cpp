@@ -5,6 +5,7 @@
 #include "base/frontend.h"
 #include "base/language.h"
 #include "reflists/memberlist.h"
+#include "engine/checks.h"
 #include "engine/testlog.h"
 #include "engine/undo.h"
 #include "testutil.h"
@@ -76,7 +77,9 @@ TEST_F(Checks, SentSerialsThatDoNotIncreaseOrAreNoNumber) {
     ASSERT_EQ(messages.size(), 4u);  // empty line, title, finding, closing line
     EXPECT_EQ(messages[1], LS(421));
     EXPECT_EQ(messages[3], LS(262));
-    EXPECT_EQ(Run(&TContestLog::Check4SentNumberGaps), std::vector<std::string>{"QSO #4: " + LS(552) + " 004"});
+    messages.clear();
+    CheckSentSerialGaps(*log, 0);
+    EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #4: " + LS(552) + " 004"});
 
     log = SerialLog();
     log->MessageLines = &messages;
@@ -223,6 +226,35 @@ TEST_F(Checks, SentNumbersAreRenumbered) {
     EXPECT_EQ(log->QSOs(3)->SentNumbers(0), "4");
     EXPECT_EQ(log->QSOs(3)->SentNumbers(1), "");
     EXPECT_FALSE(log->UndoItemAvailable());
+}
+
+TEST_F(Checks, ExchangeFieldsAreToldApartByHowTheyChange) {
+    // Sent: serial and own zone; received: the station's serial and its zone. The test
+    // class names only its sent serial; the received one is found from its values.
+    const std::vector<std::pair<const char*, const char*>> lines = {
+        {"W1AW", "5"}, {"G3XYZ", "1"}, {"W1AW", "9"}, {"G3XYZ", "4"}, {"K1AB", "2"}};
+    int minute = 0;
+    for (auto [call, serial] : lines) {
+        AddLine(*log, call, b20m, mCW, minute++, {serial});
+        TQSO& q = *log->QSOs(log->NoOfQSOs() - 1);
+        q.SetSentNumbers(0, Format("%.3d", minute));
+        q.SetSentNumbers(1, "14");
+    }
+    TExchangeFields f = ClassifyExchangeFields(*log);
+    EXPECT_EQ(f.sentSerials, std::vector<int>{0});
+    EXPECT_EQ(f.sentConstant, std::vector<int>{1});
+    EXPECT_EQ(f.rcvdSerials, std::vector<int>{0});
+    EXPECT_TRUE(f.rcvdConstant.empty()) << "field 1 is a QTC field, never filled on a QSO";
+    log->QSOs(2)->SetRcvdNumbers(0, "5");  // W1AW: 5, 5 and G3XYZ 1, 4: one rise in two
+    EXPECT_EQ(ClassifyExchangeFields(*log).rcvdConstant, std::vector<int>{0});
+
+    int index = -1;
+    std::string text;
+    EXPECT_TRUE(ParseLineMessage("QSO #12: " + LS(419), index, text));
+    EXPECT_EQ(index, 11);
+    EXPECT_EQ(text, LS(419));
+    EXPECT_FALSE(ParseLineMessage(LS(421), index, text));
+    EXPECT_FALSE(ParseLineMessage("QSO #x: y", index, text));
 }
 
 TEST_F(Checks, NextSentNumbers) {

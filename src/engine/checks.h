@@ -1,0 +1,39 @@
+// Log checks on a chosen exchange field, and the choice of fields for checking a log
+// without asking the user (the command line). The editor's checks are operations of
+// TContestLog; these are the same checks with the field given explicitly.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/contestlog.h"
+
+namespace qz {
+
+// Sent number `numberIndex` as a serial: values that do not increase, or are no number
+// on a QSO (the first), and values that skip numbers (the second: 002 then 004).
+void CheckSentSerials(const TContestLog& log, int numberIndex);
+void CheckSentSerialGaps(const TContestLog& log, int numberIndex);
+// Sent number `numberIndex` as a constant: every change, once where it happens. QTC
+// lines carry no sent exchange and are passed over.
+void CheckConstantSentField(const TContestLog& log, int numberIndex);
+
+// Which exchange fields of a log are serial numbers and which should stay constant
+// (sent: over the log; received: per station). The contest's numeric fields are
+// serials; for other contests a numeric field counts as a serial when its values rise
+// from one line to the next in most cases (sent: line after line; received: contact
+// after contact with the same station). Fields of QTC lines and fields never filled
+// are left out.
+struct TExchangeFields {
+    std::vector<int> sentSerials;
+    std::vector<int> sentConstant;
+    std::vector<int> rcvdSerials;
+    std::vector<int> rcvdConstant;
+};
+TExchangeFields ClassifyExchangeFields(const TContestLog& log);
+
+// Splits a message about one line ("QSO #12: text") into the 0-based line index and the
+// text; false for other messages (titles, closing lines).
+bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& text);
+
+}  // namespace qz
