@@ -16,16 +16,15 @@
 #include "domain/cty.h"
 #include "engine/checks.h"
 #include "import/cabrilloimport.h"
-#include "import/detect.h"
-#include "logfile/qz3.h"
-#include "logfile/qzf.h"
+#include "import/openlog.h"
 
 namespace qz::cli {
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: qz check [--checks LIST] [--tsv] [--contest KEYWORD] [--cty FILE] LOG...\n\n"
+    "usage: qz check [--checks LIST] [--tsv] [--contest KEYWORD] [--cty FILE] [--layout NAME]\n"
+    "                [--messages] LOG...\n\n"
     "Compiles each log in memory and runs the log checks on it; prints every finding with\n"
     "its line number, the check, the call and the message. Logs are never changed.\n"
     "  --checks LIST      comma-separated checks to run (default: all of them):\n"
@@ -42,6 +41,8 @@ constexpr const char* kUsage =
     "  --tsv              tab-separated rows: file, line, check, call, message\n"
     "  --contest KEYWORD  the contest for foreign files that name none the program knows\n"
     "  --cty FILE         the country file (default: the installed one)\n"
+    "  --layout NAME      the stored column layout for column text files\n"
+    "  --messages         also print what the readers said about each file (stderr)\n"
     "Exit status: 0 when every log is clean, 1 when a check found something or a file\n"
     "could not be read, 2 for a usage error.\n";
 
@@ -54,46 +55,6 @@ struct TFinding {
     std::string call;
     std::string message;
 };
-
-struct TLoaded {
-    std::unique_ptr<TContestLog> log;
-    std::string error;
-};
-
-// Native, legacy and Cabrillo logs are read in memory.
-TLoaded Open(const std::string& path, const std::shared_ptr<const TCtyStuff>& cty, TContest contest,
-             std::vector<std::string>& messages) {
-    TLoaded r;
-    switch (DetectFileType(path)) {
-        case ftQZ4: {
-            TQZF qzf;
-            r.log = qzf.ReadLog(path, cty);
-            r.error = qzf.LastError();
-            break;
-        }
-        case ftQZ3: {
-            TQZ3 qz3(path);
-            qz3.Cty = cty;
-            std::string bytes;
-            if (ReadWholeFile(path, bytes, &r.error)) {
-                r.log = qz3.ReadFromBytes(bytes);
-                r.error = qz3.LastError();
-            }
-            break;
-        }
-        case ftCabrillo: {
-            TCabrilloImport reader(path, &messages);
-            reader.Cty = cty;
-            reader.DefaultContest = contest;
-            r.log = reader.ReadLog(false);
-            r.error = reader.LastError();
-            break;
-        }
-        default: r.error = path + " " + LS(26); break;
-    }
-    if (!r.log && r.error.empty()) r.error = path + ": " + LS(196);
-    return r;
-}
 
 // The title of the grid column showing `property` with `index`, for naming a field.
 std::string FieldTitle(const TContestLog& log, TColumnProperty property, int index) {
@@ -185,49 +146,39 @@ int CmdCheck(const TArgs& argsIn) {
         return 0;
     }
     const bool tsv = TakeFlag(args, "--tsv");
-    std::string list, contestText, ctyFile;
+    std::string list, contestText;
     const bool haveList = TakeOption(args, "--checks", list);
     const bool haveContest = TakeOption(args, "--contest", contestText);
-    TakeOption(args, "--cty", ctyFile);
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            Err("qz check: unknown option '" + Utf8ToCp1252(a) + "' (see 'qz check --help')\n");
-            return 2;
-        }
-    }
+    TCommonOptions common;
+    if (int status = TakeCommonOptions(args, "check", kOptCty | kOptMessages | kOptLayout, common)) return status;
     if (args.empty()) {
         Err("qz check: no file given (see 'qz check --help')\n");
         return 2;
     }
     std::vector<std::string> checks = kCheckNames;
     if (haveList && !ParseCheckList(list, checks)) return 2;
-    TContest contest = cNoContest;
-    if (haveContest && !ParseContest(contestText, contest)) {
-        contest = CabrilloContestFromName(Utf8ToCp1252(contestText));
-        if (contest == cNoContest || contest == cEndOfContestlist) {
+    TOpenLogOptions open = OpenOptions(common);
+    if (haveContest && !ParseContest(contestText, open.defaultContest)) {
+        open.defaultContest = CabrilloContestFromName(Utf8ToCp1252(contestText));
+        if (open.defaultContest == cNoContest || open.defaultContest == cEndOfContestlist) {
             Err("qz check: unknown contest '" + Utf8ToCp1252(contestText) + "' (see 'qz contests')\n");
             return 2;
         }
     }
-    std::shared_ptr<const TCtyStuff> cty;
-    if (!ctyFile.empty()) {
-        auto loaded = std::make_shared<TCtyStuff>(ctyFile);
-        if (loaded->CtyListCount() == 0) {
-            Err("qz check: no country data: " + loaded->LoadError() + "\n");
-            return 1;
-        }
-        cty = loaded;
-    }
+    if (!LoadCountryFile("check", common)) return 1;
+    open.cty = common.cty;
 
     TTable rows({"file", "line", "check", "call", "message"});
     int status = 0;
     bool first = true;
     for (const std::string& path : args) {
         const std::string shown = Utf8ToCp1252(path);
-        std::vector<std::string> messages;
-        TLoaded loaded = Open(path, cty, contest, messages);
+        TOpenedLog loaded = OpenLog(path, open);
+        std::vector<std::string> messages = std::move(loaded.messages);
+        if (common.messages)
+            for (const auto& m : messages) Err("qz check: " + Shown(m, path) + "\n");
         if (!loaded.log) {
-            Err("qz check: " + Shown(loaded.error, path) + "\n");
+            Err("qz check: " + NamedOnce(loaded.error, path) + "\n");
             status = 1;
             continue;
         }
