@@ -108,7 +108,9 @@ int T_WAE::EarlierQTCsWithStation(int index) {
 
 std::string T_WAE::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
-    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    // QTC rows bring points only: a multiplier is earned by a contact, and the register
+    // (which holds QSO rows only) must agree with the count.
+    if (!q || multiIndex != 0 || !q->IsGood() || q->IsQTC()) return {};
     const std::string master = q->Call().CtyMasterPrefix();
     return NewMulti(index, 0, CountsByDistrict(master) ? q->Call().District() : master, true);
 }

@@ -190,6 +190,28 @@ TEST_F(WAE, QTCRowsNeverMakeQSOsDupes) {
     EXPECT_TRUE(log->IsDupe(3));
 }
 
+// A QTC exchanged on a band where its station was never worked brings its point and no
+// multiplier: the count per band agrees with the register, which holds QSO rows only.
+TEST_F(WAE, QTCRowsBringPointsNeverMultipliers) {
+    auto log = MakeRulesLog<T_WAE>(cWAEcw, "DL1ABC");
+    AddQSO(*log, "JA1ABC", b20m, mCW, {"001"});
+    AddQTC(*log, 2, "JA1ABC", b40m, "1/2", "W1AW");
+    AddQTC(*log, 2, "VK2ABC", b15m, "1/1", "W2AW");
+    AddQSO(*log, "VK2ABC", b15m, mCW, {"002"});
+    log->Compile();
+    EXPECT_EQ(log->GetAllPoints(), 4);
+    EXPECT_EQ(log->QSOs(1)->Multies(0), "");
+    EXPECT_EQ(log->QSOs(2)->Multies(0), "");
+    EXPECT_EQ(log->QSOs(3)->Multies(0), "VK2");  // the contact earns it, after the QTC
+    EXPECT_EQ(log->GetNoOfBandMulties(0, b40m), 0);
+    for (TBand b : {b80m, b40m, b20m, b15m, b10m}) {
+        int registered = 0;
+        for (const auto& [value, item] : log->MultiList()[0]) registered += item.mliBandLists[b].empty() ? 0 : 1;
+        EXPECT_EQ(registered, log->GetNoOfBandMulties(0, b)) << BandNames[b];
+    }
+    EXPECT_EQ(log->GetFinalResult(), 4 * 4);  // JA1 on 20 m and VK2 on 15 m, factor 2 each
+}
+
 TEST_F(WAE, ReportShowsQTCsAndWeightedMultipliers) {
     auto log = MakeRulesLog<T_WAE>(cWAEcw, "DL1ABC");
     AddQSO(*log, "K1ABC", b80m, mCW, {"001"});
