@@ -79,4 +79,22 @@ TOpenLogOptions OpenOptions(const TCommonOptions& options) {
     return o;
 }
 
+TProvenance ProvenanceOf(const TContestLog& log) {
+    TProvenance p;
+    if (const TCtyStuff* cty = log.CtyStuff()) {
+        // File names are bytes of the file system (UTF-8); texts are Windows-1252.
+        p.ctyFile = Utf8ToCp1252(cty->FileName());
+        p.ctyVersion = cty->Version();
+    }
+    if (p.ctyVersion.empty()) p.ctyVersion = "unknown";
+    for (const std::string& s : NonDefaultCompileSettings(log.CompileSettings()))
+        p.settings += (p.settings.empty() ? "" : ", ") + s;
+    return p;
+}
+
+std::vector<std::string> ProvenanceLines(const TProvenance& p) {
+    return {"Country file: " + p.ctyFile + ", version " + p.ctyVersion,
+            "Compile settings: " + (p.settings.empty() ? std::string("defaults") : p.settings)};
+}
+
 }  // namespace qz::cli

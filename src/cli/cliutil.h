@@ -3,10 +3,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
+#include "engine/contestlog.h"
 #include "import/openlog.h"
 
 namespace qz::cli {
@@ -46,5 +48,18 @@ bool LoadCountryFile(const std::string& command, TCommonOptions& options);
 
 // The options of OpenLog from the shared options.
 TOpenLogOptions OpenOptions(const TCommonOptions& options);
+
+// What a compiled log's result depends on beyond its lines, for a reader to reproduce
+// it: the country file, its version ("unknown" when the file names none) and the
+// compile settings that differ from their defaults (joined with ", ", "" for none).
+struct TProvenance {
+    std::string ctyFile;
+    std::string ctyVersion;
+    std::string settings;
+};
+TProvenance ProvenanceOf(const TContestLog& log);
+// The two report lines: "Country file: FILE, version V" and "Compile settings: ..."
+// ("defaults" when none differs).
+std::vector<std::string> ProvenanceLines(const TProvenance& p);
 
 }  // namespace qz::cli

@@ -8,6 +8,7 @@
 
 #include "base/encoding.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "base/text.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -185,7 +186,7 @@ int CmdCheck(const TArgs& argsIn) {
         TContestLog& log = *loaded.log;
         log.ShowMessageBoxes = false;
         log.MessageLines = &messages;
-        log.Compile();
+        log.Compile(CompileSettingsFromOptions(Options));
         log.MessageLines = nullptr;
         std::vector<TFinding> findings;
         {

@@ -5,6 +5,7 @@
 
 #include "base/encoding.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
@@ -17,7 +18,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: qz compile [--messages] [--cty FILE] FILE\n\n"
-    "Reads a log, compiles it by the rules of its contest and prints the result report.\n"
+    "Reads a log, compiles it by the rules of its contest and prints the result report,\n"
+    "followed by the country file with its version and the compile settings that differ\n"
+    "from their defaults (settings file), so that the result can be reproduced.\n"
     "Native logs are read as they are; legacy and foreign logs (Cabrillo, and the other\n"
     "formats the program converts) are converted in memory without writing anything.\n"
     "  --messages    also print the reader's and the compile messages (after the report)\n"
@@ -57,12 +60,14 @@ int CmdCompile(const TArgs& argsIn) {
     TContestLog& log = *opened.log;
     log.MessageLines = &messages;
     log.ShowMessageBoxes = false;
-    log.Compile();
+    log.Compile(CompileSettingsFromOptions(Options));
     std::vector<std::string> report;
     log.WriteResults(report);
     log.MessageLines = nullptr;
     std::string text;
     for (const auto& line : report) text += line + "\n";
+    text += "\n";
+    for (const auto& line : ProvenanceLines(ProvenanceOf(log))) text += line + "\n";
     if (common.messages)
         for (const auto& line : messages) text += Shown(line, path) + "\n";
     Out(text);

@@ -10,6 +10,7 @@
 #include "base/encoding.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
+#include "base/options.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
@@ -102,7 +103,7 @@ int CmdExport(const TArgs& argsIn) {
     std::vector<std::string> compileMessages = std::move(opened.messages);
     log->MessageLines = &compileMessages;
     log->ShowMessageBoxes = false;
-    log->Compile();
+    log->Compile(CompileSettingsFromOptions(Options));
     std::size_t compiled = compileMessages.size();
 
     std::vector<std::string> lines, exportMessages;

@@ -6,6 +6,7 @@
 
 #include "base/encoding.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "base/text.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -43,7 +44,9 @@ constexpr const char* kUsage =
     "                     'qz layout'); default: the layout of the file's extension\n"
     "  --messages         also print the reader's and the compile messages\n"
     "  --tsv              print one tab-separated row per file instead of the reports:\n"
-    "                     file, call, contest, QSOs, multipliers, score, claimed score\n"
+    "                     file, call, contest, QSOs, multipliers, score, claimed score,\n"
+    "                     country file, its version and the compile settings that\n"
+    "                     differ from their defaults\n"
     "  --save             store each converted foreign log as a native log beside its\n"
     "                     source (.QZF; the program asks before replacing a file)\n"
     "  --cty FILE         the country file to score with (default: the installed one)\n"
@@ -87,7 +90,8 @@ int CmdScore(const TArgs& argsIn) {
     if (!LoadCountryFile("score", common)) return 1;
     open.cty = common.cty;
 
-    TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed"});
+    TTable table(
+        {"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion", "settings"});
     int status = 0;
     bool first = true;
     for (const std::string& path : args) {
@@ -109,13 +113,14 @@ int CmdScore(const TArgs& argsIn) {
             if (tsv)
                 table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                               std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]), "", "", "",
-                              loaded.claimedScore});
+                              loaded.claimedScore, "", "", ""});
             status = 1;
             continue;
         }
         log.MessageLines = &messages;
         log.ShowMessageBoxes = false;
-        log.Compile();
+        log.Compile(CompileSettingsFromOptions(Options));
+        const TProvenance provenance = ProvenanceOf(log);
         std::vector<std::string> report;
         log.WriteResults(report);
         std::int64_t multipliers = 0;
@@ -127,7 +132,7 @@ int CmdScore(const TArgs& argsIn) {
             table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                           std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]),
                           std::to_string(log.GetNoOfAllGoodQSOs()), std::to_string(multipliers), std::to_string(score),
-                          loaded.claimedScore});
+                          loaded.claimedScore, provenance.ctyFile, provenance.ctyVersion, provenance.settings});
             if (common.messages)
                 for (const auto& m : messages) Err(Shown(m, path) + "\n");
             continue;
@@ -136,6 +141,8 @@ int CmdScore(const TArgs& argsIn) {
         if (args.size() > 1) text += std::string(first ? "" : "\n") + "==> " + shown + " <==\n";
         first = false;
         for (const auto& line : report) text += line + "\n";
+        text += "\n";
+        for (const auto& line : ProvenanceLines(provenance)) text += line + "\n";
         if (common.messages)
             for (const auto& line : messages) text += Shown(line, path) + "\n";
         Out(text);

@@ -262,6 +262,10 @@ private:
 
     bool AddAlias(std::string alias, bool fullCall) {
         if (alias.empty()) return true;
+        // The file names its version as a made-up full call: "=VER" and a date.
+        if (fullCall && cty_.FVersion.empty() && alias.size() > 3 && alias.compare(0, 3, "VER") == 0 &&
+            std::all_of(alias.begin() + 3, alias.end(), [](char c) { return IsDigit(c); }))
+            cty_.FVersion = alias.substr(3);
         if (!fullCall && !items_.empty() && alias.find_first_of("()[]") == std::string::npos) {
             // Items are used newest first; a prefix ending in a digit expands only when it
             // names the call area of the newest item.

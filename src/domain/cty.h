@@ -58,6 +58,9 @@ public:
     int PrefixCount() const { return static_cast<int>(FKeyCount); }
     // The file actually loaded (or last tried).
     const std::string& FileName() const { return FFileName; }
+    // The version the file names in its "=VER" entry (a date such as "20230502"); empty
+    // when it names none.
+    const std::string& Version() const { return FVersion; }
     // True when the user chose the file in a dialog; the caller stores the new name.
     bool StoreChangedFileName() const { return FStoreChangedFileName; }
     // "" when the whole file was read without a problem; otherwise the first problem,
@@ -113,6 +116,7 @@ private:
     std::vector<TCtyRec> FCtyList;
     std::unordered_map<std::string, std::size_t, THash, std::equal_to<>> FCtyIndex;
     std::string FFileName;
+    std::string FVersion;
     bool FStoreChangedFileName = false;
     std::string FLoadError;
 };

@@ -5,7 +5,6 @@
 #include "base/frontend.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "base/options.h"
 #include "base/text.h"
 #include "reflists/memberlist.h"
 #include "engine/contestlog.h"
@@ -36,14 +35,15 @@ void TContestLog::ResetResults() {
     FSeenDupeKeys.clear();
 }
 
-void TContestLog::Compile() {
+void TContestLog::Compile(const TCompileSettings& settings) {
+    FCompileSettings = settings;
     AddMessage("", -1);
     AddMessage(LS(lsCompileStarted), -1);
     for (auto& q : FQSOList) {
         CivilTime t = DecodeTime(q->DateTime());
         q->SetDateTime(CombineDateTime(q->DateTime(), EncodeTime(t.hour, t.minute, 0, 0)));
     }
-    if (Options.Compile_SortLog.oValue) SortByTime();
+    if (FCompileSettings.SortLog) SortByTime();
     ResetResults();
     FSeenDupeKeys.reserve(FQSOList.size());
     for (auto& q : FQSOList) q->ClearMulties();
@@ -101,10 +101,18 @@ void TContestLog::CompileLine(int i) {
     FResult_BandPoints[q.Band()] += p;
 }
 
+// Only a line that counts makes a later contact with the same station a dupe: one the
+// user deleted or the rules rejected (band or mode not allowed, no country, a contest's
+// own checks) does not, or a committee would lose the later, valid contact.
+bool TContestLog::CanMakeDupes(const TQSO& q) {
+    const SQSOFlags f = q.QSOFlags();
+    return !f.Contains(qfUserDeleted) && !f.Contains(qfInvalid);
+}
+
 // Records what line i carries, for the rules asked about the lines after it.
 void TContestLog::NoteCompiledLine(int i) {
     const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-    if (!q.QSOFlags().Contains(qfUserDeleted)) FSeenDupeKeys.insert(DupeKey(i));
+    if (CanMakeDupes(q)) FSeenDupeKeys.insert(DupeKey(i));
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
         if (!v.empty()) FSeenMulties[static_cast<std::size_t>(k)][v].Include(q.Band());
@@ -178,7 +186,7 @@ bool TContestLog::IsDupe(int index) {
     if (CompilingLine(index)) return FSeenDupeKeys.count(DupeKey(index)) > 0;
     std::string key = DupeKey(index);
     for (int j = 0; j < index; ++j)
-        if (!FQSOList[static_cast<std::size_t>(j)]->QSOFlags().Contains(qfUserDeleted) && DupeKey(j) == key)
+        if (CanMakeDupes(*FQSOList[static_cast<std::size_t>(j)]) && DupeKey(j) == key)
             return true;
     return false;
 }
@@ -217,7 +225,7 @@ bool TContestLog::IsValidQSO(int index, bool showMessage) {
     if (!q) return false;
     auto prefix = [](bool rejected) { return rejected ? LS(lsWarning) + ": " : std::string(); };
     if (!BandIsAllowed(q->Band())) {
-        bool reject = Options.Compile_CancelQSOIfBandIsNotAllowed.oValue;
+        bool reject = FCompileSettings.CancelQSOIfBandIsNotAllowed;
         if (showMessage)
             AddMessage(prefix(reject) + LS(lsBand) + " " + Trim(BandNames[q->Band()]) + " " + LS(lsNotAllowed), index);
         if (reject) return false;
@@ -227,7 +235,7 @@ bool TContestLog::IsValidQSO(int index, bool showMessage) {
         return false;
     }
     if (!ModeIsAllowed(q->Mode())) {
-        bool reject = Options.Compile_CancelQSOIfModeIsNotAllowed.oValue;
+        bool reject = FCompileSettings.CancelQSOIfModeIsNotAllowed;
         if (showMessage)
             AddMessage(prefix(reject) + LS(lsMode) + " " + std::string(ModeNames[q->Mode()]) + " " + LS(lsNotAllowed), index);
         if (reject) return false;

@@ -17,6 +17,7 @@
 #include "domain/cty.h"
 #include "domain/defs.h"
 #include "domain/qso.h"
+#include "engine/compilesettings.h"
 
 namespace qz {
 
@@ -202,7 +203,10 @@ public:
     int GetColumnNumberFromProperty(TColumnProperty property, int arrayIndex, int noOfColumns) const;
 
     // --- Compile ------------------------------------------------------------------------
-    void Compile();
+    // Applies the rules to every line with `settings`; they stay in force for the
+    // validity checks asked after the pass (CompileSettings) until the next one.
+    void Compile(const TCompileSettings& settings = TCompileSettings());
+    const TCompileSettings& CompileSettings() const { return FCompileSettings; }
 
     std::int32_t GetNoOfBandGoodQSOs(TBand b) const { return FResult_NoOfBandGoodQSOs[b]; }
     std::int32_t GetNoOfBandModeGoodQSOs(TBand b, TMode m) const { return FResult_NoOfBandModeGoodQSOs[m][b]; }
@@ -274,6 +278,9 @@ protected:
     // The key under which the base dupe rule compares lines (call and band). A class
     // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
+    // Whether line `q` may make later lines dupes under the base rule: it counts (not
+    // deleted by the user, not invalid after the last validity check).
+    static bool CanMakeDupes(const TQSO& q);
     // True while Compile evaluates line `index` (the near-linear indexes are valid).
     bool CompilingLine(int index) const { return FCompileIndex == index && index >= 0; }
     // Base line defaults of a new QSO (band, mode, time and RSTs of the last line or
@@ -347,6 +354,7 @@ private:
     std::unique_ptr<TUndoActionList> FUndoActionList;
     std::unique_ptr<TUndoAction> FUndoAction;
 
+    TCompileSettings FCompileSettings;
     // Compile-pass indexes of what the lines before the current one carried.
     int FCompileIndex = -1;
     std::unordered_set<std::string> FSeenDupeKeys;

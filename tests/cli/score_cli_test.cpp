@@ -65,9 +65,9 @@ TEST_F(CliScore, SummaryRowsCarryTheClaimedScore) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = SplitLines(r.out);
     ASSERT_EQ(lines.size(), 3u) << r.out;
-    EXPECT_EQ(lines[0], "file\tcall\tcontest\tqsos\tmultipliers\tscore\tclaimed");
-    EXPECT_EQ(lines[1], a + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t12");
-    EXPECT_EQ(lines[2], b + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t");
+    EXPECT_EQ(lines[0], "file\tcall\tcontest\tqsos\tmultipliers\tscore\tclaimed\tctyfile\tctyversion\tsettings");
+    EXPECT_EQ(lines[1], a + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t12\t" + cty_ + "\tunknown\t");
+    EXPECT_EQ(lines[2], b + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\t" + cty_ + "\tunknown\t");
 }
 
 TEST_F(CliScore, ContestOptionServesFilesThatNameNoneWeKnow) {
@@ -99,7 +99,7 @@ TEST_F(CliScore, SaveWritesTheNativeLogAndNativeLogsAreScoredToo) {
     ASSERT_TRUE(fs::exists(native)) << r.err;
     test::RunResult again = Run("--tsv " + native);
     ASSERT_EQ(again.status, 0) << again.err;
-    EXPECT_NE(again.out.find("\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\n"), std::string::npos) << again.out;
+    EXPECT_NE(again.out.find("\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\t"), std::string::npos) << again.out;
 }
 
 TEST_F(CliScore, FailuresAreNamedAndCounted) {
@@ -111,6 +111,41 @@ TEST_F(CliScore, FailuresAreNamedAndCounted) {
     EXPECT_NE(r.err.find("text.txt"), std::string::npos);
     EXPECT_EQ(Run("--bogus " + good).status, 2);
     EXPECT_EQ(Run("").status, 2);
+}
+
+// The same log scores differently under other stored settings; the report and the
+// summary row say so, with the country file and its version.
+TEST_F(CliScore, ResultNamesCountryFileVersionAndChangedSettings) {
+    std::string text = kCabrillo;
+    text.insert(text.find("QTC:"), "QSO: 21000 PH 2013-11-23 0012 DL1ABC 59 14 K2ZZ 59 05\r\n");
+    const std::string file = Log("mixed.log", text);
+    test::WriteFile(cty_, std::string(test::kTinyCty) + "Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\r\n"
+                                                        "    VE,=VER20230502;\r\n");
+    test::RunResult r = Run(file);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Final result = 6 * (2 + 2) = 24"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Country file: " + cty_ + ", version 20230502\nCompile settings: defaults\n"),
+              std::string::npos)
+        << r.out;
+
+    fs::create_directories(dir_.path() / "config");
+    test::WriteFile(dir_.File("config/settings.ini"), "[QZ]\nCompile_CancelQSOIfModeIsNotAllowed=0\n");
+    r = Run(file);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Final result = 9 * (3 + 3) = 54"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Compile settings: Compile_CancelQSOIfModeIsNotAllowed=off\n"), std::string::npos) << r.out;
+    test::RunResult tsv = Run("--tsv " + file);
+    EXPECT_NE(tsv.out.find("\t54\t12\t" + cty_ + "\t20230502\tCompile_CancelQSOIfModeIsNotAllowed=off\n"),
+              std::string::npos)
+        << tsv.out;
+
+    // qz compile names them alike.
+    ASSERT_EQ(Run("--save --tsv " + file).status, 0);
+    test::RunResult compiled = test::RunQz("compile --cty " + cty_ + " " + dir_.File("logs/mixed.QZF"), env_);
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    EXPECT_NE(compiled.out.find("version 20230502\nCompile settings: Compile_CancelQSOIfModeIsNotAllowed=off\n"),
+              std::string::npos)
+        << compiled.out;
 }
 
 // The base rules score every log 0; a contest without rules of its own is named instead.

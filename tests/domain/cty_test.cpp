@@ -95,6 +95,14 @@ TEST(CtyParse, OverridesFullCallsAndWaeMarks) {
     EXPECT_EQ(cty.fCty("dl1abc"), cty.fCty("DL1ABC"));
 }
 
+TEST(CtyParse, VersionIsTheDateOfTheVerEntry) {
+    auto cty = TCtyStuff::FromText("Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n"
+                                   "    VA,VE,=VERSION,=VE2EM/M,=VER20230502,=VER20990101;\n");
+    EXPECT_EQ(cty->Version(), "20230502");
+    EXPECT_EQ(cty->fCty("VE3ABC")->prName, "Canada");
+    EXPECT_EQ(TCtyStuff::FromText("Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n    VE,VER2023;\n")->Version(), "");
+}
+
 TEST(CtyParse, ZoneListsAreSortedTwoDigitSetsPerEntity) {
     TCtyStuff cty(DataFile("basic.dat"));
     EXPECT_EQ(Zones(cty, "K", zCQ), "03,05");

@@ -58,13 +58,14 @@ TEST_F(Compile, BaseDupeRuleIsCallAndBand) {
 }
 
 TEST_F(Compile, DisallowedBandCountsPerBandOnly) {
-    Options.Compile_CancelQSOIfBandIsNotAllowed.oValue = false;
+    TCompileSettings keep;
+    keep.CancelQSOIfBandIsNotAllowed = false;
     auto log = MakeLog(0, 2, 1, {b20m});
     AddLine(*log, "DL1A", b30m, mCW, 0, {"5", "X"});
     AddLine(*log, "DL1A", b30m, mCW, 1, {"5", "Y"});
     std::vector<std::string> messages;
     log->MessageLines = &messages;
-    log->Compile();
+    log->Compile(keep);
     EXPECT_FALSE(log->QSOs(0)->QSOFlags().Contains(qfInvalid));
     EXPECT_TRUE(log->QSOs(1)->QSOFlags().Contains(qfDupe));
     EXPECT_EQ(log->GetNoOfBandGoodQSOs(b30m), 1);
@@ -75,12 +76,42 @@ TEST_F(Compile, DisallowedBandCountsPerBandOnly) {
     // Only a note, without the rejection prefix.
     EXPECT_EQ(messages[2], "QSO #1: " + LS(47) + " 30m " + LS(341));
 
-    Options.Compile_CancelQSOIfBandIsNotAllowed.oValue = true;
     messages.clear();
     log->Compile();
     EXPECT_TRUE(log->QSOs(0)->QSOFlags().Contains(qfInvalid));
     EXPECT_EQ(log->GetNoOfBandInvalidQSOs(b30m), 2);
     EXPECT_EQ(messages[2], "QSO #1: " + LS(293) + ": " + LS(47) + " 30m " + LS(341));
+}
+
+// A committee counts the later, valid contact with a station when the earlier line
+// was rejected; only lines that count make later ones dupes.
+TEST_F(Compile, RejectedLineMakesNoLaterContactADupe) {
+    auto log = MakeLog(0, 2, 1, Six(), {mCW});
+    AddLine(*log, "DL1A", b20m, mSSB, 0, {"1", "DL"});  // mode not allowed: invalid
+    AddLine(*log, "DL1A", b20m, mCW, 1, {"1", "DL"});   // counts
+    AddLine(*log, "DL1A", b20m, mCW, 2, {"1", "DL"});   // dupe of the line that counts
+    AddLine(*log, "XX9ZZ", b40m, mCW, 3, {"1", "XX"});  // no country: invalid
+    AddLine(*log, "XX9ZZ", b40m, mCW, 4, {"1", "XX"});  // invalid again, but no dupe
+    log->Compile();
+    auto f = FlagsOf(*log);
+    EXPECT_TRUE(f[0].Contains(qfInvalid));
+    EXPECT_FALSE(f[1].Contains(qfDupe));
+    EXPECT_TRUE(f[2].Contains(qfDupe));
+    EXPECT_FALSE(f[4].Contains(qfDupe));
+    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 1);
+    EXPECT_EQ(log->GetNoOfAllDupes(), 1);
+    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 3);
+    // Asked outside a compile pass, the rule answers the same from the flags.
+    EXPECT_FALSE(log->IsDupe(1));
+    EXPECT_TRUE(log->IsDupe(2));
+
+    // With the mode allowed by the settings, the first line counts and the second is
+    // its dupe.
+    TCompileSettings keep;
+    keep.CancelQSOIfModeIsNotAllowed = false;
+    log->Compile(keep);
+    EXPECT_TRUE(log->QSOs(1)->QSOFlags().Contains(qfDupe));
+    EXPECT_EQ(log->GetNoOfAllDupes(), 2);
 }
 
 TEST_F(Compile, UnknownCountryAndDisallowedModeAreInvalid) {
@@ -148,10 +179,35 @@ TEST_F(Compile, SortsByTimeAndClearsSeconds) {
     log->Compile();
     EXPECT_EQ(log->QSOs(0)->Call().Call(), "DL1A");
     EXPECT_EQ(log->QSOs(1)->GetFormattedTime(potComplete), "0020");
-    Options.Compile_SortLog.oValue = false;
+    TCompileSettings unsorted;
+    unsorted.SortLog = false;
     AddLine(*log, "DL1C", b20m, mCW, 0, {"1"});
-    log->Compile();
+    log->Compile(unsorted);
     EXPECT_EQ(log->QSOs(2)->Call().Call(), "DL1C");
+}
+
+// A result depends only on the settings handed to the compile, never on the stored
+// options of the process; the settings that differ from their defaults are named.
+TEST_F(Compile, SettingsArePassedNotTakenFromTheStoredOptions) {
+    auto log = MakeLog(0, 1, 0, {b20m}, {mCW});
+    AddLine(*log, "DL1A", b20m, mSSB, 0, {"1"});
+    AddLine(*log, "DL1B", b40m, mCW, 1, {"1"});
+    Options.Compile_CancelQSOIfBandIsNotAllowed.oValue = false;
+    Options.Compile_CancelQSOIfModeIsNotAllowed.oValue = false;
+    log->Compile();
+    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 1);
+    EXPECT_EQ(log->GetNoOfBandInvalidQSOs(b40m), 1);
+    EXPECT_EQ(NonDefaultCompileSettings(log->CompileSettings()), std::vector<std::string>{});
+
+    const TCompileSettings fromOptions = CompileSettingsFromOptions(Options);
+    log->Compile(fromOptions);
+    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 0);
+    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 1);  // the 40 m line counts on its band only
+    EXPECT_EQ(NonDefaultCompileSettings(log->CompileSettings()),
+              (std::vector<std::string>{"Compile_CancelQSOIfBandIsNotAllowed=off",
+                                        "Compile_CancelQSOIfModeIsNotAllowed=off"}));
+    // The settings of the last pass stay in force for later validity checks.
+    EXPECT_TRUE(log->IsValidQSO(0, false));
 }
 
 TEST_F(Compile, ResultOverviewLayout) {
