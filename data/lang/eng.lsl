@@ -754,7 +754,7 @@ QSO lines with fewer exchange fields than the contest takes, the first at line
 START-OF-LOG names no version; the file is read with the categories' defaults
 names no contest the program knows; give the contest with --contest
 is too large for a contest log
-
-
-
+a line shaped like a QSO line under a tag that is neither QSO: nor QTC:
+the exchange can be read more than one way; kept with what is certain, the rest left empty:
+a field of the contest's exchange is missing; kept with it empty:
 

@@ -754,7 +754,7 @@ QSO-Zeilen mit weniger Austauschfeldern als der Contest verlangt, die erste in Z
 START-OF-LOG nennt keine Version; die Datei wird mit den Vorgaben der Kategorien gelesen
 nennt keinen Contest, den das Programm kennt; den Contest mit --contest angeben
 ist zu groß für ein Contest-Log
-
-
-
+eine Zeile in der Form einer QSO-Zeile unter einem Kennwort, das weder QSO: noch QTC: ist
+der Austausch lässt sich auf mehr als eine Weise lesen; behalten mit dem Sicheren, der Rest bleibt leer:
+ein Feld des Contest-Austauschs fehlt; behalten, das Feld bleibt leer:
 

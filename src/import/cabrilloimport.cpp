@@ -5,6 +5,7 @@
 // messages, never silently lost.
 #include "import/cabrilloimport.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -42,6 +43,9 @@ enum TImportText {
     itNoVersion,
     itUnknownContest,
     itTooLarge,
+    itUnknownTag,
+    itAmbiguous,
+    itFieldMissing,
 };
 
 struct TImportTextEntry {
@@ -65,10 +69,13 @@ constexpr TImportTextEntry kImportTexts[] = {
     {751,
      "QSO lines with more exchange fields than the contest takes (joined into its last number), the first at "
      "line"},
-    {752, "QSO lines with fewer exchange fields than the contest takes, the first at line"},
+    {752, "QSO lines with fewer exchange fields than the contest takes, the first at line"},  // no longer used
     {753, "START-OF-LOG names no version; the file is read with the categories' defaults"},
     {754, "names no contest the program knows; give the contest with --contest"},
     {755, "is too large for a contest log"},
+    {756, "a line shaped like a QSO line under a tag that is neither QSO: nor QTC:"},
+    {757, "the exchange can be read more than one way; kept with what is certain, the rest left empty:"},
+    {758, "a field of the contest's exchange is missing; kept with it empty:"},
 };
 
 std::string ImportText(TImportText text) {
@@ -296,8 +303,9 @@ bool TCabrilloImport::Load() {
 
 TFileType TCabrilloImport::CheckFormat() {
     if (FileNotFound || !Load()) return ftUnknown;
+    // The tag is recognised in any letter case, like every other tag.
     for (const std::string& line : FLines)
-        if (line.find(cabrillo::kStartOfLog) != std::string::npos) return ftCabrillo;
+        if (UpperCase(line).find(cabrillo::kStartOfLog) != std::string::npos) return ftCabrillo;
     return ftUnknown;
 }
 
@@ -425,8 +433,8 @@ void TCabrilloImport::ReadDataLines() {
     FCounts = TCabrilloReadCounts{};
     FCounts.dataLines = FCounts.skipped = FLostAfterZero;
     const cabrillo::TLineShape shape = LineShapeOf(*FContestLog);
-    int endOfLog = -1, afterEnd = -1, byCall = -1, surplus = -1, missing = -1;
-    int byCallCount = 0, surplusCount = 0, missingCount = 0, afterEndCount = 0;
+    int endOfLog = -1, afterEnd = -1, byCall = -1, surplus = -1;
+    int byCallCount = 0, surplusCount = 0, afterEndCount = 0;
     TDataLine data;
     std::string error;
     for (int i = 0; i < static_cast<int>(FLines.size()); ++i) {
@@ -434,6 +442,12 @@ void TCabrilloImport::ReadDataLines() {
         const bool qso = cabrillo::IsQSOLine(line);
         if (!qso && !cabrillo::IsQTCLine(line)) {
             if (endOfLog < 0 && StartsText(cabrillo::kEndOfLog.substr(0, 10), TrimLeft(line))) endOfLog = i;
+            if (cabrillo::LooksLikeDataLine(line)) {
+                // A QSO line under a misspelt tag is data, not header: say it was not read.
+                ++FCounts.dataLines;
+                ++FCounts.skipped;
+                Note(i, ImportText(itNotRead) + " " + ImportText(itUnknownTag) + ": " + ShownLine(i));
+            }
             continue;
         }
         ++FCounts.dataLines;
@@ -456,7 +470,12 @@ void TCabrilloImport::ReadDataLines() {
         if (data.layout == cabrillo::llFields && !data.qtc) {
             if (data.match == cabrillo::emCallPosition && byCallCount++ == 0) byCall = i;
             if (data.surplus && surplusCount++ == 0) surplus = i;
-            if (data.missing && missingCount++ == 0) missing = i;
+            // A line kept with an empty exchange field is told line by line: the
+            // committee must see which contacts lack what.
+            if (data.ambiguous)
+                Note(i, ImportText(itAmbiguous) + " " + ShownLine(i));
+            else if (data.missing)
+                Note(i, ImportText(itFieldMissing) + " " + ShownLine(i));
         }
     }
     auto summary = [&](int count, int first, TImportText text) {
@@ -467,7 +486,6 @@ void TCabrilloImport::ReadDataLines() {
     summary(afterEndCount, afterEnd, itAfterEnd);
     summary(byCallCount, byCall, itCallPosition);
     summary(surplusCount, surplus, itSurplus);
-    summary(missingCount, missing, itMissing);
     if (FCutAtZeroLine >= 0)
         AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(FCutAtZeroLine + 1) + ": " +
                    ImportText(itZeroByte) + " " + std::to_string(FLostAfterZero));
@@ -540,8 +558,13 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
     }
     if (!q.SetChangedCall(call)) Note(lineIndex, ImportText(itNoCall));
     if (data.hasSentRST) q.SetChangedRST(cpSentRST, data.sentRST);
-    for (std::size_t i = 0; i < data.sent.size(); ++i)
-        q.SetChangedNumber(cpSentNumber, static_cast<int>(i), data.sent[i]);
+    // A sent number the line does not carry stays empty: the new line's default (the
+    // next serial, the last line's zone) would be an exchange nobody logged. Received
+    // numbers of a new line are empty already.
+    const int sentCount = std::max(FContestLog->NoOfSentNumbers(), static_cast<int>(data.sent.size()));
+    for (int i = 0; i < sentCount; ++i)
+        q.SetChangedNumber(cpSentNumber, i,
+                           i < static_cast<int>(data.sent.size()) ? data.sent[static_cast<std::size_t>(i)] : "");
     if (data.hasRcvdRST) q.SetChangedRST(cpRcvdRST, data.rcvdRST);
     for (std::size_t i = 0; i < data.rcvd.size(); ++i)
         q.SetChangedNumber(cpRcvdNumber, static_cast<int>(i), data.rcvd[i]);

@@ -141,6 +141,14 @@ bool LooseRST(std::string_view s) {
     return UpperCase(s) == "5NN";
 }
 
+// An RST as loggers write it almost always: 5NN, three digits ending in 9 (599, 579),
+// or two ending in 9 (59). Serials, zones and other numbers rarely take this shape in
+// both halves of a line.
+bool TypicalRST(std::string_view s) {
+    if (s.size() == 3 && UpperCase(s) == "5NN") return true;
+    return LooksLikeRST(s) && s.back() == '9';
+}
+
 bool HasLetter(std::string_view s) {
     for (char c : s)
         if (IsLetter(c)) return true;
@@ -246,8 +254,31 @@ bool SplitExchange(std::span<const std::string_view> e, const TLineShape& shape,
         e.subspan(static_cast<std::size_t>(call + 1), static_cast<std::size_t>(m - call - 1 - tx));
     // With the contest's own shape the RSTs are where the shape put them; otherwise a
     // half starts with an RST when its first field looks like one.
-    const bool sentRST = out.match == emExact ? chosen.rs == 1 : !sent.empty() && LooksLikeRST(sent[0]);
-    const bool rcvdRST = out.match == emExact ? chosen.rr == 1 : !rcvd.empty() && LooksLikeRST(rcvd[0]);
+    bool sentRST = out.match == emExact ? chosen.rs == 1 : !sent.empty() && LooksLikeRST(sent[0]);
+    bool rcvdRST = out.match == emExact ? chosen.rr == 1 : !rcvd.empty() && LooksLikeRST(rcvd[0]);
+    if (out.match == emExact && !(sentRST && rcvdRST)) {
+        // A shape without an RST also "fits" a line that lacks an exchange field, by
+        // taking the RST as the exchange ("DL1ABC 599 K2ABC 599 102": sent number 599?).
+        // Such a line is ambiguous; its RST-like field is read as the RST and the
+        // exchange left empty, never made up from the RST. With an RST on the other side
+        // a half without one is suspect when it starts with a readable RST of the same
+        // length (R 3 to 5); without any RST only when both halves start with a typical
+        // RST (599, 5NN, 59).
+        auto likeOther = [](std::span<const std::string_view> half, std::span<const std::string_view> other) {
+            return !half.empty() && !other.empty() && LooksLikeRST(half[0]) && half[0].size() == other[0].size() &&
+                   half[0][0] >= '3';
+        };
+        const bool sentLike = !sentRST && likeOther(sent, rcvd);
+        const bool rcvdLike = !rcvdRST && likeOther(rcvd, sent);
+        const bool oneSided = sentRST != rcvdRST && (sentLike || rcvdLike);
+        const bool bothTypical = !sentRST && !rcvdRST && !sent.empty() && !rcvd.empty() && TypicalRST(sent[0]) &&
+                                 TypicalRST(rcvd[0]);
+        if (oneSided || bothTypical) {
+            out.ambiguous = true;
+            sentRST = sentRST || sentLike;
+            rcvdRST = rcvdRST || rcvdLike;
+        }
+    }
     if (sentRST) {
         out.hasSentRST = true;
         out.sentRST = std::string(sent[0]);
@@ -304,7 +335,7 @@ void SplitDate(std::string_view d, TDataLine& out) {
 
 // The text after the tag: past "QSO"/"QTC" and, when one follows, the colon.
 std::string_view AfterTag(std::string_view line) {
-    std::size_t p = line.substr(0, 5).find(IsQSOLine(line) ? "QSO" : "QTC");
+    std::size_t p = TagPosition(line, IsQSOLine(line) ? "QSO" : "QTC");
     p = p == std::string_view::npos ? 0 : p + 3;
     std::size_t q = p;
     while (q < line.size() && IsFieldSeparator(line[q])) ++q;
@@ -314,17 +345,33 @@ std::string_view AfterTag(std::string_view line) {
 
 }  // namespace
 
-bool IsQSOLine(std::string_view line) {
-    const std::size_t p = line.substr(0, 5).find("QSO");
-    return p != std::string_view::npos && p <= 2;
+std::size_t TagPosition(std::string_view line, std::string_view tag) {
+    std::size_t start = 0;
+    while (start < line.size() && IsFieldSeparator(line[start])) ++start;
+    for (std::size_t p = start; p <= start + 2 && p + tag.size() <= line.size(); ++p)
+        if (SameText(line.substr(p, tag.size()), tag)) return p;
+    return std::string_view::npos;
 }
 
-bool IsQTCLine(std::string_view line) {
-    const std::size_t p = line.substr(0, 5).find("QTC");
-    return p != std::string_view::npos && p <= 2;
+bool IsQSOLine(std::string_view line) { return TagPosition(line, "QSO") != std::string_view::npos; }
+bool IsQTCLine(std::string_view line) { return TagPosition(line, "QTC") != std::string_view::npos; }
+
+bool IsDeletedLine(std::string_view line) {
+    std::size_t start = 0;
+    while (start < line.size() && IsFieldSeparator(line[start])) ++start;
+    return start < line.size() && (line[start] == 'X' || line[start] == 'x');
 }
 
-bool IsDeletedLine(std::string_view line) { return !line.empty() && (line[0] == 'X' || line[0] == 'x'); }
+bool LooksLikeDataLine(std::string_view line) {
+    const std::vector<std::string_view> f = SplitFields(line.substr(0, 80));
+    if (f.size() < 6 || f[0].size() < 2 || f[0].back() != ':') return false;
+    // frequency (or band), mode, date, time
+    if (!AllDigits(f[1]) && !(f[1].size() > 1 && IsDigit(f[1][0]) && UpCase(f[1].back()) == 'G')) return false;
+    TDataLine d;
+    SplitDate(f[3], d);
+    return f[2].size() <= 4 && HasLetter(f[2]) && d.month.size() == 2 && AllDigits(d.year) && AllDigits(d.month) &&
+           AllDigits(d.day) && f[4].size() >= 3 && f[4].size() <= 5 && IsDigit(f[4][0]);
+}
 
 bool IsFieldSeparator(char c) { return IsBlank(c) || static_cast<unsigned char>(c) == 0xA0; }
 
@@ -405,7 +452,7 @@ void Reset(TDataLine& d) {
         s->clear();
     for (std::string& n : d.sent) n.clear();
     for (std::string& n : d.rcvd) n.clear();
-    d.hasSentRST = d.hasRcvdRST = d.surplus = d.missing = false;
+    d.hasSentRST = d.hasRcvdRST = d.surplus = d.missing = d.ambiguous = false;
     d.match = emExact;
 }
 

@@ -44,15 +44,25 @@ struct TDataLine {
     // joined into its last number, or dropped when it takes none) or fewer.
     bool surplus = false;
     bool missing = false;
+    // Field-read QSO lines only: a shape without an RST fitted only by taking an RST as
+    // the exchange; the RST-like field was read as the RST and the exchange left empty.
+    bool ambiguous = false;
     // The fields of a field-read line (views into the line), kept to reuse the storage.
     std::vector<std::string_view> fields;
 };
 
-// "QSO" (or "QTC") at character 1, 2 or 3: QSO:, XQSO:, X-QSO: and the like.
+// "QSO" (or "QTC") in any letter case at character 1, 2 or 3 after leading blanks:
+// QSO:, qso:, XQSO:, X-QSO: and the like.
 bool IsQSOLine(std::string_view line);
 bool IsQTCLine(std::string_view line);
-// A data line whose first character is X or x.
+// Where `tag` starts in a data line, as IsQSOLine finds it; npos when it does not.
+std::size_t TagPosition(std::string_view line, std::string_view tag);
+// A data line whose first character after leading blanks is X or x.
 bool IsDeletedLine(std::string_view line);
+// A line that is no QSO or QTC line but is shaped like one under another tag ("QS0:",
+// "0SO:"): a tag ending with ":", then a frequency, a mode, a date and a time. Such a
+// line must be reported rather than skipped like a header line.
+bool LooksLikeDataLine(std::string_view line);
 
 // True when the line is in the writer's own columns for the shape: tag in columns 1
 // to 5, the frequency right-aligned in 6 to 10, mode, date and time in their columns,

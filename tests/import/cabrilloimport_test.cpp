@@ -350,6 +350,72 @@ TEST_F(CabrilloImport, QTCLinesOfOtherPrograms) {
     EXPECT_EQ(reader_->Counts().skipped, 1);
 }
 
+// A line that lacks an exchange field must not fit a shape without RST by taking the
+// RST as the exchange: it is kept, with the RST as RST and the exchange empty, and
+// reported with its line number.
+TEST_F(CabrilloImport, RSTIsNeverTakenAsTheExchange) {
+    auto log = Read(Header("CQ-WPX-CW") +
+                    "QSO: 14000 CW 2025-05-31 0001 DL1ABC 599 101 K1ABC 599 7\r\n"
+                    "QSO: 14000 CW 2025-05-31 0002 DL1ABC 599 K2ABC 599 102\r\n"
+                    "QSO: 14000 CW 2025-05-31 0003 DL1ABC 599 103 K3ABC 599\r\n"
+                    "QSO: 14000 CW 2025-05-31 0004 DL1ABC 599 K4ABC 599\r\n"
+                    "QSO: 14000 CW 2025-05-31 0005 DL1ABC 105 K5ABC 12\r\n");
+    ASSERT_TRUE(log) << reader_->LastError();
+    ASSERT_EQ(log->NoOfQSOs(), 5) << AllMessages();
+    const std::string m = AllMessages();
+    EXPECT_EQ(m.find("line 4:"), std::string::npos) << m;
+    const TQSO& noSent = *log->QSOs(1);
+    EXPECT_EQ(noSent.SentRST(), "599");
+    EXPECT_EQ(noSent.SentNumbers(0), "");  // not 599, nor the next serial
+    EXPECT_EQ(noSent.RcvdRST(), "599");
+    EXPECT_EQ(noSent.RcvdNumbers(0), "102");
+    EXPECT_NE(m.find("line 5: the exchange can be read more than one way"), std::string::npos) << m;
+    EXPECT_EQ(log->QSOs(2)->SentNumbers(0), "103");
+    EXPECT_EQ(log->QSOs(2)->RcvdRST(), "599");
+    EXPECT_EQ(log->QSOs(2)->RcvdNumbers(0), "");
+    EXPECT_NE(m.find("line 6: the exchange can be read more than one way"), std::string::npos) << m;
+    EXPECT_EQ(log->QSOs(3)->SentNumbers(0), "");
+    EXPECT_EQ(log->QSOs(3)->RcvdNumbers(0), "");
+    EXPECT_NE(m.find("line 7: the exchange can be read more than one way"), std::string::npos) << m;
+    // Without RSTs on either side and no RST-like value, the fields are the exchange.
+    EXPECT_EQ(log->QSOs(4)->SentNumbers(0), "105");
+    EXPECT_EQ(log->QSOs(4)->RcvdNumbers(0), "12");
+    EXPECT_EQ(m.find("line 8:"), std::string::npos) << m;
+
+    // A line that simply lacks its received number keeps it empty and is reported.
+    auto zone = Read(Header("CQ-WW-CW") + "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05 1\r\n"
+                                          "QSO: 14000 CW 2013-11-23 0008 DL1ABC 599 14 K1ZZ\r\n");
+    ASSERT_TRUE(zone);
+    ASSERT_EQ(zone->NoOfQSOs(), 2) << AllMessages();
+    EXPECT_EQ(zone->QSOs(1)->RcvdNumbers(0), "");
+    EXPECT_NE(AllMessages().find("line 5: a field of the contest's exchange is missing"), std::string::npos)
+        << AllMessages();
+}
+
+// Tags are read in any letter case; a line shaped like a QSO line under a tag that is
+// no QSO or QTC tag is reported, never dropped in silence.
+TEST_F(CabrilloImport, TagsInAnyCaseAndStrayDataLinesAreReported) {
+    auto log = Read("start-of-log: 3.0\r\ncontest: cq-ww-cw\r\ncallsign: dl1abc\r\n"
+                    "qso: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05\r\n"
+                    "  Qso: 7000 CW 2013-11-23 0008 DL1ABC 599 14 JA1XYZ 599 25\r\n"
+                    "x-qso: 7000 CW 2013-11-23 0009 DL1ABC 599 14 G4ABC 599 14\r\n"
+                    "QS0: 21000 CW 2013-11-23 0010 DL1ABC 599 14 K1ZZ 599 05\r\n"
+                    "soapbox: 100 qso: fun\r\n"
+                    "end-of-log:\r\n");
+    ASSERT_TRUE(log) << reader_->LastError();
+    EXPECT_EQ(log->Contest(), cWWDXcw);
+    ASSERT_EQ(log->NoOfQSOs(), 3) << AllMessages();
+    EXPECT_EQ(log->QSOs(0)->Call().Call(), "W1AW");
+    EXPECT_EQ(log->QSOs(1)->Call().Call(), "JA1XYZ");
+    EXPECT_TRUE(log->QSOs(2)->QSOFlags().Contains(qfUserDeleted));
+    EXPECT_NE(AllMessages().find("line 7: not read: a line shaped like a QSO line"), std::string::npos)
+        << AllMessages();
+    const TCabrilloReadCounts& c = reader_->Counts();
+    EXPECT_EQ(c.dataLines, 4);
+    EXPECT_EQ(c.skipped, 1);
+    EXPECT_EQ(reader_->CheckFormat(), ftCabrillo);
+}
+
 TEST_F(CabrilloImport, LinesThatCannotBeUsedAreReportedWithTheirNumbers) {
     auto log = Read(Header("CQ-WW-CW") +
                     "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14\r\n"                 // no worked call
