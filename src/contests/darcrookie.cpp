@@ -6,11 +6,11 @@
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
-#include "contests/wag.h"
 
 namespace qz {
 
@@ -83,6 +83,6 @@ std::string T_DARC_ROOKIE::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, 
 
 std::string T_DARC_ROOKIE::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
-std::string T_DARC_ROOKIE::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_DARC_ROOKIE::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -4,6 +4,7 @@
 #include "base/datetime.h"
 #include "base/language.h"
 #include "base/text.h"
+#include "contests/rulehelpers.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
@@ -48,22 +49,6 @@ std::string AskSentDOK(TContestLog& log, bool setEditedFlag) {
     return log.QueryExchangeValue(201, log.ConstantSentNumber);
 }
 
-bool RcvdFromEarlierQSO(const TContestLog& log, int qsoIndex, int numberIndex, bool ignoreCase,
-                        std::vector<std::string>& rcvdList, std::string& result) {
-    const TQSO* q = log.QSOs(qsoIndex);
-    if (!q || q->Call().Call().empty()) return false;
-    const std::string& call = q->Call().Call();
-    for (int j = 0; j < qsoIndex; ++j) {
-        const TQSO* o = log.QSOs(j);
-        if (ignoreCase ? SameText(o->Call().Call(), call) : o->Call().Call() == call) {
-            result = o->RcvdNumbers(numberIndex);
-            rcvdList.assign(1, result);
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string BaseListOnly(TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     log.TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     return {};
@@ -75,7 +60,7 @@ std::string SuggestDOK(TContestLog& log, int qsoIndex, int numberIndex, bool ign
     const TQSO* q = log.QSOs(qsoIndex);
     if (q && IsDLStation(q->Call())) {
         std::string result;
-        if (RcvdFromEarlierQSO(log, qsoIndex, numberIndex, ignoreCase, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(log, qsoIndex, numberIndex, rcvdList, result, ignoreCase)) return result;
         if (log.AmiAllocationTable()) {
             result = log.AmiAllocationTable()->GetMainItem(q->Call().PureCall(), false);
             if (!result.empty()) {

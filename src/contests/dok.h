@@ -31,11 +31,6 @@ std::string RcvdOfDLStation(const TContestLog& log, int qsoIndex, int numberInde
 // the DOK table is the default when the log has no constant exchange yet.
 std::string AskSentDOK(TContestLog& log, bool setEditedFlag);
 
-// Received number `numberIndex` of the first line before `qsoIndex` with the same call
-// (ignoring case when `ignoreCase`), as suggestion and only candidate; false when none.
-bool RcvdFromEarlierQSO(const TContestLog& log, int qsoIndex, int numberIndex, bool ignoreCase,
-                        std::vector<std::string>& rcvdList, std::string& result);
-
 // What a German contest offers when neither an earlier line nor the DOK table helps.
 enum class TSuggestionFallback { BaseSuggestion, BaseListOnly, Nothing };
 

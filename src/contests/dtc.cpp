@@ -4,6 +4,7 @@
 #include "base/language.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
@@ -54,7 +55,7 @@ std::string T_DTC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vec
     rcvdList.clear();
     std::string result;
     const TQSO* q = QSOs(qsoIndex);
-    if (q && IsDLStation(q->Call()) && RcvdFromEarlierQSO(*this, qsoIndex, numberIndex, false, rcvdList, result))
+    if (q && IsDLStation(q->Call()) && SameCallRcvdNumber(*this, qsoIndex, numberIndex, rcvdList, result, false))
         return result;
     return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
 }

@@ -6,12 +6,12 @@
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "contests/members.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
-#include "contests/wag.h"
 
 namespace qz {
 
@@ -25,7 +25,7 @@ bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberInd
     result.clear();
     const TQSO* q = log.QSOs(qsoIndex);
     if (!q || !isHome) return false;
-    if (RcvdFromEarlierQSO(log, qsoIndex, numberIndex, false, rcvdList, result)) return true;
+    if (SameCallRcvdNumber(log, qsoIndex, numberIndex, rcvdList, result, false)) return true;
     std::vector<std::string> ignored;
     result = MemberNumberSuggestion(log, qsoIndex, ignored);
     if (log.AmiAllocationTable())
@@ -90,7 +90,7 @@ bool T_HADX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCou
 
 void T_HADX_DX::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
 
-std::string T_HADX_DX::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_HADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 T_HADX_HA::T_HADX_HA(const TFileHeader&) : TTwoSidedContest({"HA"}, true, cHADX) {
     FNoOfSentNumbers = 1;
@@ -140,6 +140,6 @@ bool T_HADX_HA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCou
 
 void T_HADX_HA::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
 
-std::string T_HADX_HA::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_HADX_HA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -4,12 +4,12 @@
 
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "contests/locator.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
-#include "contests/wag.h"
 
 namespace qz {
 
@@ -71,6 +71,6 @@ std::string T_Hessen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::
 
 std::string T_Hessen::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
-std::string T_Hessen::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_Hessen::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
@@ -50,7 +51,7 @@ std::string T_OKDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     std::string result;
     const TQSO* q = QSOs(qsoIndex);
     if (!q || numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-    if (IsHomeStation(q->Call()) && RcvdFromEarlierQSO(*this, qsoIndex, 0, false, rcvdList, result)) return result;
+    if (IsHomeStation(q->Call()) && SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result, false)) return result;
     // The districts of the call's prefix; OL calls (second letter L) have no fixed area.
     const std::string& call = q->Call().Call();
     if (call.size() > 1 && call[1] != 'L' && FAmiAllocationTable)

@@ -8,11 +8,11 @@
 
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
-#include "contests/wag.h"
 
 namespace qz {
 
@@ -49,7 +49,7 @@ std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
-std::string T_PACC_DX::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_PACC_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC) {
     FNoOfSentNumbers = 1;
@@ -91,6 +91,6 @@ bool T_PACC_PA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCou
 
 void T_PACC_PA::SetSpecialCountries() { FSpecialCountries = {"PA"}; }
 
-std::string T_PACC_PA::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_PACC_PA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -4,10 +4,10 @@
 
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
-#include "contests/wag.h"
 
 namespace qz {
 
@@ -44,7 +44,7 @@ std::string T_SPDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
-std::string T_SPDX_DX::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_SPDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX) {
     FNoOfSentNumbers = 1;
@@ -72,6 +72,6 @@ void T_SPDX_SP::SetColumns() {
     AddContestColumns(*this, {295}, {110}, {54});
 }
 
-std::string T_SPDX_SP::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_SPDX_SP::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

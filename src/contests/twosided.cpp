@@ -6,6 +6,7 @@
 #include "base/language.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/dok.h"
+#include "contests/rulehelpers.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -70,7 +71,7 @@ bool TTwoSidedContest::SuggestRegion(int qsoIndex, int numberIndex, std::vector<
     result.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (!q || !IsHomeStation(q->Call())) return false;
-    if (RcvdFromEarlierQSO(*this, qsoIndex, numberIndex, false, rcvdList, result)) return true;
+    if (SameCallRcvdNumber(*this, qsoIndex, numberIndex, rcvdList, result, false)) return true;
     if (FMiscAllocationTable)
         if (auto all = FMiscAllocationTable->GetAllMainItems(); all && !all->empty()) {
             rcvdList = std::move(*all);

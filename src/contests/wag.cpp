@@ -7,22 +7,13 @@
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 #include "contests/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
-
-std::string CallBandModeKey(const TContestLog& log, int index) {
-    const TQSO* q = log.QSOs(index);
-    if (!q) return {};
-    std::string key = q->Call().Call();
-    key += '\x01';
-    key += static_cast<char>('A' + q->Band());
-    key += static_cast<char>('A' + q->Mode());
-    return key;
-}
 
 void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::int64_t finalResult) {
     d.push_back(log.GetLongContestName());
@@ -120,7 +111,7 @@ bool T_WAGDL::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCount
 
 void T_WAGDL::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
 
-std::string T_WAGDL::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_WAGDL::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 // --- T_WAGDX ---------------------------------------------------------------------------
 
@@ -180,6 +171,6 @@ std::string T_WAGDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::v
 
 std::string T_WAGDX::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
-std::string T_WAGDX::DupeKey(int index) const { return CallBandModeKey(*this, index); }
+std::string T_WAGDX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -53,9 +53,6 @@ protected:
     std::string DupeKey(int index) const override;
 };
 
-// The key of a dupe rule over call, band and mode.
-std::string CallBandModeKey(const TContestLog& log, int index);
-
 // The result overview per band with good QSOs per mode (the WAG contest's own layout).
 void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::int64_t finalResult);
 
