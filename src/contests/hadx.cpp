@@ -63,7 +63,7 @@ std::int32_t T_HADX_DX::GetPoints(int index) {
     return IsHomeStation(q->Call()) ? 6 : RelationPoints(index, 1, 1, 3);
 }
 
-void T_HADX_DX::WriteResults(std::vector<std::string>& destination) {
+void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
     TContestLog::WriteResults(destination);
     WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }
@@ -113,7 +113,7 @@ std::int32_t T_HADX_HA::GetPoints(int index) {
     return q && q->IsGood() ? RelationPoints(index, 1, 3, 5) : 0;
 }
 
-void T_HADX_HA::WriteResults(std::vector<std::string>& destination) {
+void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
     TContestLog::WriteResults(destination);
     WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }

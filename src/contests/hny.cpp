@@ -33,7 +33,7 @@ std::int32_t T_HNY::GetPoints(int index) {
     return q && q->IsGood() ? 1 : 0;
 }
 
-void T_HNY::WriteResults(std::vector<std::string>& destination) {
+void T_HNY::WriteResults(std::vector<std::string>& destination) const {
     TContestLog::WriteResults(destination);
     WriteEmptyMemberListNote(*this, "AGCWMBR.QZ", destination);
 }

@@ -29,7 +29,7 @@ std::int32_t T_HSC::GetPoints(int index) {
     return TryStrToInt(q->RcvdNumbers(0), member) ? 5 : 1;
 }
 
-void T_HSC::WriteResults(std::vector<std::string>& destination) {
+void T_HSC::WriteResults(std::vector<std::string>& destination) const {
     TContestLog::WriteResults(destination);
     WriteEmptyMemberListNote(*this, "HSCMBR.QZ", destination);
 }

@@ -16,8 +16,8 @@ public:
     explicit T_HSC(const TFileHeader& header);
 
     std::int32_t GetPoints(int index) override;
-    std::int64_t GetFinalResult() override { return GetAllPoints(); }
-    void WriteResults(std::vector<std::string>& destination) override;
+    std::int64_t GetFinalResult() const override { return GetAllPoints(); }
+    void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;

@@ -50,22 +50,22 @@ std::int32_t T_VFDB::GetPoints(int index) {
     return ZDOK(index, false).empty() ? 1 : 5;
 }
 
-std::int32_t T_VFDB::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) {
+std::int32_t T_VFDB::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
     const std::int32_t n = GetNoOfBandMulties(multiIndex, band);
     return multiIndex == 1 ? n * 5 : n;
 }
 
-std::int32_t T_VFDB::GetNoOfAllCalculatedMulties(int multiIndex) {
+std::int32_t T_VFDB::GetNoOfAllCalculatedMulties(int multiIndex) const {
     const std::int32_t n = GetNoOfAllMulties(multiIndex);
     if (multiIndex == 0) return std::max(n, 1);
     return multiIndex == 1 ? n * 5 : n;
 }
 
-std::int64_t T_VFDB::GetFinalResult() {
+std::int64_t T_VFDB::GetFinalResult() const {
     return static_cast<std::int64_t>(GetAllPoints()) * (GetNoOfAllCalculatedMulties(0) + GetNoOfAllCalculatedMulties(1));
 }
 
-void T_VFDB::WriteResults(std::vector<std::string>& d) {
+void T_VFDB::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
     d.push_back("Result overview of " + FOwnCall.Call());
     d.push_back("");

@@ -19,13 +19,13 @@ public:
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    std::int64_t GetFinalResult() override;
-    void WriteResults(std::vector<std::string>& destination) override;
+    std::int64_t GetFinalResult() const override;
+    void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
-    std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) override;
-    std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) override;
+    std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const override;
+    std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
 

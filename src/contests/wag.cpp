@@ -80,7 +80,7 @@ std::int32_t T_WAGDL::GetPoints(int index) {
     return q->Call().Continent() == FOwnCall.Continent() ? 3 : 5;
 }
 
-void T_WAGDL::WriteResults(std::vector<std::string>& destination) {
+void T_WAGDL::WriteResults(std::vector<std::string>& destination) const {
     WriteModeReport(*this, destination, GetFinalResult());
 }
 
@@ -149,7 +149,7 @@ std::int32_t T_WAGDX::GetPoints(int index) {
     return q->Call().CtyMasterPrefix() == FOwnCall.CtyMasterPrefix() ? 0 : 3;
 }
 
-void T_WAGDX::WriteResults(std::vector<std::string>& destination) {
+void T_WAGDX::WriteResults(std::vector<std::string>& destination) const {
     WriteModeReport(*this, destination, GetFinalResult());
 }
 

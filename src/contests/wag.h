@@ -17,7 +17,7 @@ public:
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void WriteResults(std::vector<std::string>& destination) override;
+    void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
@@ -39,7 +39,7 @@ public:
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void WriteResults(std::vector<std::string>& destination) override;
+    void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
