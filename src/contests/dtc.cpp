@@ -1,7 +1,13 @@
-// The contest class T_DTC.
+// Deutscher Telegraphie Contest rules: one point a QSO, two with a station of "dtc.dat".
 #include "contests/dtc.h"
 
+#include "base/language.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
@@ -15,10 +21,46 @@ T_DTC::T_DTC(const TFileHeader&) {
     FSimpleList = LoadSimpleList("dtc.dat", TListNeed::Optional, ContestLogCreateError);
 }
 
+bool T_DTC::IsValidQSO(int index, bool showMessage) {
+    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
+    if (IsDLStation(FOwnCall) || IsDLStation(QSOs(index)->Call())) return true;
+    if (showMessage) AddMessage(LS(485), index);
+    return false;
+}
+
+std::int32_t T_DTC::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return FSimpleList && FSimpleList->Contains(q->Call().PureCall()) ? 2 : 1;
+}
+
+void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetBand(b80m);
+        SetContestDate(*q, 10, 3, false);
+        if (IsDLStation(FOwnCall) && !setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(484, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_DTC::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {484}, {484}, {});
 }
+
+std::string T_DTC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (q && IsDLStation(q->Call()) && SameCallRcvdNumber(*this, qsoIndex, numberIndex, rcvdList, result, false))
+        return result;
+    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_DTC::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
 bool T_DTC::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 

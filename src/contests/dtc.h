@@ -1,16 +1,26 @@
-// German Telegraphy Contest (DTC): listed stations score double.
+// Deutscher Telegraphie Contest: CW on 80m and 40m, listed stations score double.
 #pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "engine/contestlog.h"
 
 namespace qz {
 
-// No multipliers; "dtc.dat" lists the calls that score double.
+// No multipliers; stations abroad count only QSOs with German stations.
 class T_DTC : public TContestLog {
 public:
     explicit T_DTC(const TFileHeader& header);
 
+    std::int32_t GetPoints(int index) override;
+    std::int64_t GetFinalResult() const override { return GetAllPoints(); }
+    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
+    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
+    bool IsValidQSO(int index, bool showMessage) override;
+    std::string GetSwisslogSPField(int qsoIndex) const override;
     bool IsSpecialCountry(int qsoIndex) const override;
     void SetSpecialCountries() override;
 };

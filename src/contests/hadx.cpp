@@ -1,13 +1,42 @@
-// The contest classes T_HADX_DX and T_HADX_HA.
+// HA DX contest rules: foreign stations count Hungarian counties and club member
+// numbers, Hungarian stations count countries; once per band and mode.
 #include "contests/hadx.h"
 
+#include "base/language.h"
+#include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "contests/dok.h"
 #include "reflists/memberlist.h"
+#include "contests/members.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
-T_HADX_DX::T_HADX_DX(const TFileHeader&) {
+namespace {
+
+// For a Hungarian station: an earlier line's number, else its member number as
+// suggestion with the counties of its call area as candidates. False for others.
+bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberIndex,
+                      std::vector<std::string>& rcvdList, std::string& result) {
+    rcvdList.clear();
+    result.clear();
+    const TQSO* q = log.QSOs(qsoIndex);
+    if (!q || !isHome) return false;
+    if (SameCallRcvdNumber(log, qsoIndex, numberIndex, rcvdList, result, false)) return true;
+    std::vector<std::string> ignored;
+    result = MemberNumberSuggestion(log, qsoIndex, ignored);
+    if (log.AmiAllocationTable())
+        if (auto counties = log.AmiAllocationTable()->GetMainItemsFromCallArea(q->Call().CallArea()))
+            rcvdList = std::move(*counties);
+    return true;
+}
+
+}  // namespace
+
+T_HADX_DX::T_HADX_DX(const TFileHeader&) : TTwoSidedContest({"HA"}, false, cHADXha) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
@@ -15,10 +44,28 @@ T_HADX_DX::T_HADX_DX(const TFileHeader&) {
     FModes = {mCW, mSSB};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
-    // A log of a station in HA belongs to the other side (cHADXha).
-    AddObligatoryCty("HA");
-    FLogicalOperator = loExclude;
-    FAlternativeContest = cHADXha;
+}
+
+std::string T_HADX_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood() || !IsHomeStation(q->Call())) return {};
+    const std::string rcvd = q->RcvdNumbers(0);
+    std::int32_t member;
+    if (TryStrToInt(rcvd, member)) return NewMulti(index, 0, Format("%.3d", member), true);
+    std::string county = FAmiAllocationTable ? FAmiAllocationTable->GetMainItem(rcvd, true) : std::string();
+    if (county.empty()) AddMessage(LS(263) + " " + rcvd, index);
+    return NewMulti(index, 0, county, true);
+}
+
+std::int32_t T_HADX_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return IsHomeStation(q->Call()) ? 6 : RelationPoints(index, 1, 1, 3);
+}
+
+void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
+    TContestLog::WriteResults(destination);
+    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }
 
 void T_HADX_DX::SetColumns() {
@@ -26,11 +73,26 @@ void T_HADX_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {318});
 }
 
+std::string T_HADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
+        return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+void T_HADX_DX::SetCallDependingStuff(int qsoIndex) {
+    const TQSO* q = QSOs(qsoIndex);
+    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
+}
+
 bool T_HADX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 
 void T_HADX_DX::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
 
-T_HADX_HA::T_HADX_HA(const TFileHeader&) {
+std::string T_HADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+T_HADX_HA::T_HADX_HA(const TFileHeader&) : TTwoSidedContest({"HA"}, true, cHADX) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
@@ -38,10 +100,22 @@ T_HADX_HA::T_HADX_HA(const TFileHeader&) {
     FModes = {mCW, mSSB};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
-    // A log of a station outside HA belongs to the other side (cHADX).
-    AddObligatoryCty("HA");
-    FLogicalOperator = loInclude;
-    FAlternativeContest = cHADX;
+}
+
+std::string T_HADX_HA::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_HADX_HA::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? RelationPoints(index, 1, 3, 5) : 0;
+}
+
+void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
+    TContestLog::WriteResults(destination);
+    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }
 
 void T_HADX_HA::SetColumns() {
@@ -49,8 +123,23 @@ void T_HADX_HA::SetColumns() {
     AddContestColumns(*this, {318}, {110}, {54});
 }
 
+std::string T_HADX_HA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
+        return result;
+    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+}
+
+void T_HADX_HA::SetCallDependingStuff(int qsoIndex) {
+    const TQSO* q = QSOs(qsoIndex);
+    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
+}
+
 bool T_HADX_HA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 
 void T_HADX_HA::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
+
+std::string T_HADX_HA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -1,22 +1,54 @@
-// The contest classes T_HELVET_DX, T_HELVET_HB and T_XMAS_HB.
+// Swiss contest rules: cantons from "helvetia.dat" per band; Swiss stations in the
+// Helvetia contest also count countries.
 #include "contests/helvetia.h"
 
+#include "base/language.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
-T_HELVET_DX::T_HELVET_DX(const TFileHeader&) {
+namespace {
+
+// Both Swiss sides send a serial number and ask for the own canton in the first line.
+void AppendSerialAndCanton(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool setEditedFlag) {
+    q->SetSentNumbers(0, log.NextSentSerialText(0));
+    if (first) {
+        if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(321, log.ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, log.QSOs(log.NoOfQSOs() - 1)->SentNumbers(1));
+    }
+    log.AppendQSO(std::move(q));
+}
+
+}  // namespace
+
+// --- T_HELVET_DX ---------------------------------------------------------------------
+
+T_HELVET_DX::T_HELVET_DX(const TFileHeader&) : TTwoSidedContest({"HB"}, false, cHB9hb) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 2;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY, mPSK};
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
-    // A log of a station in HB belongs to the other side (cHB9hb).
-    AddObligatoryCty("HB");
-    FLogicalOperator = loExclude;
-    FAlternativeContest = cHB9hb;
+}
+
+bool T_HELVET_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 322, true); }
+
+std::string T_HELVET_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, RegionCandidate(index, q->RcvdNumbers(1), " "), true);
+}
+
+std::int32_t T_HELVET_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 3 : 0;
 }
 
 void T_HELVET_DX::SetColumns() {
@@ -24,17 +56,40 @@ void T_HELVET_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110, 321}, {321});
 }
 
-T_HELVET_HB::T_HELVET_HB(const TFileHeader&) {
+std::string T_HELVET_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 1 && SuggestRegion(qsoIndex, 1, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+// --- T_HELVET_HB ---------------------------------------------------------------------
+
+T_HELVET_HB::T_HELVET_HB(const TFileHeader&) : TTwoSidedContest({"HB"}, true, cHB9) {
     FNoOfSentNumbers = 2;
     FNoOfRcvdNumbers = 2;
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY, mPSK};
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
-    // A log of a station outside HB belongs to the other side (cHB9).
-    AddObligatoryCty("HB");
-    FLogicalOperator = loInclude;
-    FAlternativeContest = cHB9;
+}
+
+std::string T_HELVET_HB::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    if (multiIndex == 0) return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+    if (!IsHomeStation(q->Call())) return {};
+    return NewMulti(index, 1, RegionCandidate(index, q->RcvdNumbers(1), " "), true);
+}
+
+std::int32_t T_HELVET_HB::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return q->Call().Continent() == FOwnCall.Continent() ? 1 : 3;
+}
+
+void T_HELVET_HB::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    AppendSerialAndCanton(*this, NewQSOWithDefaults(setEditedFlag), first, setEditedFlag);
 }
 
 void T_HELVET_HB::SetColumns() {
@@ -42,18 +97,64 @@ void T_HELVET_HB::SetColumns() {
     AddContestColumns(*this, {109, 321}, {110, 321}, {54, 321});
 }
 
-T_XMAS_HB::T_XMAS_HB(const TFileHeader& header) {
+std::string T_HELVET_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 1 && SuggestRegion(qsoIndex, 1, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+// --- T_XMAS_HB -----------------------------------------------------------------------
+
+T_XMAS_HB::T_XMAS_HB(const TFileHeader& header) : TTwoSidedContest({"HB"}, true, cNoContest) {
     FNoOfSentNumbers = 2;
     FNoOfRcvdNumbers = 2;
     FNoOfMulties = 1;
     FBands = {b80m, b40m};
     FModes = ContestKindModes(header.fhContest_Contest);
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
+    // Stations anywhere may enter; the contest has no second side.
+    FObligatoryCty.clear();
+}
+
+bool T_XMAS_HB::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 322, true); }
+
+std::string T_XMAS_HB::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    // The canton text counts as received; an unknown one is reported but still counts.
+    const std::string canton = q->RcvdNumbers(1);
+    if (!FMiscAllocationTable || FMiscAllocationTable->GetMainItem(canton, false).empty())
+        AddMessage(LS(263) + " " + canton, index);
+    return NewMulti(index, 0, canton, true);
+}
+
+std::int32_t T_XMAS_HB::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 1 : 0;
+}
+
+void T_XMAS_HB::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (first) {
+        q->SetBand(b80m);
+        const TMode mode = Contest() == cXMAShb_psk ? mPSK : Contest() == cXMAShb_ssb ? mSSB : mCW;
+        q->SetMode(mode);
+        q->SetSentRST(RSTText(DefaultRST[mode]));
+        q->SetRcvdRST(RSTText(DefaultRST[mode]));
+    }
+    AppendSerialAndCanton(*this, std::move(q), first, setEditedFlag);
 }
 
 void T_XMAS_HB::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 321}, {110, 321}, {321});
+}
+
+std::string T_XMAS_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 1 && SuggestRegion(qsoIndex, 1, rcvdList, result)) return result;
+    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
 }
 
 }  // namespace qz

@@ -1,9 +1,15 @@
-// The contest class T_Hessen.
+// Hessen contest rules: listed DOKs count per band and mode, a QSO scores the distance
+// between the two stations' locators.
 #include "contests/hessen.h"
 
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "contests/dok.h"
+#include "contests/locator.h"
 #include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
@@ -16,11 +22,55 @@ T_Hessen::T_Hessen(const TFileHeader&) {
     FModes = {mCW, mSSB};
     FMemberList = LoadMemberList("hessencontest.dat", 0, TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
+    FMultiesPerMode = true;
+}
+
+std::string T_Hessen::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood() || !IsDLStation(q->Call())) return {};
+    // The DOK is checked (and an unusable one reported) once, for the first kind.
+    const std::string rcvd = q->RcvdNumbers(0);
+    const std::string dok = multiIndex == 0 ? DOKCandidate(*this, index, rcvd) : CheckDOK(rcvd) == 0 ? rcvd : "";
+    if (dok.empty()) return {};
+    // The list holds each counting DOK with its category; category 2 counts twice.
+    const std::string category = FMemberList ? FMemberList->GetMemberNumber(dok) : std::string();
+    if (category.empty() || (multiIndex == 1 && category != "2")) return {};
+    return NewMultiPerBandAndMode(index, multiIndex, dok);
+}
+
+std::int32_t T_Hessen::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    std::int32_t bearing;
+    const std::int32_t km = LocatorDistance(q->SentNumbers(1), q->RcvdNumbers(1), bearing);
+    return km < 0 ? 1 : km;
+}
+
+void T_Hessen::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetBand(b80m);
+        q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ""));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
 }
 
 void T_Hessen::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {213, 479}, {214, 480}, {201, 201});
 }
+
+std::string T_Hessen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseSuggestion, rcvdList);
+}
+
+std::string T_Hessen::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
+
+std::string T_Hessen::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

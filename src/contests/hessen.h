@@ -1,19 +1,32 @@
 // Hessen contest: DOK and locator exchanged on the short-wave and VHF bands.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "engine/contestlog.h"
 
 namespace qz {
 
 // DOK (0) and locator (1); "hessencontest.dat" gives the DOKs that count and their category.
 // The list is read as a member list but holds no member numbers, so the contest is no
-// member-number contest.
+// member-number contest. Points are the distance between the locators.
 class T_Hessen : public TContestLog {
 public:
     explicit T_Hessen(const TFileHeader& header);
 
+    std::string GetMulti(int index, int multiIndex) override;
+    std::int32_t GetPoints(int index) override;
+    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
+    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
+    std::string GetSwisslogSPField(int qsoIndex) const override;
+    std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
     bool IsAMemberNumberContest() const override { return false; }
+
+protected:
+    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -1,8 +1,13 @@
-// The contest class T_HNY.
+// Happy New Year contest rules: one point a QSO, member numbers per band.
 #include "contests/hny.h"
 
+#include "base/text.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "reflists/memberlist.h"
+#include "contests/members.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
@@ -15,9 +20,53 @@ T_HNY::T_HNY(const TFileHeader&) {
     FMemberList = LoadMemberList("AGCWMBR.QZ", 1, TListNeed::Optional, ContestLogCreateError);
 }
 
+std::string T_HNY::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    const std::string member = q->RcvdNumbers(1);
+    std::int32_t n;
+    return TryStrToInt(member, n) ? NewMulti(index, 0, member, true) : std::string();
+}
+
+std::int32_t T_HNY::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 1 : 0;
+}
+
+void T_HNY::WriteResults(std::vector<std::string>& destination) const {
+    TContestLog::WriteResults(destination);
+    WriteEmptyMemberListNote(*this, "AGCWMBR.QZ", destination);
+}
+
+void T_HNY::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    if (first) {
+        q->SetBand(b80m);
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(113, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_HNY::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 113}, {110, 114}, {254});
+}
+
+std::string T_HNY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex == 1)
+        if (std::string member = MemberNumberSuggestion(*this, qsoIndex, rcvdList); !member.empty()) return member;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+void T_HNY::SetCallDependingStuff(int qsoIndex) { FillMemberNumber(*this, qsoIndex, ""); }
+
+std::string T_HNY::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(1) : std::string();
 }
 
 }  // namespace qz

@@ -1,22 +1,41 @@
-// The contest classes T_PACC_DX and T_PACC_PA.
+// PACC contest rules: foreign stations count Dutch provinces, Dutch stations count
+// countries and the call areas of ten large countries; once per band and mode.
 #include "contests/pacc.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
-T_PACC_DX::T_PACC_DX(const TFileHeader&) {
+T_PACC_DX::T_PACC_DX(const TFileHeader&) : TTwoSidedContest({"PA"}, false, cPACCpa) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
-    // A log of a station in PA belongs to the other side (cPACCpa).
-    AddObligatoryCty("PA");
-    FLogicalOperator = loExclude;
-    FAlternativeContest = cPACCpa;
+}
+
+bool T_PACC_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 297, true); }
+
+std::string T_PACC_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood() || !IsHomeStation(q->Call())) return {};
+    return NewMulti(index, 0, RegionCandidate(index, q->RcvdNumbers(0), ": "), true);
+}
+
+std::int32_t T_PACC_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? RelationPoints(index, 0, 1, 1) : 0;
 }
 
 void T_PACC_DX::SetColumns() {
@@ -24,17 +43,37 @@ void T_PACC_DX::SetColumns() {
     AddContestColumns(*this, {109}, {300}, {300});
 }
 
-T_PACC_PA::T_PACC_PA(const TFileHeader&) {
+std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_PACC_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
-    // A log of a station outside PA belongs to the other side (cPACC).
-    AddObligatoryCty("PA");
-    FLogicalOperator = loInclude;
-    FAlternativeContest = cPACC;
+}
+
+std::string T_PACC_PA::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    // In these countries every call area counts as a multiplier of its own.
+    static constexpr std::array<std::string_view, 10> kByCallArea = {"K",  "VE", "VK", "ZL",  "ZS",
+                                                                     "LU", "JA", "PY", "UA9", "CE"};
+    const std::string master = q->Call().CtyMasterPrefix();
+    const bool byArea = std::find(kByCallArea.begin(), kByCallArea.end(), master) != kByCallArea.end();
+    return NewMulti(index, 0, byArea ? q->Call().District() : master, true);
+}
+
+std::int32_t T_PACC_PA::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 1 : 0;
 }
 
 void T_PACC_PA::SetColumns() {
@@ -42,8 +81,16 @@ void T_PACC_PA::SetColumns() {
     AddContestColumns(*this, {300}, {110}, {54});
 }
 
+std::string T_PACC_PA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
+    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+}
+
 bool T_PACC_PA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 
 void T_PACC_PA::SetSpecialCountries() { FSpecialCountries = {"PA"}; }
+
+std::string T_PACC_PA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

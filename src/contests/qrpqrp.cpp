@@ -1,7 +1,14 @@
-// The contest class T_QRP_QRP.
+// QRP-QRP party rules: class A scores two points, class B one; countries of A and B
+// stations count per band.
 #include "contests/qrpqrp.h"
 
+#include "base/language.h"
+#include "base/text.h"
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
@@ -13,9 +20,45 @@ T_QRP_QRP::T_QRP_QRP(const TFileHeader&) {
     FModes = {mCW};
 }
 
+std::string T_QRP_QRP::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    const std::string power = q->RcvdNumbers(1);
+    if (!SameText(power, "A") && !SameText(power, "B")) {
+        AddMessage(LS(329) + ": " + power, index);
+        return {};
+    }
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_QRP_QRP::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    const std::string power = q->RcvdNumbers(1);
+    return SameText(power, "A") ? 2 : SameText(power, "B") ? 1 : 0;
+}
+
+void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    if (first) {
+        q->SetBand(b80m);
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(641, ConstantSentNumber));
+    } else {
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_QRP_QRP::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109, 327}, {110, 327}, {54});
+}
+
+std::string T_QRP_QRP::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(1) : std::string();
 }
 
 }  // namespace qz

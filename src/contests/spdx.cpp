@@ -1,22 +1,36 @@
-// The contest classes T_SPDX_DX and T_SPDX_SP.
+// SP DX contest rules: foreign stations count Polish voivodeships, Polish stations count
+// countries; a station may be worked once per band and mode.
 #include "contests/spdx.h"
 
+#include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
 
-T_SPDX_DX::T_SPDX_DX(const TFileHeader&) {
+T_SPDX_DX::T_SPDX_DX(const TFileHeader&) : TTwoSidedContest({"SP"}, false, cSPDXsp) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
     FMiscAllocationTable = LoadMiscAllocationTable("spdx.dat", ContestLogCreateError);
-    // A log of a station in SP belongs to the other side (cSPDXsp).
-    AddObligatoryCty("SP");
-    FLogicalOperator = loExclude;
-    FAlternativeContest = cSPDXsp;
+}
+
+bool T_SPDX_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 296, true); }
+
+std::string T_SPDX_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, RegionCandidate(index, q->RcvdNumbers(0), " "), true);
+}
+
+std::int32_t T_SPDX_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? RelationPoints(index, 0, 3, 3) : 0;
 }
 
 void T_SPDX_DX::SetColumns() {
@@ -24,21 +38,40 @@ void T_SPDX_DX::SetColumns() {
     AddContestColumns(*this, {109}, {295}, {295});
 }
 
-T_SPDX_SP::T_SPDX_SP(const TFileHeader&) {
+std::string T_SPDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_SPDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
-    // A log of a station outside SP belongs to the other side (cSPDX).
-    AddObligatoryCty("SP");
-    FLogicalOperator = loInclude;
-    FAlternativeContest = cSPDX;
+}
+
+bool T_SPDX_SP::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, false, 298, false); }
+
+std::string T_SPDX_SP::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_SPDX_SP::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? RelationPoints(index, 0, 1, 3) : 0;
 }
 
 void T_SPDX_SP::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {295}, {110}, {54});
 }
+
+std::string T_SPDX_SP::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

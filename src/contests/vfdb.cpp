@@ -1,8 +1,15 @@
-// The contest class T_VFDB.
+// VFDB contest rules: Z-DOKs and locator fields per band; a QSO within the own DOK
+// scores nothing, one with a listed club station ten points.
 #include "contests/vfdb.h"
 
+#include <algorithm>
+
+#include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
@@ -18,9 +25,93 @@ T_VFDB::T_VFDB(const TFileHeader&) {
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
 
+std::string T_VFDB::ZDOK(int index, bool showMessage) const {
+    const TQSO* q = QSOs(index);
+    if (!q || !IsDLStation(q->Call())) return {};
+    const std::string rcvd = q->RcvdNumbers(0);
+    std::string dok = showMessage ? DOKCandidate(*this, index, rcvd) : (CheckDOK(rcvd) == 0 ? rcvd : std::string());
+    return !dok.empty() && FDOKList && FDOKList->Contains(dok) ? dok : std::string();
+}
+
+std::string T_VFDB::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    if (multiIndex == 0) return NewMulti(index, 0, ZDOK(index, true), true);
+    const std::string field = q->RcvdNumbers(1);
+    return field.size() >= 4 ? NewMulti(index, 1, field.substr(0, 4), true) : std::string();
+}
+
+std::int32_t T_VFDB::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    const std::string sent = q->SentNumbers(0), rcvd = q->RcvdNumbers(0);
+    if (CheckDOK(sent) == 0 && CheckDOK(rcvd) == 0 && SameText(sent, rcvd)) return 0;
+    if (FSimpleList && FSimpleList->Contains(q->Call().Call())) return 10;
+    return ZDOK(index, false).empty() ? 1 : 5;
+}
+
+std::int32_t T_VFDB::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
+    const std::int32_t n = GetNoOfBandMulties(multiIndex, band);
+    return multiIndex == 1 ? n * 5 : n;
+}
+
+std::int32_t T_VFDB::GetNoOfAllCalculatedMulties(int multiIndex) const {
+    const std::int32_t n = GetNoOfAllMulties(multiIndex);
+    if (multiIndex == 0) return std::max(n, 1);
+    return multiIndex == 1 ? n * 5 : n;
+}
+
+std::int64_t T_VFDB::GetFinalResult() const {
+    return static_cast<std::int64_t>(GetAllPoints()) * (GetNoOfAllCalculatedMulties(0) + GetNoOfAllCalculatedMulties(1));
+}
+
+void T_VFDB::WriteResults(std::vector<std::string>& d) const {
+    d.push_back(GetLongContestName());
+    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back("");
+    d.push_back("        Good  Invalid Dupe  Deleted");
+    d.push_back(" Band   QSOs   QSOs   QSOs   QSOs   DOK      Loc          Pts");
+    d.push_back("");
+    for (int b = b160m; b <= bSAT; ++b) {
+        const auto band = static_cast<TBand>(b);
+        if (!BandIsAllowed(band)) continue;
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d %5d  %5d*5=%-5d %6d", std::string(BandNames[b]).c_str(),
+                           GetNoOfBandGoodQSOs(band), GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band),
+                           GetNoOfBandUserDeletedQSOs(band), GetNoOfBandMulties(0, band), GetNoOfBandMulties(1, band),
+                           GetNoOfBandMulties(1, band) * 5, GetBandPoints(band)));
+    }
+    d.push_back("");
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d %5d      %5d     %6d", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(),
+                       GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllMulties(0),
+                       GetNoOfAllMulties(1) * 5, GetAllPoints()));
+    d.push_back("");
+    d.push_back("Final result = " + std::to_string(GetAllPoints()) + " * (" + std::to_string(GetNoOfAllMulties(0)) +
+                " + " + std::to_string(GetNoOfAllMulties(1) * 5) + ") = " + FormatThousands(GetFinalResult()));
+}
+
+void T_VFDB::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetBand(b80m);
+        q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ""));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_VFDB::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {213, 479}, {214, 480}, {201, 632});
 }
+
+std::string T_VFDB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseSuggestion, rcvdList);
+}
+
+std::string T_VFDB::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
 }  // namespace qz

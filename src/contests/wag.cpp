@@ -1,10 +1,58 @@
-// The contest classes T_WAGDL and T_WAGDX.
+// WAG contest rules. German stations count countries per band, foreign stations count
+// the district letters of the DOKs they work; both keep a CW and an SSB QSO with one
+// station on one band.
 #include "contests/wag.h"
 
+#include "base/language.h"
+#include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
+#include "reflists/simplelist.h"
 
 namespace qz {
+
+void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::int64_t finalResult) {
+    d.push_back(log.GetLongContestName());
+    d.push_back("Result overview of " + log.OwnCall().Call());
+    d.push_back("");
+    std::string head1 = "      ", head2 = " Band  ";
+    for (int m = mCW; m <= mATV; ++m)
+        if (log.ModeIsAllowed(static_cast<TMode>(m))) {
+            head1 += "  Gd QSO";
+            head2 += Format(" %6s ", std::string(ModeNames[m]).c_str());
+        }
+    d.push_back(head1 + "  Gd QSO  Invalid Dupe  Deleted");
+    head2 += "  total   QSOs   QSOs   QSOs ";
+    if (log.NoOfMulties() == 1)
+        head2 += "  Mul  ";
+    else
+        for (int k = 0; k < log.NoOfMulties(); ++k) head2 += " Mul" + std::to_string(k + 1) + "  ";
+    d.push_back(head2 + "  Pts");
+    d.push_back("");
+    for (int b = b160m; b <= bSAT; ++b) {
+        const auto band = static_cast<TBand>(b);
+        if (!log.BandIsAllowed(band)) continue;
+        d.push_back(Format("%5s   %6d  %6d   %5d  %5d   %4d   %4d %5d  %5d", std::string(BandNames[b]).c_str(),
+                           log.GetNoOfBandModeGoodQSOs(band, mCW), log.GetNoOfBandModeGoodQSOs(band, mSSB),
+                           log.GetNoOfBandGoodQSOs(band), log.GetNoOfBandInvalidQSOs(band), log.GetNoOfBandDupes(band),
+                           log.GetNoOfBandUserDeletedQSOs(band), log.GetNoOfBandMulties(0, band),
+                           log.GetBandPoints(band)));
+    }
+    d.push_back("");
+    d.push_back(Format("  all   %6d  %6d   %5d  %5d   %4d   %4d %5d  %5d", log.GetNoOfAllModeGoodQSOs(mCW),
+                       log.GetNoOfAllModeGoodQSOs(mSSB), log.GetNoOfAllGoodQSOs(), log.GetNoOfAllInvalidQSOs(),
+                       log.GetNoOfAllDupes(), log.GetNoOfAllUserDeletedQSOs(), log.GetNoOfAllMulties(0),
+                       log.GetAllPoints()));
+    d.push_back("");
+    d.push_back("Final result = " + std::to_string(log.GetAllPoints()) + " * " + std::to_string(log.GetNoOfAllMulties(0)) +
+                " = " + FormatThousands(finalResult));
+}
+
+// --- T_WAGDL ---------------------------------------------------------------------------
 
 T_WAGDL::T_WAGDL(const TFileHeader&) {
     FNoOfSentNumbers = 1;
@@ -19,14 +67,53 @@ T_WAGDL::T_WAGDL(const TFileHeader&) {
     FAlternativeContest = cWAGdx;
 }
 
+std::string T_WAGDL::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_WAGDL::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    if (q->Call().CtyMasterPrefix() == FOwnCall.CtyMasterPrefix()) return 1;
+    return q->Call().Continent() == FOwnCall.Continent() ? 3 : 5;
+}
+
+void T_WAGDL::WriteResults(std::vector<std::string>& destination) const {
+    WriteModeReport(*this, destination, GetFinalResult());
+}
+
+void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetSentRST("599");
+        q->SetSentNumbers(0, AskSentDOK(*this, setEditedFlag));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_WAGDL::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {201}, {110}, {54});
 }
 
+std::string T_WAGDL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
+}
+
+std::string T_WAGDL::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
+
 bool T_WAGDL::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 
 void T_WAGDL::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
+
+std::string T_WAGDL::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+// --- T_WAGDX ---------------------------------------------------------------------------
 
 T_WAGDX::T_WAGDX(const TFileHeader&) {
     FNoOfSentNumbers = 1;
@@ -41,9 +128,49 @@ T_WAGDX::T_WAGDX(const TFileHeader&) {
     FAlternativeContest = cWAG;
 }
 
+bool T_WAGDX::IsValidQSO(int index, bool showMessage) {
+    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
+    const TQSO* q = QSOs(index);
+    if (IsDLStation(q->Call())) return true;
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(265), index);
+    return false;
+}
+
+std::string T_WAGDX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood() || !IsDLStation(q->Call())) return {};
+    const std::string dok = DOKCandidate(*this, index, q->RcvdNumbers(0));
+    return NewMulti(index, 0, dok.empty() ? dok : UpperCase(dok.substr(0, 1)), true);
+}
+
+std::int32_t T_WAGDX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return q->Call().CtyMasterPrefix() == FOwnCall.CtyMasterPrefix() ? 0 : 3;
+}
+
+void T_WAGDX::WriteResults(std::vector<std::string>& destination) const {
+    WriteModeReport(*this, destination, GetFinalResult());
+}
+
+void T_WAGDX::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
+}
+
 void T_WAGDX::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109}, {201}, {202});
 }
+
+std::string T_WAGDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
+}
+
+std::string T_WAGDX::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
+
+std::string T_WAGDX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

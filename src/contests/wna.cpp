@@ -1,8 +1,13 @@
-// The contest class T_WNA.
+// WNA contest rules: points by mode, listed DOKs of German stations per band, every
+// station once in the log.
 #include "contests/wna.h"
 
+#include "base/text.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
+#include "contests/dok.h"
+#include "reflists/memberlist.h"
+#include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
@@ -17,13 +22,55 @@ T_WNA::T_WNA(const TFileHeader&) {
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
 
+std::string T_WNA::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood() || !SameText(q->Call().CtyMasterPrefix(), "DL")) return {};
+    std::string dok = DOKCandidate(*this, index, q->RcvdNumbers(0));
+    if (dok.empty() || !FSimpleList || !FSimpleList->Contains(dok)) return {};
+    return NewMulti(index, 0, dok, true);
+}
+
+std::int32_t T_WNA::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    switch (q->Mode()) {
+        case mCW: return 6;
+        case mSSB: return 4;
+        case mFM: return 2;
+        default: return 0;
+    }
+}
+
+void T_WNA::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) {
+        q->SetBand(b2m);
+        q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
+    } else {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_WNA::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {201}, {201}, {201});
 }
 
+std::string T_WNA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, true, TSuggestionFallback::BaseListOnly, rcvdList);
+}
+
+std::string T_WNA::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
+
 bool T_WNA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
 
 void T_WNA::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
+
+std::string T_WNA::DupeKey(int index) const {
+    const TQSO* q = QSOs(index);
+    return q ? UpperCase(q->Call().Call()) : std::string();
+}
 
 }  // namespace qz

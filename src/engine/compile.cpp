@@ -11,6 +11,18 @@
 
 namespace qz {
 
+namespace {
+
+// Index key of a multiplier value carried in one mode.
+std::string ModeKey(const std::string& value, TMode mode) {
+    std::string key = value;
+    key += '\x01';
+    key += static_cast<char>('A' + mode);
+    return key;
+}
+
+}  // namespace
+
 void TContestLog::ResetResults() {
     FResult_NoOfBandGoodQSOs = {};
     FResult_NoOfBandModeGoodQSOs = {};
@@ -32,6 +44,7 @@ void TContestLog::ResetResults() {
     FResult_AllPoints = 0;
     FMultiList.assign(static_cast<std::size_t>(FNoOfMulties), TMultiList{});
     FSeenMulties.assign(static_cast<std::size_t>(FNoOfMulties), {});
+    FSeenMultiesByMode.assign(FMultiesPerMode ? static_cast<std::size_t>(FNoOfMulties) : 0, {});
     FSeenDupeKeys.clear();
 }
 
@@ -115,7 +128,9 @@ void TContestLog::NoteCompiledLine(int i) {
     if (CanMakeDupes(q)) FSeenDupeKeys.insert(DupeKey(i));
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
-        if (!v.empty()) FSeenMulties[static_cast<std::size_t>(k)][v].Include(q.Band());
+        if (v.empty()) continue;
+        FSeenMulties[static_cast<std::size_t>(k)][v].Include(q.Band());
+        if (FMultiesPerMode) FSeenMultiesByMode[static_cast<std::size_t>(k)][ModeKey(v, q.Mode())].Include(q.Band());
     }
 }
 
@@ -162,6 +177,26 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
         for (int j = 0; j <= index && !seen; ++j) {
             const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
             seen = o.Multies(multiIndex) == candidate && (!bandWise || o.Band() == q->Band());
+        }
+    }
+    if (!seen) return candidate;
+    if (!q->IsQTC()) RegisterMulti(multiIndex, candidate, q->Band(), q->Call().Call());
+    return {};
+}
+
+std::string TContestLog::NewMultiPerBandAndMode(int index, int multiIndex, const std::string& candidate) {
+    if (multiIndex < 0 || multiIndex >= FNoOfMulties || candidate.empty()) return {};
+    TQSO* q = QSOs(index);
+    if (!q) return {};
+    bool seen = false;
+    if (CompilingLine(index) && FMultiesPerMode) {
+        const auto& m = FSeenMultiesByMode[static_cast<std::size_t>(multiIndex)];
+        auto it = m.find(ModeKey(candidate, q->Mode()));
+        seen = it != m.end() && it->second.Contains(q->Band());
+    } else {
+        for (int j = 0; j <= index && !seen; ++j) {
+            const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
+            seen = o.Multies(multiIndex) == candidate && o.Band() == q->Band() && o.Mode() == q->Mode();
         }
     }
     if (!seen) return candidate;

@@ -275,6 +275,9 @@ protected:
     // already carries `candidate` as multiplier `multiIndex` (its call is then recorded
     // in the multiplier register), else `candidate`. Near-linear during Compile.
     std::string NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise);
+    // The same test for multipliers that count once per band and mode; needs
+    // FMultiesPerMode set in the constructor so that Compile keeps the mode index.
+    std::string NewMultiPerBandAndMode(int index, int multiIndex, const std::string& candidate);
     // The key under which the base dupe rule compares lines (call and band). A class
     // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
@@ -314,6 +317,8 @@ protected:
     bool FShowModeInCategory = true;
     bool FShowTimeInCategory = false;
     bool FShowOverlayInCategory = false;
+    // Set by classes whose multipliers count per band and mode (NewMultiPerBandAndMode).
+    bool FMultiesPerMode = false;
 
     std::shared_ptr<const TCtyStuff> FCtyStuff;
     TCall FOwnCall;
@@ -360,6 +365,8 @@ private:
     std::unordered_set<std::string> FSeenDupeKeys;
     // Per multiplier kind: value -> bands on which an earlier line carried it.
     std::vector<std::unordered_map<std::string, SBand>> FSeenMulties;
+    // The same keyed by value and mode, kept only with FMultiesPerMode.
+    std::vector<std::unordered_map<std::string, SBand>> FSeenMultiesByMode;
 };
 
 // Number with dots before the last three and seven digits (1234567 -> 1.234.567).

@@ -7,10 +7,10 @@
 // File format (one item per line; "#" starts a comment line; fields split at blanks):
 //   contest cWWDXcw                  the contest (names of ContestByName below)
 //   own DL1ABC                       the own call
-//   sent V0 [V1]                     the sent numbers of the lines that follow ("-"
-//                                    for an empty one)
-//   [del] [QTC>|QTC<] BAND MODE CALL [NUMBERS...] | EXPECTATIONS
-//       del marks the line user-deleted; QTC> / QTC< make it a sent / received QTC
+//   sent [NUMBERS...]                the sent numbers of the lines that follow ("-" empty)
+//   [del] [QTC>|QTC<] [@HH:MM] BAND MODE CALL [NUMBERS...] | EXPECTATIONS
+//       del marks the line user-deleted; QTC> / QTC< make it a sent / received QTC;
+//       @HH:MM sets the time of day (otherwise one minute after midnight per line)
 //       whose numbers fill received numbers 1..4, otherwise they fill 0, 1, ...;
 //       "-" stands for an empty number. Expectations: pts=N, m0=V, m1=V, m2=V and the
 //       flags dupe, invalid, toomany. What is not stated must be 0, empty or absent.
@@ -98,19 +98,29 @@ inline std::string AnnotatedLogName(const ::testing::TestParamInfo<std::string>&
 
 namespace annotated {
 
+// The TContest names in ordinal order, so a log names its contest as the code does.
 inline bool ContestByName(const std::string& name, TContest& contest) {
-    static const std::map<std::string, TContest> kNames = {
-        {"cWWDXcw", cWWDXcw},         {"cWWDXssb", cWWDXssb}, {"cWWDXrtty", cWWDXrtty}, {"cWWDX160cw", cWWDX160cw},
-        {"cWWDX160ssb", cWWDX160ssb}, {"cWPXcw", cWPXcw},     {"cWPXssb", cWPXssb},     {"cWPXrtty", cWPXrtty},
-        {"cWAEcw", cWAEcw},           {"cWAEssb", cWAEssb},   {"cWAErtty", cWAErtty},
-        {"cIARU", cIARU},             {"cCQM", cCQM},         {"cTOPS", cTOPS},         {"cFDcw", cFDcw},
-        {"cFDhb_ssb", cFDhb_ssb},     {"cWWSA", cWWSA},       {"cIOTA", cIOTA},         {"cEUHF", cEUHF},
-        {"cOQRP", cOQRP},             {"cVHF", cVHF},         {"cCQMM", cCQMM},         {"cDayOfYLs", cDayOfYLs},
-        {"cOKrtty", cOKrtty},         {"cDXPDN", cDXPDN}};
-    auto it = kNames.find(name);
-    if (it == kNames.end()) return false;
-    contest = it->second;
-    return true;
+    static constexpr const char* kNames[] = {
+        "cNoContest",  "cWWDXcw",     "cWPXcw",      "cHSC",        "cIARU",       "cWAEcw",      "cWAG",
+        "cCQM",        "cARRLcw",     "cAADXcw",     "cTOPS",       "cFDcw",       "cOKDX",       "cWWDX160cw",
+        "cXMAS",       "cHADX",       "cSPDX",       "cPACC",       "cWWSA",       "cYV",         "cLZDX",
+        "cVKZLcw",     "cSACcw",      "cYODX",       "cJIDXcw",     "cAR160",      "cARI",        "cUADX",
+        "cUBAcw",      "cHK",         "cUB5",        "cHB9",        "cHB9hb",      "cDARC10",     "cHNY",
+        "cEUHF",       "cAR10",       "cWAGdx",      "cFDhb_cw",    "cHADXha",     "cXMAShb_cw",  "cOKDXok",
+        "cHKhk",       "c9Adx",       "cOQRP",       "cSPDXsp",     "cIOTA",       "cDXPDN",      "cWWDXssb",
+        "cWPXssb",     "cWAEssb",     "cWAErtty",    "cARRLssb",    "cAADXssb",    "cFDssb",      "cWWDX160ssb",
+        "cVKZLssb",    "cSACssb",     "cJIDXssb",    "cUBAssb",     "cFDhb_ssb",   "cXMAShb_ssb", "cPACCpa",
+        "cVHF",        "cDTC",        "cHessen",     "cEAcw",       "cEAssb",      "cWPXrtty",    "cWWDXrtty",
+        "cThueringen", "cAADXas_cw",  "cAADXas_ssb", "cSACsc_cw",   "cSACsc_ssb",  "cXMAShb_psk", "cDARCrookie",
+        "cVFDB",       "cCQMM",       "cBucuresti",  "cQRPQRP",     "cPABeker_cw", "cPABeker_ssb", "cDayOfYLs",
+        "cOKrtty",     "cWNA"};
+    static_assert(std::size(kNames) == cEndOfContestlist);
+    for (std::size_t i = 1; i < std::size(kNames); ++i)
+        if (name == kNames[i]) {
+            contest = static_cast<TContest>(i);
+            return true;
+        }
+    return false;
 }
 
 struct TLineExpectation {
@@ -139,6 +149,7 @@ struct TLineInput {
     int qtcKind = 0;  // 0 QSO, 1 sent, 2 received
     TBand band = b20m;
     TMode mode = mCW;
+    int minuteOfDay = -1;
     std::string call;
     std::vector<std::string> numbers;
     std::vector<std::string> sent;
@@ -201,11 +212,11 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
             fail(n, "no line before '|'");
         } else if (f[0] == "contest" && f.size() == 2) {
             if (!ContestByName(f[1], log.header.fhContest_Contest)) fail(n, "unknown contest " + f[1]);
-        } else if (f[0] == "own" && f.size() == 2) {
-            log.header.fhUser_OwnCall = f[1];
         } else if (f[0] == "sent") {
             sent.clear();
             for (std::size_t i = 1; i < f.size(); ++i) sent.push_back(f[i] == "-" ? "" : f[i]);
+        } else if (f[0] == "own" && f.size() == 2) {
+            log.header.fhUser_OwnCall = f[1];
         } else if (f[0] == "message") {
             log.messages.push_back(Trim(line.substr(7)));
         } else if (f[0] == "total") {
@@ -230,6 +241,10 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
             }
             if (i < f.size() && (f[i] == "QTC>" || f[i] == "QTC<")) {
                 in.qtcKind = f[i] == "QTC>" ? 1 : 2;
+                ++i;
+            }
+            if (i < f.size() && f[i].size() == 6 && f[i][0] == '@' && f[i][3] == ':') {
+                in.minuteOfDay = StrToIntDef(f[i].substr(1, 2), 0) * 60 + StrToIntDef(f[i].substr(4, 2), 0);
                 ++i;
             }
             if (i + 3 > f.size() || !BandByName(f[i], in.band) || !ModeByName(f[i + 1], in.mode)) {
@@ -346,7 +361,8 @@ inline void CheckAnnotatedLog(const std::string& path) {
         q->SetBand(in.band);
         q->SetMode(in.mode);
         q->SetCall(in.call);
-        q->SetDateTime(EncodeDate(2013, 11, 23) + (minute++) / 1440.0);
+        q->SetDateTime(EncodeDate(2013, 11, 23) + (in.minuteOfDay >= 0 ? in.minuteOfDay : minute) / 1440.0);
+        ++minute;
         int first = in.qtcKind != 0 ? 1 : 0;
         for (std::size_t i = 0; i < in.numbers.size(); ++i)
             q->SetRcvdNumbers(first + static_cast<int>(i), in.numbers[i]);
