@@ -106,7 +106,10 @@ void TContestLog::NoteCompiledLine(int i) {
     if (!q.QSOFlags().Contains(qfUserDeleted)) FSeenDupeKeys.insert(DupeKey(i));
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
-        if (!v.empty()) FSeenMulties[static_cast<std::size_t>(k)][v].Include(q.Band());
+        if (v.empty()) continue;
+        TSeenMulti& seen = FSeenMulties[static_cast<std::size_t>(k)][v];
+        seen.bands.Include(q.Band());
+        seen.modes[q.Band()].Include(q.Mode());
     }
 }
 
@@ -141,6 +144,10 @@ void TContestLog::RegisterMulti(int multiIndex, const std::string& value, TBand 
 }
 
 std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise) {
+    return NewMulti(index, multiIndex, candidate, bandWise ? TMultiScope::Band : TMultiScope::Log);
+}
+
+std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, TMultiScope scope) {
     if (multiIndex < 0 || multiIndex >= FNoOfMulties || candidate.empty()) return {};
     TQSO* q = QSOs(index);
     if (!q) return {};
@@ -148,11 +155,24 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
     if (CompilingLine(index)) {
         const auto& m = FSeenMulties[static_cast<std::size_t>(multiIndex)];
         auto it = m.find(candidate);
-        seen = it != m.end() && (bandWise ? it->second.Contains(q->Band()) : !it->second.Empty());
+        if (it != m.end()) {
+            switch (scope) {
+                case TMultiScope::Log:
+                    seen = !it->second.bands.Empty();
+                    break;
+                case TMultiScope::Band:
+                    seen = it->second.bands.Contains(q->Band());
+                    break;
+                case TMultiScope::BandMode:
+                    seen = it->second.modes[q->Band()].Contains(q->Mode());
+                    break;
+            }
+        }
     } else {
         for (int j = 0; j <= index && !seen; ++j) {
             const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
-            seen = o.Multies(multiIndex) == candidate && (!bandWise || o.Band() == q->Band());
+            seen = o.Multies(multiIndex) == candidate && (scope == TMultiScope::Log || o.Band() == q->Band()) &&
+                   (scope != TMultiScope::BandMode || o.Mode() == q->Mode());
         }
     }
     if (!seen) return candidate;
@@ -167,6 +187,12 @@ std::string TContestLog::DupeKey(int index) const {
     key += '\x01';
     key += static_cast<char>('A' + q->Band());
     return key;
+}
+
+std::string TContestLog::CallBandModeDupeKey(int index) const {
+    const TQSO* q = QSOs(index);
+    if (!q) return {};
+    return TContestLog::DupeKey(index) + static_cast<char>('a' + q->Mode());
 }
 
 // --- Base rules ------------------------------------------------------------------------

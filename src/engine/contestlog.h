@@ -46,6 +46,11 @@ struct TMultiValueLess {
 };
 using TMultiList = std::map<std::string, TMultiListItem, TMultiValueLess>;
 
+// Where an earlier line must have carried a multiplier value for a later line not to
+// count it again: anywhere in the log, on the same band, or on the same band in the
+// same mode.
+enum class TMultiScope : std::uint8_t { Log, Band, BandMode };
+
 enum TUndoEnabledAction : std::uint8_t { ueaChangeQSO, ueaAddQSO, ueaDeleteQSO, ueaMoveQSO, ueaSortList };
 
 class TContestLog : public TQSOOwner {
@@ -204,9 +209,13 @@ protected:
     // already carries `candidate` as multiplier `multiIndex` (its call is then recorded
     // in the multiplier register), else `candidate`. Near-linear during Compile.
     std::string NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise);
+    std::string NewMulti(int index, int multiIndex, const std::string& candidate, TMultiScope scope);
     // The key under which the base dupe rule compares lines (call and band). A class
     // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
+    // The base key with the mode added: for contests whose dupes are the same call on
+    // the same band in the same mode.
+    std::string CallBandModeDupeKey(int index) const;
     // True while Compile evaluates line `index` (the near-linear indexes are valid).
     bool CompilingLine(int index) const { return FCompileIndex == index && index >= 0; }
     // Base line defaults of a new QSO (band, mode, time and RSTs of the last line or
@@ -275,8 +284,13 @@ private:
     // Compile-pass indexes of what the lines before the current one carried.
     int FCompileIndex = -1;
     std::unordered_set<std::string> FSeenDupeKeys;
-    // Per multiplier kind: value -> bands on which an earlier line carried it.
-    std::vector<std::unordered_map<std::string, SBand>> FSeenMulties;
+    // Where earlier lines carried a multiplier value: the bands, and per band the modes.
+    struct TSeenMulti {
+        SBand bands;
+        std::array<SMode, kNoOfBands> modes{};
+    };
+    // Per multiplier kind: value -> where an earlier line carried it.
+    std::vector<std::unordered_map<std::string, TSeenMulti>> FSeenMulties;
 };
 
 // Number with dots before the last three and seven digits (1234567 -> 1.234.567).
