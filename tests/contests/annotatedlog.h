@@ -101,19 +101,25 @@ inline std::string AnnotatedLogName(const ::testing::TestParamInfo<std::string>&
 
 namespace annotated {
 
+// The contest values by their names in the code, in ordinal order.
 inline bool ContestByName(const std::string& name, TContest& contest) {
-    static const std::map<std::string, TContest> kNames = {
-        {"cWWDXcw", cWWDXcw},         {"cWWDXssb", cWWDXssb}, {"cWWDXrtty", cWWDXrtty}, {"cWWDX160cw", cWWDX160cw},
-        {"cWWDX160ssb", cWWDX160ssb}, {"cWPXcw", cWPXcw},     {"cWPXssb", cWPXssb},     {"cWPXrtty", cWPXrtty},
-        {"cWAEcw", cWAEcw},           {"cWAEssb", cWAEssb},   {"cWAErtty", cWAErtty},
-        {"cIARU", cIARU},             {"cCQM", cCQM},         {"cTOPS", cTOPS},         {"cFDcw", cFDcw},
-        {"cFDhb_ssb", cFDhb_ssb},     {"cWWSA", cWWSA},       {"cIOTA", cIOTA},         {"cEUHF", cEUHF},
-        {"cOQRP", cOQRP},             {"cVHF", cVHF},         {"cCQMM", cCQMM},         {"cDayOfYLs", cDayOfYLs},
-        {"cOKrtty", cOKrtty},         {"cDXPDN", cDXPDN}};
-    auto it = kNames.find(name);
-    if (it == kNames.end()) return false;
-    contest = it->second;
-    return true;
+    static constexpr const char* kNames[] = {
+        "cNoContest", "cWWDXcw", "cWPXcw", "cHSC", "cIARU", "cWAEcw", "cWAG", "cCQM", "cARRLcw", "cAADXcw", "cTOPS",
+        "cFDcw", "cOKDX", "cWWDX160cw", "cXMAS", "cHADX", "cSPDX", "cPACC", "cWWSA", "cYV", "cLZDX", "cVKZLcw",
+        "cSACcw", "cYODX", "cJIDXcw", "cAR160", "cARI", "cUADX", "cUBAcw", "cHK", "cUB5", "cHB9", "cHB9hb",
+        "cDARC10", "cHNY", "cEUHF", "cAR10", "cWAGdx", "cFDhb_cw", "cHADXha", "cXMAShb_cw", "cOKDXok", "cHKhk",
+        "c9Adx", "cOQRP", "cSPDXsp", "cIOTA", "cDXPDN", "cWWDXssb", "cWPXssb", "cWAEssb", "cWAErtty", "cARRLssb",
+        "cAADXssb", "cFDssb", "cWWDX160ssb", "cVKZLssb", "cSACssb", "cJIDXssb", "cUBAssb", "cFDhb_ssb",
+        "cXMAShb_ssb", "cPACCpa", "cVHF", "cDTC", "cHessen", "cEAcw", "cEAssb", "cWPXrtty", "cWWDXrtty",
+        "cThueringen", "cAADXas_cw", "cAADXas_ssb", "cSACsc_cw", "cSACsc_ssb", "cXMAShb_psk", "cDARCrookie", "cVFDB",
+        "cCQMM", "cBucuresti", "cQRPQRP", "cPABeker_cw", "cPABeker_ssb", "cDayOfYLs", "cOKrtty", "cWNA"};
+    static_assert(std::size(kNames) == cWNA + 1);
+    for (std::size_t i = 1; i < std::size(kNames); ++i)
+        if (name == kNames[i]) {
+            contest = static_cast<TContest>(i);
+            return true;
+        }
+    return false;
 }
 
 struct TLineExpectation {
