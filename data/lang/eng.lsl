@@ -758,3 +758,4 @@ is too large for a contest log
 
 
 
+is a W/VE station: from the USA and Canada only QSOs with DX stations count

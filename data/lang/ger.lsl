@@ -758,3 +758,4 @@ ist zu groß für ein Contest-Log
 
 
 
+ist eine W/VE-Station: aus den USA und Kanada zählen nur Verbindungen mit DX-Stationen
