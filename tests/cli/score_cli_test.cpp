@@ -116,9 +116,9 @@ TEST_F(CliScore, FailuresAreNamedAndCounted) {
 // The base rules score every log 0; a contest without rules of its own is named instead.
 TEST_F(CliScore, ContestWithoutItsRulesIsNamedNotScored) {
     std::string text = kCabrillo;
-    text.replace(text.find("CQ-WW-CW"), 8, "YO-DX");
-    const std::string file = Log("yodx.log", text);
-    const std::string message = "YO DX HF Contest (non YO) (YO-DX): rules of this contest are not built yet";
+    text.replace(text.find("CQ-WW-CW"), 8, "DTC");
+    const std::string file = Log("dtc.log", text);
+    const std::string message = "Deutscher Telegraphie Contest (DTC): rules of this contest are not built yet";
     test::RunResult r = Run("--save " + file);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.find("Final result"), std::string::npos) << r.out;
@@ -128,11 +128,11 @@ TEST_F(CliScore, ContestWithoutItsRulesIsNamedNotScored) {
     EXPECT_EQ(tsv.status, 1);
     auto lines = SplitLines(tsv.out);
     ASSERT_EQ(lines.size(), 3u) << tsv.out;
-    EXPECT_EQ(lines[1].rfind(file + "\tDL1ABC\tYO-DX\t\t\t\t12", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].rfind(file + "\tDL1ABC\tDTC\t\t\t\t12", 0), 0u) << lines[1];
     EXPECT_NE(lines[2].find("\tCQ-WW-CW\t2\t4\t24\t12"), std::string::npos) << lines[2];
 
     // The native log that --save wrote is refused by compile and export alike.
-    const std::string native = (dir_.path() / "logs" / "yodx.QZF").string();
+    const std::string native = (dir_.path() / "logs" / "dtc.QZF").string();
     ASSERT_TRUE(fs::exists(native)) << r.err;
     for (const std::string& command : {"compile --cty " + cty_, "export --format cabrillo -o - --cty " + cty_}) {
         test::RunResult refused = test::RunQz(command + " " + native, env_);
