@@ -23,7 +23,7 @@ std::int32_t AsianBandPoints(TBand band) {
 std::string AgeSuggestion(TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     std::string result;
-    if (numberIndex == 0 && FromEarlierQSO(log, qsoIndex, 0, rcvdList, result)) {
+    if (numberIndex == 0 && SameCallRcvdNumber(log, qsoIndex, 0, rcvdList, result)) {
         Beep();
         return result;
     }

@@ -52,12 +52,14 @@ void T_ARI_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {54, 300});
 }
 
+std::string T_ARI_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_ARI_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsItalian(q->Call())) {
         std::string result;
-        if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         auto items = FMiscAllocationTable->GetMainItemsFromPrefix(q->Call().Prefix());
         if (!items || items->empty()) items = FMiscAllocationTable->GetMainItemsFromPrefix(q->Call().District());
         if (items && !items->empty()) {

@@ -30,7 +30,7 @@ std::string StateOrProvinceSuggestion(TContestLog& log, int qsoIndex, int number
     const TQSO* q = log.QSOs(qsoIndex);
     if (numberIndex != 0 || !q) return log.TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     std::string result;
-    if (FromEarlierQSO(log, qsoIndex, 0, rcvdList, result)) return result;
+    if (SameCallRcvdNumber(log, qsoIndex, 0, rcvdList, result)) return result;
     const TAmiAllocationTable* table = log.AmiAllocationTable();
     if (q->Call().CtyMasterPrefix() == "K") {
         if (auto items = table->GetMainItemsFromCallArea(q->Call().CallArea()); items && !items->empty()) {
@@ -107,7 +107,7 @@ std::string T_ARRL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::ve
         // DX stations send their power: an earlier QSO's, else the previous line's.
         rcvdList.clear();
         std::string result;
-        if (numberIndex == 0 && FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (numberIndex == 0 && SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     }
     return StateOrProvinceSuggestion(*this, qsoIndex, numberIndex, rcvdList);
@@ -169,6 +169,8 @@ void T_ARRL10M::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109}, {110}, {54, 252});
 }
+
+std::string T_ARRL10M::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::string T_ARRL10M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     return StateOrProvinceSuggestion(*this, qsoIndex, numberIndex, rcvdList);

@@ -48,7 +48,7 @@ public:
     void SetSpecialCountries() override;
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 };
 
 // 160m contest from outside W/VE: 5 points per QSO with a W/VE station, sections

@@ -87,13 +87,15 @@ void T_BUCURESTI::SetColumns() {
     AddContestColumns(*this, {109, 636}, {110, 637}, {638, 639});
 }
 
+std::string T_BUCURESTI::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_BUCURESTI::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 1 && q) {
         std::string result;
         if (IsRomanian(q->Call())) {
-            if (FromEarlierQSO(*this, qsoIndex, 1, rcvdList, result)) return result;
+            if (SameCallRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
             if (auto items = FAmiAllocationTable->GetMainItemsFromCallArea(q->Call().CallArea());
                 items && !items->empty()) {
                 rcvdList = std::move(*items);

@@ -32,7 +32,7 @@ public:
     const TAmiAllocationTable* ccTLDAssignmentTable() const { return FccTLDAssignmentTable.get(); }
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 
 private:
     std::unique_ptr<TAmiAllocationTable> FccTLDAssignmentTable;

@@ -64,7 +64,7 @@ std::string T_EA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::v
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     std::string result;
-    if (numberIndex == 0 && q && IsSpanish(q->Call()) && FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result))
+    if (numberIndex == 0 && q && IsSpanish(q->Call()) && SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result))
         return result;
     // Otherwise the previous line's number as the only candidate, nothing typed in.
     TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);

@@ -50,7 +50,7 @@ bool T_JA_DX::IsValidQSO(int index, bool showMessage) {
 std::string T_JA_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
     if (!q || multiIndex != 0 || !q->IsGood()) return {};
-    return NewMulti(index, 0, RangeCandidate(*this, index, 0, 1, 50, 315), true);
+    return NewMulti(index, 0, RangeCandidate(*this, index, q->RcvdNumbers(0), 1, 50, 315), true);
 }
 
 std::int32_t T_JA_DX::GetPoints(int index) {
@@ -76,7 +76,7 @@ std::string T_JA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::v
     if (numberIndex != 0 || !q || !IsJapanese(q->Call().CtyMasterPrefix()))
         return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     std::string result;
-    if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
     const std::string master = q->Call().CtyMasterPrefix();
     if (master == "JD/m" || master == "JD/o") {
         result = master == "JD/m" ? "49" : "48";

@@ -30,7 +30,7 @@ std::string T_LZDX_DX::GetMulti(int index, int multiIndex) {
     const bool home = IsBulgarian(q->Call());
     std::string candidate;
     if (multiIndex == 0 && !home)
-        candidate = RangeCandidate(*this, index, 0, 1, 75, 267, true);
+        candidate = ITUZoneCandidate(*this, index, q->RcvdNumbers(0));
     else if (multiIndex == 1 && home)
         candidate = TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 263);
     return NewMulti(index, multiIndex, candidate, true);
@@ -53,12 +53,14 @@ void T_LZDX_DX::SetColumns() {
     AddContestColumns(*this, {51}, {309}, {55, 275});
 }
 
+std::string T_LZDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_LZDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsBulgarian(q->Call())) {
         std::string result;
-        if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
             rcvdList = std::move(*items);
             return {};

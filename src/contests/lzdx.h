@@ -23,7 +23,7 @@ public:
     std::string GetSwisslogSPField(int qsoIndex) const override;
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -70,12 +70,14 @@ void T_UADX_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {54, 319});
 }
 
+std::string T_UADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_UADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsRussian(q->Call())) {
         std::string result;
-        if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         const std::string designator = OblastDesignator(q->Call());
         if (std::string oblast = designator.empty() ? std::string() : FAmiAllocationTable->GetMainItem(designator, false);
             !oblast.empty()) {

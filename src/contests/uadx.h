@@ -28,7 +28,7 @@ public:
     std::string GetSpecialCountries() const override;
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -51,12 +51,14 @@ void T_UB5_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {54, 319});
 }
 
+std::string T_UB5_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_UB5_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsUkrainian(q->Call())) {
         std::string result;
-        if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
             rcvdList = std::move(*items);
             return {};

@@ -52,12 +52,14 @@ void T_YODX_DX::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {54, 275});
 }
 
+std::string T_YODX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 std::string T_YODX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsRomanian(q->Call())) {
         std::string result;
-        if (FromEarlierQSO(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         if (auto items = FAmiAllocationTable->GetMainItemsFromCallArea(q->Call().CallArea()); items && !items->empty()) {
             rcvdList = std::move(*items);
             return rcvdList.front();

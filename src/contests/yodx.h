@@ -26,7 +26,7 @@ public:
     void SetSpecialCountries() override;
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -39,4 +39,6 @@ void T_YV::SetColumns() {
     AddContestColumns(*this, {109}, {110}, {308, 54});
 }
 
+std::string T_YV::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
 }  // namespace qz

@@ -21,7 +21,7 @@ public:
     int GetRcvdNumericNumberIndex() const override { return 0; }
 
 protected:
-    std::string DupeKey(int index) const override { return CallBandModeDupeKey(index); }
+    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -189,12 +189,6 @@ std::string TContestLog::DupeKey(int index) const {
     return key;
 }
 
-std::string TContestLog::CallBandModeDupeKey(int index) const {
-    const TQSO* q = QSOs(index);
-    if (!q) return {};
-    return TContestLog::DupeKey(index) + static_cast<char>('a' + q->Mode());
-}
-
 // --- Base rules ------------------------------------------------------------------------
 
 bool TContestLog::IsDupe(int index) {

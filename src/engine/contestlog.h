@@ -213,9 +213,6 @@ protected:
     // The key under which the base dupe rule compares lines (call and band). A class
     // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
-    // The base key with the mode added: for contests whose dupes are the same call on
-    // the same band in the same mode.
-    std::string CallBandModeDupeKey(int index) const;
     // True while Compile evaluates line `index` (the near-linear indexes are valid).
     bool CompilingLine(int index) const { return FCompileIndex == index && index >= 0; }
     // Base line defaults of a new QSO (band, mode, time and RSTs of the last line or

@@ -47,11 +47,6 @@ public:
         static constexpr TMultiScope kScopes[] = {TMultiScope::Log, TMultiScope::Band, TMultiScope::BandMode};
         return NewMulti(index, multiIndex, q->RcvdNumbers(multiIndex + 1), kScopes[multiIndex % 3]);
     }
-    // Dupes are the same call, band and mode when set.
-    bool ModeDupes = false;
-    std::string DupeKey(int index) const override {
-        return ModeDupes ? CallBandModeDupeKey(index) : TContestLog::DupeKey(index);
-    }
     std::int32_t GetPoints(int index) override {
         const TQSO* q = QSOs(index);
         return q->IsGood() ? StrToIntDef(q->RcvdNumbers(0), 0) : 0;
