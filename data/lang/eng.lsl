@@ -758,3 +758,4 @@ a line shaped like a QSO line under a tag that is neither QSO: nor QTC:
 the exchange can be read more than one way; kept with what is certain, the rest left empty:
 a field of the contest's exchange is missing; kept with it empty:
 
+is a W/VE station: from the USA and Canada only QSOs with DX stations count

@@ -758,3 +758,4 @@ eine Zeile in der Form einer QSO-Zeile unter einem Kennwort, das weder QSO: noch
 der Austausch lässt sich auf mehr als eine Weise lesen; behalten mit dem Sicheren, der Rest bleibt leer:
 ein Feld des Contest-Austauschs fehlt; behalten, das Feld bleibt leer:
 
+ist eine W/VE-Station: aus den USA und Kanada zählen nur Verbindungen mit DX-Stationen

@@ -34,5 +34,6 @@ TMsgAnswer AskYesNoCancel(const std::string& text) { return FrontEnd().AskYesNoC
 void ProgressStart(int maximum) { FrontEnd().ProgressStart(maximum); }
 void ProgressStep(int delta) { FrontEnd().ProgressStep(delta); }
 void ProgressEnd() { FrontEnd().ProgressEnd(); }
+void Beep() { FrontEnd().Beep(); }
 
 }  // namespace qz

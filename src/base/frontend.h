@@ -29,6 +29,9 @@ public:
     virtual void ProgressStart(int maximum) = 0;
     virtual void ProgressStep(int delta) = 0;
     virtual void ProgressEnd() = 0;
+
+    // The system's short warning sound; front ends without one ignore it.
+    virtual void Beep() {}
 };
 
 // A front end that shows nothing and answers every question with its default: Yes
@@ -70,5 +73,6 @@ TMsgAnswer AskYesNoCancel(const std::string& text);
 void ProgressStart(int maximum);
 void ProgressStep(int delta);
 void ProgressEnd();
+void Beep();
 
 }  // namespace qz

@@ -1,4 +1,4 @@
-// The contest class T_9A_DX.
+// 9A DX contest rules: countries per band; points by band group and the worked station.
 #include "contests/9adx.h"
 
 #include "contests/definition.h"
@@ -11,6 +11,27 @@ T_9A_DX::T_9A_DX(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = AllModes();
+}
+
+std::string T_9A_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
+}
+
+std::int32_t T_9A_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    const bool lowBand = q->Band() == b160m || q->Band() == b80m || q->Band() == b40m;
+    if (q->Call().CtyMasterPrefix() == "9A") return lowBand ? 10 : 6;
+    if (q->Call().Continent() == FOwnCall.Continent()) return lowBand ? 2 : 1;
+    return lowBand ? 6 : 3;
+}
+
+void T_9A_DX::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
 }
 
 void T_9A_DX::SetColumns() {

@@ -1,17 +1,26 @@
 // EA DX contest (CW and SSB): countries and Spanish provinces.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "engine/contestlog.h"
 
 namespace qz {
 
-// Serial numbers; countries of foreign and provinces ("ea_provinces.dat") of Spanish stations
-// per band.
+// Serial numbers; countries of foreign and provinces ("ea_provinces.dat") of Spanish
+// stations per band; Spanish stations score three times as much.
 class T_EA_DX : public TContestLog {
 public:
     explicit T_EA_DX(const TFileHeader& header);
 
+    std::string GetMulti(int index, int multiIndex) override;
+    std::int32_t GetPoints(int index) override;
+    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
+    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
+    std::string GetSwisslogSPField(int qsoIndex) const override;
     int GetSentNumericNumberIndex() const override { return 0; }
     bool IsSpecialCountry(int qsoIndex) const override;
     void SetSpecialCountries() override;

@@ -22,7 +22,6 @@ T_Hessen::T_Hessen(const TFileHeader&) {
     FModes = {mCW, mSSB};
     FMemberList = LoadMemberList("hessencontest.dat", 0, TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
-    FMultiesPerMode = true;
 }
 
 std::string T_Hessen::GetMulti(int index, int multiIndex) {
@@ -35,7 +34,7 @@ std::string T_Hessen::GetMulti(int index, int multiIndex) {
     // The list holds each counting DOK with its category; category 2 counts twice.
     const std::string category = FMemberList ? FMemberList->GetMemberNumber(dok) : std::string();
     if (category.empty() || (multiIndex == 1 && category != "2")) return {};
-    return NewMultiPerBandAndMode(index, multiIndex, dok);
+    return NewMulti(index, multiIndex, dok, TMultiScope::BandMode);
 }
 
 std::int32_t T_Hessen::GetPoints(int index) {

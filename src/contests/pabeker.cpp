@@ -1,10 +1,18 @@
-// The contest class T_PA_BEKER.
+// PA Beker contest rules: Dutch stations only, one point per QSO, regions per band.
 #include "contests/pabeker.h"
 
+#include "base/language.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
+
+namespace {
+
+bool IsDutch(const TCall& call) { return call.CtyMasterPrefix() == "PA"; }
+
+}  // namespace
 
 T_PA_BEKER::T_PA_BEKER(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -15,9 +23,61 @@ T_PA_BEKER::T_PA_BEKER(const TFileHeader& header) {
     FMiscAllocationTable = LoadMiscAllocationTable("pa_beker.dat", ContestLogCreateError);
 }
 
+bool T_PA_BEKER::IsValidQSO(int index, bool showMessage) {
+    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
+    const TQSO* q = QSOs(index);
+    if (IsDutch(q->Call())) return true;
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(642), index);
+    return false;
+}
+
+std::string T_PA_BEKER::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 263), true);
+}
+
+std::int32_t T_PA_BEKER::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? 1 : 0;
+}
+
+void T_PA_BEKER::CreateAndAppendQSO(bool setEditedFlag) {
+    const bool first = FQSOList.empty();
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (!first) {
+        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    } else {
+        q->SetBand(b80m);
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(275, ConstantSentNumber));
+    }
+    AppendQSO(std::move(q));
+}
+
 void T_PA_BEKER::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {275}, {275}, {275});
+}
+
+std::string T_PA_BEKER::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && q && IsDutch(q->Call())) {
+        std::string result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
+            rcvdList = std::move(*items);
+            return {};
+        }
+    }
+    // Otherwise the previous line's number as the only candidate, nothing typed in.
+    TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    return {};
+}
+
+std::string T_PA_BEKER::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q && IsDutch(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
 
 }  // namespace qz

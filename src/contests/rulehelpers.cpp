@@ -1,9 +1,12 @@
 // Rule helpers shared by several contest families.
 #include "contests/rulehelpers.h"
 
+#include <algorithm>
+
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
+#include "reflists/amiallocationtable.h"
 
 namespace qz {
 
@@ -11,17 +14,33 @@ bool SameCountry(const TCall& a, const TCall& b) { return a.CtyMasterPrefix() ==
 
 bool SameContinent(const TCall& a, const TCall& b) { return a.Continent() == b.Continent(); }
 
+bool IsOneOf(std::string_view masterPrefix, std::initializer_list<std::string_view> prefixes) {
+    return std::find(prefixes.begin(), prefixes.end(), masterPrefix) != prefixes.end();
+}
+
+std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry,
+                            std::int32_t sameContinent, std::int32_t sameContinentNA, std::int32_t otherContinent) {
+    if (SameCountry(own, worked)) return sameCountry;
+    if (SameContinent(own, worked)) return own.Continent() == coNA ? sameContinentNA : sameContinent;
+    return otherContinent;
+}
+
+std::string RangeCandidate(const TContestLog& log, int index, const std::string& text, int low, int high,
+                           int messageIndex) {
+    std::int32_t value;
+    if (!TryStrToInt(text, value)) {
+        log.AddMessage(LS(messageIndex) + ": " + text, index);
+        return {};
+    }
+    if (value < low || value > high) {
+        log.AddMessage(Format("%s: %d", LS(messageIndex).c_str(), value), index);
+        return {};
+    }
+    return Format("%.2d", value);
+}
+
 std::string CQZoneCandidate(const TContestLog& log, int index, const std::string& text) {
-    std::int32_t zone;
-    if (!TryStrToInt(text, zone)) {
-        log.AddMessage(LS(lsInvalidZone) + ": " + text, index);
-        return {};
-    }
-    if (zone < 1 || zone > 40) {
-        log.AddMessage(Format("%s: %d", LS(lsInvalidZone).c_str(), zone), index);
-        return {};
-    }
-    return Format("%.2d", zone);
+    return RangeCandidate(log, index, text, 1, 40, lsInvalidZone);
 }
 
 std::string ITUZoneCandidate(const TContestLog& log, int index, const std::string& text) {
@@ -55,6 +74,34 @@ bool ZoneSuggestion(const TCall& call, TZone zone, std::vector<std::string>& lis
     if (!zones) return false;
     list = *zones;
     result = Format("%.2d", zone == zCQ ? call.CQZone() : call.ITUZone());
+    return true;
+}
+
+std::string MainItemOfCall(const TAmiAllocationTable* table, const TCall& call) {
+    if (!table) return {};
+    std::string item = table->GetMainItem(call.Prefix(), false);
+    return item.empty() ? table->GetMainItem(call.District(), false) : item;
+}
+
+bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::vector<std::string>& list,
+                     std::string& result) {
+    const std::string master = call.CtyMasterPrefix();
+    if (master != "K" && master != "VE") return false;
+    list.clear();
+    result.clear();
+    if (!table) return true;
+    if (master == "K") {
+        if (auto items = table->GetMainItemsFromCallArea(call.CallArea()); items && !items->empty()) {
+            list = std::move(*items);
+            result = list.front();
+        }
+        return true;
+    }
+    std::string province = MainItemOfCall(table, call);
+    if (!province.empty()) {
+        list.assign(1, province);
+        result = province;
+    }
     return true;
 }
 

@@ -1,9 +1,17 @@
-// The contest classes T_SAC and T_SAC_SC.
+// Scandinavian Activity Contest rules for both sides.
 #include "contests/sac.h"
 
+#include "base/language.h"
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
+
+bool IsScandinavianCountry(std::string_view masterPrefix) {
+    return IsOneOf(masterPrefix, {"LA", "JW", "JX", "OH", "OH0", "OJ0", "OX", "OY", "OZ", "SM", "TF"});
+}
+
+// --- T_SAC ----------------------------------------------------------------------------
 
 T_SAC::T_SAC(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -13,10 +21,39 @@ T_SAC::T_SAC(const TFileHeader& header) {
     FModes = ContestKindModes(header.fhContest_Contest);
 }
 
+bool T_SAC::IsValidQSO(int index, bool showMessage) {
+    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
+    const TQSO* q = QSOs(index);
+    if (IsScandinavianCountry(q->Call().CtyMasterPrefix())) return true;
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(311), index);
+    return false;
+}
+
+std::string T_SAC::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    return NewMulti(index, 0, q->Call().District(), true);
+}
+
+std::int32_t T_SAC::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    if (FOwnCall.Continent() == q->Call().Continent()) return 1;
+    return q->Band() == b80m || q->Band() == b40m ? 3 : 1;
+}
+
+void T_SAC::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
+}
+
 void T_SAC::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109}, {110}, {312});
 }
+
+// --- T_SAC_SC -------------------------------------------------------------------------
 
 T_SAC_SC::T_SAC_SC(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -24,6 +61,25 @@ T_SAC_SC::T_SAC_SC(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+}
+
+std::string T_SAC_SC::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex != 0 || !q->IsGood()) return {};
+    const std::string master = q->Call().CtyMasterPrefix();
+    return IsScandinavianCountry(master) ? std::string() : NewMulti(index, 0, master, true);
+}
+
+std::int32_t T_SAC_SC::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return FOwnCall.Continent() == q->Call().Continent() ? 2 : 3;
+}
+
+void T_SAC_SC::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
 }
 
 void T_SAC_SC::SetColumns() {

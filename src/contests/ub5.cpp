@@ -1,10 +1,18 @@
-// The contest class T_UB5_DX.
+// Ukrainian DX contest rules: every station brings its country, Ukrainian stations also
+// their oblast.
 #include "contests/ub5.h"
 
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
+
+namespace {
+
+bool IsUkrainian(const TCall& call) { return call.CtyMasterPrefix() == "UR"; }
+
+}  // namespace
 
 T_UB5_DX::T_UB5_DX(const TFileHeader&) {
     FNoOfSentNumbers = 1;
@@ -15,9 +23,53 @@ T_UB5_DX::T_UB5_DX(const TFileHeader&) {
     FMiscAllocationTable = LoadMiscAllocationTable("ukrain.dat", ContestLogCreateError);
 }
 
+std::string T_UB5_DX::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    std::string candidate;
+    if (multiIndex == 0)
+        candidate = q->Call().CtyMasterPrefix();
+    else if (IsUkrainian(q->Call()))
+        candidate = TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 414, ": ");
+    return NewMulti(index, multiIndex, candidate, true);
+}
+
+std::int32_t T_UB5_DX::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    if (!q || !q->IsGood()) return 0;
+    return IsUkrainian(q->Call()) ? 10 : RelationPoints(FOwnCall, q->Call(), 1, 2, 2, 3);
+}
+
+void T_UB5_DX::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
+}
+
 void T_UB5_DX::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109}, {110}, {54, 319});
+}
+
+std::string T_UB5_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
+
+std::string T_UB5_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && q && IsUkrainian(q->Call())) {
+        std::string result;
+        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
+        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
+            rcvdList = std::move(*items);
+            return {};
+        }
+    }
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string T_UB5_DX::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q && IsUkrainian(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
 
 bool T_UB5_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }

@@ -18,51 +18,6 @@ namespace {
 
 bool IsWOrVE(const std::string& masterPrefix) { return masterPrefix == "K" || masterPrefix == "VE"; }
 
-// Points by the relation of the two stations: same country, other country on the same
-// continent (with its own value for a North-American own station), other continent.
-std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry, std::int32_t sameContinent,
-                            std::int32_t sameContinentNA, std::int32_t otherContinent) {
-    if (own.CtyMasterPrefix() == worked.CtyMasterPrefix()) return sameCountry;
-    if (own.Continent() == worked.Continent()) return own.Continent() == coNA ? sameContinentNA : sameContinent;
-    return otherContinent;
-}
-
-// State or province of a W or VE call from the assignment table: for K the states of
-// the call area (the first one alphabetically suggested), for VE the province of the
-// prefix or district. False for calls of other countries.
-bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::vector<std::string>& list,
-                     std::string& result) {
-    const std::string master = call.CtyMasterPrefix();
-    if (!IsWOrVE(master)) return false;
-    list.clear();
-    result.clear();
-    if (!table) return true;
-    if (master == "K") {
-        if (auto items = table->GetMainItemsFromCallArea(call.CallArea()); items && !items->empty()) {
-            list = std::move(*items);
-            result = list.front();
-        }
-        return true;
-    }
-    std::string province = table->GetMainItem(call.Prefix(), false);
-    if (province.empty()) province = table->GetMainItem(call.District(), false);
-    if (!province.empty()) {
-        list.assign(1, province);
-        result = province;
-    }
-    return true;
-}
-
-// The state multiplier candidate of received number `numberIndex`: the longest known
-// leading abbreviation, or "" with a message.
-std::string StateCandidate(const TContestLog& log, const TAmiAllocationTable* table, int index, const TQSO& q,
-                           int numberIndex) {
-    const std::string rcvd = q.RcvdNumbers(numberIndex);
-    std::string state = table ? table->GetMainItem(rcvd, true) : std::string();
-    if (state.empty()) log.AddMessage(LS(lsUnknownRegion) + " " + rcvd, index);
-    return state;
-}
-
 }  // namespace
 
 bool IsWVECountry(std::string_view masterPrefix) {
@@ -147,7 +102,7 @@ std::string T_WWDX_RTTY::GetMulti(int index, int multiIndex) {
             break;
         default:
             if (IsWVECountry(q->Call().CtyMasterPrefix()))
-                candidate = StateCandidate(*this, FAmiAllocationTable.get(), index, *q, 1);
+                candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 1, true, 263);
     }
     return NewMulti(index, multiIndex, candidate, true);
 }
@@ -219,7 +174,7 @@ std::string T_WWDX160M::GetMulti(int index, int multiIndex) {
     const std::string master = q->Call().CtyMasterPrefix();
     std::string candidate;
     if (multiIndex == 0) {
-        if (IsWOrVE(master)) candidate = StateCandidate(*this, FAmiAllocationTable.get(), index, *q, 0);
+        if (IsWOrVE(master)) candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 0, true, 263);
     } else if (!IsWOrVE(master)) {
         candidate = master;
     }

@@ -1,7 +1,9 @@
-// The contest class T_YV.
+// Venezuelan contest rules: Venezuelan stations bring their district, every station its
+// country; points by the relation of the two stations.
 #include "contests/yv.h"
 
 #include "contests/definition.h"
+#include "contests/rulehelpers.h"
 
 namespace qz {
 
@@ -13,9 +15,30 @@ T_YV::T_YV(const TFileHeader&) {
     FModes = {mCW, mSSB};
 }
 
+std::string T_YV::GetMulti(int index, int multiIndex) {
+    const TQSO* q = QSOs(index);
+    if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
+    const std::string master = q->Call().CtyMasterPrefix();
+    if (multiIndex == 1) return NewMulti(index, 1, master, true);
+    return master == "YV" ? NewMulti(index, 0, q->Call().District(), true) : std::string();
+}
+
+std::int32_t T_YV::GetPoints(int index) {
+    const TQSO* q = QSOs(index);
+    return q && q->IsGood() ? RelationPoints(FOwnCall, q->Call(), 1, 3, 3, 5) : 0;
+}
+
+void T_YV::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    q->SetSentNumbers(0, NextSentSerialText(0));
+    AppendQSO(std::move(q));
+}
+
 void T_YV::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {109}, {110}, {308, 54});
 }
+
+std::string T_YV::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -11,18 +11,6 @@
 
 namespace qz {
 
-namespace {
-
-// Index key of a multiplier value carried in one mode.
-std::string ModeKey(const std::string& value, TMode mode) {
-    std::string key = value;
-    key += '\x01';
-    key += static_cast<char>('A' + mode);
-    return key;
-}
-
-}  // namespace
-
 void TContestLog::ResetResults() {
     FResult_NoOfBandGoodQSOs = {};
     FResult_NoOfBandModeGoodQSOs = {};
@@ -44,7 +32,6 @@ void TContestLog::ResetResults() {
     FResult_AllPoints = 0;
     FMultiList.assign(static_cast<std::size_t>(FNoOfMulties), TMultiList{});
     FSeenMulties.assign(static_cast<std::size_t>(FNoOfMulties), {});
-    FSeenMultiesByMode.assign(FMultiesPerMode ? static_cast<std::size_t>(FNoOfMulties) : 0, {});
     FSeenDupeKeys.clear();
 }
 
@@ -129,8 +116,9 @@ void TContestLog::NoteCompiledLine(int i) {
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
         if (v.empty()) continue;
-        FSeenMulties[static_cast<std::size_t>(k)][v].Include(q.Band());
-        if (FMultiesPerMode) FSeenMultiesByMode[static_cast<std::size_t>(k)][ModeKey(v, q.Mode())].Include(q.Band());
+        TSeenMulti& seen = FSeenMulties[static_cast<std::size_t>(k)][v];
+        seen.bands.Include(q.Band());
+        seen.modes[q.Band()].Include(q.Mode());
     }
 }
 
@@ -165,6 +153,10 @@ void TContestLog::RegisterMulti(int multiIndex, const std::string& value, TBand 
 }
 
 std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise) {
+    return NewMulti(index, multiIndex, candidate, bandWise ? TMultiScope::Band : TMultiScope::Log);
+}
+
+std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, TMultiScope scope) {
     if (multiIndex < 0 || multiIndex >= FNoOfMulties || candidate.empty()) return {};
     TQSO* q = QSOs(index);
     if (!q) return {};
@@ -172,31 +164,24 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
     if (CompilingLine(index)) {
         const auto& m = FSeenMulties[static_cast<std::size_t>(multiIndex)];
         auto it = m.find(candidate);
-        seen = it != m.end() && (bandWise ? it->second.Contains(q->Band()) : !it->second.Empty());
-    } else {
-        for (int j = 0; j <= index && !seen; ++j) {
-            const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
-            seen = o.Multies(multiIndex) == candidate && (!bandWise || o.Band() == q->Band());
+        if (it != m.end()) {
+            switch (scope) {
+                case TMultiScope::Log:
+                    seen = !it->second.bands.Empty();
+                    break;
+                case TMultiScope::Band:
+                    seen = it->second.bands.Contains(q->Band());
+                    break;
+                case TMultiScope::BandMode:
+                    seen = it->second.modes[q->Band()].Contains(q->Mode());
+                    break;
+            }
         }
-    }
-    if (!seen) return candidate;
-    if (!q->IsQTC()) RegisterMulti(multiIndex, candidate, q->Band(), q->Call().Call());
-    return {};
-}
-
-std::string TContestLog::NewMultiPerBandAndMode(int index, int multiIndex, const std::string& candidate) {
-    if (multiIndex < 0 || multiIndex >= FNoOfMulties || candidate.empty()) return {};
-    TQSO* q = QSOs(index);
-    if (!q) return {};
-    bool seen = false;
-    if (CompilingLine(index) && FMultiesPerMode) {
-        const auto& m = FSeenMultiesByMode[static_cast<std::size_t>(multiIndex)];
-        auto it = m.find(ModeKey(candidate, q->Mode()));
-        seen = it != m.end() && it->second.Contains(q->Band());
     } else {
         for (int j = 0; j <= index && !seen; ++j) {
             const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
-            seen = o.Multies(multiIndex) == candidate && o.Band() == q->Band() && o.Mode() == q->Mode();
+            seen = o.Multies(multiIndex) == candidate && (scope == TMultiScope::Log || o.Band() == q->Band()) &&
+                   (scope != TMultiScope::BandMode || o.Mode() == q->Mode());
         }
     }
     if (!seen) return candidate;

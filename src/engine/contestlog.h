@@ -50,6 +50,11 @@ struct TMultiValueLess {
 };
 using TMultiList = std::map<std::string, TMultiListItem, TMultiValueLess>;
 
+// Where an earlier line must have carried a multiplier value for a later line not to
+// count it again: anywhere in the log, on the same band, or on the same band in the
+// same mode.
+enum class TMultiScope : std::uint8_t { Log, Band, BandMode };
+
 enum TUndoEnabledAction : std::uint8_t { ueaChangeQSO, ueaAddQSO, ueaDeleteQSO, ueaMoveQSO, ueaSortList };
 
 // What undoing the newest step did: nothing (no step), lines changed in place, or lines
@@ -275,9 +280,7 @@ protected:
     // already carries `candidate` as multiplier `multiIndex` (its call is then recorded
     // in the multiplier register), else `candidate`. Near-linear during Compile.
     std::string NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise);
-    // The same test for multipliers that count once per band and mode; needs
-    // FMultiesPerMode set in the constructor so that Compile keeps the mode index.
-    std::string NewMultiPerBandAndMode(int index, int multiIndex, const std::string& candidate);
+    std::string NewMulti(int index, int multiIndex, const std::string& candidate, TMultiScope scope);
     // The key under which the base dupe rule compares lines (call and band). A class
     // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
@@ -317,8 +320,6 @@ protected:
     bool FShowModeInCategory = true;
     bool FShowTimeInCategory = false;
     bool FShowOverlayInCategory = false;
-    // Set by classes whose multipliers count per band and mode (NewMultiPerBandAndMode).
-    bool FMultiesPerMode = false;
 
     std::shared_ptr<const TCtyStuff> FCtyStuff;
     TCall FOwnCall;
@@ -363,10 +364,13 @@ private:
     // Compile-pass indexes of what the lines before the current one carried.
     int FCompileIndex = -1;
     std::unordered_set<std::string> FSeenDupeKeys;
-    // Per multiplier kind: value -> bands on which an earlier line carried it.
-    std::vector<std::unordered_map<std::string, SBand>> FSeenMulties;
-    // The same keyed by value and mode, kept only with FMultiesPerMode.
-    std::vector<std::unordered_map<std::string, SBand>> FSeenMultiesByMode;
+    // Where earlier lines carried a multiplier value: the bands, and per band the modes.
+    struct TSeenMulti {
+        SBand bands;
+        std::array<SMode, kNoOfBands> modes{};
+    };
+    // Per multiplier kind: value -> where an earlier line carried it.
+    std::vector<std::unordered_map<std::string, TSeenMulti>> FSeenMulties;
 };
 
 // Number with dots before the last three and seven digits (1234567 -> 1.234.567).

@@ -148,34 +148,5 @@ TEST_F(CliScore, ResultNamesCountryFileVersionAndChangedSettings) {
         << compiled.out;
 }
 
-// The base rules score every log 0; a contest without rules of its own is named instead.
-TEST_F(CliScore, ContestWithoutItsRulesIsNamedNotScored) {
-    std::string text = kCabrillo;
-    text.replace(text.find("CQ-WW-CW"), 8, "YO-DX");
-    const std::string file = Log("yodx.log", text);
-    const std::string message = "YO DX HF Contest (non YO) (YO-DX): rules of this contest are not built yet";
-    test::RunResult r = Run("--save " + file);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out.find("Final result"), std::string::npos) << r.out;
-    EXPECT_NE(r.err.find(file + ": " + message), std::string::npos) << r.err;
-
-    test::RunResult tsv = Run("--tsv " + file + " " + Log("ww.log", kCabrillo));
-    EXPECT_EQ(tsv.status, 1);
-    auto lines = SplitLines(tsv.out);
-    ASSERT_EQ(lines.size(), 3u) << tsv.out;
-    EXPECT_EQ(lines[1].rfind(file + "\tDL1ABC\tYO-DX\t\t\t\t12", 0), 0u) << lines[1];
-    EXPECT_NE(lines[2].find("\tCQ-WW-CW\t2\t4\t24\t12"), std::string::npos) << lines[2];
-
-    // The native log that --save wrote is refused by compile and export alike.
-    const std::string native = (dir_.path() / "logs" / "yodx.QZF").string();
-    ASSERT_TRUE(fs::exists(native)) << r.err;
-    for (const std::string& command : {"compile --cty " + cty_, "export --format cabrillo -o - --cty " + cty_}) {
-        test::RunResult refused = test::RunQz(command + " " + native, env_);
-        EXPECT_EQ(refused.status, 1) << command;
-        EXPECT_EQ(refused.out, "") << command;
-        EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
-    }
-}
-
 }  // namespace
 }  // namespace qz

@@ -157,6 +157,26 @@ TEST_F(Compile, NewMultiplierTestLogWiseAndBandWise) {
     EXPECT_EQ(log->NewMulti(3, 1, "15", true), "15");
 }
 
+TEST_F(Compile, MultipliersPerBandAndMode) {
+    auto log = MakeLog(0, 4, 3, Six(), {mCW, mSSB});
+    AddLine(*log, "DL1A", b20m, mCW, 0, {"1", "", "", "MA"});
+    AddLine(*log, "DL1B", b20m, mSSB, 1, {"1", "", "", "MA"});  // other mode: new
+    AddLine(*log, "DL1C", b20m, mCW, 2, {"1", "", "", "MA"});
+    AddLine(*log, "DL1D", b40m, mCW, 3, {"1", "", "", "MA"});   // other band: new
+    log->Compile();
+    std::vector<std::string> got;
+    for (int i = 0; i < log->NoOfQSOs(); ++i) got.push_back(log->QSOs(i)->Multies(2));
+    EXPECT_EQ(got, (std::vector<std::string>{"MA", "MA", "", "MA"}));
+    EXPECT_EQ(log->GetNoOfAllMulties(2), 3);
+    EXPECT_EQ(log->MultiList()[2].at("MA").mliSummaryList, (std::vector<std::string>{"DL1A", "DL1B", "DL1C", "DL1D"}));
+    // Outside a compile pass the rule scans the earlier lines and answers the same.
+    EXPECT_EQ(log->NewMulti(2, 2, "MA", TMultiScope::BandMode), "");
+    EXPECT_EQ(log->NewMulti(1, 2, "MA", TMultiScope::BandMode), "");
+    EXPECT_EQ(log->NewMulti(3, 2, "CT", TMultiScope::BandMode), "CT");
+    log->QSOs(1)->SetMulties(2, "");
+    EXPECT_EQ(log->NewMulti(1, 2, "MA", TMultiScope::BandMode), "MA");
+}
+
 TEST_F(Compile, FinalResultMultipliesPointsBySumOfKinds) {
     auto log = MakeLog(0, 3, 2, {b20m});
     for (int i = 0; i < 10; ++i) {

@@ -1,6 +1,6 @@
 // A small contest class for engine tests: its counts, bands and modes are chosen by
 // the test; received number 0 holds a line's points and received number 1 (and 2) its
-// multiplier candidates (kind 0 log-wise, kind 1 band-wise).
+// multiplier candidates (kind 0 log-wise, kind 1 band-wise, kind 2 per band and mode).
 #pragma once
 
 #include <memory>
@@ -44,7 +44,8 @@ public:
     std::string GetMulti(int index, int multiIndex) override {
         const TQSO* q = QSOs(index);
         if (!q->IsGood()) return {};
-        return NewMulti(index, multiIndex, q->RcvdNumbers(multiIndex + 1), multiIndex == 1);
+        static constexpr TMultiScope kScopes[] = {TMultiScope::Log, TMultiScope::Band, TMultiScope::BandMode};
+        return NewMulti(index, multiIndex, q->RcvdNumbers(multiIndex + 1), kScopes[multiIndex % 3]);
     }
     std::int32_t GetPoints(int index) override {
         const TQSO* q = QSOs(index);
