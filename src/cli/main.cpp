@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -88,8 +89,14 @@ int Run(int argc, char** argv) {
     std::optional<bool> fixed;
     if (TakeFlag(args, "--yes")) fixed = true;
     if (TakeFlag(args, "--no")) fixed = false;
-    bool dbg = TakeFlag(args, "--dbg") | TakeFlag(args, "/DBG") | TakeFlag(args, "/dbg");
-    bool clf = TakeFlag(args, "--clf") | TakeFlag(args, "/CLF") | TakeFlag(args, "/clf");
+    // Every spelling given is taken out of the arguments, so none is left over as unknown.
+    auto takeAnyFlag = [&args](std::initializer_list<const char*> spellings) {
+        bool found = false;
+        for (const char* flag : spellings) found = TakeFlag(args, flag) || found;
+        return found;
+    };
+    bool dbg = takeAnyFlag({"--dbg", "/DBG", "/dbg"});
+    bool clf = takeAnyFlag({"--clf", "/CLF", "/clf"});
     SetDebugDataFolders(dbg);
 
     bool ask = TakeFlag(args, "--ask");

@@ -1,4 +1,5 @@
 // Fuzzes the call-area assignment table reader and checks its indexes against a scan.
+// Seeds: data/AssignmentTables/*.dat
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

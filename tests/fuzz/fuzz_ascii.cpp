@@ -7,21 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "domain/cty.h"
 #include "import/asciiimport.h"
+#include "fuzzcty.h"
 
 namespace {
-
-constexpr const char* kCty =
-    "Fed. Rep. of Germany:     14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\r\n"
-    "    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL,DM,DN,DO,DP,DQ,DR;\r\n"
-    "United States:            05:  08:  NA:   37.53:    91.67:     5.0:  K:\r\n"
-    "    AA,K,N,W,=N0J;\r\n";
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::TCtyStuff::FromText(kCty, "fuzz-cty.dat");
+    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The first byte tells how many of the following bytes are the format list.
     const std::size_t listSize = size > 0 ? static_cast<std::uint8_t>(bytes[0]) * 4u : 0;

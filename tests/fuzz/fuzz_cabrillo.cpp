@@ -1,24 +1,17 @@
 // Fuzzes the Cabrillo reader from memory: any bytes must give a log or a refusal, never
 // crash, hang or allocate beyond the input; every data line is either in the log or
 // counted as reported, and a log that was read compiles.
+// Seeds: tests/data/export/*.log data/samples/*.log
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "domain/cty.h"
 #include "import/cabrilloimport.h"
+#include "fuzzcty.h"
 
 namespace {
-
-constexpr const char* kCty =
-    "Fed. Rep. of Germany:     14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\r\n"
-    "    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL,DM,DN,DO,DP,DQ,DR;\r\n"
-    "United States:            05:  08:  NA:   37.53:    91.67:     5.0:  K:\r\n"
-    "    AA,K,N,W,=N0J;\r\n"
-    "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\r\n"
-    "    JA,JE,JF,JG,JH,JI,JJ,JK,JL,JM,JN,JO,JP,JQ,JR,JS;\r\n";
 
 // Contests without reference lists, one per line shape: narrow, QTC, wide, no numbers.
 constexpr qz::TContest kContests[] = {qz::cNoContest, qz::cWWDXcw, qz::cWAEcw, qz::cIOTA, qz::cDXPDN};
@@ -26,7 +19,7 @@ constexpr qz::TContest kContests[] = {qz::cNoContest, qz::cWWDXcw, qz::cWAEcw, q
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::TCtyStuff::FromText(kCty, "fuzz-cty.dat");
+    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
     // The length picks the contest, so that real files serve as seeds unchanged.
     const qz::TContest contest = kContests[size % std::size(kContests)];
     std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,5 +1,6 @@
 // Fuzzes the country-file parser: any bytes must load (fully or in part) or be refused
 // with a message, never crash, hang or blow up; then a few lookups run over the result.
+// Seeds: tests/data/cty/*.dat
 #include <cstddef>
 #include <cstdint>
 #include <string>

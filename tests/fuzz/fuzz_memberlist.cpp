@@ -1,4 +1,5 @@
 // Fuzzes the member list reader and checks the call index against a scan.
+// Seeds: data/MemberLists/* data/AssignmentTables/hessencontest.dat
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -6,19 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "domain/cty.h"
 #include "domain/fileheader.h"
 #include "logfile/qzf.h"
+#include "fuzzcty.h"
 
 namespace {
-
-constexpr const char* kCty =
-    "Fed. Rep. of Germany:     14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\r\n"
-    "    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL,DM,DN,DO,DP,DQ,DR;\r\n"
-    "United States:            05:  08:  NA:   37.53:    91.67:     5.0:  K:\r\n"
-    "    AA,K,N,W;\r\n"
-    "Hungary:                  15:  28:  EU:   47.12:   -19.28:    -1.0:  HA:\r\n"
-    "    HA,HG;\r\n";
 
 // The last-modified stamp is the only field a second store may change.
 std::string WithoutStamp(std::string bytes) {
@@ -30,7 +22,7 @@ std::string WithoutStamp(std::string bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::TCtyStuff::FromText(kCty, "fuzz-cty.dat");
+    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     qz::TQZF qzf;
     auto log = qzf.ReadLogFromBytes(bytes, "fuzz.qzf", cty);

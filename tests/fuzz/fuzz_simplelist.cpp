@@ -1,4 +1,5 @@
 // Fuzzes the simple list reader: every non-blank line must be found, ignoring case.
+// Seeds: data/CountryFiles/*.dat data/AssignmentTables/dtc.dat data/AssignmentTables/wna.dat
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

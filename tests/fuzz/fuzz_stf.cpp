@@ -1,21 +1,16 @@
 // Fuzzes the STF reader from memory: any bytes give a log or a refusal, never a crash
 // or a hang; every data row is in the log or counted as reported, and the log compiles.
+// Seeds: tests/data/export/*.stf
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "domain/cty.h"
 #include "import/stfimport.h"
+#include "fuzzcty.h"
 
 namespace {
-
-constexpr const char* kCty =
-    "Fed. Rep. of Germany:     14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\r\n"
-    "    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL,DM,DN,DO,DP,DQ,DR;\r\n"
-    "United States:            05:  08:  NA:   37.53:    91.67:     5.0:  K:\r\n"
-    "    AA,K,N,W,=N0J;\r\n";
 
 // Contests without reference lists: one number each way, QTC traffic, no numbers.
 constexpr qz::TContest kContests[] = {qz::cNoContest, qz::cWWDXcw, qz::cWAEcw, qz::cIOTA, qz::cDXPDN};
@@ -23,7 +18,7 @@ constexpr qz::TContest kContests[] = {qz::cNoContest, qz::cWWDXcw, qz::cWAEcw, q
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::TCtyStuff::FromText(kCty, "fuzz-cty.dat");
+    static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> messages;
     qz::TSTFConvert reader(bytes, "fuzz.stf", &messages);
