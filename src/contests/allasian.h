@@ -7,6 +7,8 @@
 namespace qz {
 
 // Stations outside Asia: age exchanged; Asian prefixes per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_AADX : public TContestLog {
 public:
     explicit T_AADX(const TFileHeader& header);
@@ -15,6 +17,8 @@ public:
 };
 
 // Asian stations: age exchanged; countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_AA_ASIA : public TContestLog {
 public:
     explicit T_AA_ASIA(const TFileHeader& header);

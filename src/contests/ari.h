@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial numbers; countries of foreign and provinces ("ari.dat") of Italian stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_ARI_DX : public TContestLog {
 public:
     explicit T_ARI_DX(const TFileHeader& header);

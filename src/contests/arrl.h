@@ -7,6 +7,8 @@
 namespace qz {
 
 // Transmitter power sent; states and provinces ("ardxdx.dat") of W/VE stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_ARRL : public TContestLog {
 public:
     explicit T_ARRL(const TFileHeader& header);
@@ -16,6 +18,8 @@ public:
 
 // Countries and states ("ar10.dat") per band and mode; novice and technician extensions
 // score double, so call extensions matter.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_ARRL10M : public TContestLog {
 public:
     explicit T_ARRL10M(const TFileHeader& header);
@@ -28,6 +32,8 @@ public:
 
 // Sections ("ar160.dat") of W/VE stations; nothing is sent besides the RST, so there is no
 // sent-number column.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_ARRL160M_DX : public TContestLog {
 public:
     explicit T_ARRL160M_DX(const TFileHeader& header);

@@ -10,6 +10,8 @@ namespace qz {
 
 // Serial number (0) and county or country code (1); counties ("bucuresti.dat") of Romanian
 // and country codes ("cctld.dat") of foreign stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_BUCURESTI : public TContestLog {
 public:
     explicit T_BUCURESTI(const TFileHeader& header);

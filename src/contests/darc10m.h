@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial number (0) and DOK (1); countries and DOKs once per log.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_DARC10M : public TContestLog {
 public:
     explicit T_DARC10M(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // No multipliers; "dtc.dat" lists the calls that score double.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_DTC : public TContestLog {
 public:
     explicit T_DTC(const TFileHeader& header);

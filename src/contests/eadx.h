@@ -7,6 +7,8 @@ namespace qz {
 
 // Serial numbers; countries of foreign and provinces ("ea_provinces.dat") of Spanish stations
 // per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_EA_DX : public TContestLog {
 public:
     explicit T_EA_DX(const TFileHeader& header);

@@ -7,6 +7,8 @@ namespace qz {
 
 // Foreign stations: serial numbers sent, counties ("hadx.dat") or club member numbers
 // ("HADXCMBR.QZ") of Hungarian stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HADX_DX : public TContestLog {
 public:
     explicit T_HADX_DX(const TFileHeader& header);
@@ -18,6 +20,8 @@ public:
 };
 
 // Hungarian stations: county sent, countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HADX_HA : public TContestLog {
 public:
     explicit T_HADX_HA(const TFileHeader& header);

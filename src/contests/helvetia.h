@@ -7,6 +7,8 @@
 namespace qz {
 
 // Foreign stations: serial numbers sent, cantons of Swiss stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HELVET_DX : public TContestLog {
 public:
     explicit T_HELVET_DX(const TFileHeader& header);
@@ -16,6 +18,8 @@ public:
 };
 
 // Swiss stations: serial number and canton sent; countries and cantons per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HELVET_HB : public TContestLog {
 public:
     explicit T_HELVET_HB(const TFileHeader& header);
@@ -24,6 +28,8 @@ public:
 };
 
 // Swiss Christmas contest (CW, SSB and PSK variants): cantons per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_XMAS_HB : public TContestLog {
 public:
     explicit T_XMAS_HB(const TFileHeader& header);

@@ -8,6 +8,8 @@ namespace qz {
 // DOK (0) and locator (1); "hessencontest.dat" gives the DOKs that count and their category.
 // The list is read as a member list but holds no member numbers, so the contest is no
 // member-number contest.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_Hessen : public TContestLog {
 public:
     explicit T_Hessen(const TFileHeader& header);

@@ -7,6 +7,8 @@
 namespace qz {
 
 // Foreign stations: countries and Colombian districts per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HK_DX : public TContestLog {
 public:
     explicit T_HK_DX(const TFileHeader& header);
@@ -17,6 +19,8 @@ public:
 };
 
 // Colombian stations: countries and Colombian districts per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HK_HK : public TContestLog {
 public:
     explicit T_HK_HK(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial number (0) and member number (1, filled in from "AGCWMBR.QZ").
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HNY : public TContestLog {
 public:
     explicit T_HNY(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Member number exchange, filled in from "HSCMBR.QZ".
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_HSC : public TContestLog {
 public:
     explicit T_HSC(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Foreign stations: serial numbers sent, districts of OK/OM stations ("okom.dat") per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_OKDX_DX : public TContestLog {
 public:
     explicit T_OKDX_DX(const TFileHeader& header);
@@ -15,6 +17,8 @@ public:
 };
 
 // Czech and Slovak stations: district sent, prefixes per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_OKDX_OK : public TContestLog {
 public:
     explicit T_OKDX_OK(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Region exchanged; regions ("pa_beker.dat") per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_PA_BEKER : public TContestLog {
 public:
     explicit T_PA_BEKER(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Foreign stations: serial numbers sent, Dutch provinces ("pacc.dat") per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_PACC_DX : public TContestLog {
 public:
     explicit T_PACC_DX(const TFileHeader& header);
@@ -15,6 +17,8 @@ public:
 };
 
 // Dutch stations: province sent, countries and call areas per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_PACC_PA : public TContestLog {
 public:
     explicit T_PACC_PA(const TFileHeader& header);

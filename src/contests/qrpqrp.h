@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial number (0) and power class (1); countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_QRP_QRP : public TContestLog {
 public:
     explicit T_QRP_QRP(const TFileHeader& header);

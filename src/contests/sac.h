@@ -7,6 +7,8 @@
 namespace qz {
 
 // Stations outside Scandinavia: Scandinavian districts per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_SAC : public TContestLog {
 public:
     explicit T_SAC(const TFileHeader& header);
@@ -17,6 +19,8 @@ public:
 };
 
 // Scandinavian stations: countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_SAC_SC : public TContestLog {
 public:
     explicit T_SAC_SC(const TFileHeader& header);

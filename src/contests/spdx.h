@@ -6,6 +6,8 @@
 namespace qz {
 
 // Foreign stations: serial numbers sent, voivodeships ("spdx.dat") per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_SPDX_DX : public TContestLog {
 public:
     explicit T_SPDX_DX(const TFileHeader& header);
@@ -15,6 +17,8 @@ public:
 };
 
 // Polish stations: voivodeship sent, countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_SPDX_SP : public TContestLog {
 public:
     explicit T_SPDX_SP(const TFileHeader& header);

@@ -8,6 +8,8 @@
 namespace qz {
 
 // Serial numbers; the Russian countries and their oblasts ("oblast.dat") per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_UADX_DX : public TContestLog {
 public:
     explicit T_UADX_DX(const TFileHeader& header);

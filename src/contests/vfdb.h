@@ -10,6 +10,8 @@ namespace qz {
 
 // DOK (0) and locator (1); "zdok.dat" lists the Z-DOKs, "vfdb_stn.dat" the stations
 // that score 10 points.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_VFDB : public TContestLog {
 public:
     explicit T_VFDB(const TFileHeader& header);

@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial numbers; prefixes of Oceanian stations.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_VKZL : public TContestLog {
 public:
     explicit T_VKZL(const TFileHeader& header);

@@ -7,6 +7,8 @@
 namespace qz {
 
 // German stations: DOK sent, countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_WAGDL : public TContestLog {
 public:
     explicit T_WAGDL(const TFileHeader& header);
@@ -17,6 +19,8 @@ public:
 };
 
 // Foreign stations: serial numbers sent, DOK letters of German stations per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_WAGDX : public TContestLog {
 public:
     explicit T_WAGDX(const TFileHeader& header);

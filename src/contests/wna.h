@@ -6,6 +6,8 @@
 namespace qz {
 
 // DOK exchange; the listed DOKs of German stations are the multipliers.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_WNA : public TContestLog {
 public:
     explicit T_WNA(const TFileHeader& header);

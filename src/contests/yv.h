@@ -6,6 +6,8 @@
 namespace qz {
 
 // Serial numbers; Venezuelan districts and countries per band.
+// Not scored yet: only the definition and the columns are built (the factory marks the
+// contest NotBuilt, so no front end reports its score).
 class T_YV : public TContestLog {
 public:
     explicit T_YV(const TFileHeader& header);
