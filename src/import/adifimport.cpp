@@ -59,7 +59,16 @@ int FieldOf(std::string_view name) {
     return -1;
 }
 
-bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+// Letters, digits and "_", looked up in a table: the scanner asks once per byte.
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> t{};
+    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = t[static_cast<std::size_t>(c - 32)] = true;
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = true;
+    t['_'] = true;
+    return t;
+}();
+inline bool IsNameChar(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 
 // A "<" that opens something shaped like a tag: a name and ":" or ">".
 bool LooksLikeTag(std::string_view text, std::size_t at) {
@@ -81,19 +90,14 @@ struct TRecord {
 
 // The first `name` tag anywhere in `text` from `from` on; false when there is none.
 bool FindField(std::string_view text, std::size_t from, std::string_view lowerName, std::string_view& value) {
-    std::size_t pos = from;
-    while (pos < text.size()) {
-        const void* p = std::memchr(text.data() + pos, '<', text.size() - pos);
-        if (!p) return false;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
-        const TADIFTag t = ScanADIFTag(text, at);
-        pos = t.next > at ? t.next : at + 1;
-        if (t.isTag && !t.absent && IsName(t.name, lowerName)) {
-            value = t.value;
-            return true;
-        }
-    }
-    return false;
+    bool found = false;
+    ForEachADIFTag(text, from, [&](const TADIFTag& t) {
+        if (t.absent || !IsName(t.name, lowerName)) return true;
+        value = t.value;
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 }  // namespace
@@ -137,7 +141,7 @@ TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
     std::size_t length = 0;
     bool number = !spec.empty() && spec.size() <= 9;
     for (char c : spec) {
-        number = number && IsDigit(c);
+        number = number && IsDigitChar(c);
         if (!number) break;
         length = length * 10 + static_cast<std::size_t>(c - '0');
     }
@@ -373,42 +377,37 @@ void TADIFImport::ReadRecords() {
         }
     };
 
-    std::size_t pos = FDataStart;
-    while (pos < text.size()) {
-        const void* p = std::memchr(text.data() + pos, '<', text.size() - pos);
-        if (!p) break;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
-        const TADIFTag t = ScanADIFTag(text, at);
-        pos = t.next > at ? t.next : at + 1;
+    ForEachADIFTag(text, FDataStart, [&](const TADIFTag& t) {
         if (t.problem) {
             ++FCounts.problems;
             if (FCap.Full())
                 FCap.Skip();
             else
-                Note(at, std::string(t.problem) + ": '" + QuotedPart(text.substr(at, 40)) + "'");
+                Note(t.start, std::string(t.problem) + ": '" + QuotedPart(text.substr(t.start, 40)) + "'");
         }
-        if (t.absent) continue;
+        if (t.absent) return true;
         if (IsName(t.name, adif::kEOR)) {
             ++FCounts.records;
             apply();
             rec.Clear();
-            continue;
+            return true;
         }
         if (IsName(t.name, adif::kEOH)) {
             // Another header end: what came before it were header fields.
             rec.Clear();
-            continue;
+            return true;
         }
         if (!rec.any) {
             rec.any = true;
-            rec.start = at;
+            rec.start = t.start;
         }
         const int f = FieldOf(t.name);
         if (f >= 0 && !rec.present[static_cast<std::size_t>(f)]) {
             rec.present[static_cast<std::size_t>(f)] = true;
             rec.value[static_cast<std::size_t>(f)] = t.value;
         }
-    }
+        return true;
+    });
     if (rec.any) {
         // A file cut inside its last record: what is there is read, and said.
         ++FCounts.records;

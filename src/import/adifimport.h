@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +42,22 @@ struct TADIFTag {
 
 // Scans the tag whose "<" stands at `at` in `text`.
 TADIFTag ScanADIFTag(std::string_view text, std::size_t at);
+
+// Hands every tag of `text` from byte `from` on to `onTag`, in order (text between tags
+// is skipped; a "<" that starts no tag is text). This is the whole scan of the reader:
+// linear in the size of the text.
+template <typename OnTag>
+void ForEachADIFTag(std::string_view text, std::size_t from, OnTag&& onTag) {
+    std::size_t pos = from;
+    while (pos < text.size()) {
+        const void* p = std::memchr(text.data() + pos, '<', text.size() - pos);
+        if (!p) return;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
+        const TADIFTag t = ScanADIFTag(text, at);
+        pos = t.next > at ? t.next : at + 1;
+        if (t.isTag && !onTag(t)) return;
+    }
+}
 
 // The value of the first field `name` in `text` as the original helper defines it:
 // false when the field is absent (or its length is no number); an empty value when it
