@@ -45,6 +45,28 @@ inline constexpr int lsLine = 389;              // "line"
 inline constexpr int lsASCIIImportReport = 390; // "ASCII import. Lines without a valid call:"
 inline constexpr int lsQTCWithoutOwnCall = 396; // "is a QTC line without the own call ..."
 
+// Log checks, undo and the clipboard.
+inline constexpr int lsPasteSurplusNumbers = 203;   // "The pasted lines hold more sent or received numbers ..."
+inline constexpr int lsCallExtendedTo = 272;        // "Call extended to"
+inline constexpr int lsNumberNotHigher = 419;       // "Number is not higher than the previous one"
+inline constexpr int lsNotANumber = 420;            // "is not a number"
+inline constexpr int lsExtensionMissing = 430;      // "Call extension possibly missing:"
+inline constexpr int lsValueChanged = 439;          // "Value differs from the previous one"
+inline constexpr int lsNoMemberList = 449;          // "No member list loaded; member numbers cannot be checked."
+inline constexpr int lsMemberNumberCorrected = 451; // "Member number corrected"
+inline constexpr int lsTenMinuteRule = 551;         // "Band change less than ten minutes after the previous one"
+inline constexpr int lsNumbersMissing = 552;        // "Numbers missing before"
+inline constexpr int lsMemberNumberDiffers = 553;   // "Member number differs from the member list:"
+inline constexpr int lsNothingToUndo = 554;         // "There is nothing to undo."
+inline constexpr int lsTimeShiftOutOfRange = 557;   // "The time shift would move a line outside the years ..."
+inline constexpr int lsClipboardLine = 558;         // "Clipboard line"
+inline constexpr int lsPasteFieldCount = 559;       // "not pasted: the number of fields does not fit"
+inline constexpr int lsPasteUnreadable = 560;       // "not pasted: a value that cannot be read in column"
+inline constexpr int lsPasteTooLong = 561;          // "not pasted: a value too long for the log in column"
+inline constexpr int lsPasteMoreLines = 562;        // "more clipboard lines were not pasted."
+inline constexpr int lsClipboardEmpty = 563;        // "The clipboard holds no log lines."
+inline constexpr int lsPasteCommentTooLong = 564;   // "not pasted: the comment is too long for the log"
+
 // Key names of shortcut texts: Backspace, Tab, Esc, Enter, then Space, PageUp, PageDown,
 // End, Home, Left, Up, Right, Down for the key codes 32..40 in order, Ins, Del, and the
 // modifier prefixes.

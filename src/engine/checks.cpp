@@ -13,6 +13,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "reflists/memberlist.h"
 #include "engine/checks.h"
@@ -33,7 +34,7 @@ public:
     }
     ~TCheckFrame() {
         ProgressEnd();
-        log_.AddMessage(LS(262), -1);
+        log_.AddMessage(LS(lsCompileDone), -1);
     }
     TCheckFrame(const TCheckFrame&) = delete;
     TCheckFrame& operator=(const TCheckFrame&) = delete;
@@ -121,10 +122,10 @@ void CheckSentSerials(const TContestLog& log, int numberIndex) {
         const std::string s = q.SentNumbers(numberIndex);
         std::int32_t v;
         if (TryStrToInt(s, v)) {
-            if (last >= v) log.AddMessage(LS(419), i);
+            if (last >= v) log.AddMessage(LS(lsNumberNotHigher), i);
             last = v;
         } else if (!q.IsQTC()) {
-            log.AddMessage(s + " " + LS(420), i);
+            log.AddMessage(s + " " + LS(lsNotANumber), i);
         }
         ProgressStep(1);
     }
@@ -137,7 +138,7 @@ void CheckSentSerialGaps(const TContestLog& log, int numberIndex) {
         const std::string s = log.QSOs(i)->SentNumbers(numberIndex);
         std::int32_t v;
         if (TryStrToInt(s, v)) {
-            if (last >= 0 && v > last && v - last > 1) log.AddMessage(LS(552) + " " + s, i);
+            if (last >= 0 && v > last && v - last > 1) log.AddMessage(LS(lsNumbersMissing) + " " + s, i);
             last = v;
         }
         ProgressStep(1);
@@ -159,7 +160,7 @@ void CheckConstantSentField(const TContestLog& log, int numberIndex) {
             reference = v;
             haveReference = true;
         } else if (!SameText(v, reference)) {
-            log.AddMessage(LS(439), i);
+            log.AddMessage(LS(lsValueChanged), i);
             reference = v;
         }
     }
@@ -191,7 +192,7 @@ void TContestLog::Check4DiscontinuousRcvdNumbers(int listIndex, SExchangedNumber
             if (q.IsQTC() != qtcField) continue;  // the field belongs to the other kind of line
             std::int32_t v;
             if (!TryStrToInt(q.RcvdNumbers(listIndex), v) || v == 0) continue;
-            if (last >= v) AddMessage(LS(419), j);
+            if (last >= v) AddMessage(LS(lsNumberNotHigher), j);
             last = v;
         }
     }
@@ -215,7 +216,7 @@ void TContestLog::Check4NonConstantRcvdNumbers(int listIndex, SExchangedNumbersC
                 reference = v;
                 haveReference = true;
             } else if (!SameText(v, reference)) {
-                AddMessage(LS(439), j);
+                AddMessage(LS(lsValueChanged), j);
             }
         }
     }
@@ -255,12 +256,12 @@ bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensi
             }
             if (found == eNo) continue;
             if (!extendAutomatically) {
-                AddMessage(LS(430) + " " + call, i);
+                AddMessage(LS(lsExtensionMissing) + " " + call, i);
                 continue;
             }
             PushUndo(ueaChangeQSO, i);
             q.SetChangedCall(call + std::string(CallExtensionNames[found]));
-            AddMessage(LS(272) + " " + q.Call().Call(), i);
+            AddMessage(LS(lsCallExtendedTo) + " " + q.Call().Call(), i);
             extended = true;
             // The extended line now counts as a line with the suffix for the later ones.
             TCallExtension ext;
@@ -278,7 +279,7 @@ bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensi
 
 bool TContestLog::CheckMemberNumbers(bool correct) {
     if (!FMemberList) {
-        AddMessage(LS(449), -1);
+        AddMessage(LS(lsNoMemberList), -1);
         return false;
     }
     const bool opened = UndoBeginGroup();
@@ -292,10 +293,10 @@ bool TContestLog::CheckMemberNumbers(bool correct) {
             const std::string member = FMemberList->GetMemberNumber(q.Call().PureCall());
             if (member.empty() || q.RcvdNumbers(idx) == member) continue;
             if (!correct) {
-                AddMessage(LS(553) + " " + member, i);
+                AddMessage(LS(lsMemberNumberDiffers) + " " + member, i);
                 continue;
             }
-            AddMessage(LS(451), i);
+            AddMessage(LS(lsMemberNumberCorrected), i);
             PushUndo(ueaChangeQSO, i);
             q.SetRcvdNumbers(idx, member);
             q.SetRcvdHasBeenSet(idx, true);
@@ -332,7 +333,7 @@ void TContestLog::CheckQSYRules() {
         const TQSO& reached = *FQSOList[static_cast<std::size_t>(j)];
         if (reached.Band() != q.Band()) continue;
         const double minutes = std::round((reached.DateTime() - reference) * 1440.0);
-        if (minutes < 10) AddMessage(LS(551), i);
+        if (minutes < 10) AddMessage(LS(lsTenMinuteRule), i);
         reference = reached.DateTime();
     }
 }
@@ -349,7 +350,7 @@ bool TContestLog::SetTimeDifference(int days, int hours, int minutes) {
     for (std::size_t i = 0; i < FQSOList.size(); ++i) {
         if (!FQSOList[i]->Selected()) continue;
         if (!ShiftDateTime(FQSOList[i]->DateTime(), delta, shifted[i])) {
-            ShowErrorMessage(LS(557));
+            ShowErrorMessage(LS(lsTimeShiftOutOfRange));
             return false;
         }
     }

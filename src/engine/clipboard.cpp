@@ -9,6 +9,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
 #include "engine/undo.h"
@@ -96,14 +97,14 @@ namespace {
 
 // Reads one marked line into `q`; "" when it fits, else why it does not.
 std::string ReadClipboardLine(const std::vector<std::string>& f, TQSO& q, const TContestLog& log, bool& surplus) {
-    auto badColumn = [](int title) { return LS(560) + " " + LS(title); };
-    auto tooLong = [](int title) { return LS(561) + " " + LS(title); };
+    auto badColumn = [](int title) { return LS(lsPasteUnreadable) + " " + LS(title); };
+    auto tooLong = [](int title) { return LS(lsPasteTooLong) + " " + LS(title); };
     std::int32_t s, r, m, kind, c;
     if (f.size() < kFixedFields || !ReadCount(f[1], s) || !ReadCount(f[2], r) || !ReadCount(f[3], m) ||
         !ReadCount(f[5], c))
-        return LS(559);
-    if (f.size() != kFixedFields + static_cast<std::size_t>(s + r + m + 1 + c)) return LS(559);
-    if (!TryStrToInt(f[4], kind) || kind < 0 || kind > 2) return LS(559);
+        return LS(lsPasteFieldCount);
+    if (f.size() != kFixedFields + static_cast<std::size_t>(s + r + m + 1 + c)) return LS(lsPasteFieldCount);
+    if (!TryStrToInt(f[4], kind) || kind < 0 || kind > 2) return LS(lsPasteFieldCount);
     std::int32_t day, month, year, band, mode;
     TDateTime date;
     if (!TryStrToInt(f[6], day) || !TryStrToInt(f[7], month) || !TryStrToInt(f[8], year) ||
@@ -141,7 +142,7 @@ std::string ReadClipboardLine(const std::vector<std::string>& f, TQSO& q, const 
     std::vector<std::string> comment(f.begin() + static_cast<std::ptrdiff_t>(k), f.end());
     std::size_t commentLength = 0;
     for (const auto& l : comment) commentLength += l.size() + 2;
-    if (commentLength > kMaxCommentLength) return LS(564);
+    if (commentLength > kMaxCommentLength) return LS(lsPasteCommentTooLong);
     if (!comment.empty()) q.SetComment(comment);
     return {};
 }
@@ -158,7 +159,7 @@ TPasteResult TContestLog::PasteText(std::string_view text) {
         auto q = NewQSO(true);
         const std::string why = ReadClipboardLine(SplitString(line, '\t'), *q, *this, result.surplusNumbers);
         if (!why.empty()) {
-            result.rejected.push_back(LS(558) + " " + std::to_string(lineNo) + ": " + why);
+            result.rejected.push_back(LS(lsClipboardLine) + " " + std::to_string(lineNo) + ": " + why);
             continue;
         }
         AppendQSO(std::move(q));
@@ -171,15 +172,15 @@ TPasteResult TContestLog::PasteText(std::string_view text) {
 
 int TContestLog::PasteFromClipboard(std::string_view text) {
     TPasteResult r = PasteText(text);
-    if (r.surplusNumbers) ShowErrorMessage(LS(203));
+    if (r.surplusNumbers) ShowErrorMessage(LS(lsPasteSurplusNumbers));
     if (!r.rejected.empty()) {
         std::string msg;
         for (std::size_t i = 0; i < r.rejected.size() && i < kMaxListedLines; ++i) msg += r.rejected[i] + "\n";
         if (r.rejected.size() > kMaxListedLines)
-            msg += std::to_string(r.rejected.size() - kMaxListedLines) + " " + LS(562) + "\n";
+            msg += std::to_string(r.rejected.size() - kMaxListedLines) + " " + LS(lsPasteMoreLines) + "\n";
         ShowErrorMessage(msg);
     } else if (r.added == 0) {
-        ShowInfoMessage(LS(563));
+        ShowInfoMessage(LS(lsClipboardEmpty));
     }
     return r.added;
 }

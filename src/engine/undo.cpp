@@ -5,6 +5,7 @@
 
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 
 namespace qz {
 
@@ -139,7 +140,7 @@ TUndoOutcome TContestLog::Undo() {
     if (FUndoGroupingEnabled) SetUndoGroupingEnabled(false);
     TUndoAction* step = UndoItemAvailable() ? FUndoActionList->Peek() : nullptr;
     if (!step) {
-        ShowInfoMessage(LS(554));
+        ShowInfoMessage(LS(lsNothingToUndo));
         return TUndoOutcome::NothingToUndo;
     }
     TUndoOutcome outcome = TUndoOutcome::LinesChanged;
