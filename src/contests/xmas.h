@@ -10,8 +10,6 @@
 namespace qz {
 
 // German stations send their DOK; multipliers are DOKs and WPX prefixes.
-// Not scored yet: only the definition and the columns are built (the factory marks the
-// contest NotBuilt, so no front end reports its score).
 class T_XMAS : public TContestLog {
 public:
     explicit T_XMAS(const TFileHeader& header);
