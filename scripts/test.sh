@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once optimised, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then builds the fuzz targets with clang and runs each for
+# a few seconds on its seed inputs (QZ_FUZZ_SECONDS, default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,3 +11,7 @@ for preset in release asan; do
   cmake --build --preset "$preset" -j2
   ctest --preset "$preset" -j2
 done
+echo "== fuzz =="
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
+bash scripts/fuzz-smoke.sh build/fuzz "${QZ_FUZZ_SECONDS:-5}"
