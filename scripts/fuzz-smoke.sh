@@ -5,7 +5,7 @@
 # Usage: fuzz-smoke.sh [BUILD_DIR] [SECONDS]     (defaults: build/fuzz, 5)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build/fuzz}"
+build="$(cd "${1:-$root/build/fuzz}" && pwd)"
 seconds="${2:-5}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
