@@ -136,11 +136,11 @@ TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
         return t;
     }
     // "length" or "length:type"; the type is not needed to read the value.
-    std::string_view spec = text.substr(i + 1, j - i - 1);
-    spec = spec.substr(0, spec.find(':'));
+    std::string_view lengthText = text.substr(i + 1, j - i - 1);
+    lengthText = lengthText.substr(0, lengthText.find(':'));
     std::size_t length = 0;
-    bool number = !spec.empty() && spec.size() <= 9;
-    for (char c : spec) {
+    bool number = !lengthText.empty() && lengthText.size() <= 9;
+    for (char c : lengthText) {
         number = number && IsDigitChar(c);
         if (!number) break;
         length = length * 10 + static_cast<std::size_t>(c - '0');
