@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once optimised, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then builds the fuzz targets with clang and runs each for
-# a few seconds on its seed inputs (QZ_FUZZ_SECONDS, default 5).
+# a few seconds on its seed inputs (QZ_FUZZ_SECONDS, default 5). Formatting is checked first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 for preset in release asan; do
   echo "== $preset =="
   cmake --preset "$preset" >/dev/null
