@@ -47,7 +47,9 @@ struct TRandom {
         return static_cast<std::uint32_t>((state >> 33) % (bound ? bound : 1));
     }
     template <typename T>
-    const T& Pick(const std::vector<T>& v) { return v[Next(static_cast<std::uint32_t>(v.size()))]; }
+    const T& Pick(const std::vector<T>& v) {
+        return v[Next(static_cast<std::uint32_t>(v.size()))];
+    }
 };
 
 // The calls of the super-check-partial file by country master prefix.
@@ -221,7 +223,10 @@ const std::vector<TGenerator>& Generators() {
         {cIARU, "DL1ABC", {}, {}, IARUExchange},
         {cWWSA, "DL1ABC", {}, {}, ZoneExchange},
         {cOKrtty, "DL1ABC", {}, {}, ZoneExchange},
-        {cEUHF, "DL1ABC", {"DL", "F", "G", "I", "OK", "SP", "EA", "ON", "PA", "OE", "HB", "SM", "OH", "UA"}, {},
+        {cEUHF,
+         "DL1ABC",
+         {"DL", "F", "G", "I", "OK", "SP", "EA", "ON", "PA", "OE", "HB", "SM", "OH", "UA"},
+         {},
          LicenceYearExchange},
         {cIOTA, "DL1ABC", {}, {}, IOTAExchange},
         {cVHF, "DL1ABC", {}, {}, LocatorExchange},
@@ -274,10 +279,8 @@ void BM_CompileEveryContest10000(benchmark::State& state) {
     }
     std::vector<std::pair<TContest, std::unique_ptr<TContestLog>>> logs;
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c)
-        if (auto log = MakeLog(static_cast<TContest>(c)))
-            logs.emplace_back(static_cast<TContest>(c), std::move(log));
-        else
-            std::printf("  no log made for %s\n", std::string(ContestNames[c]).c_str());
+        if (auto log = MakeLog(static_cast<TContest>(c))) logs.emplace_back(static_cast<TContest>(c), std::move(log));
+        else std::printf("  no log made for %s\n", std::string(ContestNames[c]).c_str());
     std::vector<double> best(logs.size(), 1e30);
     std::vector<std::string> messages;
     for (auto _ : state) {

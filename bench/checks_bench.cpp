@@ -33,8 +33,9 @@ public:
         FBands = SBand::Range(b160m, b10m);
         FMemberList = std::make_unique<TMemberList>();
         std::string members;
-        for (int n = 0; n < 5000; ++n) members += "DL" + std::to_string(n % 10) + "A" + char('A' + n / 10 % 26) +
-                                                  char('A' + n / 260 % 26) + " " + std::to_string(n) + ";\n";
+        for (int n = 0; n < 5000; ++n)
+            members += "DL" + std::to_string(n % 10) + "A" + char('A' + n / 10 % 26) + char('A' + n / 260 % 26) + " " +
+                       std::to_string(n) + ";\n";
         FMemberList->ReadFromText(members);
     }
     int GetSentNumericNumberIndex() const override { return 0; }
@@ -52,8 +53,8 @@ std::unique_ptr<TCheckLog> MakeLog(int lines) {
         auto q = log->NewQSO(false);
         // About one call in three repeats; a few are portable.
         int n = (i * 7919) % (lines * 2 / 3 + 1);
-        std::string call = (n % 2 ? "W" : "DL") + std::to_string(n % 10) + "A" + std::string(1, char('A' + n / 10 % 26)) +
-                           std::string(1, char('A' + n / 260 % 26));
+        std::string call = (n % 2 ? "W" : "DL") + std::to_string(n % 10) + "A" +
+                           std::string(1, char('A' + n / 10 % 26)) + std::string(1, char('A' + n / 260 % 26));
         if (i % 97 == 0) call += "/P";
         q->SetCall(call);
         q->SetBand(bands[i / 40 % 5]);

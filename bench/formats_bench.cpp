@@ -76,11 +76,12 @@ const std::string& ADIFText() {
             const std::string zone = std::to_string(q.zone);
             const std::string freq = q.freq;
             const std::string band = q.band;
-            t += qz::Format("<CALL:%zu>%s <QSO_DATE:8>202411%.2d <TIME_ON:6>%.2d%.2d00 <BAND:%zu>%s <FREQ:%zu>%s "
-                            "<MODE:2>CW <RST_SENT:3>599 <STX:2>14 <RST_RCVD:3>599 <SRX:%zu>%s "
-                            "<CONTEST_ID:8>CQ-WW-CW <STATION_CALLSIGN:6>DL1ABC <EOR>\r\n",
-                            call.size(), call.c_str(), q.day, q.hour, q.minute, band.size(), band.c_str(),
-                            freq.size(), freq.c_str(), zone.size(), zone.c_str());
+            t += qz::Format(
+                "<CALL:%zu>%s <QSO_DATE:8>202411%.2d <TIME_ON:6>%.2d%.2d00 <BAND:%zu>%s <FREQ:%zu>%s "
+                "<MODE:2>CW <RST_SENT:3>599 <STX:2>14 <RST_RCVD:3>599 <SRX:%zu>%s "
+                "<CONTEST_ID:8>CQ-WW-CW <STATION_CALLSIGN:6>DL1ABC <EOR>\r\n",
+                call.size(), call.c_str(), q.day, q.hour, q.minute, band.size(), band.c_str(), freq.size(),
+                freq.c_str(), zone.size(), zone.c_str());
         }
         if (const char* path = std::getenv("QZ_ADIF_BENCH_FILE")) std::ofstream(path, std::ios::binary) << t;
         return t;
@@ -98,9 +99,9 @@ const std::string& STFText() {
         const auto& calls = Calls();
         for (int i = 0; i < kRecords; ++i) {
             const TQSOData q = QSO(i);
-            t += qz::Format("202411%.2d %.2d%.2d %-5s %-6s %-12s 599 14     599 %-6d -      -      3\r\n", q.day,
-                            q.hour, q.minute, kSTFBands[i / 11 % 6], "CW", calls[static_cast<std::size_t>(i)].c_str(),
-                            q.zone);
+            t +=
+                qz::Format("202411%.2d %.2d%.2d %-5s %-6s %-12s 599 14     599 %-6d -      -      3\r\n", q.day, q.hour,
+                           q.minute, kSTFBands[i / 11 % 6], "CW", calls[static_cast<std::size_t>(i)].c_str(), q.zone);
         }
         return t + "EndQSOList\r\n";
     }();
@@ -132,8 +133,8 @@ void BM_ADIFRead50k(benchmark::State& state) {
         std::vector<std::vector<TField>> records;
         std::vector<TField> record;
         qz::ForEachADIFTag(text, text.find("<EOH>") + 5, [&](const qz::TADIFTag& t) {
-            if (t.name.size() == 3 && (t.name[0] == 'E' || t.name[0] == 'e') && (t.name[1] == 'O' || t.name[1] == 'o') &&
-                (t.name[2] == 'R' || t.name[2] == 'r')) {
+            if (t.name.size() == 3 && (t.name[0] == 'E' || t.name[0] == 'e') &&
+                (t.name[1] == 'O' || t.name[1] == 'o') && (t.name[2] == 'R' || t.name[2] == 'r')) {
                 records.push_back(std::move(record));
                 record = {};
                 record.reserve(16);

@@ -33,11 +33,10 @@ FileSizeLimit::~FileSizeLimit() {
     std::signal(SIGXFSZ, oldHandler_);
 }
 
-
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("qz-t-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1)));
+    path_ =
+        fs::temp_directory_path() / ("qz-t-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1)));
     fs::create_directories(path_);
 }
 

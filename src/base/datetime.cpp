@@ -151,9 +151,7 @@ TDateTime IncMonth(TDateTime dt, int months) {
     return CombineDateTime(EncodeDate(year, month, day), dt);
 }
 
-TDateTime UnixToDateTime(std::int64_t seconds) {
-    return 25569.0 + static_cast<double>(seconds) / 86400.0;
-}
+TDateTime UnixToDateTime(std::int64_t seconds) { return 25569.0 + static_cast<double>(seconds) / 86400.0; }
 
 TDateTime NowUTC() {
     timespec ts{};
@@ -168,8 +166,8 @@ TDateTime NowLocal() {
     std::tm lt{};
     localtime_r(&ts.tv_sec, &lt);
     TDateTime d = EncodeDate(lt.tm_year + 1900, lt.tm_mon + 1, lt.tm_mday);
-    TDateTime t = EncodeTime(lt.tm_hour, lt.tm_min, lt.tm_sec > 59 ? 59 : lt.tm_sec,
-                             static_cast<int>(ts.tv_nsec / 1000000));
+    TDateTime t =
+        EncodeTime(lt.tm_hour, lt.tm_min, lt.tm_sec > 59 ? 59 : lt.tm_sec, static_cast<int>(ts.tv_nsec / 1000000));
     return d + t;
 }
 

@@ -32,8 +32,8 @@ TReadFileError Fail(TReadFileError why, const std::string& path, const std::stri
 TReadFileError CheckStat(const struct stat& st, const std::string& path, std::uint64_t maxSize, std::string* error) {
     if (S_ISDIR(st.st_mode)) return Fail(TReadFileError::Folder, path, "is a folder, not a file", error);
     if (!S_ISREG(st.st_mode))
-        return Fail(TReadFileError::NotRegular, path, "is not a regular file (a device, pipe or socket) and is not read",
-                    error);
+        return Fail(TReadFileError::NotRegular, path,
+                    "is not a regular file (a device, pipe or socket) and is not read", error);
     if (static_cast<std::uint64_t>(st.st_size) > maxSize)
         return Fail(TReadFileError::TooLarge, path,
                     "is larger than " + SizeText(maxSize) + ", too large for a file of this program", error);
@@ -79,8 +79,7 @@ TReadFileError CheckReadableFile(const std::string& path, std::uint64_t maxSize,
     return CheckStat(st, path, maxSize, error);
 }
 
-TReadFileError ReadWholeFileEx(const std::string& path, std::string& bytes, std::string* error,
-                               std::uint64_t maxSize) {
+TReadFileError ReadWholeFileEx(const std::string& path, std::string& bytes, std::string* error, std::uint64_t maxSize) {
     bytes.clear();
     TFd fd(OpenForReading(path));
     if (fd.get() < 0) return OpenError(path, error);

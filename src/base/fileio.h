@@ -16,11 +16,11 @@ inline constexpr std::uint64_t kMaxReadFileSize = 256u * 1024 * 1024;
 // Why a file could not be read.
 enum class TReadFileError : std::uint8_t {
     None,
-    Missing,      // no such file
-    Folder,       // a folder
-    NotRegular,   // a device, FIFO, socket: no file the program reads
-    TooLarge,     // above the size cap
-    Unreadable,   // cannot be opened or read
+    Missing,     // no such file
+    Folder,      // a folder
+    NotRegular,  // a device, FIFO, socket: no file the program reads
+    TooLarge,    // above the size cap
+    Unreadable,  // cannot be opened or read
 };
 
 // Checks that `path` names a regular file (after symbolic links) of at most `maxSize`

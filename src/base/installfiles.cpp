@@ -196,7 +196,8 @@ std::string FindFileIgnoringCase(const std::string& path) {
     std::string name = p.filename().string();
     for (auto it = fs::directory_iterator(dir, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
         if (SameText(it->path().filename().string(), name))
-            return p.parent_path().empty() ? it->path().filename().string() : (p.parent_path() / it->path().filename()).string();
+            return p.parent_path().empty() ? it->path().filename().string()
+                                           : (p.parent_path() / it->path().filename()).string();
     }
     return path;
 }

@@ -17,8 +17,16 @@
 namespace qz {
 
 enum TFileKind : std::uint8_t {
-    fkProgramFile, fkHelpFile, fkLanguageFile, fkFileFormatList, fkEMailAddressList,
-    fkCountryFile, fkMemberList, fkAssignmentTable, fkTemp, fkIni
+    fkProgramFile,
+    fkHelpFile,
+    fkLanguageFile,
+    fkFileFormatList,
+    fkEMailAddressList,
+    fkCountryFile,
+    fkMemberList,
+    fkAssignmentTable,
+    fkTemp,
+    fkIni
 };
 
 struct TFileToBeInstalled {

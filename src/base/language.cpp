@@ -33,7 +33,6 @@ void WriteLE32(std::string& out, std::size_t at, std::int32_t v) {
     for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-
 }  // namespace
 
 TLanguageStrings::TLanguageStrings(TLanguage language) { *this = FromFile(LanguageFilePath(language)); }
@@ -112,15 +111,14 @@ std::string LanguageFilePath(TLanguage language) {
 std::string LanguageFileErrorMessage(const std::string& path, TLanguageLoadResult result) {
     switch (result) {
         case TLanguageLoadResult::WrongVersion:
-            return "The language file " + path + " belongs to another program version (needed: " +
-                   ProgramVersionText() + ").\nDie Sprachdatei " + path +
-                   " geh\xF6rt zu einer anderen Programmversion (ben\xF6tigt: " + ProgramVersionText() + ").";
+            return "The language file " + path +
+                   " belongs to another program version (needed: " + ProgramVersionText() + ").\nDie Sprachdatei " +
+                   path + " geh\xF6rt zu einer anderen Programmversion (ben\xF6tigt: " + ProgramVersionText() + ").";
         case TLanguageLoadResult::Unreadable:
             return "The language file " + path + " cannot be read.\nDie Sprachdatei " + path +
                    " kann nicht gelesen werden.";
         default:
-            return "The language file " + path + " was not found.\nDie Sprachdatei " + path +
-                   " wurde nicht gefunden.";
+            return "The language file " + path + " was not found.\nDie Sprachdatei " + path + " wurde nicht gefunden.";
     }
 }
 

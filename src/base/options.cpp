@@ -52,7 +52,8 @@ void LoadOptions(TOptions& o, const TSettingsStore& s) {
 void SaveOptions(const TOptions& options, TSettingsStore& s) {
     TOptions o = options;
     ForEachBool(o, [&](TBoolOption& b) { s.SetBool(kMainSection, b.oRegistryName, b.oValue); });
-    for (TIntegerOption* i : {&o.EMail_Type, &o.EMail_SMTPPort}) s.SetInteger(kMainSection, i->oRegistryName, i->oValue);
+    for (TIntegerOption* i : {&o.EMail_Type, &o.EMail_SMTPPort})
+        s.SetInteger(kMainSection, i->oRegistryName, i->oValue);
     for (TStringOption* t : {&o.EMail_SMTPHost, &o.EMail_UserName, &o.EMail_Sender, &o.Path_QZ_Logs,
                              &o.Path_Exported_Logs, &o.Path_EMails})
         s.SetString(kMainSection, t->oRegistryName, t->oValue);

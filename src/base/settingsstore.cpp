@@ -51,7 +51,8 @@ std::string ConfigFolder() {
     const char* d = std::getenv("QZ_CONFIG_DIR");
     if (d && *d) return d;
     const char* x = std::getenv("XDG_CONFIG_HOME");
-    std::string base = (x && *x) ? std::string(x) : std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/.config";
+    std::string base =
+        (x && *x) ? std::string(x) : std::string(std::getenv("HOME") ? std::getenv("HOME") : "/tmp") + "/.config";
     return base + "/Quorvel/QZ";
 }
 
@@ -110,7 +111,9 @@ TSettingsStore::SectionData& TSettingsStore::SectionFor(std::string_view section
     return sections_.back();
 }
 
-bool TSettingsStore::Has(std::string_view section, std::string_view name) const { return Find(section, name) != nullptr; }
+bool TSettingsStore::Has(std::string_view section, std::string_view name) const {
+    return Find(section, name) != nullptr;
+}
 
 std::string TSettingsStore::GetString(std::string_view section, std::string_view name, std::string_view def) const {
     const Entry* e = Find(section, name);

@@ -65,5 +65,4 @@ bool WriteSettingInteger(std::string_view name, std::int32_t value, std::string_
 bool WriteSettingBool(std::string_view name, bool value, std::string_view section = kMainSection);
 bool WriteSettingString(std::string_view name, std::string_view value, std::string_view section = kMainSection);
 
-
 }  // namespace qz

@@ -81,12 +81,14 @@ public:
             for (int k : f.sentSerials) Collect(name, [&] { CheckSentSerialGaps(log_, k); });
         } else if (name == "sent-fields") {
             for (int k : f.sentConstant)
-                Collect(name, [&] { CheckConstantSentField(log_, k); }, cpSentNumber, k, true);
+                Collect(
+                    name, [&] { CheckConstantSentField(log_, k); }, cpSentNumber, k, true);
         } else if (name == "rcvd-serials") {
             for (int k : f.rcvdSerials) Collect(name, [&] { log_.Check4DiscontinuousRcvdNumbers(k, {}); });
         } else if (name == "rcvd-fields") {
             for (int k : f.rcvdConstant)
-                Collect(name, [&] { log_.Check4NonConstantRcvdNumbers(k, {}); }, cpRcvdNumber, k, false);
+                Collect(
+                    name, [&] { log_.Check4NonConstantRcvdNumbers(k, {}); }, cpRcvdNumber, k, false);
         } else if (name == "extensions") {
             Collect(name, [&] { log_.Check4MissingExtensions(false, cecPortable); });
         } else if (name == "members") {
@@ -100,8 +102,7 @@ private:
     // Runs one check and keeps its findings; for a field check the finding names the
     // field and the value the line holds.
     template <typename F>
-    void Collect(const std::string& name, F check, TColumnProperty property = cpNr, int field = -1,
-                 bool sent = false) {
+    void Collect(const std::string& name, F check, TColumnProperty property = cpNr, int field = -1, bool sent = false) {
         messages_.clear();
         check();
         for (const auto& m : messages_) {

@@ -33,7 +33,8 @@ int CmdContests(const TArgs& argsIn) {
     // The first and last values only mark the ends of the list.
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         table.AddRow({std::to_string(c), std::string(ContestNames[c]), std::string(CabrilloContestNames[c]),
-                      kModeKindNames[ContestModeKinds[c]], ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no"});
+                      kModeKindNames[ContestModeKinds[c]],
+                      ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no"});
     }
     Out(table.Render(tsv));
     return 0;

@@ -110,8 +110,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
     if (written.empty()) {
         if (cancelled)
             Err("qz convert: " + shown + " not converted: " + Shown(error, path) + " (--force replaces it)\n");
-        else
-            Err("qz convert: " + LS(lsConversionFailed) + " " + NamedOnce(error, path) + "\n");
+        else Err("qz convert: " + LS(lsConversionFailed) + " " + NamedOnce(error, path) + "\n");
         return false;
     }
     Out(Utf8ToCp1252(written) + "\n");

@@ -65,12 +65,9 @@ int CmdExport(const TArgs& argsIn) {
         return 2;
     }
     TOutputWindow window;
-    if (format == "cabrillo" || format == "cbr")
-        window = owCabrillo;
-    else if (format == "stf")
-        window = owSTF;
-    else if (format == "adif" || format == "adi")
-        window = owADIF;
+    if (format == "cabrillo" || format == "cbr") window = owCabrillo;
+    else if (format == "stf") window = owSTF;
+    else if (format == "adif" || format == "adi") window = owADIF;
     else {
         Err("qz export: unknown format '" + Utf8ToCp1252(format) + "' (cabrillo, stf or adif)\n");
         return 2;
@@ -148,7 +145,8 @@ int CmdExport(const TArgs& argsIn) {
     }
     std::string error;
     if (!SaveOutputFile(outFile, lines, &error)) {
-        Err("qz export: " + (error.empty() ? LS(lsConversionFailed) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
+        Err("qz export: " +
+            (error.empty() ? LS(lsConversionFailed) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
         return 1;
     }
     return 0;

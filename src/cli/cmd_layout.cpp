@@ -45,11 +45,11 @@ bool FieldRefs(TPosListRec& p, const std::string& name, int*& start, int*& end, 
         const char* name;
         int TPositionRec::*field;
     };
-    static const TSingle kSingles[] = {
-        {"day", &TPositionRec::Date_Day},    {"month", &TPositionRec::Date_Month}, {"year", &TPositionRec::Date_Year},
-        {"hour", &TPositionRec::UTC_Hour},   {"minute", &TPositionRec::UTC_Minute}, {"call", &TPositionRec::Call},
-        {"band", &TPositionRec::Band},       {"mode", &TPositionRec::Mode},        {"srst", &TPositionRec::Sent_RST},
-        {"rrst", &TPositionRec::Rcvd_RST}};
+    static const TSingle kSingles[] = {{"day", &TPositionRec::Date_Day},      {"month", &TPositionRec::Date_Month},
+                                       {"year", &TPositionRec::Date_Year},    {"hour", &TPositionRec::UTC_Hour},
+                                       {"minute", &TPositionRec::UTC_Minute}, {"call", &TPositionRec::Call},
+                                       {"band", &TPositionRec::Band},         {"mode", &TPositionRec::Mode},
+                                       {"srst", &TPositionRec::Sent_RST},     {"rrst", &TPositionRec::Rcvd_RST}};
     for (const TSingle& s : kSingles)
         if (SameText(name, s.name)) {
             start = &(p.StartPos.*s.field);
@@ -76,14 +76,13 @@ std::string Describe(const TPosListRec& p) {
         const char* name;
         int TPositionRec::*field;
     };
-    static const TShown kShown[] = {
-        {"day", &TPositionRec::Date_Day}, {"month", &TPositionRec::Date_Month}, {"year", &TPositionRec::Date_Year},
-        {"hour", &TPositionRec::UTC_Hour}, {"minute", &TPositionRec::UTC_Minute}, {"call", &TPositionRec::Call},
-        {"band", &TPositionRec::Band},     {"mode", &TPositionRec::Mode},        {"srst", &TPositionRec::Sent_RST},
-        {"rrst", &TPositionRec::Rcvd_RST}};
+    static const TShown kShown[] = {{"day", &TPositionRec::Date_Day},      {"month", &TPositionRec::Date_Month},
+                                    {"year", &TPositionRec::Date_Year},    {"hour", &TPositionRec::UTC_Hour},
+                                    {"minute", &TPositionRec::UTC_Minute}, {"call", &TPositionRec::Call},
+                                    {"band", &TPositionRec::Band},         {"mode", &TPositionRec::Mode},
+                                    {"srst", &TPositionRec::Sent_RST},     {"rrst", &TPositionRec::Rcvd_RST}};
     for (const TShown& s : kShown)
-        if (p.StartPos.*s.field > 0)
-            text += Format(" %s=%d-%d", s.name, p.StartPos.*s.field, p.EndPos.*s.field);
+        if (p.StartPos.*s.field > 0) text += Format(" %s=%d-%d", s.name, p.StartPos.*s.field, p.EndPos.*s.field);
     for (int i = 0; i < p.NumberOfSentNumbers; ++i)
         if (p.StartPos.Sent_Numbers[static_cast<std::size_t>(i)] > 0)
             text += Format(" sent%d=%d-%d", i + 1, p.StartPos.Sent_Numbers[static_cast<std::size_t>(i)],

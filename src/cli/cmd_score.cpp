@@ -60,8 +60,7 @@ void SaveConverted(const std::string& path, TContestLog& log) {
     const std::string written = qzf.StoreLog(path, log, true);
     if (written.empty())
         Err("qz score: " + Shown(qzf.LastError().empty() ? path + ": not saved" : qzf.LastError(), path) + "\n");
-    else
-        Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
+    else Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
 }
 
 }  // namespace

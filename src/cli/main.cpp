@@ -44,7 +44,8 @@ void PrintHelp() {
     Out("usage: qz [GLOBAL OPTIONS] COMMAND [ARGS]\n\n"
         "Keeps, scores, checks and converts amateur-radio contest logs.\n\n"
         "Commands:\n");
-    for (const auto& c : kCommands) Out("  " + std::string(c.name) + std::string(12 - std::string(c.name).size(), ' ') + c.summary + "\n");
+    for (const auto& c : kCommands)
+        Out("  " + std::string(c.name) + std::string(12 - std::string(c.name).size(), ' ') + c.summary + "\n");
     Out("\nGlobal options:\n"
         "  --lang eng|ger   language of messages and reports (default: the stored choice, else eng)\n"
         "  --yes, --no      answer every question of the program with yes or no\n"

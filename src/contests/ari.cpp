@@ -28,8 +28,7 @@ std::string T_ARI_DX::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     const bool home = IsItalian(q->Call());
     std::string candidate;
-    if (multiIndex == 0 && !home)
-        candidate = q->Call().CtyMasterPrefix();
+    if (multiIndex == 0 && !home) candidate = q->Call().CtyMasterPrefix();
     else if (multiIndex == 1 && home)
         candidate = TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 263);
     return NewMulti(index, multiIndex, candidate, true);

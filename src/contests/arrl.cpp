@@ -90,10 +90,8 @@ std::int32_t T_ARRL::GetPoints(int index) {
 void T_ARRL::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (!first)
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag)
-        q->SetSentNumbers(0, QueryExchangeValue(98, ConstantSentNumber));
+    if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(98, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 
@@ -134,8 +132,7 @@ std::string T_ARRL10M::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     const bool sendsState = IsWVE10m(q->Call().CtyMasterPrefix()) || q->Call().IsMaritmeMobile();
     std::string candidate;
-    if (multiIndex == 0 && !sendsState)
-        candidate = q->Call().CtyMasterPrefix();
+    if (multiIndex == 0 && !sendsState) candidate = q->Call().CtyMasterPrefix();
     else if (multiIndex == 1 && sendsState)
         candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 0, true, 263);
     return NewMulti(index, multiIndex, candidate, TMultiScope::BandMode);
@@ -156,12 +153,9 @@ void T_ARRL10M::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b10m);
         q->SetMode(mCW);
     }
-    if (!constantExchange)
-        q->SetSentNumbers(0, NextSentSerialText(0));
-    else if (!first)
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag)
-        q->SetSentNumbers(0, QueryExchangeValue(253, ConstantSentNumber));
+    if (!constantExchange) q->SetSentNumbers(0, NextSentSerialText(0));
+    else if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(253, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 

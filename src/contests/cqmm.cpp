@@ -42,10 +42,8 @@ std::int32_t T_CQMM::GetPoints(int index) {
 void T_CQMM::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (!first)
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag)
-        q->SetSentNumbers(0, QueryExchangeValue(109, ConstantSentNumber));
+    if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(109, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 

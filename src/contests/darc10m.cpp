@@ -54,7 +54,8 @@ std::string T_DARC10M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     if (numberIndex != 1) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
     const TQSO* q = QSOs(qsoIndex);
     // A station abroad sends no DOK.
-    const auto fallback = q && IsDLStation(q->Call()) ? TSuggestionFallback::BaseSuggestion : TSuggestionFallback::Nothing;
+    const auto fallback =
+        q && IsDLStation(q->Call()) ? TSuggestionFallback::BaseSuggestion : TSuggestionFallback::Nothing;
     return SuggestDOK(*this, qsoIndex, 1, false, fallback, rcvdList);
 }
 

@@ -27,13 +27,9 @@ bool IsDLStation(const TCall& call) { return call.CtyMasterPrefix() == "DL"; }
 
 std::string DOKCandidate(const TContestLog& log, int index, const std::string& rcvd) {
     switch (CheckDOK(rcvd)) {
-        case 0:
-            return rcvd;
-        case 1:
-            log.AddMessage(LS(266) + " " + rcvd, index);
-            return {};
-        default:
-            return {};
+        case 0: return rcvd;
+        case 1: log.AddMessage(LS(266) + " " + rcvd, index); return {};
+        default: return {};
     }
 }
 
@@ -72,10 +68,8 @@ std::string SuggestDOK(TContestLog& log, int qsoIndex, int numberIndex, bool ign
     switch (fallback) {
         case TSuggestionFallback::BaseSuggestion:
             return log.TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-        case TSuggestionFallback::BaseListOnly:
-            return BaseListOnly(log, qsoIndex, numberIndex, rcvdList);
-        default:
-            return {};
+        case TSuggestionFallback::BaseListOnly: return BaseListOnly(log, qsoIndex, numberIndex, rcvdList);
+        default: return {};
     }
 }
 

@@ -42,7 +42,6 @@ std::string SuggestDOK(TContestLog& log, int qsoIndex, int numberIndex, bool ign
 // The base candidate list (the previous line's number) without a suggestion text.
 std::string BaseListOnly(TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList);
 
-
 // Sets the date of a log's first line to `day`.`month`. of the current year, or of the
 // previous year when `previousYearInJanuary` and it is January now; the time stays.
 void SetContestDate(TQSO& q, int month, int day, bool previousYearInJanuary);

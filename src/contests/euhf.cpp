@@ -48,10 +48,8 @@ std::int32_t T_EUHF::GetPoints(int index) {
 void T_EUHF::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (!first)
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag)
-        q->SetSentNumbers(0, QueryExchangeValue(323, ConstantSentNumber));
+    if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(323, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 

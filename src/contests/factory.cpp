@@ -194,14 +194,10 @@ std::unique_ptr<TContestLog> Build(const TFileHeader& header, std::shared_ptr<co
 
 int CreateErrorString(TContestLogCreateError error) {
     switch (error) {
-        case ECtyFile:
-            return 196;
-        case EInvalidCall:
-            return 250;
-        case EAllocationTable:
-            return 251;
-        case ENoError:
-            break;
+        case ECtyFile: return 196;
+        case EInvalidCall: return 250;
+        case EAllocationTable: return 251;
+        case ENoError: break;
     }
     return -1;
 }

@@ -19,8 +19,8 @@ namespace {
 
 // For a Hungarian station: an earlier line's number, else its member number as
 // suggestion with the counties of its call area as candidates. False for others.
-bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberIndex,
-                      std::vector<std::string>& rcvdList, std::string& result) {
+bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList,
+                      std::string& result) {
     rcvdList.clear();
     result.clear();
     const TQSO* q = log.QSOs(qsoIndex);

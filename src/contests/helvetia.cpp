@@ -38,7 +38,9 @@ T_HELVET_DX::T_HELVET_DX(const TFileHeader&) : TTwoSidedContest({"HB"}, false, c
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
 }
 
-bool T_HELVET_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 322, true); }
+bool T_HELVET_DX::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, true, 322, true);
+}
 
 std::string T_HELVET_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);

@@ -10,7 +10,8 @@
 
 namespace qz {
 
-THKContest::THKContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"HK", "HK0/a", "HK0/m"}, homeSide, otherSide) {
+THKContest::THKContest(bool homeSide, TContest otherSide)
+    : TTwoSidedContest({"HK", "HK0/a", "HK0/m"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 2;

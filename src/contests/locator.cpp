@@ -27,8 +27,8 @@ double RoundHalfEven(double x) {
 
 bool IsValidLocator(std::string_view locator) {
     if (locator.size() < 6) return false;
-    const char c[6] = {Upper(locator[0]), Upper(locator[1]), locator[2], locator[3], Upper(locator[4]),
-                       Upper(locator[5])};
+    const char c[6] = {Upper(locator[0]), Upper(locator[1]), locator[2],
+                       locator[3],        Upper(locator[4]), Upper(locator[5])};
     return InRange(c[0], 'A', 'T') && InRange(c[1], 'A', 'T') && InRange(c[2], '0', '9') && InRange(c[3], '0', '9') &&
            InRange(c[4], 'A', 'X') && InRange(c[5], 'A', 'X');
 }

@@ -29,8 +29,7 @@ std::string T_LZDX_DX::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     const bool home = IsBulgarian(q->Call());
     std::string candidate;
-    if (multiIndex == 0 && !home)
-        candidate = ITUZoneCandidate(*this, index, q->RcvdNumbers(0));
+    if (multiIndex == 0 && !home) candidate = ITUZoneCandidate(*this, index, q->RcvdNumbers(0));
     else if (multiIndex == 1 && home)
         candidate = TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 263);
     return NewMulti(index, multiIndex, candidate, true);

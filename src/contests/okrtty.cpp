@@ -34,10 +34,8 @@ std::int32_t T_OK_RTTY::GetPoints(int index) {
 
 void T_OK_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty())
-        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
 

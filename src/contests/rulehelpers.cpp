@@ -18,8 +18,8 @@ bool IsOneOf(std::string_view masterPrefix, std::initializer_list<std::string_vi
     return std::find(prefixes.begin(), prefixes.end(), masterPrefix) != prefixes.end();
 }
 
-std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry,
-                            std::int32_t sameContinent, std::int32_t sameContinentNA, std::int32_t otherContinent) {
+std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry, std::int32_t sameContinent,
+                            std::int32_t sameContinentNA, std::int32_t otherContinent) {
     if (SameCountry(own, worked)) return sameCountry;
     if (SameContinent(own, worked)) return own.Continent() == coNA ? sameContinentNA : sameContinent;
     return otherContinent;

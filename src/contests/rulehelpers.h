@@ -29,8 +29,8 @@ bool IsOneOf(std::string_view masterPrefix, std::initializer_list<std::string_vi
 
 // Points by the relation of the two stations: same country, other country on the same
 // continent (with its own value for a North-American own station), other continent.
-std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry,
-                            std::int32_t sameContinent, std::int32_t sameContinentNA, std::int32_t otherContinent);
+std::int32_t RelationPoints(const TCall& own, const TCall& worked, std::int32_t sameCountry, std::int32_t sameContinent,
+                            std::int32_t sameContinentNA, std::int32_t otherContinent);
 
 // An exchange text as an integer from `low` to `high`, written with two digits ("5" and
 // "05" are one value). Otherwise "" after a message about line `index`: language string

@@ -54,7 +54,9 @@ T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX)
     FModes = {mCW, mSSB};
 }
 
-bool T_SPDX_SP::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, false, 298, false); }
+bool T_SPDX_SP::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, false, 298, false);
+}
 
 std::string T_SPDX_SP::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);

@@ -79,7 +79,8 @@ std::string T_UADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
         std::string result;
         if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
         const std::string designator = OblastDesignator(q->Call());
-        if (std::string oblast = designator.empty() ? std::string() : FAmiAllocationTable->GetMainItem(designator, false);
+        if (std::string oblast =
+                designator.empty() ? std::string() : FAmiAllocationTable->GetMainItem(designator, false);
             !oblast.empty()) {
             rcvdList.assign(1, oblast);
             return oblast;

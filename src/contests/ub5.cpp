@@ -27,8 +27,7 @@ std::string T_UB5_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     std::string candidate;
-    if (multiIndex == 0)
-        candidate = q->Call().CtyMasterPrefix();
+    if (multiIndex == 0) candidate = q->Call().CtyMasterPrefix();
     else if (IsUkrainian(q->Call()))
         candidate = TableCandidate(*this, FMiscAllocationTable.get(), index, 0, false, 414, ": ");
     return NewMulti(index, multiIndex, candidate, true);

@@ -62,7 +62,8 @@ std::int32_t T_VFDB::GetNoOfAllCalculatedMulties(int multiIndex) const {
 }
 
 std::int64_t T_VFDB::GetFinalResult() const {
-    return static_cast<std::int64_t>(GetAllPoints()) * (GetNoOfAllCalculatedMulties(0) + GetNoOfAllCalculatedMulties(1));
+    return static_cast<std::int64_t>(GetAllPoints()) *
+           (GetNoOfAllCalculatedMulties(0) + GetNoOfAllCalculatedMulties(1));
 }
 
 void T_VFDB::WriteResults(std::vector<std::string>& d) const {
@@ -81,8 +82,8 @@ void T_VFDB::WriteResults(std::vector<std::string>& d) const {
                            GetNoOfBandMulties(1, band) * 5, GetBandPoints(band)));
     }
     d.push_back("");
-    d.push_back(Format("  all  %5d  %5d   %4d   %4d %5d      %5d     %6d", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(),
-                       GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllMulties(0),
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d %5d      %5d     %6d", GetNoOfAllGoodQSOs(),
+                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllMulties(0),
                        GetNoOfAllMulties(1) * 5, GetAllPoints()));
     d.push_back("");
     d.push_back("Final result = " + std::to_string(GetAllPoints()) + " * (" + std::to_string(GetNoOfAllMulties(0)) +

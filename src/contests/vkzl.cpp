@@ -33,20 +33,13 @@ std::int32_t T_VKZL::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     if (!q || !q->IsGood() || q->Call().Continent() == FOwnCall.Continent()) return 0;
     switch (q->Band()) {
-        case b160m:
-            return 20;
-        case b80m:
-            return 10;
-        case b40m:
-            return 5;
-        case b20m:
-            return 1;
-        case b15m:
-            return 2;
-        case b10m:
-            return 3;
-        default:
-            return 0;
+        case b160m: return 20;
+        case b80m: return 10;
+        case b40m: return 5;
+        case b20m: return 1;
+        case b15m: return 2;
+        case b10m: return 3;
+        default: return 0;
     }
 }
 

@@ -230,12 +230,9 @@ bool T_WAE::CanSelectCell(int col, int row) const {
             case cpRcvdRST:
             case cpMul:
             case cpPoints:
-            case cpFlags:
-                return false;
-            case cpRcvdNumber:
-                return IsAQTCRcvdNumber(ColumnArrayIndex(col));
-            default:
-                return true;
+            case cpFlags: return false;
+            case cpRcvdNumber: return IsAQTCRcvdNumber(ColumnArrayIndex(col));
+            default: return true;
         }
     }
     if (!TContestLog::CanSelectCell(col, row)) return false;

@@ -27,8 +27,7 @@ void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::i
         }
     d.push_back(head1 + "  Gd QSO  Invalid Dupe  Deleted");
     head2 += "  total   QSOs   QSOs   QSOs ";
-    if (log.NoOfMulties() == 1)
-        head2 += "  Mul  ";
+    if (log.NoOfMulties() == 1) head2 += "  Mul  ";
     else
         for (int k = 0; k < log.NoOfMulties(); ++k) head2 += " Mul" + std::to_string(k + 1) + "  ";
     d.push_back(head2 + "  Pts");
@@ -48,8 +47,8 @@ void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::i
                        log.GetNoOfAllDupes(), log.GetNoOfAllUserDeletedQSOs(), log.GetNoOfAllMulties(0),
                        log.GetAllPoints()));
     d.push_back("");
-    d.push_back("Final result = " + std::to_string(log.GetAllPoints()) + " * " + std::to_string(log.GetNoOfAllMulties(0)) +
-                " = " + FormatThousands(finalResult));
+    d.push_back("Final result = " + std::to_string(log.GetAllPoints()) + " * " +
+                std::to_string(log.GetNoOfAllMulties(0)) + " = " + FormatThousands(finalResult));
 }
 
 // --- T_WAGDL ---------------------------------------------------------------------------

@@ -53,10 +53,8 @@ std::int32_t T_WWDX::GetPoints(int index) {
 
 void T_WWDX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty())
-        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
 
@@ -94,12 +92,8 @@ std::string T_WWDX_RTTY::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     std::string candidate;
     switch (multiIndex) {
-        case 0:
-            candidate = q->Call().CtyMasterPrefix();
-            break;
-        case 1:
-            candidate = CQZoneCandidate(*this, index, q->RcvdNumbers(0));
-            break;
+        case 0: candidate = q->Call().CtyMasterPrefix(); break;
+        case 1: candidate = CQZoneCandidate(*this, index, q->RcvdNumbers(0)); break;
         default:
             if (IsWVECountry(q->Call().CtyMasterPrefix()))
                 candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 1, true, 263);

@@ -20,10 +20,8 @@ std::string T_WWSA_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     std::string candidate;
-    if (multiIndex == 1)
-        candidate = CQZoneCandidate(*this, index, q->RcvdNumbers(0));
-    else if (!q->Call().IsMaritmeMobile())
-        candidate = q->Call().CtyMasterPrefix();
+    if (multiIndex == 1) candidate = CQZoneCandidate(*this, index, q->RcvdNumbers(0));
+    else if (!q->Call().IsMaritmeMobile()) candidate = q->Call().CtyMasterPrefix();
     return NewMulti(index, multiIndex, candidate, true);
 }
 
@@ -37,10 +35,8 @@ std::int32_t T_WWSA_DX::GetPoints(int index) {
 
 void T_WWSA_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty())
-        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
 

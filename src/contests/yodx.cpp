@@ -28,10 +28,8 @@ std::string T_YODX_DX::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     const bool home = IsRomanian(q->Call());
     std::string candidate;
-    if (multiIndex == 0 && !home)
-        candidate = q->Call().CtyMasterPrefix();
-    else if (multiIndex == 1 && home)
-        candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 0, true, 263);
+    if (multiIndex == 0 && !home) candidate = q->Call().CtyMasterPrefix();
+    else if (multiIndex == 1 && home) candidate = TableCandidate(*this, FAmiAllocationTable.get(), index, 0, true, 263);
     return NewMulti(index, multiIndex, candidate, true);
 }
 
@@ -60,7 +58,8 @@ std::string T_YODX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     if (numberIndex == 0 && q && IsRomanian(q->Call())) {
         std::string result;
         if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-        if (auto items = FAmiAllocationTable->GetMainItemsFromCallArea(q->Call().CallArea()); items && !items->empty()) {
+        if (auto items = FAmiAllocationTable->GetMainItemsFromCallArea(q->Call().CallArea());
+            items && !items->empty()) {
             rcvdList = std::move(*items);
             return rcvdList.front();
         }

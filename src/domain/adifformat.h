@@ -24,7 +24,9 @@ inline std::string MakeTag(std::string_view name, std::string_view value) {
     return tag;
 }
 
-inline void AppendTag(std::string& text, std::string_view name, std::string_view value) { text += MakeTag(name, value); }
+inline void AppendTag(std::string& text, std::string_view name, std::string_view value) {
+    text += MakeTag(name, value);
+}
 
 inline constexpr std::string_view kCall = "call";
 inline constexpr std::string_view kBand = "band";
@@ -58,7 +60,7 @@ inline constexpr std::string_view kInfoCall = "QZ__Call";
 // The field names a received number may be written under, in the order the
 // configuration offers them.
 inline constexpr std::array<std::string_view, 15> kRcvdFieldChoices = {
-    "srx", "comment", "age", "cnty", "cont", "cqz", "dxcc", "gridsquare", "iota", "ituz", "pfx", "qth",
-    "rx_pwr", "state", "ve_prov"};
+    "srx",  "comment", "age", "cnty", "cont",   "cqz",   "dxcc",   "gridsquare",
+    "iota", "ituz",    "pfx", "qth",  "rx_pwr", "state", "ve_prov"};
 
 }  // namespace qz::adif

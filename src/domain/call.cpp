@@ -28,22 +28,14 @@ struct TCallParts {
 TCallExtension ExtensionOf(std::string_view part) {
     if (part.size() == 1) {
         switch (UpCase(part[0])) {
-            case 'P':
-                return eP;
-            case 'M':
-                return eM;
-            case 'N':
-                return eNov;
-            case 'T':
-                return eTec;
-            case 'J':
-                return eJOTA;
-            case 'A':
-                return eAlternative;
-            case 'D':
-                return eD;
-            default:
-                return eNo;
+            case 'P': return eP;
+            case 'M': return eM;
+            case 'N': return eNov;
+            case 'T': return eTec;
+            case 'J': return eJOTA;
+            case 'A': return eAlternative;
+            case 'D': return eD;
+            default: return eNo;
         }
     }
     if (part.size() == 2) {

@@ -74,8 +74,7 @@ public:
     void Run() {
         while (!AtEnd() && Peek() == '#')
             if (!SkipRestOfLine()) break;
-        while (ParseEntry()) {
-        }
+        while (ParseEntry()) {}
         if (!fatal_ && cty_.FCtyList.empty() && cty_.FLoadError.empty())
             cty_.FLoadError = Format("%s, line %d: no country entries found", name_.c_str(), line_);
     }

@@ -8,6 +8,7 @@ const std::array<std::string_view, coInvalid + 1> ContinentNames = {"AF", "AN", 
 const std::array<std::string_view, eEOL + 1> CallExtensionNames = {"",   "/P", "/M", "/MM", "/AM", "/N",
                                                                    "/T", "/J", "/A", "/D",  ""};
 
+// clang-format off
 // Long names are Windows-1252 text.
 const std::array<std::string_view, kNoOfContests> ContestNames = {
     "undefined Contest",
@@ -210,6 +211,7 @@ const std::array<std::string_view, 4> QSLLetters = {"Y", "N", "R", "I"};
 
 const std::array<std::string_view, ftCabrillo + 1> FileTypeExtensions = {
     "", "qzf", "qzf", "bin", "bin", "bin", "qdf", "qdf", "bin", "stf", "txt", "adi", "log"};
+// clang-format on
 
 std::string RSTText(int value) { return std::to_string(value); }
 

@@ -25,6 +25,7 @@ inline constexpr int kLocatorStringLen = 6;
 inline constexpr int kSpecificStringLen = 31;
 inline constexpr int kLongShortStringLen = 255;
 
+// clang-format off
 enum TLogicalOperator : std::uint8_t { loInclude, loExclude };
 enum TContinent : std::uint8_t { coAF, coAN, coAS, coEU, coNA, coOC, coSA, coInvalid };
 enum TZone : std::uint8_t { zCQ, zITU };
@@ -106,6 +107,7 @@ enum TExchangedNumbersCheck : std::uint8_t {
     encSentConstant, encSentContinuously, encRcvdConstant, encRcvdContinuously,
     encTestSpecialCountriesExclusively, encExcludeSpecialCountries
 };
+// clang-format on
 
 // Number of values of each enumeration that the native file stores, for range checks
 // when reading untrusted bytes.

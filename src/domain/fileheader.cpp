@@ -140,8 +140,8 @@ bool DecodeFileHeader(std::string_view bytes, TFileHeader& h, std::string* error
     r.Seek(fho::Contest);
     ok = ok && ReadEnum(r, kNoOfContests, x.fhContest_Contest, "contest", error);
     ok = ok && ReadShort(r, kLongShortStringLen, x.fhContest_Category, "category", error);
-    ok = ok && ReadEnum(r, kNoOfParticipationCategories, x.fhContest_ParticipationCategory, "participation category",
-                        error);
+    ok = ok &&
+         ReadEnum(r, kNoOfParticipationCategories, x.fhContest_ParticipationCategory, "participation category", error);
     x.fhContest_NoOfQSOs = r.I32();
     ok = ok && ReadShort(r, kLongShortStringLen, x.fhContest_CtyFile, "country file", error);
     ok = ok && ReadShort(r, kLongShortStringLen, x.fhContest_OperatorList, "operator list", error);

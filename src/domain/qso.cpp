@@ -22,6 +22,7 @@ struct TBandRange {
 
 // Frequencies in MHz (14.025 -> 14025), kHz (14025 -> 14025000) and wavelength numbers
 // (20 -> 20000) map to bands through one table.
+// clang-format off
 constexpr TBandRange kBandRanges[] = {
     {1000, 1000, b1mm},           {1200, 1249, b12mm},          {1250, 1300, b1_25m},
     {1800, 1999, b160m},          {2000, 2000, b2m},            {2500, 2500, b2_5mm},
@@ -46,12 +47,14 @@ constexpr TBandRange kBandRanges[] = {
     {47000000, 47200000, b6mm},   {75500000, 77501000, b4mm},   {119000000, 122251000, b2_5mm},
     {134000000, 143999000, b2mm}, {241000000, 250000000, b1mm},
 };
+// clang-format on
 
 struct TModeSpelling {
     const char* spelling;
     TMode mode;
 };
 
+// clang-format off
 constexpr TModeSpelling kModeSpellings[] = {
     {"CW", mCW},        {"A1A", mCW},       {"A1", mCW},        {"C", mCW},         {"SSB", mSSB},
     {"LSB", mSSB},      {"USB", mSSB},      {"SB", mSSB},       {"S", mSSB},        {"J3E", mSSB},
@@ -67,6 +70,7 @@ constexpr TModeSpelling kModeSpellings[] = {
     {"CL", mCLOVER},    {"CLO", mCLOVER},   {"CLOV", mCLOVER},  {"CLOVER", mCLOVER}, {"SS", mSSTV},
     {"SSTV", mSSTV},    {"AV", mATV},       {"ATV", mATV},
 };
+// clang-format on
 
 // Cuts or extends an RST text to `len` characters; extension uses blanks, so a text
 // that was too short does not read as a number afterwards.

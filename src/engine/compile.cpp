@@ -166,15 +166,9 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
         auto it = m.find(candidate);
         if (it != m.end()) {
             switch (scope) {
-                case TMultiScope::Log:
-                    seen = !it->second.bands.Empty();
-                    break;
-                case TMultiScope::Band:
-                    seen = it->second.bands.Contains(q->Band());
-                    break;
-                case TMultiScope::BandMode:
-                    seen = it->second.modes[q->Band()].Contains(q->Mode());
-                    break;
+                case TMultiScope::Log: seen = !it->second.bands.Empty(); break;
+                case TMultiScope::Band: seen = it->second.bands.Contains(q->Band()); break;
+                case TMultiScope::BandMode: seen = it->second.modes[q->Band()].Contains(q->Mode()); break;
             }
         }
     } else {
@@ -206,8 +200,7 @@ bool TContestLog::IsDupe(int index) {
     if (CompilingLine(index)) return FSeenDupeKeys.count(DupeKey(index)) > 0;
     std::string key = DupeKey(index);
     for (int j = 0; j < index; ++j)
-        if (CanMakeDupes(*FQSOList[static_cast<std::size_t>(j)]) && DupeKey(j) == key)
-            return true;
+        if (CanMakeDupes(*FQSOList[static_cast<std::size_t>(j)]) && DupeKey(j) == key) return true;
     return false;
 }
 
@@ -257,7 +250,8 @@ bool TContestLog::IsValidQSO(int index, bool showMessage) {
     if (!ModeIsAllowed(q->Mode())) {
         bool reject = FCompileSettings.CancelQSOIfModeIsNotAllowed;
         if (showMessage)
-            AddMessage(prefix(reject) + LS(lsMode) + " " + std::string(ModeNames[q->Mode()]) + " " + LS(lsNotAllowed), index);
+            AddMessage(prefix(reject) + LS(lsMode) + " " + std::string(ModeNames[q->Mode()]) + " " + LS(lsNotAllowed),
+                       index);
         if (reject) return false;
     }
     return true;

@@ -33,7 +33,8 @@ void TContestLog::Init(const TFileHeader& header, std::shared_ptr<const TCtyStuf
 
     FCtyStuff = cty ? std::move(cty) : std::make_shared<TCtyStuff>(h.fhContest_CtyFile);
     if (FCtyStuff->CtyListCount() == 0) {
-        ShowErrorMessage(LS(lsCtyFileMissing) + " " + (FCtyStuff->FileName().empty() ? h.fhContest_CtyFile : FCtyStuff->FileName()));
+        ShowErrorMessage(LS(lsCtyFileMissing) + " " +
+                         (FCtyStuff->FileName().empty() ? h.fhContest_CtyFile : FCtyStuff->FileName()));
         ContestLogCreateError = ECtyFile;
         return;
     }
@@ -221,17 +222,18 @@ int TContestLog::DeleteAllSelected() {
 }
 
 int TContestLog::NoOfSentQTCs() const {
-    return static_cast<int>(
-        std::count_if(FQSOList.begin(), FQSOList.end(), [](const auto& q) { return q->QSOFlags().Contains(qfSentQTC); }));
+    return static_cast<int>(std::count_if(FQSOList.begin(), FQSOList.end(),
+                                          [](const auto& q) { return q->QSOFlags().Contains(qfSentQTC); }));
 }
 
 int TContestLog::NoOfRcvdQTCs() const {
-    return static_cast<int>(
-        std::count_if(FQSOList.begin(), FQSOList.end(), [](const auto& q) { return q->QSOFlags().Contains(qfRcvdQTC); }));
+    return static_cast<int>(std::count_if(FQSOList.begin(), FQSOList.end(),
+                                          [](const auto& q) { return q->QSOFlags().Contains(qfRcvdQTC); }));
 }
 
 int TContestLog::NoOfSelectedQSOs() const {
-    return static_cast<int>(std::count_if(FQSOList.begin(), FQSOList.end(), [](const auto& q) { return q->Selected(); }));
+    return static_cast<int>(
+        std::count_if(FQSOList.begin(), FQSOList.end(), [](const auto& q) { return q->Selected(); }));
 }
 
 int TContestLog::NoOfSelectedQTCs() const {

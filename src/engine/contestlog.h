@@ -240,34 +240,34 @@ public:
     void WriteAllComments(std::vector<std::string>& destination) const;
 
     // --- The 27 rule operations, in slot order ------------------------------------------
-    virtual bool IsDupe(int index);                                                      // 0
-    virtual std::string GetMulti(int index, int multiIndex);                             // 1
-    virtual std::int32_t GetPoints(int index);                                           // 2
-    virtual std::int64_t GetFinalResult() const;                                         // 3
-    virtual void WriteResults(std::vector<std::string>& destination) const;              // 4
-    virtual void CreateAndAppendQSO(bool setEditedFlag);                                 // 5
-    virtual void SetColumns();                                                           // 6
+    virtual bool IsDupe(int index);                                          // 0
+    virtual std::string GetMulti(int index, int multiIndex);                 // 1
+    virtual std::int32_t GetPoints(int index);                               // 2
+    virtual std::int64_t GetFinalResult() const;                             // 3
+    virtual void WriteResults(std::vector<std::string>& destination) const;  // 4
+    virtual void CreateAndAppendQSO(bool setEditedFlag);                     // 5
+    virtual void SetColumns();                                               // 6
     virtual std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex,
-                                              std::vector<std::string>& rcvdList);       // 7
-    virtual void SetCallDependingStuff(int qsoIndex);                                    // 8
-    virtual bool CanSelectCell(int col, int row) const;                                  // 9
-    virtual bool IsAQTCContest() const;                                                  // 10
-    virtual bool IsAnExtensionRelevantContest() const;                                   // 11
-    virtual std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const; // 12
-    virtual std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const;              // 13
-    bool IsAQTCRcvdNumber(int numberIndex) const override;                               // 14
-    virtual bool IsValidQSO(int index, bool showMessage);                                // 15
-    std::string GetSwisslogSPField(int qsoIndex) const override;                         // 16
-    virtual std::string GetDOKFromRcvdNumber(int qsoIndex) const;                        // 17
-    int GetSentNumericNumberIndex() const override;                                      // 18
-    virtual int GetRcvdNumericNumberIndex() const;                                       // 19
-    virtual bool IsSpecialCountry(int qsoIndex) const;                                   // 20
-    virtual void SetSpecialCountries();                                                  // 21
-    virtual std::string GetSpecialCountries() const;                                     // 22
-    virtual std::string GetSpecialSTFCategory() const;                                   // 23
-    virtual bool IsAVHFContest() const;                                                  // 24
-    virtual bool IsAMemberNumberContest() const;                                         // 25
-    virtual TContest IsObsolete(std::string& msg) const;                                 // 26
+                                              std::vector<std::string>& rcvdList);        // 7
+    virtual void SetCallDependingStuff(int qsoIndex);                                     // 8
+    virtual bool CanSelectCell(int col, int row) const;                                   // 9
+    virtual bool IsAQTCContest() const;                                                   // 10
+    virtual bool IsAnExtensionRelevantContest() const;                                    // 11
+    virtual std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const;  // 12
+    virtual std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const;               // 13
+    bool IsAQTCRcvdNumber(int numberIndex) const override;                                // 14
+    virtual bool IsValidQSO(int index, bool showMessage);                                 // 15
+    std::string GetSwisslogSPField(int qsoIndex) const override;                          // 16
+    virtual std::string GetDOKFromRcvdNumber(int qsoIndex) const;                         // 17
+    int GetSentNumericNumberIndex() const override;                                       // 18
+    virtual int GetRcvdNumericNumberIndex() const;                                        // 19
+    virtual bool IsSpecialCountry(int qsoIndex) const;                                    // 20
+    virtual void SetSpecialCountries();                                                   // 21
+    virtual std::string GetSpecialCountries() const;                                      // 22
+    virtual std::string GetSpecialSTFCategory() const;                                    // 23
+    virtual bool IsAVHFContest() const;                                                   // 24
+    virtual bool IsAMemberNumberContest() const;                                          // 25
+    virtual TContest IsObsolete(std::string& msg) const;                                  // 26
 
 protected:
     TContestLog();

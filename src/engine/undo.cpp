@@ -92,9 +92,7 @@ void TContestLog::UndoEndGroup(bool opened) {
     if (opened) SetUndoGroupingEnabled(false);
 }
 
-bool TContestLog::UndoItemAvailable() const {
-    return FUndoEnabled && FUndoActionList && FUndoActionList->Count() > 0;
-}
+bool TContestLog::UndoItemAvailable() const { return FUndoEnabled && FUndoActionList && FUndoActionList->Count() > 0; }
 
 void TContestLog::PushUndoEntry(TSingleUndo entry) {
     if (!UndoRecording()) return;
@@ -121,9 +119,7 @@ void TContestLog::PushUndo(TUndoEnabledAction action, int oldIndex, int newIndex
     }
 }
 
-const TUndoAction* TContestLog::GetUndoPeek() const {
-    return UndoItemAvailable() ? FUndoActionList->Peek() : nullptr;
-}
+const TUndoAction* TContestLog::GetUndoPeek() const { return UndoItemAvailable() ? FUndoActionList->Peek() : nullptr; }
 
 void TContestLog::PopUndoPeek() {
     if (UndoItemAvailable()) FUndoActionList->Pop();

@@ -14,7 +14,7 @@ namespace qz {
 // One row of the received-number table: a received-number column of the log's QSOs
 // and the ADIF field its value is written under ("" = not written).
 struct TADIFRcvdRow {
-    std::string Header;  // the column's header text
+    std::string Header;   // the column's header text
     int NumberIndex = 0;  // which received number
     std::string Field;
 };

@@ -204,14 +204,10 @@ std::string ExportOverwriteQuestion(const std::string& fileName) { return fileNa
 
 std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TContestLog& log) {
     switch (window) {
-        case owSTF:
-            return std::make_unique<TSTFExport>(log);
-        case owCabrillo:
-            return std::make_unique<TCabrilloExport>(log);
-        case owADIF:
-            return std::make_unique<TADIFExport>(log);
-        default:
-            return nullptr;
+        case owSTF: return std::make_unique<TSTFExport>(log);
+        case owCabrillo: return std::make_unique<TCabrilloExport>(log);
+        case owADIF: return std::make_unique<TADIFExport>(log);
+        default: return nullptr;
     }
 }
 

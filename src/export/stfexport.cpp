@@ -183,8 +183,9 @@ std::string TSTFExport::ExportSingleQSO(int index) {
         return row;
     }
 
-    std::string row = Format("%.4d%.2d%.2d %.2d%.2d %-5s %-6s %-12s %-3s", d.year, d.month, d.day, t.hour, t.minute,
-                             band.c_str(), mode.c_str(), call.c_str(), FormatField("%s", FieldSafe(q->SentRST())).c_str());
+    std::string row =
+        Format("%.4d%.2d%.2d %.2d%.2d %-5s %-6s %-12s %-3s", d.year, d.month, d.day, t.hour, t.minute, band.c_str(),
+               mode.c_str(), call.c_str(), FormatField("%s", FieldSafe(q->SentRST())).c_str());
     for (int i = 0; i < FContestLog.NoOfSentNumbers(); ++i) row += FormatField(" %-6s", FieldSafe(q->SentNumbers(i)));
     row += FormatField(" %-3s", FieldSafe(q->RcvdRST()));
     for (int i = 0; i < r; ++i)

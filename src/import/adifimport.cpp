@@ -40,8 +40,9 @@ enum TField {
     kNoOfFields
 };
 constexpr std::array<std::string_view, kNoOfFields> kFieldNames = {
-    adif::kCall,   adif::kQSODate, adif::kTimeOn, adif::kTimeOff, adif::kBand,    adif::kFreq,      adif::kMode,
-    adif::kRSTSent, adif::kRSTRcvd, adif::kSTX,    adif::kSRX,     adif::kComment, adif::kContestId, adif::kStationCallsign};
+    adif::kCall, adif::kQSODate, adif::kTimeOn,    adif::kTimeOff,        adif::kBand,
+    adif::kFreq, adif::kMode,    adif::kRSTSent,   adif::kRSTRcvd,        adif::kSTX,
+    adif::kSRX,  adif::kComment, adif::kContestId, adif::kStationCallsign};
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
@@ -324,8 +325,8 @@ void TADIFImport::ReadRecords() {
         q.SetCall("");
         ++FCounts.qsos;
         if (!q.SetChangedCall(Trim(val(fCall))))
-            Note(rec.start, "record " + std::to_string(FCounts.records) + ": call not accepted: '" +
-                                QuotedPart(val(fCall)) + "'");
+            Note(rec.start,
+                 "record " + std::to_string(FCounts.records) + ": call not accepted: '" + QuotedPart(val(fCall)) + "'");
         if (has(fQSODate) && val(fQSODate).size() == 8) {
             const std::string_view d = val(fQSODate);
             std::int32_t year, month, day;
@@ -337,8 +338,8 @@ void TADIFImport::ReadRecords() {
                 q.SetChangedDay(d.substr(6, 2));
                 if (TryStrToInt(d.substr(4, 2), month)) q.SetChangedMonth(month);
                 q.SetChangedYear(d.substr(0, 4));
-                Note(rec.start, "record " + std::to_string(FCounts.records) + ": date not understood: '" +
-                                    QuotedPart(d) + "'");
+                Note(rec.start,
+                     "record " + std::to_string(FCounts.records) + ": date not understood: '" + QuotedPart(d) + "'");
             }
         }
         const TField timeField = has(fTimeOn) ? fTimeOn : fTimeOff;
@@ -380,10 +381,8 @@ void TADIFImport::ReadRecords() {
     ForEachADIFTag(text, FDataStart, [&](const TADIFTag& t) {
         if (t.problem) {
             ++FCounts.problems;
-            if (FCap.Full())
-                FCap.Skip();
-            else
-                Note(t.start, std::string(t.problem) + ": '" + QuotedPart(text.substr(t.start, 40)) + "'");
+            if (FCap.Full()) FCap.Skip();
+            else Note(t.start, std::string(t.problem) + ": '" + QuotedPart(text.substr(t.start, 40)) + "'");
         }
         if (t.absent) return true;
         if (IsName(t.name, adif::kEOR)) {
@@ -412,8 +411,8 @@ void TADIFImport::ReadRecords() {
         // A file cut inside its last record: what is there is read, and said.
         ++FCounts.records;
         FCounts.unterminated = true;
-        Note(rec.start, "the file ends inside record " + std::to_string(FCounts.records) +
-                            " (no <eor>); its fields were read");
+        Note(rec.start,
+             "the file ends inside record " + std::to_string(FCounts.records) + " (no <eor>); its fields were read");
         apply();
     }
     FCap.Finish(FFileName + ": ");

@@ -19,10 +19,10 @@ namespace qz {
 
 // What the reader did with the records of a file.
 struct TADIFReadCounts {
-    int records = 0;      // records ended by <eor>, plus an unterminated last one
-    int qsos = 0;         // records read into the log
-    int withoutCall = 0;  // records without a call field, reported and not read
-    int problems = 0;     // tags or values reported as damaged
+    int records = 0;            // records ended by <eor>, plus an unterminated last one
+    int qsos = 0;               // records read into the log
+    int withoutCall = 0;        // records without a call field, reported and not read
+    int problems = 0;           // tags or values reported as damaged
     bool unterminated = false;  // the file ends inside a record (read and reported)
 };
 

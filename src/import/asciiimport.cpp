@@ -33,10 +33,8 @@ bool IsUmlaut(char c) {
         case 0xDC:
         case 0xE4:
         case 0xF6:
-        case 0xFC:
-            return true;
-        default:
-            return false;
+        case 0xFC: return true;
+        default: return false;
     }
 }
 
@@ -66,11 +64,11 @@ struct TMonthName {
     int month;
 };
 constexpr TMonthName kMonths[] = {
-    {"JAN", 1},       {"JANUAR", 1},    {"JANUARY", 1},  {"FEB", 2},    {"FEBRUAR", 2},   {"FEBRUARY", 2},
-    {"MAR", 3},       {"M\xC4RZ", 3},   {"MARCH", 3},    {"APR", 4},    {"APRIL", 4},     {"MAI", 5},
-    {"MAY", 5},       {"JUN", 6},       {"JUNI", 6},     {"JUNE", 6},   {"JUL", 7},       {"JULI", 7},
-    {"JULY", 7},      {"AUG", 8},       {"AUGUST", 8},   {"SEP", 9},    {"SEPTEMBER", 9}, {"OCT", 10},
-    {"OKTOBER", 10},  {"OCTOBER", 10},  {"NOV", 11},     {"NOVEMBER", 11}, {"DEC", 12},   {"DEZEMBER", 12},
+    {"JAN", 1},       {"JANUAR", 1},   {"JANUARY", 1}, {"FEB", 2},       {"FEBRUAR", 2},   {"FEBRUARY", 2},
+    {"MAR", 3},       {"M\xC4RZ", 3},  {"MARCH", 3},   {"APR", 4},       {"APRIL", 4},     {"MAI", 5},
+    {"MAY", 5},       {"JUN", 6},      {"JUNI", 6},    {"JUNE", 6},      {"JUL", 7},       {"JULI", 7},
+    {"JULY", 7},      {"AUG", 8},      {"AUGUST", 8},  {"SEP", 9},       {"SEPTEMBER", 9}, {"OCT", 10},
+    {"OKTOBER", 10},  {"OCTOBER", 10}, {"NOV", 11},    {"NOVEMBER", 11}, {"DEC", 12},      {"DEZEMBER", 12},
     {"DECEMBER", 12},
 };
 
@@ -147,10 +145,8 @@ bool TASCIIConvert::ChooseSettings(TASCIIImportSettings& s) {
         TryEncodeDate(today.year, today.month, today.day, date);
     s.ConstantDate = date;
     s.TabLength = std::clamp(ReadSettingInteger("CLC_TabSize", 8), 0, 99);
-    if (Settings)
-        s = *Settings;
-    else if (FLayoutIndex >= 0)
-        s.Layout = FormatList.Items(FLayoutIndex);
+    if (Settings) s = *Settings;
+    else if (FLayoutIndex >= 0) s.Layout = FormatList.Items(FLayoutIndex);
     s.Layout.NumberOfSentNumbers = log.NoOfSentNumbers();
     s.Layout.NumberOfRcvdNumbers = log.NoOfRcvdNumbers();
     if (EditSettings && FShowBoxes && !EditSettings(s, log)) {
@@ -236,7 +232,7 @@ void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
         while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
         const std::string_view raw = text.substr(start, end - start);
         start = end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2
-                                                                                                        : end + 1;
+                                                                                                         : end + 1;
         ++lineNo;
         line = ExpandTabs(raw, s.TabLength);
         const bool inRange = lineNo >= s.LinesFrom && (s.LinesTo <= 0 || lineNo <= s.LinesTo);
@@ -277,7 +273,8 @@ void TASCIIConvert::ReadFields(TQSO& q, std::string_view line, const TASCIIImpor
     const TPositionRec& to = s.Layout.EndPos;
     std::string missing;
     auto field = [&](int a, int b, const char* name) -> std::string_view {
-        if (a > 0 && b > 0 && static_cast<std::size_t>(a) > line.size()) missing += std::string(missing.empty() ? "" : ", ") + name;
+        if (a > 0 && b > 0 && static_cast<std::size_t>(a) > line.size())
+            missing += std::string(missing.empty() ? "" : ", ") + name;
         return LayoutField(line, a, b);
     };
     const std::string_view band = field(from.Band, to.Band, "band");
@@ -313,9 +310,8 @@ void TASCIIConvert::ReadFields(TQSO& q, std::string_view line, const TASCIIImpor
     const std::string minute = DigitsOf(field(from.UTC_Minute, to.UTC_Minute, "minute"));
     if (!minute.empty()) q.SetChangedMinute(minute);
     for (int side = 0; side < 2; ++side) {
-        const std::string digits =
-            side == 0 ? DigitsOf(field(from.Sent_RST, to.Sent_RST, "sent RST"))
-                      : DigitsOf(field(from.Rcvd_RST, to.Rcvd_RST, "received RST"));
+        const std::string digits = side == 0 ? DigitsOf(field(from.Sent_RST, to.Sent_RST, "sent RST"))
+                                             : DigitsOf(field(from.Rcvd_RST, to.Rcvd_RST, "received RST"));
         std::int32_t rst;
         if (digits.empty() || !TryStrToInt(digits, rst) || rst < 11 || rst > 599) continue;
         if (!ModeIsKlar) {

@@ -31,10 +31,10 @@ struct TASCIIImportSettings {
 
 // What the reader did with the lines of a file.
 struct TASCIIReadCounts {
-    int lines = 0;     // lines of the file
-    int qsos = 0;      // lines read into the log
-    int noCall = 0;    // lines without a valid call, listed in the messages
-    int short_ = 0;    // read lines too short for some fields of the layout (reported)
+    int lines = 0;   // lines of the file
+    int qsos = 0;    // lines read into the log
+    int noCall = 0;  // lines without a valid call, listed in the messages
+    int short_ = 0;  // read lines too short for some fields of the layout (reported)
 };
 
 class TASCIIConvert : public TConvert {

@@ -95,10 +95,8 @@ bool IsCallChar(char c) {
         case 0xDC:
         case 0xE4:
         case 0xF6:
-        case 0xFC:
-            return true;
-        default:
-            return c == '.' || c == '/' || IsDigit(c) || IsLetter(c);
+        case 0xFC: return true;
+        default: return c == '.' || c == '/' || IsDigit(c) || IsLetter(c);
     }
 }
 
@@ -369,10 +367,8 @@ bool TCabrilloImport::ReadHeader(TFileHeader& h) {
                                    kCategoryTime, kCategoryTransmitter, kCategoryOverlay})
             anyV3 = anyV3 || !Trim(TagValue(t)).empty();
         const std::string v2 = TagValue("CATEGORY");
-        if (anyV3 || (version[0] == '3' && Trim(v2).empty()))
-            CategoriesVersion3(*this, h);
-        else
-            CategoriesVersion2(v2, h);
+        if (anyV3 || (version[0] == '3' && Trim(v2).empty())) CategoriesVersion3(*this, h);
+        else CategoriesVersion2(v2, h);
     }
     h.fhUser_Name = CutTo(TagValue(kName), kLongShortStringLen);
     h.fhUser_EMail = CutTo(TagValue(kEMail), kLongShortStringLen);
@@ -472,10 +468,8 @@ void TCabrilloImport::ReadDataLines() {
             if (data.surplus && surplusCount++ == 0) surplus = i;
             // A line kept with an empty exchange field is told line by line: the
             // committee must see which contacts lack what.
-            if (data.ambiguous)
-                Note(i, ImportText(itAmbiguous) + " " + ShownLine(i));
-            else if (data.missing)
-                Note(i, ImportText(itFieldMissing) + " " + ShownLine(i));
+            if (data.ambiguous) Note(i, ImportText(itAmbiguous) + " " + ShownLine(i));
+            else if (data.missing) Note(i, ImportText(itFieldMissing) + " " + ShownLine(i));
         }
     }
     auto summary = [&](int count, int first, TImportText text) {
@@ -493,16 +487,13 @@ void TCabrilloImport::ReadDataLines() {
 
 void TCabrilloImport::ApplyCommonPart(int lineIndex, const TDataLine& data, TQSO& q) {
     TBand band;
-    if (BandOfFrequency(data.frequency, band))
-        q.SetBand(band);
+    if (BandOfFrequency(data.frequency, band)) q.SetBand(band);
     else
         Note(lineIndex, ImportText(itFrequency) + " " + std::string(BandNames[q.Band()]) + ": " + Trim(data.frequency));
 
     TMode mode;
-    if (ModeOfField(data.mode, mode))
-        q.SetChangedMode(ModeNames[mode]);
-    else
-        Note(lineIndex, ImportText(itMode) + " " + std::string(ModeNames[q.Mode()]) + ": " + Trim(data.mode));
+    if (ModeOfField(data.mode, mode)) q.SetChangedMode(ModeNames[mode]);
+    else Note(lineIndex, ImportText(itMode) + " " + std::string(ModeNames[q.Mode()]) + ": " + Trim(data.mode));
 
     // The date is set as a whole when it is a valid one, so that a day that does not
     // exist in the previous line's month (a 31st after a line of April) is not refused.
@@ -532,7 +523,8 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
             qtcKind = QTCFlagKinds[0];
             call = data.firstCall;
         } else {
-            AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + " " + LS(lsQTCWithoutOwnCall));
+            AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + " " +
+                       LS(lsQTCWithoutOwnCall));
             return false;
         }
     }

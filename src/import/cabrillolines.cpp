@@ -186,12 +186,9 @@ int ScoreShape(std::span<const std::string_view> e, int s, int r, const TShapeTr
     if (m != 1 + t.rs + s + 1 + t.rr + r + t.tx) return -1;
     const int c = 1 + t.rs + s;
     int score = 0;
-    if (LooksLikeCall(e[c]))
-        score += 4;
-    else if (HasLetter(e[c]) && !LooseRST(e[c]))
-        score += 1;
-    else
-        return -1;
+    if (LooksLikeCall(e[c])) score += 4;
+    else if (HasLetter(e[c]) && !LooseRST(e[c])) score += 1;
+    else return -1;
     auto rst = [&](std::string_view v) {
         if (LooksLikeRST(v)) return 2;
         return LooseRST(v) ? 0 : -100;
@@ -271,8 +268,8 @@ bool SplitExchange(std::span<const std::string_view> e, const TLineShape& shape,
         const bool sentLike = !sentRST && likeOther(sent, rcvd);
         const bool rcvdLike = !rcvdRST && likeOther(rcvd, sent);
         const bool oneSided = sentRST != rcvdRST && (sentLike || rcvdLike);
-        const bool bothTypical = !sentRST && !rcvdRST && !sent.empty() && !rcvd.empty() && TypicalRST(sent[0]) &&
-                                 TypicalRST(rcvd[0]);
+        const bool bothTypical =
+            !sentRST && !rcvdRST && !sent.empty() && !rcvd.empty() && TypicalRST(sent[0]) && TypicalRST(rcvd[0]);
         if (oneSided || bothTypical) {
             out.ambiguous = true;
             sentRST = sentRST || sentLike;

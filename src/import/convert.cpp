@@ -122,10 +122,8 @@ std::string CallFromFolderName(const std::string& fileName) {
     std::string folder = parent.filename().string();
     if (folder.empty()) return {};
     for (char& c : folder) {
-        if (c == '_')
-            c = '/';
-        else if (!IsLetter(c) && !IsDigit(c))
-            return {};
+        if (c == '_') c = '/';
+        else if (!IsLetter(c) && !IsDigit(c)) return {};
     }
     return folder;
 }

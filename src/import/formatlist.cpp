@@ -15,8 +15,8 @@ namespace {
 
 // The ten single fields in their stored order.
 constexpr int TPositionRec::*kSingleFields[] = {
-    &TPositionRec::Date_Day, &TPositionRec::Date_Month, &TPositionRec::Date_Year, &TPositionRec::UTC_Hour,
-    &TPositionRec::UTC_Minute, &TPositionRec::Call,     &TPositionRec::Band,      &TPositionRec::Mode,
+    &TPositionRec::Date_Day,   &TPositionRec::Date_Month, &TPositionRec::Date_Year, &TPositionRec::UTC_Hour,
+    &TPositionRec::UTC_Minute, &TPositionRec::Call,       &TPositionRec::Band,      &TPositionRec::Mode,
     &TPositionRec::Sent_RST,   &TPositionRec::Rcvd_RST};
 
 void WritePositions(TByteWriter& w, const TPositionRec& p, int sent, int rcvd) {

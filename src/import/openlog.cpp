@@ -61,15 +61,9 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
     r.type = DetectFileType(path, rows);
     switch (r.type) {
         case ftQZ4:
-        case ftQZ3:
-            ReadNative(path, o, r);
-            break;
-        case ftUnknown:
-            r.error = path + " " + LS(lsUnknownFileType);
-            break;
-        default:
-            ReadForeign(path, o, rows, r);
-            break;
+        case ftQZ3: ReadNative(path, o, r); break;
+        case ftUnknown: r.error = path + " " + LS(lsUnknownFileType); break;
+        default: ReadForeign(path, o, rows, r); break;
     }
     if (r.log) {
         // The readers' message list moves with the result; the caller points the log at

@@ -27,10 +27,8 @@ bool IsUmlaut(char c) {
         case 0xDC:
         case 0xE4:
         case 0xF6:
-        case 0xFC:
-            return true;
-        default:
-            return false;
+        case 0xFC: return true;
+        default: return false;
     }
 }
 
@@ -155,8 +153,8 @@ std::string TSTFConvert::HeaderValue(std::string_view key) const {
             }
         if (at == std::string::npos) continue;
         std::size_t v = at + key.size();
-        while (v < line.size() && (line[v] == ' ' || line[v] == '\t' || line[v] == '"' || line[v] == ':' ||
-                                   line[v] == '='))
+        while (v < line.size() &&
+               (line[v] == ' ' || line[v] == '\t' || line[v] == '"' || line[v] == ':' || line[v] == '='))
             ++v;
         std::string part = line.substr(v);
         part = Trim(part.substr(0, part.find('"')));
@@ -346,12 +344,9 @@ void TSTFConvert::ReadQTCSections() {
             if (ContainsAny(line, {"EndQTCList", "EndQTCRcvd", "EndQTCSent"})) break;
             if (kind == 1 ? ContainsAny(line, {"QTCRcvd", "QTCSent"}) : kindOf(line) != 0) continue;
             int flagKind;
-            if (kind == 2)
-                flagKind = QTCFlagKinds[0];
-            else if (kind == 3)
-                flagKind = QTCFlagKinds[1];
-            else
-                flagKind = FContestLog->OwnCall().Continent() == coEU ? QTCFlagKinds[1] : QTCFlagKinds[0];
+            if (kind == 2) flagKind = QTCFlagKinds[0];
+            else if (kind == 3) flagKind = QTCFlagKinds[1];
+            else flagKind = FContestLog->OwnCall().Continent() == coEU ? QTCFlagKinds[1] : QTCFlagKinds[0];
             ReadRow(static_cast<int>(i), flagKind);
         }
         if (firstKind == 1) return;
@@ -403,9 +398,7 @@ void TSTFConvert::ReadRow(int lineIndex, int qtcKind) {
                     return;
                 }
                 break;
-            case cpTime:
-                q.SetChangedTime(token);
-                break;
+            case cpTime: q.SetChangedTime(token); break;
             case cpBand: {
                 bool set = false;
                 for (int b = b160m; b <= bSAT && !set; ++b)
@@ -416,30 +409,19 @@ void TSTFConvert::ReadRow(int lineIndex, int qtcKind) {
                 if (!set) q.SetChangedBandEx(token);
                 break;
             }
-            case cpMode:
-                q.SetChangedModeEx(token);
-                break;
-            case cpCall:
-                q.SetChangedCall(token);
-                break;
+            case cpMode: q.SetChangedModeEx(token); break;
+            case cpCall: q.SetChangedCall(token); break;
             case cpSentRST:
             case cpRcvdRST:
-                if (qtc)
-                    row->Property == cpSentRST ? q.SetSentRST("") : q.SetRcvdRST("");
-                else
-                    q.SetChangedRST(row->Property, token);
+                if (qtc) row->Property == cpSentRST ? q.SetSentRST("") : q.SetRcvdRST("");
+                else q.SetChangedRST(row->Property, token);
                 break;
             case cpSentNumber:
-                if (qtc)
-                    q.SetSentNumbers(row->NumberIndex, "");
-                else
-                    q.SetChangedNumber(cpSentNumber, row->NumberIndex, token);
+                if (qtc) q.SetSentNumbers(row->NumberIndex, "");
+                else q.SetChangedNumber(cpSentNumber, row->NumberIndex, token);
                 break;
-            case cpRcvdNumber:
-                q.SetChangedNumber(cpRcvdNumber, row->NumberIndex, token);
-                break;
-            default:
-                break;
+            case cpRcvdNumber: q.SetChangedNumber(cpRcvdNumber, row->NumberIndex, token); break;
+            default: break;
         }
     }
     ++(qtc ? FCounts.qtcs : FCounts.qsos);

@@ -34,10 +34,10 @@ struct TSTFAllocation {
 
 // What the reader did with the data rows of a file.
 struct TSTFReadCounts {
-    int dataLines = 0;  // rows in the QSO and QTC sections
-    int qsos = 0;       // QSO rows read into the log
-    int qtcs = 0;       // QTC rows read into the log
-    int dropped = 0;    // rows without a usable date, reported and not read
+    int dataLines = 0;   // rows in the QSO and QTC sections
+    int qsos = 0;        // QSO rows read into the log
+    int qtcs = 0;        // QTC rows read into the log
+    int dropped = 0;     // rows without a usable date, reported and not read
     int fieldCount = 0;  // rows with fewer or more fields than their order line declares
 };
 

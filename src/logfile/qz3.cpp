@@ -245,7 +245,8 @@ bool TQZ3::MoveSourceAside(std::string& movedTo) {
     movedTo = target.string();
     std::error_code ec;
     if (fs::exists(target, ec) || fs::is_symlink(target, ec)) {
-        if (Ask4Overwrite && AskOkCancel(LS(lsTheFile) + " " + movedTo + " " + LS(lsOverwriteConfirm)) != TMsgAnswer::Ok) {
+        if (Ask4Overwrite &&
+            AskOkCancel(LS(lsTheFile) + " " + movedTo + " " + LS(lsOverwriteConfirm)) != TMsgAnswer::Ok) {
             FCancelled = true;
             FLastError = movedTo + ": the file exists and was not overwritten";
             return false;

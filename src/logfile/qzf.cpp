@@ -247,18 +247,10 @@ void UpgradeFileHeader(TFileHeader& h) {
     const std::int32_t s = h.fhQZ_LastModifiedVersion.SubVersion;
     if (m <= 4 && s <= 1) {
         switch (h.fhUser_PowerCategory) {
-            case powHighPower:
-                h.fhContest_CategoryPower = cpHigh;
-                break;
-            case powLowPower:
-                h.fhContest_CategoryPower = cpLow;
-                break;
-            case powQRP:
-                h.fhContest_CategoryPower = cpQRP;
-                break;
-            default:
-                h.fhContest_CategoryPower = cpLow;
-                break;
+            case powHighPower: h.fhContest_CategoryPower = cpHigh; break;
+            case powLowPower: h.fhContest_CategoryPower = cpLow; break;
+            case powQRP: h.fhContest_CategoryPower = cpQRP; break;
+            default: h.fhContest_CategoryPower = cpLow; break;
         }
         const TParticipationCategory p = h.fhContest_ParticipationCategory;
         const bool multi = p == catMultiOpSingleTX || p == catMultiOpTwoTX || p == catMultiOpMultiTX ||
@@ -429,9 +421,10 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
     }
     if (Messages) {
         if (reader.ZeroRecords() > 0)
-            Messages->push_back(fileName + ": " + std::to_string(reader.ZeroRecords()) +
-                                " records of nothing but zero bytes are no lines and were skipped, the first is record " +
-                                std::to_string(reader.FirstZero()));
+            Messages->push_back(
+                fileName + ": " + std::to_string(reader.ZeroRecords()) +
+                " records of nothing but zero bytes are no lines and were skipped, the first is record " +
+                std::to_string(reader.FirstZero()));
         if (reader.Records() != header.fhContest_NoOfQSOs)
             Messages->push_back(fileName + ": the header counts " + std::to_string(header.fhContest_NoOfQSOs) +
                                 " lines, the file holds " + std::to_string(reader.Records()) + " records");

@@ -25,13 +25,9 @@ template <class TTable>
 bool ReadTableFile(TTable& table, const TFileToBeInstalled& entry, std::string* error) {
     std::string bytes;
     switch (ReadListFile(entry, bytes, error)) {
-        case TListFileRead::Missing:
-            return false;
-        case TListFileRead::Failed:
-            table.Clear();
-            return false;
-        case TListFileRead::Ok:
-            break;
+        case TListFileRead::Missing: return false;
+        case TListFileRead::Failed: table.Clear(); return false;
+        case TListFileRead::Ok: break;
     }
     table.ReadFromText(bytes);
     return true;

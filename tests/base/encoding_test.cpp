@@ -10,9 +10,9 @@ TEST(Encoding, Utf8ToCp1252KeepsBytesThatAreNoUtf8WithoutEatingTheNext) {
     EXPECT_EQ(Utf8ToCp1252("K\xC3\xA4se \xE2\x82\xAC"), "K\xE4se \x80");
     // A Windows-1252 name (not UTF-8): each byte stays, the following text too.
     EXPECT_EQ(Utf8ToCp1252("M\xFCller_\xE4.log"), "M\xFCller_\xE4.log");
-    EXPECT_EQ(Utf8ToCp1252("\xC3" "ab"), "\xC3" "ab");
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x82" "x.log"), "\xE2\x82" "x.log");
-    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98" "A"), "\xF0\x9F\x98" "A");
+    EXPECT_EQ(Utf8ToCp1252("\303ab"), "\303ab");
+    EXPECT_EQ(Utf8ToCp1252("\342\202x.log"), "\342\202x.log");
+    EXPECT_EQ(Utf8ToCp1252("\360\237\230A"), "\360\237\230A");
     EXPECT_EQ(Utf8ToCp1252("\xC3"), "\xC3");
 }
 

@@ -89,7 +89,8 @@ TEST(Language, ClfEncodesTheSourcesOfAFolder) {
 }
 
 TEST(Language, ShortCutTextsUseTheLanguageStrings) {
-    auto ls = std::make_shared<TLanguageStrings>(TLanguageStrings::FromText(std::string(365, '\n') + "Shift+\nCtrl+\nAlt+\n"));
+    auto ls = std::make_shared<TLanguageStrings>(
+        TLanguageStrings::FromText(std::string(365, '\n') + "Shift+\nCtrl+\nAlt+\n"));
     SetLanguageStrings(ls);
     EXPECT_EQ(ShortCutText('S', false, true, false), "Ctrl+S");
     EXPECT_EQ(ShortCutText(112 + 8, true, false, true), "Shift+Alt+F9");

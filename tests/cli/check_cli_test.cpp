@@ -22,10 +22,8 @@ std::string Cabrillo(const std::string& contest, const std::vector<std::string>&
 // A serial gap at line 3, a /P call logged without /P at line 4 and a band change 3
 // minutes after the start at line 4.
 const std::vector<std::string> kPlantedWPX = {
-    "14000 CW 2013-05-25 0000 DL1ABC 599 001 W1AW 599 011",
-    "14000 CW 2013-05-25 0001 DL1ABC 599 002 K1ZZ 599 021",
-    "14000 CW 2013-05-25 0002 DL1ABC 599 004 DL2XX/P 599 005",
-    " 7000 CW 2013-05-25 0003 DL1ABC 599 005 DL2XX 599 007",
+    "14000 CW 2013-05-25 0000 DL1ABC 599 001 W1AW 599 011",    "14000 CW 2013-05-25 0001 DL1ABC 599 002 K1ZZ 599 021",
+    "14000 CW 2013-05-25 0002 DL1ABC 599 004 DL2XX/P 599 005", " 7000 CW 2013-05-25 0003 DL1ABC 599 005 DL2XX 599 007",
     " 7000 CW 2013-05-25 0020 DL1ABC 599 006 W1AW 599 015",
 };
 const std::vector<std::string> kCleanWPX = {

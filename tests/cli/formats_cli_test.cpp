@@ -48,7 +48,8 @@ TEST_F(CliFormats, NativeThroughADIFAndSTFAndBack) {
     for (const char* format : {"adif", "stf"}) {
         SCOPED_TRACE(format);
         const std::string file = dir_.File(std::string("DL1ABC.") + (format[0] == 'a' ? "adi" : "stf"));
-        test::RunResult e = Run(std::string("export --format ") + format + " --cty " + cty_ + " -o " + file + " " + native);
+        test::RunResult e =
+            Run(std::string("export --format ") + format + " --cty " + cty_ + " -o " + file + " " + native);
         ASSERT_EQ(e.status, 0) << e.err;
         test::RunResult c = Run("convert -o " + dir_.File("out") + " --cty " + cty_ + " --force " + file);
         ASSERT_EQ(c.status, 0) << c.err;
@@ -76,15 +77,18 @@ TEST_F(CliFormats, NativeThroughADIFAndSTFAndBack) {
 
 TEST_F(CliFormats, ColumnTextByStoredLayout) {
     const std::string text = dir_.File("log.cols");
-    test::WriteFile(text, "W1AW       2013-11-23 0007 599 579 05\r\nnot a line\r\nJA1XYZ     2013-11-23 0015 599 599 25\r\n");
+    test::WriteFile(text,
+                    "W1AW       2013-11-23 0007 599 579 05\r\nnot a line\r\nJA1XYZ     2013-11-23 0015 599 599 25\r\n");
     test::RunResult none = Run("convert --contest CQ-WW-CW --cty " + cty_ + " " + text);
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("--layout"), std::string::npos) << none.err;
     ASSERT_EQ(Run("layout set cols call=1-10 year=12-15 month=17-18 day=20-21 hour=23-24 minute=25-26 srst=28-30 "
-                  "rrst=32-34 rcvd1=36-37").status,
+                  "rrst=32-34 rcvd1=36-37")
+                  .status,
               0);
     EXPECT_NE(Run("layout list").out.find("COLS"), std::string::npos);
-    test::RunResult c = Run("convert --layout COLS --contest CQ-WW-CW -o " + dir_.File("out") + " --cty " + cty_ + " " + text);
+    test::RunResult c =
+        Run("convert --layout COLS --contest CQ-WW-CW -o " + dir_.File("out") + " --cty " + cty_ + " " + text);
     ASSERT_EQ(c.status, 0) << c.err;
     EXPECT_NE(c.err.find("line #2: \"not a line\""), std::string::npos) << c.err;
     auto back = ReadNative(dir_.File("out/log.QZF"));

@@ -119,8 +119,9 @@ TEST_F(CliScore, ResultNamesCountryFileVersionAndChangedSettings) {
     std::string text = kCabrillo;
     text.insert(text.find("QTC:"), "QSO: 21000 PH 2013-11-23 0012 DL1ABC 59 14 K2ZZ 59 05\r\n");
     const std::string file = Log("mixed.log", text);
-    test::WriteFile(cty_, std::string(test::kTinyCty) + "Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\r\n"
-                                                        "    VE,=VER20230502;\r\n");
+    test::WriteFile(cty_, std::string(test::kTinyCty) +
+                              "Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\r\n"
+                              "    VE,=VER20230502;\r\n");
     test::RunResult r = Run(file);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Final result = 6 * (2 + 2) = 24"), std::string::npos) << r.out;

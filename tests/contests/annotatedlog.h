@@ -101,18 +101,18 @@ namespace annotated {
 // The TContest names in ordinal order, so a log names its contest as the code does.
 inline bool ContestByName(const std::string& name, TContest& contest) {
     static constexpr const char* kNames[] = {
-        "cNoContest",  "cWWDXcw",     "cWPXcw",      "cHSC",        "cIARU",       "cWAEcw",      "cWAG",
-        "cCQM",        "cARRLcw",     "cAADXcw",     "cTOPS",       "cFDcw",       "cOKDX",       "cWWDX160cw",
-        "cXMAS",       "cHADX",       "cSPDX",       "cPACC",       "cWWSA",       "cYV",         "cLZDX",
-        "cVKZLcw",     "cSACcw",      "cYODX",       "cJIDXcw",     "cAR160",      "cARI",        "cUADX",
-        "cUBAcw",      "cHK",         "cUB5",        "cHB9",        "cHB9hb",      "cDARC10",     "cHNY",
-        "cEUHF",       "cAR10",       "cWAGdx",      "cFDhb_cw",    "cHADXha",     "cXMAShb_cw",  "cOKDXok",
-        "cHKhk",       "c9Adx",       "cOQRP",       "cSPDXsp",     "cIOTA",       "cDXPDN",      "cWWDXssb",
-        "cWPXssb",     "cWAEssb",     "cWAErtty",    "cARRLssb",    "cAADXssb",    "cFDssb",      "cWWDX160ssb",
-        "cVKZLssb",    "cSACssb",     "cJIDXssb",    "cUBAssb",     "cFDhb_ssb",   "cXMAShb_ssb", "cPACCpa",
-        "cVHF",        "cDTC",        "cHessen",     "cEAcw",       "cEAssb",      "cWPXrtty",    "cWWDXrtty",
-        "cThueringen", "cAADXas_cw",  "cAADXas_ssb", "cSACsc_cw",   "cSACsc_ssb",  "cXMAShb_psk", "cDARCrookie",
-        "cVFDB",       "cCQMM",       "cBucuresti",  "cQRPQRP",     "cPABeker_cw", "cPABeker_ssb", "cDayOfYLs",
+        "cNoContest",  "cWWDXcw",    "cWPXcw",      "cHSC",      "cIARU",       "cWAEcw",       "cWAG",
+        "cCQM",        "cARRLcw",    "cAADXcw",     "cTOPS",     "cFDcw",       "cOKDX",        "cWWDX160cw",
+        "cXMAS",       "cHADX",      "cSPDX",       "cPACC",     "cWWSA",       "cYV",          "cLZDX",
+        "cVKZLcw",     "cSACcw",     "cYODX",       "cJIDXcw",   "cAR160",      "cARI",         "cUADX",
+        "cUBAcw",      "cHK",        "cUB5",        "cHB9",      "cHB9hb",      "cDARC10",      "cHNY",
+        "cEUHF",       "cAR10",      "cWAGdx",      "cFDhb_cw",  "cHADXha",     "cXMAShb_cw",   "cOKDXok",
+        "cHKhk",       "c9Adx",      "cOQRP",       "cSPDXsp",   "cIOTA",       "cDXPDN",       "cWWDXssb",
+        "cWPXssb",     "cWAEssb",    "cWAErtty",    "cARRLssb",  "cAADXssb",    "cFDssb",       "cWWDX160ssb",
+        "cVKZLssb",    "cSACssb",    "cJIDXssb",    "cUBAssb",   "cFDhb_ssb",   "cXMAShb_ssb",  "cPACCpa",
+        "cVHF",        "cDTC",       "cHessen",     "cEAcw",     "cEAssb",      "cWPXrtty",     "cWWDXrtty",
+        "cThueringen", "cAADXas_cw", "cAADXas_ssb", "cSACsc_cw", "cSACsc_ssb",  "cXMAShb_psk",  "cDARCrookie",
+        "cVFDB",       "cCQMM",      "cBucuresti",  "cQRPQRP",   "cPABeker_cw", "cPABeker_ssb", "cDayOfYLs",
         "cOKrtty",     "cWNA"};
     static_assert(std::size(kNames) == cEndOfContestlist);
     for (std::size_t i = 1; i < std::size(kNames); ++i)
@@ -223,10 +223,8 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
             for (std::size_t i = 1; i < f.size(); ++i) {
                 auto eq = f[i].find('=');
                 std::int64_t v = 0;
-                if (eq == std::string::npos || !TryStrToInt64(f[i].substr(eq + 1), v))
-                    fail(n, "bad total " + f[i]);
-                else
-                    log.totals.push_back({n, f[i].substr(0, eq), v});
+                if (eq == std::string::npos || !TryStrToInt64(f[i].substr(eq + 1), v)) fail(n, "bad total " + f[i]);
+                else log.totals.push_back({n, f[i].substr(0, eq), v});
             }
         } else if (f[0] == "register" && f.size() >= 3) {
             TRegisterExpectation r{n, StrToIntDef(f[1], -1), f[2], {f.begin() + 3, f.end()}};
@@ -256,24 +254,18 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
             for (i += 3; i < f.size(); ++i) in.numbers.push_back(f[i] == "-" ? "" : f[i]);
             TLineExpectation e;
             e.fileLine = n;
-            if (line.find('|') == std::string::npos)
-                fail(n, "no expectations after '|'");
+            if (line.find('|') == std::string::npos) fail(n, "no expectations after '|'");
             else
                 for (const std::string& x : Fields(line.substr(line.find('|') + 1))) {
-                    if (x == "dupe")
-                        e.flags.Include(qfDupe);
-                    else if (x == "invalid")
-                        e.flags.Include(qfInvalid);
-                    else if (x == "toomany")
-                        e.flags.Include(qfTooManyQTCs);
-                    else if (x.rfind("pts=", 0) == 0)
-                        e.points = StrToIntDef(x.substr(4), -999);
+                    if (x == "dupe") e.flags.Include(qfDupe);
+                    else if (x == "invalid") e.flags.Include(qfInvalid);
+                    else if (x == "toomany") e.flags.Include(qfTooManyQTCs);
+                    else if (x.rfind("pts=", 0) == 0) e.points = StrToIntDef(x.substr(4), -999);
                     else if (x.size() > 3 && x[0] == 'm' && IsDigit(x[1]) && x[2] == '=') {
                         std::size_t k = static_cast<std::size_t>(x[1] - '0');
                         if (e.multies.size() <= k) e.multies.resize(k + 1);
                         e.multies[k] = x.substr(3);
-                    } else
-                        fail(n, "unknown expectation " + x);
+                    } else fail(n, "unknown expectation " + x);
                 }
             log.lines.push_back(in);
             log.expected.push_back(e);

@@ -24,9 +24,7 @@ INSTANTIATE_TEST_SUITE_P(Annotated, ARRLLogs, ::testing::ValuesIn(test::Annotate
 
 class ARRL : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
 };
 
 TEST_F(ARRL, SideOfTheDXContestFollowsTheOwnCall) {

@@ -118,7 +118,6 @@ protected:
     TRecordingFrontEnd frontEnd_;
 };
 
-
 // --- The definition of every contest ------------------------------------------------
 
 struct TDefinition {
@@ -340,14 +339,9 @@ TEST_F(Factory, ColumnsFitTheDefinition) {
                     EXPECT_EQ(index, nextMulti++);
                     EXPECT_TRUE(log->ColumnQSO_QTC(c).Empty());
                     break;
-                case cpPoints:
-                    ++points;
-                    break;
-                case cpRcvdRST:
-                    ++rcvdRST;
-                    break;
-                default:
-                    break;
+                case cpPoints: ++points; break;
+                case cpRcvdRST: ++rcvdRST; break;
+                default: break;
             }
         }
         EXPECT_EQ(nextMulti, d.multis);
@@ -605,7 +599,8 @@ TEST(FactoryRules, ContestsWithoutRulesOfTheirOwn) {
     EXPECT_EQ(marked, notBuilt);
     EXPECT_FALSE(ContestHasOwnRules(cNoContest));
     EXPECT_FALSE(ContestHasOwnRules(cEndOfContestlist));
-    EXPECT_EQ(RulesNotBuiltMessage(cIARU), "IARU HF World Championship (IARU-HF): rules of this contest are not built yet");
+    EXPECT_EQ(RulesNotBuiltMessage(cIARU),
+              "IARU HF World Championship (IARU-HF): rules of this contest are not built yet");
 }
 
 TEST_F(Factory, MissingCountryFileGivesNoLog) {

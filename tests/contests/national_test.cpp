@@ -48,9 +48,7 @@ TEST(DOK, CheckDOK) {
 
 class National : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
     void TearDown() override { SetFrontEnd(nullptr); }
 
     std::unique_ptr<TContestLog> Make(TContest contest, const std::string& own) {

@@ -38,9 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Annotated, NationalDXLogs, ::testing::ValuesIn(National
 
 class NationalDX : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
 };
 
 // Points of the Bucharest contest for `ownCall` working each call (received number 1

@@ -35,9 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Annotated, RegionalLogs, ::testing::ValuesIn(RegionalLo
 
 class Regional : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
     void TearDown() override { SetFrontEnd(nullptr); }
 };
 

@@ -26,8 +26,8 @@ using test::MakeRulesLog;
 
 std::vector<std::string> RemainingContestLogs() {
     std::vector<std::string> files;
-    for (const char* prefix : {"iaru", "cqm", "tops", "fd", "wwsa", "iota", "euhf", "oqrp", "vhf", "dayofyls",
-                               "okrtty", "dxpdn"}) {
+    for (const char* prefix :
+         {"iaru", "cqm", "tops", "fd", "wwsa", "iota", "euhf", "oqrp", "vhf", "dayofyls", "okrtty", "dxpdn"}) {
         // "cqm" also finds cqmm.txt.
         for (std::string& f : test::AnnotatedLogs(prefix)) files.push_back(std::move(f));
     }
@@ -41,8 +41,7 @@ protected:
 
 TEST_P(RemainingLogs, ScoreAsAnnotated) { test::CheckAnnotatedLog(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Annotated, RemainingLogs, ::testing::ValuesIn(RemainingContestLogs()),
-                         test::AnnotatedLogName);
+INSTANTIATE_TEST_SUITE_P(Annotated, RemainingLogs, ::testing::ValuesIn(RemainingContestLogs()), test::AnnotatedLogName);
 
 // Answers questions and the fixed-exchange dialog, and remembers what was asked.
 class TAnsweringFrontEnd : public TSilentFrontEnd {
@@ -65,9 +64,7 @@ private:
 
 class Remaining : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
     void TearDown() override {
         SetFrontEnd(nullptr);
         SetIARUPointsFromOptions(false);

@@ -48,9 +48,7 @@ std::vector<SQSOFlags> FlagsOf(const TContestLog& log) {
 
 class WAE : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
 };
 
 // The definitions themselves are checked once, with every contest's, by the factory tests.

@@ -24,9 +24,7 @@ INSTANTIATE_TEST_SUITE_P(Annotated, WPXLogs, ::testing::ValuesIn(test::Annotated
 
 class WPX : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
 };
 
 // The definitions themselves are checked once, with every contest's, by the factory tests.

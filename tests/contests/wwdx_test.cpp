@@ -41,9 +41,7 @@ private:
 
 class WWDX : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::UseEnglishStrings();
-    }
+    void SetUp() override { test::UseEnglishStrings(); }
     void TearDown() override { SetFrontEnd(nullptr); }
 };
 

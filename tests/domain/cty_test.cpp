@@ -96,8 +96,9 @@ TEST(CtyParse, OverridesFullCallsAndWaeMarks) {
 }
 
 TEST(CtyParse, VersionIsTheDateOfTheVerEntry) {
-    auto cty = TCtyStuff::FromText("Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n"
-                                   "    VA,VE,=VERSION,=VE2EM/M,=VER20230502,=VER20990101;\n");
+    auto cty = TCtyStuff::FromText(
+        "Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n"
+        "    VA,VE,=VERSION,=VE2EM/M,=VER20230502,=VER20990101;\n");
     EXPECT_EQ(cty->Version(), "20230502");
     EXPECT_EQ(cty->fCty("VE3ABC")->prName, "Canada");
     EXPECT_EQ(TCtyStuff::FromText("Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n    VE,VER2023;\n")->Version(), "");

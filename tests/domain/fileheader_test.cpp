@@ -72,13 +72,13 @@ TEST(FileHeader, EveryFieldSitsAtItsOffset) {
     EXPECT_EQ(At<std::int32_t>(b, 68), 1);
     EXPECT_EQ(At<std::uint16_t>(b, 340), 0x8001);
     EXPECT_EQ(static_cast<unsigned char>(b[342]), 255);
-    EXPECT_EQ(b.substr(512, 7), std::string("\x06" "DL1ABC"));
+    EXPECT_EQ(b.substr(512, 7), std::string("\006DL1ABC"));
     EXPECT_EQ(b[539], 8);
     EXPECT_EQ(b[795], 5);
     EXPECT_EQ(b.substr(1052, 5), "100 W");
     EXPECT_EQ(b[1819], powQRP);
-    EXPECT_EQ(b.substr(1820, 3), std::string("\x02" "DX"));
-    EXPECT_EQ(b.substr(2080, 4), std::string("\x03" "B01"));
+    EXPECT_EQ(b.substr(1820, 3), std::string("\002DX"));
+    EXPECT_EQ(b.substr(2080, 4), std::string("\003B01"));
     EXPECT_EQ(b[2560], cWNA);
     EXPECT_EQ(b[2817], catOther);
     EXPECT_EQ(At<std::int32_t>(b, 2818), 123456);
@@ -130,12 +130,12 @@ TEST(FileHeader, UntrustedBytesAreChecked) {
         error.clear();
         return !DecodeFileHeader(b, h, &error) && !error.empty();
     };
-    EXPECT_TRUE(refuse(0, 10));          // version string longer than 9
-    EXPECT_TRUE(refuse(512, 27));        // own call longer than 26
-    EXPECT_TRUE(refuse(2560, 87));       // contest beyond the table
-    EXPECT_TRUE(refuse(3595, 5));        // transmitter category beyond the table
-    EXPECT_TRUE(refuse(58, 41));         // more than 40 columns
-    EXPECT_TRUE(refuse(60, 20));         // a used column with an unknown property
+    EXPECT_TRUE(refuse(0, 10));             // version string longer than 9
+    EXPECT_TRUE(refuse(512, 27));           // own call longer than 26
+    EXPECT_TRUE(refuse(2560, 87));          // contest beyond the table
+    EXPECT_TRUE(refuse(3595, 5));           // transmitter category beyond the table
+    EXPECT_TRUE(refuse(58, 41));            // more than 40 columns
+    EXPECT_TRUE(refuse(60, 20));            // a used column with an unknown property
     EXPECT_FALSE(refuse(60 + 7 * 5, 200));  // an unused column slot may hold anything
     EXPECT_FALSE(DecodeFileHeader(good.substr(0, 4095), h, &error));
 }

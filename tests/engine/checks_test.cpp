@@ -86,8 +86,7 @@ TEST_F(Checks, SentSerialsThatDoNotIncreaseOrAreNoNumber) {
     Sent({"001", "abc", "003"});
     AddLine(*log, "DL1X", b20m, mCW, 9);
     log->QSOs(3)->SetQSOFlags({qfSentQTC});  // a QTC carries no serial
-    EXPECT_EQ(Run(&TContestLog::Check4DiscontinuousSentNumbers),
-              std::vector<std::string>{"QSO #2: abc " + LS(420)});
+    EXPECT_EQ(Run(&TContestLog::Check4DiscontinuousSentNumbers), std::vector<std::string>{"QSO #2: abc " + LS(420)});
 }
 
 TEST_F(Checks, AChangedSentFieldIsReportedOnceWhereItChanges) {
@@ -100,9 +99,9 @@ TEST_F(Checks, AChangedSentFieldIsReportedOnceWhereItChanges) {
 
 TEST_F(Checks, ReceivedNumbersArePerStation) {
     // W1AW sends serials 5, 3, 7; G3XYZ zone 14 then 15; DL1X is a special country.
-    const std::vector<std::pair<const char*, const char*>> lines = {
-        {"W1AW", "5"}, {"G3XYZ", "14"}, {"w1aw", "3"}, {"DL1X", "9"}, {"G3XYZ", "15"},
-        {"W1AW", "7"}, {"DL1X", "2"},   {"G3XYZ", "14"}};
+    const std::vector<std::pair<const char*, const char*>> lines = {{"W1AW", "5"}, {"G3XYZ", "14"}, {"w1aw", "3"},
+                                                                    {"DL1X", "9"}, {"G3XYZ", "15"}, {"W1AW", "7"},
+                                                                    {"DL1X", "2"}, {"G3XYZ", "14"}};
     int minute = 0;
     for (auto [call, rcvd] : lines) AddLine(*log, call, b20m, mCW, minute++, {rcvd});
     messages.clear();
@@ -134,8 +133,8 @@ TEST_F(Checks, MissingExtensionsAreReportedOrExtendedWithUndo) {
     AddLine(*log, "W1AW/MM", b40m, mCW, 4);
     messages.clear();
     EXPECT_FALSE(log->Check4MissingExtensions(false, cecPortable));
-    EXPECT_EQ(Findings(messages), (std::vector<std::string>{"QSO #1: " + LS(430) + " DL1ABC",
-                                                            "QSO #3: " + LS(430) + " W1AW"}));
+    EXPECT_EQ(Findings(messages),
+              (std::vector<std::string>{"QSO #1: " + LS(430) + " DL1ABC", "QSO #3: " + LS(430) + " W1AW"}));
     EXPECT_EQ(log->QSOs(0)->Call().Call(), "DL1ABC") << "reporting changes nothing";
 
     log->SetUndoEnabled(true);

@@ -40,8 +40,7 @@ TEST_F(Clipboard, CopiedLinesPasteAsTheSameLines) {
     from->QSOs(2)->SetComment({"first", "second"});
     for (int i : {0, 2}) from->QSOs(i)->SetSelected(true);
     const std::string text = from->CopyToClipboard(1);
-    EXPECT_EQ(SplitLines(text)[0],
-              "@QZ@\t2\t2\t1\t0\t0\t31\t1\t2013\t0905\t2\t1\tW1AW\t57\t59\t001\tA B\t5\t14\t\t0");
+    EXPECT_EQ(SplitLines(text)[0], "@QZ@\t2\t2\t1\t0\t0\t31\t1\t2013\t0905\t2\t1\tW1AW\t57\t59\t001\tA B\t5\t14\t\t0");
 
     auto to = MakeLog(2, 2, 1, Six());
     to->SetUndoEnabled(true);
@@ -114,7 +113,9 @@ TEST_F(Clipboard, AHundredThousandLinesPasteOrAreRefusedAsOneStep) {
     AddLine(*log, "W1AW", b20m, mCW, 0);
     log->SetUndoEnabled(true);
     std::string text;
-    for (int i = 0; i < 100000; ++i) text += i % 2 ? "@QZ@\tgarbage\r\n" : "@QZ@\t1\t1\t0\t0\t0\t5\t1\t2013\t1200\t4\t0\tK1AB\t599\t599\t1\t2\t0\r\n";
+    for (int i = 0; i < 100000; ++i)
+        text +=
+            i % 2 ? "@QZ@\tgarbage\r\n" : "@QZ@\t1\t1\t0\t0\t0\t5\t1\t2013\t1200\t4\t0\tK1AB\t599\t599\t1\t2\t0\r\n";
     EXPECT_EQ(log->PasteFromClipboard(text), 50000);
     EXPECT_EQ(log->NoOfQSOs(), 50001);
     EXPECT_NE(fe.lastError.find("49990 " + LS(562)), std::string::npos);

@@ -162,7 +162,7 @@ TEST_F(Compile, MultipliersPerBandAndMode) {
     AddLine(*log, "DL1A", b20m, mCW, 0, {"1", "", "", "MA"});
     AddLine(*log, "DL1B", b20m, mSSB, 1, {"1", "", "", "MA"});  // other mode: new
     AddLine(*log, "DL1C", b20m, mCW, 2, {"1", "", "", "MA"});
-    AddLine(*log, "DL1D", b40m, mCW, 3, {"1", "", "", "MA"});   // other band: new
+    AddLine(*log, "DL1D", b40m, mCW, 3, {"1", "", "", "MA"});  // other band: new
     log->Compile();
     std::vector<std::string> got;
     for (int i = 0; i < log->NoOfQSOs(); ++i) got.push_back(log->QSOs(i)->Multies(2));
@@ -282,9 +282,9 @@ TEST(Reports, FormatThousandsAndComments) {
     log->QSOs(1)->SetComment({"checked", "busted call"});
     r.clear();
     log->WriteAllComments(r);
-    EXPECT_EQ(r, (std::vector<std::string>{log->GetLongContestName(),
-                                           "QSO comment summary (Crosscheck/UBN report) of DL1ABC", "", "QSO #2",
-                                           "checked", "busted call", ""}));
+    EXPECT_EQ(
+        r, (std::vector<std::string>{log->GetLongContestName(), "QSO comment summary (Crosscheck/UBN report) of DL1ABC",
+                                     "", "QSO #2", "checked", "busted call", ""}));
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ TEST(ContestLog, NextNumbers) {
     AddLine(*log, "DL1B", b20m, mCW, 1);
     log->QSOs(1)->SetSentNumbers(0, "abc");
     EXPECT_EQ(log->GetNextSentQSONumber(0), "013");  // looks further back past "abc"
-    EXPECT_EQ(log->NextSentSerialText(0), "003");     // last is no number: lines + 1
+    EXPECT_EQ(log->NextSentSerialText(0), "003");    // last is no number: lines + 1
     EXPECT_EQ(log->GetNextSentQSONumber(1), "");
     EXPECT_EQ(log->GetNextSentQTCSerialNumber(), 1);
     AddLine(*log, "DL1C", b20m, mCW, 2);

@@ -49,12 +49,9 @@ protected:
         std::vector<std::string> rows;
         bool in = false;
         for (const auto& l : lines) {
-            if (l == name)
-                in = true;
-            else if (l == "End" + name)
-                in = false;
-            else if (in)
-                rows.push_back(l);
+            if (l == name) in = true;
+            else if (l == "End" + name) in = false;
+            else if (in) rows.push_back(l);
         }
         return rows;
     }

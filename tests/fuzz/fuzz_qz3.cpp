@@ -10,9 +10,7 @@
 #include "logfile/qzf.h"
 #include "fuzzcty.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();

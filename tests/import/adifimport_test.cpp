@@ -113,7 +113,14 @@ TEST_F(ADIF, DefaultRecordAndConfiguredFields) {
 TEST_F(ADIF, QTCRowsAreNotWrittenAndTheTableListsOnlyQSONumbers) {
     auto log = test::MakeExportTestLog(1, 5, 1, true, FullHeader(cWAEcw));
     Add(*log, {"OK1AB", b20m, mCW, "2013-11-23 00:02", "599", {"1"}, "599", {"7", "", "", "", "x"}});
-    Add(*log, {"OK1AB", b20m, mCW, "2013-11-23 00:03", "", {}, "", {"", "1/10", "0001", "DL1XY", "12"},
+    Add(*log, {"OK1AB",
+               b20m,
+               mCW,
+               "2013-11-23 00:03",
+               "",
+               {},
+               "",
+               {"", "1/10", "0001", "DL1XY", "12"},
                SQSOFlags({qfSentQTC})});
     const auto rows = ADIFRcvdRows(*log);
     ASSERT_EQ(rows.size(), 1u);  // numbers 1 to 4 are QTC fields
@@ -260,11 +267,11 @@ TEST_F(ADIF, FieldRulesOfTheReader) {
 TEST_F(ADIF, DamagedInputKeepsWhatIsReadableAndSaysWhere) {
     const std::string text =
         "header\n<eoh>\n"
-        "<call:4>W1AW<band:x>20M<eor>\n"                     // line 3: length not a number
-        "<call:4>K1AB<band:30>20M<mode:2>CW<eor>\n"          // line 4: runs into the next tag
-        "<call:5>G4ABC<band:3<mode:2>CW<eor>\n"              // line 5: tag without ">"
-        "<band:3>40M<eor>\n"                                 // line 6: no call
-        "<call:6>JA1XYZ<comment:999999999>x";                // line 7: runs past the end, no <eor>
+        "<call:4>W1AW<band:x>20M<eor>\n"             // line 3: length not a number
+        "<call:4>K1AB<band:30>20M<mode:2>CW<eor>\n"  // line 4: runs into the next tag
+        "<call:5>G4ABC<band:3<mode:2>CW<eor>\n"      // line 5: tag without ">"
+        "<band:3>40M<eor>\n"                         // line 6: no call
+        "<call:6>JA1XYZ<comment:999999999>x";        // line 7: runs past the end, no <eor>
     auto log = Read(text);
     ASSERT_TRUE(log) << reader_->LastError();
     ASSERT_EQ(log->NoOfQSOs(), 4) << AllMessages();

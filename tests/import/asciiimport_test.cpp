@@ -51,8 +51,7 @@ protected:
     }
     void TearDown() override { Options = TOptions(); }
 
-    std::unique_ptr<TContestLog> Read(const std::string& text, const TPosListRec& layout,
-                                      TContest contest = cWWDXcw) {
+    std::unique_ptr<TContestLog> Read(const std::string& text, const TPosListRec& layout, TContest contest = cWWDXcw) {
         messages_.clear();
         settings_.Layout = layout;
         TryEncodeDate(2013, 11, 23, settings_.ConstantDate);
@@ -77,7 +76,8 @@ TEST_F(ASCII, FieldRules) {
     const std::string text =
         "Call      Year Mon Day time RST RST Zone\r\n"
         "w1aw      2013 nov 23 2358 599 599 5\r\n"
-        "JA\xED" "XYZ    2013 11  23 2359 57  57  25\r\n"
+        "JA\xED"
+        "XYZ    2013 11  23 2359 57  57  25\r\n"
         "G4ABC     2013 12  01 0001 599 599 14\n"
         "DL1ABC P  2013 12  01 0002 599 599 14\n"
         "F5-AB     2013 12  01 0003\n"

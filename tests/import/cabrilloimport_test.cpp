@@ -383,8 +383,9 @@ TEST_F(CabrilloImport, RSTIsNeverTakenAsTheExchange) {
     EXPECT_EQ(m.find("line 8:"), std::string::npos) << m;
 
     // A line that simply lacks its received number keeps it empty and is reported.
-    auto zone = Read(Header("CQ-WW-CW") + "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05 1\r\n"
-                                          "QSO: 14000 CW 2013-11-23 0008 DL1ABC 599 14 K1ZZ\r\n");
+    auto zone = Read(Header("CQ-WW-CW") +
+                     "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05 1\r\n"
+                     "QSO: 14000 CW 2013-11-23 0008 DL1ABC 599 14 K1ZZ\r\n");
     ASSERT_TRUE(zone);
     ASSERT_EQ(zone->NoOfQSOs(), 2) << AllMessages();
     EXPECT_EQ(zone->QSOs(1)->RcvdNumbers(0), "");
@@ -395,13 +396,14 @@ TEST_F(CabrilloImport, RSTIsNeverTakenAsTheExchange) {
 // Tags are read in any letter case; a line shaped like a QSO line under a tag that is
 // no QSO or QTC tag is reported, never dropped in silence.
 TEST_F(CabrilloImport, TagsInAnyCaseAndStrayDataLinesAreReported) {
-    auto log = Read("start-of-log: 3.0\r\ncontest: cq-ww-cw\r\ncallsign: dl1abc\r\n"
-                    "qso: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05\r\n"
-                    "  Qso: 7000 CW 2013-11-23 0008 DL1ABC 599 14 JA1XYZ 599 25\r\n"
-                    "x-qso: 7000 CW 2013-11-23 0009 DL1ABC 599 14 G4ABC 599 14\r\n"
-                    "QS0: 21000 CW 2013-11-23 0010 DL1ABC 599 14 K1ZZ 599 05\r\n"
-                    "soapbox: 100 qso: fun\r\n"
-                    "end-of-log:\r\n");
+    auto log = Read(
+        "start-of-log: 3.0\r\ncontest: cq-ww-cw\r\ncallsign: dl1abc\r\n"
+        "qso: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05\r\n"
+        "  Qso: 7000 CW 2013-11-23 0008 DL1ABC 599 14 JA1XYZ 599 25\r\n"
+        "x-qso: 7000 CW 2013-11-23 0009 DL1ABC 599 14 G4ABC 599 14\r\n"
+        "QS0: 21000 CW 2013-11-23 0010 DL1ABC 599 14 K1ZZ 599 05\r\n"
+        "soapbox: 100 qso: fun\r\n"
+        "end-of-log:\r\n");
     ASSERT_TRUE(log) << reader_->LastError();
     EXPECT_EQ(log->Contest(), cWWDXcw);
     ASSERT_EQ(log->NoOfQSOs(), 3) << AllMessages();

@@ -70,9 +70,7 @@ TEST(OpenLog, RefusesWhatIsNoLogWithTheFileName) {
 class TLaterConvert : public TConvert {
 public:
     using TConvert::TConvert;
-    TFileType CheckFormat() override {
-        return test::ReadFile(FFileName).rfind("LATER", 0) == 0 ? ftADIF : ftUnknown;
-    }
+    TFileType CheckFormat() override { return test::ReadFile(FFileName).rfind("LATER", 0) == 0 ? ftADIF : ftUnknown; }
     std::string ConvertLog(bool showMessageBoxes) override {
         TFileHeader h = NewFileHeader();
         h.fhUser_OwnCall = "DL1ABC";

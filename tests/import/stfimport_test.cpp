@@ -72,8 +72,7 @@ std::string File(const std::string& order, const std::string& rows, const std::s
 TEST_F(STF, OwnFilesReadBackEveryFieldTheyCarry) {
     auto log = test::MakeContestLog(FullHeader(cWWDXcw));
     Add(*log, {"W1AW", b20m, mCW, "2013-11-23 00:07", "599", {"14"}, "579", {"5"}});
-    Add(*log, {"JA1XYZ", b40m, mCW, "2013-11-23 23:59", "599", {"14"}, "599", {"25"},
-               SQSOFlags({qfUserDeleted})});
+    Add(*log, {"JA1XYZ", b40m, mCW, "2013-11-23 23:59", "599", {"14"}, "599", {"25"}, SQSOFlags({qfUserDeleted})});
     Add(*log, {"G4ABC", b10m, mCW, "2013-11-24 10:30", "599", {"14"}, "599", {""}});
     log->QSOs(0)->SetComment({"first comment", "second"});
     log->Compile();
@@ -112,9 +111,23 @@ TEST_F(STF, OwnFilesReadBackEveryFieldTheyCarry) {
 TEST_F(STF, QTCSectionsOfAWAELog) {
     auto log = test::MakeContestLog(FullHeader(cWAEcw, "DL1ABC"));
     Add(*log, {"W1AW", b20m, mCW, "2013-11-23 00:07", "599", {"1"}, "599", {"12"}});
-    Add(*log, {"W1AW", b20m, mCW, "2013-11-23 00:09", "", {}, "", {"", "1/10", "0001", "DL1XY", "12"},
+    Add(*log, {"W1AW",
+               b20m,
+               mCW,
+               "2013-11-23 00:09",
+               "",
+               {},
+               "",
+               {"", "1/10", "0001", "DL1XY", "12"},
                SQSOFlags({qfSentQTC})});
-    Add(*log, {"K1AB", b20m, mCW, "2013-11-23 00:12", "", {}, "", {"", "2/10", "0003", "G4ABC", "7"},
+    Add(*log, {"K1AB",
+               b20m,
+               mCW,
+               "2013-11-23 00:12",
+               "",
+               {},
+               "",
+               {"", "2/10", "0003", "G4ABC", "7"},
                SQSOFlags({qfRcvdQTC})});
     log->Compile();
     auto back = Read(Export(*log));
@@ -127,9 +140,10 @@ TEST_F(STF, QTCSectionsOfAWAELog) {
     std::string text = Export(*log);
     const std::size_t from = text.find("QTCSent");
     ASSERT_NE(text.find("EndQTCRcvd"), std::string::npos);
-    const std::string list = text.substr(0, from) + "QTCList\r\n" +
-                             text.substr(text.find("\r\n", from) + 2, text.find("EndQTCSent") - text.find("\r\n", from) - 2) +
-                             "EndQTCList\r\n";
+    const std::string list =
+        text.substr(0, from) + "QTCList\r\n" +
+        text.substr(text.find("\r\n", from) + 2, text.find("EndQTCSent") - text.find("\r\n", from) - 2) +
+        "EndQTCList\r\n";
     auto eu = Read(list);
     ASSERT_TRUE(eu);
     EXPECT_TRUE(eu->QSOs(1)->QSOFlags().Contains(qfRcvdQTC));
@@ -175,7 +189,8 @@ TEST_F(STF, ToleranceForOtherFiles) {
 }
 
 TEST_F(STF, AllocationCanBeChanged) {
-    const std::string text = File("Date Time Band Mode Call SRst Sent RRst Zone", "20130101 0001 20 CW W1AW 599 14 599 5\r\n");
+    const std::string text =
+        File("Date Time Band Mode Call SRst Sent RRst Zone", "20130101 0001 20 CW W1AW 599 14 599 5\r\n");
     messages_.clear();
     TSTFConvert reader(text, "in/x.stf", &messages_);
     reader.Cty = test::TinyCty();
