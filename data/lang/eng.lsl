@@ -759,3 +759,117 @@ the exchange can be read more than one way; kept with what is certain, the rest 
 a field of the contest's exchange is missing; kept with it empty:
 
 is a W/VE station: from the USA and Canada only QSOs with DX stations count
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+&File
+&Edit
+&Tools
+&Window
+&Language
+&Output
+With &selected lines
+&Recent files
+E&xport
+E&xit|Close the program
+&New...|Create a new log
+&Save|Save the log
+Save &as...|Save the log under a new name
+&Close|Close the log window
+&Compile|Compile the log and refresh the output windows
+&Append line|Append an empty line
+Select &all
+&Unselect all
+Select current line
+Unselect current line
+&Delete selected lines
+Mark as &bad
+Mark as &good
+&Copy lines|Copy the selected lines (or the current line) to the clipboard
+&Paste lines|Append the log lines of the clipboard
+Move line &up
+Move line do&wn
+&Undo|Undo the last change
+Clear all flags
+&Read-only|Protect the log against changes
+Check &exchanged numbers
+Check call e&xtensions
+Check &member numbers
+Check the &ten-minute rule
+Re&fresh view
+&Save output window as...
+&Result...
+&Comments...
+&STF...
+&Cabrillo...
+&ADIF...
+R&ES...
+S&wisslog...
+&Print...|Print the grid or the output window that has the focus
+Print pre&view...
+&Edit output windows|Allow changes in the output windows
+&English
+&German
+&Cascade
+&Tile
+Co&mment...|Comment of the current line
+Messages
+Comments
+Result
+STF
+Cabrillo
+ADIF
+RES
+Swisslog
+Line|Change the fields of the current line and press Enter
+Apply
+&Find...
+Find &next
+Search for:
+was not accepted in column
+New log
+Own call
+The contest of the new log has no rules yet:
+Lines
+&Open...|Open an existing log
+No recent files
+The clipboard holds no text.
+Cannot save
+Show output window
+lines pasted

@@ -759,3 +759,117 @@ der Austausch lässt sich auf mehr als eine Weise lesen; behalten mit dem Sichere
 ein Feld des Contest-Austauschs fehlt; behalten, das Feld bleibt leer:
 
 ist eine W/VE-Station: aus den USA und Kanada zählen nur Verbindungen mit DX-Stationen
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+&Datei
+&Bearbeiten
+E&xtras
+&Fenster
+&Sprache
+&Ausgabe
+Mit &markierten Zeilen
+&Zuletzt geöffnet
+E&xport
+&Beenden|Programm beenden
+&Neu...|Neues Log anlegen
+&Speichern|Log speichern
+Speichern &unter...|Log unter neuem Namen speichern
+S&chließen|Logfenster schließen
+&Auswerten|Log auswerten und Ausgabefenster erneuern
+Zeile &anfügen|Leere Zeile anfügen
+&Alle markieren
+Alle Markierungen &aufheben
+Aktuelle Zeile markieren
+Markierung der aktuellen Zeile aufheben
+Markierte Zeilen &löschen
+Als &ungültig kennzeichnen
+Als &gültig kennzeichnen
+Zeilen &kopieren|Markierte Zeilen (oder die aktuelle Zeile) in die Zwischenablage kopieren
+Zeilen &einfügen|Loglinien aus der Zwischenablage anfügen
+Zeile nach &oben
+Zeile nach &unten
+&Rückgängig|Letzte Änderung rückgängig machen
+Alle Kennzeichen löschen
+&Schreibgeschützt|Log vor Änderungen schützen
+&Ausgetauschte Nummern prüfen
+Rufzeichen-&Zusätze prüfen
+&Mitgliedsnummern prüfen
+&Zehn-Minuten-Regel prüfen
+Ansicht &erneuern
+Ausgabefenster &speichern unter...
+&Ergebnis...
+&Kommentare...
+&STF...
+&Cabrillo...
+&ADIF...
+R&ES...
+S&wisslog...
+&Drucken...|Tabelle oder das Ausgabefenster mit dem Fokus drucken
+Druck&vorschau...
+Ausgabefenster &bearbeiten|Änderungen in den Ausgabefenstern erlauben
+&Englisch
+&Deutsch
+Über&lappend
+&Nebeneinander
+&Kommentar...|Kommentar der aktuellen Zeile
+Meldungen
+Kommentare
+Ergebnis
+STF
+Cabrillo
+ADIF
+RES
+Swisslog
+Zeile|Felder der aktuellen Zeile ändern und Enter drücken
+Übernehmen
+&Suchen...
+&Weitersuchen
+Suchen nach:
+wurde nicht angenommen in Spalte
+Neues Log
+Eigenes Rufzeichen
+Für den Contest des neuen Logs gibt es noch keine Regeln:
+Zeilen
+Ö&ffnen...|Vorhandenes Log öffnen
+Keine zuletzt geöffneten Dateien
+Die Zwischenablage enthält keinen Text.
+Speichern nicht möglich:
+Ausgabefenster anzeigen
+Zeilen eingefügt

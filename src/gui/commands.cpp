@@ -1,0 +1,78 @@
+#include "gui/commands.h"
+
+#include <array>
+#include <cstring>
+
+namespace qz::gui {
+
+namespace {
+
+using K = QKeySequence;
+constexpr auto kNone = QKeySequence::UnknownKey;
+
+// In menu order within each menu.
+const std::array kCommands = {
+    TCommand{"acNew", 810, K::New, "", TMenu::File, false, false},
+    TCommand{"acFileOpen", 869, K::Open, "", TMenu::File, false, false},
+    TCommand{"acFileSave", 811, K::Save, "", TMenu::File, true, false},
+    TCommand{"acFileSaveAs", 812, K::SaveAs, "", TMenu::File, true, false},
+    TCommand{"acFileClose", 813, K::Close, "", TMenu::File, true, false},
+    TCommand{"acOutputPrint", 843, K::Print, "", TMenu::File, true, false},
+    TCommand{"acOutputPrintPreview", 844, kNone, "", TMenu::File, true, false},
+    TCommand{"acFileExit", 809, K::Quit, "", TMenu::File, false, false},
+
+    TCommand{"acEditUndo", 827, K::Undo, "", TMenu::Edit, true, false},
+    TCommand{"acEditCopy", 823, kNone, "Shift+Ctrl+C", TMenu::Edit, true, false},
+    TCommand{"acEditPaste", 824, kNone, "Shift+Ctrl+V", TMenu::Edit, true, false},
+    TCommand{"acEditAppendQSO", 815, kNone, "Ctrl+Return", TMenu::Edit, true, false},
+    TCommand{"acEditMoveUp", 825, kNone, "Ctrl+Up", TMenu::Edit, true, false},
+    TCommand{"acEditMoveDown", 826, kNone, "Ctrl+Down", TMenu::Edit, true, false},
+    TCommand{"acEditComment", 850, kNone, "F11", TMenu::Edit, true, false},
+    TCommand{"acEditFind", 861, K::Find, "", TMenu::Edit, true, false},
+    TCommand{"acEditFindNext", 862, K::FindNext, "", TMenu::Edit, true, false},
+    TCommand{"acEditCompile", 814, kNone, "F5", TMenu::Edit, true, false},
+    TCommand{"acUpdateView", 834, kNone, "", TMenu::Edit, true, false},
+    TCommand{"acSwapReadOnly", 829, kNone, "Ctrl+Alt+F4", TMenu::Edit, true, true},
+    TCommand{"acClearAllFlags", 828, kNone, "Ctrl+Alt+F12", TMenu::Edit, true, false},
+
+    TCommand{"acEditMarkAll", 816, kNone, "Ctrl+A", TMenu::Selected, true, false},
+    TCommand{"acEditUnselectAll", 817, kNone, "Ctrl+Alt+A", TMenu::Selected, true, false},
+    TCommand{"acEditMarkActual", 818, kNone, "Ctrl+M", TMenu::Selected, true, false},
+    TCommand{"acEditUnselectActual", 819, kNone, "Ctrl+Alt+M", TMenu::Selected, true, false},
+    TCommand{"acEditDeleteQSOs", 820, kNone, "Ctrl+Del", TMenu::Selected, true, false},
+    TCommand{"acEditSetQSOAsBad", 821, kNone, "", TMenu::Selected, true, false},
+    TCommand{"acEditSetQSOAsGood", 822, kNone, "", TMenu::Selected, true, false},
+
+    TCommand{"acToolsCheckExchangedNumbers", 830, kNone, "", TMenu::Tools, true, false},
+    TCommand{"acToolsCheck4Extensions", 831, kNone, "", TMenu::Tools, true, false},
+    TCommand{"acToolsCheckMemberNumbers", 832, kNone, "", TMenu::Tools, true, false},
+    TCommand{"acCheckQSY", 833, kNone, "", TMenu::Tools, true, false},
+
+    TCommand{"tbEditEnable", 845, kNone, "", TMenu::Output, true, true},
+    TCommand{"acSaveOutputFileAs", 835, kNone, "", TMenu::Output, true, false},
+    TCommand{"acExportResult", 836, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportComments", 837, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportSTF", 838, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportCabrillo", 839, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportADIF", 840, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportRES", 841, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportSwisslog", 842, kNone, "", TMenu::Export, true, false},
+
+    TCommand{"WindowCascade1", 848, kNone, "", TMenu::Window, false, false},
+    TCommand{"WindowTile1", 849, kNone, "", TMenu::Window, false, false},
+
+    TCommand{"English1", 846, kNone, "", TMenu::Language, false, true},
+    TCommand{"German1", 847, kNone, "", TMenu::Language, false, true},
+};
+
+}  // namespace
+
+std::span<const TCommand> Commands() { return kCommands; }
+
+const TCommand* FindCommand(const char* name) {
+    for (const TCommand& c : kCommands)
+        if (std::strcmp(c.name, name) == 0) return &c;
+    return nullptr;
+}
+
+}  // namespace qz::gui

@@ -1,0 +1,927 @@
+#include "gui/editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "base/frontend.h"
+#include "base/installfiles.h"
+#include "base/text.h"
+#include "contests/factory.h"
+#include "engine/checks.h"
+#include "base/language.h"
+#include "base/options.h"
+#include "engine/contestlog.h"
+#include "export/exporter.h"
+#include "gui/commands.h"
+#include "gui/gridtext.h"
+#include "gui/logmodel.h"
+#include "gui/newlogdialog.h"
+#include "gui/qtext.h"
+#include "logfile/qzf.h"
+
+namespace qz::gui {
+
+namespace {
+
+// Characters of padding around a fitted column's widest text.
+constexpr int kColumnPadding = 14;
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    if (!text.empty()) text.pop_back();
+    return text;
+}
+
+std::vector<std::string> SplitLines(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split('\n')) lines.push_back(ToCore(line));
+    return lines;
+}
+
+}  // namespace
+
+TQZEditor::TQZEditor(QWidget* parent) : QWidget(parent), FModel(new TLogModel(this)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    BuildWidgets();
+    BuildCommands();
+    Retranslate();
+    UpdateCommands();
+}
+
+TQZEditor::~TQZEditor() {
+    FModel->SetLog(nullptr);
+    if (FContestLog) {
+        FContestLog->SetUndoEnabled(false);
+        FContestLog->MessageLines = nullptr;
+    }
+}
+
+// --- Building ------------------------------------------------------------------------
+
+void TQZEditor::BuildWidgets() {
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+    FGrid = new QTableView;
+    FGrid->setModel(FModel);
+    FGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    FGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    FGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FGrid->verticalHeader()->hide();
+    FGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FGrid->verticalHeader()->setDefaultSectionSize(FGrid->fontMetrics().height() + 6);
+    FGrid->horizontalHeader()->setHighlightSections(false);
+    FGrid->horizontalHeader()->setStretchLastSection(true);
+    FGrid->setWordWrap(false);
+    FGrid->setCornerButtonEnabled(false);
+    connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { FillLineEntry(); });
+    // A click into the mark column toggles the line's selection.
+    connect(FGrid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (!FContestLog || FContestLog->ColumnProperty(index.column()) != cpMark) return;
+        TQSO* q = FContestLog->QSOs(index.row());
+        if (q == nullptr) return;
+        q->SetSelected(!q->Selected());
+        FModel->RowsChanged(index.row(), index.row());
+        UpdateCommands();
+    });
+
+    FLineBar = new QWidget;
+    new QGridLayout(FLineBar);
+    FLineBar->layout()->setContentsMargins(2, 2, 2, 2);
+    FLineLabel = new QLabel;
+    FApplyButton = new QPushButton;
+    connect(FApplyButton, &QPushButton::clicked, this, [this] { ApplyLineEntry(); });
+
+    QWidget* upper = new QWidget;
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->setSpacing(0);
+    upperLayout->addWidget(FGrid, 1);
+    upperLayout->addWidget(FLineBar);
+
+    QWidget* lower = new QWidget;
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    auto* checkRow = new QHBoxLayout;
+    FTabs = new QTabWidget;
+    for (int w = owMessages; w < kNoOfShownOutputWindows; ++w) {
+        auto* memo = new QPlainTextEdit;
+        memo->setFont(fixed);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setReadOnly(true);
+        FMemos[w] = memo;
+        FTabs->addTab(memo, QString());
+        if (w == owMessages) continue;
+        auto* box = new QCheckBox;
+        FChecks[w] = box;
+        checkRow->addWidget(box);
+        connect(box, &QCheckBox::clicked, this,
+                [this, w](bool checked) { SetOutputWindowChecked(static_cast<TOutputWindow>(w), checked); });
+    }
+    // A double click on "QSO #n: ..." in the messages goes to line n.
+    FMemos[owMessages]->viewport()->installEventFilter(this);
+    checkRow->addStretch(1);
+    lowerLayout->addLayout(checkRow);
+    lowerLayout->addWidget(FTabs, 1);
+
+    FSplitter = new QSplitter(Qt::Vertical);
+    FSplitter->addWidget(upper);
+    FSplitter->addWidget(lower);
+    FSplitter->setStretchFactor(0, 3);
+    FSplitter->setStretchFactor(1, 1);
+    FSplitter->setSizes({600, 250});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FSplitter);
+    UpdateTabVisibility();
+}
+
+void TQZEditor::BuildCommands() {
+    auto add = [this](const char* name, auto slot) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        const TCommand* c = FindCommand(name);
+        action->setCheckable(c != nullptr && c->checkable);
+        connect(action, &QAction::triggered, this, slot);
+        FActions.insert(name, action);
+    };
+    add("acFileSave", [this] { Save(); });
+    add("acFileSaveAs", [this] { SaveAs(); });
+    add("acFileClose", [this] {
+        if (parentWidget() != nullptr) parentWidget()->close();
+        else close();
+    });
+    add("acOutputPrint", [this] { Print(false); });
+    add("acOutputPrintPreview", [this] { Print(true); });
+    add("acEditUndo", [this] { Undo(); });
+    add("acEditCopy", [this] { CopyLines(); });
+    add("acEditPaste", [this] { PasteLines(); });
+    add("acEditAppendQSO", [this] { AppendLine(); });
+    add("acEditMoveUp", [this] { MoveLine(-1); });
+    add("acEditMoveDown", [this] { MoveLine(1); });
+    add("acEditComment", [this] { EditComment(); });
+    add("acEditFind", [this] { Find(false); });
+    add("acEditFindNext", [this] { Find(true); });
+    add("acEditCompile", [this] { Compile(); });
+    add("acUpdateView", [this] { FModel->Rebuild(); FitColumns(Options.Editor_ColumnAutoWidth.oValue); });
+    add("acSwapReadOnly", [this] {
+        SetReadOnlyMode(!FReadOnlyMode);
+        SetModified(true);
+    });
+    add("acClearAllFlags", [this] { ClearAllFlags(); });
+    add("acEditMarkAll", [this] { SelectAll(true); });
+    add("acEditUnselectAll", [this] { SelectAll(false); });
+    add("acEditMarkActual", [this] { SelectCurrent(true); });
+    add("acEditUnselectActual", [this] { SelectCurrent(false); });
+    add("acEditDeleteQSOs", [this] { DeleteSelected(); });
+    add("acEditSetQSOAsBad", [this] { SetSelectedBad(true); });
+    add("acEditSetQSOAsGood", [this] { SetSelectedBad(false); });
+    add("acToolsCheckExchangedNumbers", [this] { CheckExchangedNumbers(); });
+    add("acToolsCheck4Extensions", [this] { CheckExtensions(); });
+    add("acToolsCheckMemberNumbers", [this] { CheckMemberNumbers(); });
+    add("acCheckQSY", [this] { CheckQSY(); });
+    add("tbEditEnable", [this] { SetOutputEditMode(!FOutputAreaEditMode); });
+    add("acSaveOutputFileAs", [this] { SaveOutputWindowAs(); });
+    add("acExportResult", [this] { ExportWindow(owResult); });
+    add("acExportComments", [this] { ExportWindow(owComments); });
+    add("acExportSTF", [this] { ExportWindow(owSTF); });
+    add("acExportCabrillo", [this] { ExportWindow(owCabrillo); });
+    add("acExportADIF", [this] { ExportWindow(owADIF); });
+    add("acExportRES", [this] { ExportWindow(owRES); });
+    add("acExportSwisslog", [this] { ExportWindow(owSwisslog); });
+}
+
+void TQZEditor::BuildLineEntry() {
+    auto* grid = static_cast<QGridLayout*>(FLineBar->layout());
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        if (item->widget() != FLineLabel && item->widget() != FApplyButton) delete item->widget();
+        delete item;
+    }
+    FLineEdits.clear();
+    if (!FContestLog) return;
+    grid->addWidget(FLineLabel, 1, 0);
+    int gridCol = 1;
+    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
+        if (!GridColumnEditable(*FContestLog, c)) {
+            FLineEdits.push_back(nullptr);
+            continue;
+        }
+        auto* title = new QLabel(FromCore(GridColumnTitle(*FContestLog, c)));
+        auto* edit = new QLineEdit;
+        edit->setToolTip(title->text());
+        connect(edit, &QLineEdit::returnPressed, this, [this] { ApplyLineEntry(); });
+        grid->addWidget(title, 0, gridCol);
+        grid->addWidget(edit, 1, gridCol);
+        grid->setColumnStretch(gridCol, FContestLog->ColumnProperty(c) == cpCall ? 3 : 2);
+        ++gridCol;
+        FLineEdits.push_back(edit);
+    }
+    grid->addWidget(FApplyButton, 1, gridCol);
+    FillLineEntry();
+}
+
+// --- Language --------------------------------------------------------------------------
+
+void TQZEditor::Retranslate() {
+    for (auto it = FActions.begin(); it != FActions.end(); ++it) {
+        const TCommand* c = FindCommand(it.key().toLatin1().constData());
+        if (c == nullptr) continue;
+        it.value()->setText(LSCaption(c->caption));
+        it.value()->setToolTip(LSHint(c->caption).isEmpty() ? LSCaption(c->caption).remove('&') : LSHint(c->caption));
+    }
+    for (int w = owMessages; w < kNoOfShownOutputWindows; ++w) {
+        FTabs->setTabText(w, LSCaption(ui::lsTabFirst + w));
+        if (FChecks[w] != nullptr) {
+            FChecks[w]->setText(LSCaption(ui::lsTabFirst + w));
+            FChecks[w]->setToolTip(LSCaption(ui::lsShowOutputWindow));
+        }
+    }
+    FLineLabel->setText(LSCaption(ui::lsLineEntry));
+    FLineLabel->setToolTip(LSHint(ui::lsLineEntry));
+    FApplyButton->setText(LSCaption(ui::lsApply));
+    if (FContestLog) {
+        // Column titles come from the language file when the columns are built.
+        const std::vector<int> widths = ColumnWidths();
+        FContestLog->SetColumns();
+        FModel->Rebuild();
+        for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
+        BuildLineEntry();
+    }
+    setWindowTitle(Title());
+}
+
+QString TQZEditor::Title() const {
+    if (!FFileName.empty()) return FromPath(FFileName);
+    if (!FProposedName.empty()) return FromPath(FProposedName);
+    return LSCaption(ui::lsUntitled);
+}
+
+// --- Taking a log ---------------------------------------------------------------------
+
+bool TQZEditor::LoadQZLog(const std::string& fileName) {
+    const TFileType type = NativeFileTypeOfFile(fileName);
+    if (type != ftQZ4) {
+        // Legacy logs are converted by OpenLog in the main window; here only native ones.
+        ShowErrorMessage(ToCore(FromPath(fileName)) + " " + LS(26));
+        return false;
+    }
+    std::vector<std::string> messages;
+    TQZF qzf;
+    qzf.Messages = &messages;
+    std::unique_ptr<TContestLog> log = qzf.ReadLog(fileName);
+    if (!log) {
+        ShowErrorMessage(ToCore(MessageWithPath(qzf.LastError(), fileName)));
+        return false;
+    }
+    SetContestLog(std::move(log), messages, fileName, "");
+    emit FileUsed(FromPath(fileName));
+    return true;
+}
+
+void TQZEditor::SetContestLog(std::unique_ptr<TContestLog> log, const std::vector<std::string>& messages,
+                              const std::string& fileName, const std::string& proposedName) {
+    FModel->SetLog(nullptr);
+    FContestLog = std::move(log);
+    FFileName = fileName;
+    FProposedName = proposedName;
+    FMessageLines = messages;
+    FContestLog->MessageLines = &FMessageLines;
+    FContestLog->ShowMessageBoxes = true;
+    for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) FContestLog->QSOs(i)->SetSelected(false);
+    AfterLogTaken();
+}
+
+void TQZEditor::AfterLogTaken() {
+    FContestLog->Compile(CompileSettingsFromOptions(Options));
+    FContestLog->SetUndoEnabled(true);
+    FModel->SetLog(FContestLog.get());
+    FitColumns(Options.Editor_ColumnAutoWidth.oValue);
+    BuildLineEntry();
+    for (TOutputWindow w : kCheckOrder) {
+        FChecks[w]->setChecked(false);
+        FMemos[w]->clear();
+    }
+    const SOutputWindow toCheck = OutputWindowsToCheck(FContestLog->PublicFileHeader);
+    for (TOutputWindow w : kCheckOrder)
+        if (toCheck.Contains(w)) SetOutputWindowChecked(w, true);
+    for (auto* memo : FMemos) memo->document()->setModified(false);
+    SyncMessages();
+    SetCurrentRow(0);
+    SetReadOnlyMode(FContestLog->PublicFileHeader.fhQZ_ReadOnly);
+    FTabs->setCurrentIndex(owMessages);
+    SetModified(false);
+}
+
+bool TQZEditor::GetHeaderData() {
+    TNewLogDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    TFileHeader header = NewFileHeader();
+    header.fhContest_Contest = dialog.Contest();
+    header.fhUser_OwnCall = dialog.OwnCall();
+    std::vector<std::string> messages;
+    std::unique_ptr<TContestLog> log = CreateContestLog(header, &messages);
+    if (!log) return false;  // the factory has shown why
+    log->CreateAndAppendQSO(false);
+    SetContestLog(std::move(log), messages, "", "");
+    SetCurrentRow(FContestLog->NoOfQSOs() - 1, FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns()));
+    SetModified(true);
+    return true;
+}
+
+// --- Grid ------------------------------------------------------------------------------
+
+std::vector<int> TQZEditor::ColumnWidths() const {
+    std::vector<int> widths;
+    for (int c = 0; c < FModel->columnCount(); ++c) widths.push_back(FGrid->columnWidth(c));
+    return widths;
+}
+
+void TQZEditor::FitColumns(bool toContents) {
+    if (!FContestLog) return;
+    const QFontMetrics metrics(FGrid->font());
+    const QFontMetrics headerMetrics(FGrid->horizontalHeader()->font());
+    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
+        int width = GridColumnWidth(*FContestLog, c);
+        if (toContents) {
+            // The widest text of the column and its title; measured over every line so
+            // that no call is cut, which costs one pass over the log.
+            int widest = headerMetrics.horizontalAdvance(FromCore(GridColumnTitle(*FContestLog, c)));
+            if (FContestLog->ColumnProperty(c) == cpMark) widest = std::max(widest, metrics.horizontalAdvance("MM"));
+            std::string longest;
+            for (int r = 0; r < FContestLog->NoOfQSOs(); ++r) {
+                std::string text = GridCellText(*FContestLog, c, r);
+                if (text.size() > longest.size()) longest = std::move(text);
+            }
+            widest = std::max(widest, metrics.horizontalAdvance(FromCore(longest) + "0"));
+            width = widest + kColumnPadding;
+        }
+        FGrid->setColumnWidth(c, width);
+    }
+}
+
+int TQZEditor::CurrentRow() const {
+    const QModelIndex current = FGrid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void TQZEditor::SetCurrentRow(int row, int column) {
+    if (!FContestLog || FContestLog->NoOfQSOs() == 0) {
+        FillLineEntry();
+        return;
+    }
+    row = std::clamp(row, 0, FContestLog->NoOfQSOs() - 1);
+    if (column < 0) column = FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns());
+    column = std::clamp(column, 0, std::max(0, FContestLog->NoOfColumns() - 1));
+    FGrid->setCurrentIndex(FModel->index(row, column));
+    FGrid->scrollTo(FModel->index(row, column));
+    FillLineEntry();
+}
+
+QLineEdit* TQZEditor::LineEntryField(int column) const {
+    return column >= 0 && column < static_cast<int>(FLineEdits.size()) ? FLineEdits[column] : nullptr;
+}
+
+void TQZEditor::FillLineEntry() {
+    const int row = CurrentRow();
+    for (int c = 0; c < static_cast<int>(FLineEdits.size()); ++c) {
+        if (FLineEdits[c] == nullptr) continue;
+        FLineEdits[c]->setText(row >= 0 ? FromCore(GridCellText(*FContestLog, c, row)) : QString());
+        FLineEdits[c]->setEnabled(row >= 0 && !FReadOnlyMode);
+    }
+    FApplyButton->setEnabled(row >= 0 && !FReadOnlyMode);
+}
+
+bool TQZEditor::ApplyLineEntry() {
+    const int row = CurrentRow();
+    if (!FContestLog || FReadOnlyMode || row < 0) return false;
+    const TQSO* current = FContestLog->QSOs(row);
+    std::unique_ptr<TQSO> edited = FContestLog->NewQSO(false);
+    edited->CopyFrom(current);
+    bool changed = false;
+    bool callChanged = false;
+    for (int c = 0; c < static_cast<int>(FLineEdits.size()); ++c) {
+        if (FLineEdits[c] == nullptr) continue;
+        const std::string text = ToCore(FLineEdits[c]->text());
+        if (text == GridCellText(*FContestLog, c, row)) continue;
+        if (!SetGridCellText(*FContestLog, c, *edited, text)) {
+            ShowErrorMessage("\"" + text + "\" " + LS(ui::lsNotAccepted) + " " + GridColumnTitle(*FContestLog, c));
+            FLineEdits[c]->setFocus();
+            FLineEdits[c]->selectAll();
+            return false;
+        }
+        changed = true;
+        callChanged = callChanged || FContestLog->ColumnProperty(c) == cpCall;
+    }
+    if (!changed) return true;
+    FContestLog->PushUndo(ueaChangeQSO, row);
+    FContestLog->SetQSOs(row, *edited);
+    if (callChanged) FContestLog->SetCallDependingStuff(row);
+    FModel->RowsChanged(row, row);
+    FillLineEntry();
+    SetModified(true);
+    return true;
+}
+
+// --- State -----------------------------------------------------------------------------
+
+void TQZEditor::SetModified(bool on) {
+    FModified = on;
+    setWindowTitle(Title());
+    setWindowModified(on);
+    UpdateCommands();
+    emit StateChanged();
+}
+
+void TQZEditor::SetReadOnlyMode(bool on) {
+    FReadOnlyMode = on;
+    if (FContestLog) FContestLog->PublicFileHeader.fhQZ_ReadOnly = on;
+    FModel->SetReadOnly(on);
+    FillLineEntry();
+    UpdateCommands();
+    emit StateChanged();
+}
+
+void TQZEditor::UpdateCommands() {
+    const bool log = FContestLog != nullptr;
+    const bool writable = log && !FReadOnlyMode;
+    const bool selected = log && FContestLog->NoOfSelectedQSOs() > 0;
+    auto enable = [this](const char* name, bool on) {
+        if (QAction* a = FActions.value(name)) a->setEnabled(on);
+    };
+    for (const char* name : {"acFileSave", "acEditAppendQSO", "acEditDeleteQSOs", "acEditSetQSOAsBad",
+                             "acEditSetQSOAsGood", "acEditCopy", "acEditPaste", "acEditMoveUp", "acEditMoveDown",
+                             "acEditComment", "acClearAllFlags", "acToolsCheckExchangedNumbers", "acCheckQSY"})
+        enable(name, writable);
+    enable("acEditUndo", writable && FContestLog->UndoItemAvailable());
+    enable("acToolsCheck4Extensions", writable && FContestLog->IsAnExtensionRelevantContest());
+    enable("acToolsCheckMemberNumbers", writable && FContestLog->IsAMemberNumberContest());
+    for (const char* name : {"acEditDeleteQSOs", "acEditSetQSOAsBad", "acEditSetQSOAsGood"})
+        if (!selected) enable(name, false);
+    for (const char* name : {"acFileSaveAs", "acEditCompile", "acEditMarkAll", "acEditUnselectAll", "acEditMarkActual",
+                             "acEditUnselectActual", "acEditFind", "acEditFindNext", "acUpdateView", "acSwapReadOnly",
+                             "acSaveOutputFileAs", "acExportResult", "acExportComments", "acExportSTF",
+                             "acExportCabrillo", "acExportADIF", "acExportRES", "acExportSwisslog", "acOutputPrint",
+                             "acOutputPrintPreview", "tbEditEnable"})
+        enable(name, log);
+    enable("acFileClose", true);
+    FActions.value("acSwapReadOnly")->setChecked(FReadOnlyMode);
+    FActions.value("tbEditEnable")->setChecked(FOutputAreaEditMode);
+}
+
+// --- Output windows -----------------------------------------------------------------
+
+SOutputWindow TQZEditor::CheckedWindows() const {
+    SOutputWindow checked;
+    for (int w = owComments; w < kNoOfShownOutputWindows; ++w)
+        if (FChecks[w]->isChecked()) checked.Include(static_cast<TOutputWindow>(w));
+    return checked;
+}
+
+SOutputWindow TQZEditor::ModifiedWindows() const {
+    SOutputWindow modified;
+    for (int w = owMessages; w < kNoOfShownOutputWindows; ++w)
+        if (FMemos[w]->document()->isModified()) modified.Include(static_cast<TOutputWindow>(w));
+    return modified;
+}
+
+bool TQZEditor::OutputWindowChecked(TOutputWindow window) const {
+    return window == owMessages || (window < kNoOfShownOutputWindows && FChecks[window]->isChecked());
+}
+
+void TQZEditor::SetOutputWindowChecked(TOutputWindow window, bool checked) {
+    if (window == owMessages || window >= kNoOfShownOutputWindows) return;
+    FChecks[window]->setChecked(checked);
+    UpdateTabVisibility();
+    if (!checked || !FContestLog) return;
+    SOutputWindow one;
+    one.Include(window);
+    RefreshOutputWindows(one);
+    FTabs->setCurrentIndex(window);
+}
+
+void TQZEditor::UpdateTabVisibility() {
+    for (int w = owMessages; w < kNoOfShownOutputWindows; ++w)
+        FTabs->setTabVisible(w, OutputWindowTabVisible(static_cast<TOutputWindow>(w), CheckedWindows()));
+}
+
+void TQZEditor::RefreshOutputWindows(SOutputWindow windows) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<std::string> writerMessages;
+    qz::RefreshOutputWindows(*FContestLog, windows, CheckedWindows(),
+                             [this](TOutputWindow w, std::vector<std::string>& lines) {
+                                 FMemos[w]->setPlainText(FromCore(Joined(lines)));
+                                 FMemos[w]->document()->setModified(false);
+                             });
+    QApplication::restoreOverrideCursor();
+    SyncMessages();
+}
+
+void TQZEditor::SyncMessages() {
+    const bool wasModified = FMemos[owMessages]->document()->isModified();
+    FMemos[owMessages]->setPlainText(FromCore(Joined(FMessageLines)));
+    FMemos[owMessages]->document()->setModified(wasModified);
+    FMemos[owMessages]->moveCursor(QTextCursor::End);
+}
+
+void TQZEditor::SetOutputEditMode(bool on) {
+    FOutputAreaEditMode = on;
+    const QColor grey(0xF0, 0xF0, 0xF0);
+    for (int w = owComments; w < kNoOfShownOutputWindows; ++w) {
+        FMemos[w]->setReadOnly(!on);
+        QPalette palette = FMemos[w]->palette();
+        palette.setColor(QPalette::Base, on ? QApplication::palette().color(QPalette::Base) : grey);
+        FMemos[w]->setPalette(palette);
+    }
+    UpdateCommands();
+}
+
+void TQZEditor::ExportWindow(TOutputWindow window) {
+    if (!FContestLog) return;
+    const QString proposed = FromPath(ProposedExportFileName(Options.Path_Exported_Logs.oValue,
+                                                             FContestLog->PublicFileHeader.fhUser_OwnCall, window));
+    const QString chosen = QFileDialog::getSaveFileName(this, QString(), proposed, DialogFilter(OutputWindowFilter(window)),
+                                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) return;
+    const std::string path = ToPath(chosen);
+    if (FileExists(path) && AskOkCancel(ExportOverwriteQuestion(ToCore(chosen))) != TMsgAnswer::Ok) return;
+    std::vector<std::string> lines;
+    ProduceOutputWindow(window, *FContestLog, lines);
+    std::string error;
+    if (!SaveOutputFile(path, lines, &error)) ShowErrorMessage(ToCore(MessageWithPath(error, path)));
+    SyncMessages();
+}
+
+void TQZEditor::SaveOutputWindowAs() {
+    if (!FContestLog) return;
+    const auto window = static_cast<TOutputWindow>(std::max(0, FTabs->currentIndex()));
+    const std::string proposed = ProposedExportFileName("", FContestLog->PublicFileHeader.fhUser_OwnCall, window);
+    const QString folder = FromPath(Options.Path_Exported_Logs.oValue);
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, QString(), folder.isEmpty() ? FromPath(proposed) : folder + "/" + FromPath(proposed),
+        DialogFilter(OutputWindowFilter(window)));
+    if (chosen.isEmpty()) return;
+    std::string error;
+    if (!SaveOutputFile(ToPath(chosen), SplitLines(FMemos[window]->toPlainText()), &error)) {
+        ShowErrorMessage(ToCore(MessageWithPath(error, ToPath(chosen))));
+        return;
+    }
+    FMemos[window]->document()->setModified(false);
+}
+
+// --- Compile, save, close ---------------------------------------------------------------
+
+void TQZEditor::Compile() {
+    if (!FContestLog) return;
+    if (CompileOverwritesEdits(ModifiedWindows()) && AskOkCancel(LS(ui::lsOutputEditsLost)) != TMsgAnswer::Ok) return;
+    const int row = CurrentRow();
+    if (FQSOBeforeCompiling == nullptr && row >= 0) FQSOBeforeCompiling = FContestLog->QSOs(row);
+    const int oldIndex = row;
+    const int scroll = FGrid->verticalScrollBar()->value();
+    FContestLog->SetUndoGroupingEnabled(true);
+    if (Options.Compile_RemoveEmptyQSOs.oValue) FContestLog->DeleteAllEmpties();
+    StoreGridLayout(*FContestLog, ColumnWidths());
+    FContestLog->Compile(CompileSettingsFromOptions(Options));
+    FContestLog->SetUndoGroupingEnabled(false);
+    int index = FContestLog->IndexOf(FQSOBeforeCompiling);
+    if (index < 0) index = 0;
+    const std::vector<int> widths = ColumnWidths();
+    FModel->Rebuild();
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
+    SetCurrentRow(index, FGrid->currentIndex().column());
+    if (index == oldIndex) FGrid->verticalScrollBar()->setValue(scroll);
+    else FGrid->scrollTo(FModel->index(index, 0), QAbstractItemView::PositionAtTop);
+    SOutputWindow all;
+    for (TOutputWindow w : kRefreshOrder) all.Include(w);
+    RefreshOutputWindows(all);
+    FQSOBeforeCompiling = nullptr;
+    UpdateCommands();
+}
+
+bool TQZEditor::Save() {
+    if (!FContestLog) return false;
+    if (FFileName.empty()) return SaveAs();
+    StoreGridLayout(*FContestLog, ColumnWidths());
+    FContestLog->PublicFileHeader.fhQZ_OutputWindows = OutputWindowsToStore(CheckedWindows());
+    TQZF qzf;
+    const std::string written = qzf.StoreLog(FFileName, *FContestLog, false);
+    if (written.empty()) {
+        ShowErrorMessage(LS(ui::lsCannotSave) + " " + ToCore(MessageWithPath(qzf.LastError(), FFileName)));
+        return false;
+    }
+    FFileName = written;
+    FProposedName.clear();
+    SetModified(false);
+    emit FileUsed(FromPath(FFileName));
+    return true;
+}
+
+bool TQZEditor::SaveAs() {
+    if (!FContestLog) return false;
+    QString start = FromPath(!FFileName.empty() ? FFileName : FProposedName);
+    if (start.isEmpty()) start = FromPath(Options.Path_QZ_Logs.oValue);
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(this, QString(), start, DialogFilter(ui::lsNativeLogFilter),
+                                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty()) return false;
+        const std::string name = NativeFileName(ToPath(chosen));
+        if (FileExists(name)) {
+            const TMsgAnswer answer = AskYesNoCancel(ToCore(FromPath(name)) + " " + LS(6));
+            if (answer == TMsgAnswer::Cancel) return false;
+            if (answer == TMsgAnswer::No) {
+                start = chosen;
+                continue;
+            }
+        }
+        return SaveAsFile(name);
+    }
+}
+
+bool TQZEditor::SaveAsFile(const std::string& fileName) {
+    const std::string previous = FFileName;
+    FFileName = fileName;
+    if (Save()) return true;
+    FFileName = previous;
+    setWindowTitle(Title());
+    return false;
+}
+
+bool TQZEditor::MayClose() {
+    if (FModified) {
+        const TMsgAnswer answer = AskYesNoCancel(ToCore(Title()) + " " + LS(ui::lsSaveChanges));
+        if (answer == TMsgAnswer::Cancel) return false;
+        if (answer == TMsgAnswer::Yes && (!Save() || FModified)) return false;
+    }
+    SOutputWindow modified = ModifiedWindows();
+    modified.Exclude(owMessages);
+    if (!modified.Empty()) {
+        const TMsgAnswer answer = AskYesNoCancel(LS(ui::lsOutputWindowsModified) + " " + LS(ui::lsSaveChanges));
+        if (answer == TMsgAnswer::Cancel) return false;
+        if (answer == TMsgAnswer::Yes) {
+            for (int w = owResult; w < kNoOfShownOutputWindows; ++w) {
+                if (!modified.Contains(static_cast<TOutputWindow>(w))) continue;
+                FTabs->setCurrentIndex(w);
+                SaveOutputWindowAs();
+            }
+        }
+    }
+    return true;
+}
+
+void TQZEditor::closeEvent(QCloseEvent* event) {
+    if (MayClose()) event->accept();
+    else event->ignore();
+}
+
+// --- Editing commands ---------------------------------------------------------------------
+
+void TQZEditor::Undo() {
+    if (!FContestLog || FReadOnlyMode || !FContestLog->UndoItemAvailable()) return;
+    const int row = CurrentRow();
+    const TUndoOutcome outcome = FContestLog->Undo();
+    if (outcome == TUndoOutcome::NothingToUndo) return;
+    if (outcome == TUndoOutcome::ListChanged) {
+        const std::vector<int> widths = ColumnWidths();
+        FModel->Rebuild();
+        for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
+        SetCurrentRow(row);
+    } else {
+        FModel->RowsChanged(0, FModel->rowCount() - 1);
+        FillLineEntry();
+    }
+    SetModified(true);
+}
+
+void TQZEditor::CopyLines() {
+    const int row = CurrentRow();
+    if (!FContestLog || row < 0) return;
+    QApplication::clipboard()->setText(FromCore(FContestLog->CopyToClipboard(row)));
+}
+
+void TQZEditor::PasteLines() {
+    if (!FContestLog || FReadOnlyMode) return;
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        ShowErrorMessage(LS(ui::lsClipboardEmpty));
+        return;
+    }
+    const int before = FContestLog->NoOfQSOs();
+    const int added = FContestLog->PasteFromClipboard(ToCore(text));
+    if (added <= 0) return;
+    FModel->Rebuild();
+    FitColumns(Options.Editor_ColumnAutoWidth.oValue);
+    SetCurrentRow(before + added - 1);
+    SetModified(true);
+}
+
+void TQZEditor::AppendLine() {
+    if (!FContestLog || FReadOnlyMode) return;
+    FContestLog->CreateAndAppendQSO(false);
+    const int row = FContestLog->NoOfQSOs() - 1;
+    FContestLog->PushUndo(ueaAddQSO, row);
+    FModel->Rebuild();
+    SetCurrentRow(row);
+    SetModified(true);
+    if (QLineEdit* call = LineEntryField(FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns())))
+        call->setFocus();
+}
+
+void TQZEditor::DeleteSelected() {
+    if (!FContestLog || FReadOnlyMode || FContestLog->NoOfSelectedQSOs() == 0) return;
+    if (FContestLog->NoOfSelectedQSOs() == FContestLog->NoOfQSOs()) {
+        ShowErrorMessage(LS(ui::lsCannotDeleteAll));
+        return;
+    }
+    const int row = std::max(0, CurrentRow());
+    FQSOBeforeCompiling = nullptr;
+    for (int i = row; i < FContestLog->NoOfQSOs(); ++i) {
+        if (!FContestLog->QSOs(i)->Selected()) {
+            FQSOBeforeCompiling = FContestLog->QSOs(i);
+            break;
+        }
+    }
+    if (FContestLog->DeleteAllSelected() == 0) {
+        FQSOBeforeCompiling = nullptr;
+        ShowErrorMessage(LS(ui::lsNothingDeleted));
+        return;
+    }
+    FModel->Rebuild();
+    Compile();
+    SetModified(true);
+}
+
+void TQZEditor::SelectAll(bool select) {
+    if (!FContestLog) return;
+    for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) FContestLog->QSOs(i)->SetSelected(select);
+    FModel->RowsChanged(0, FContestLog->NoOfQSOs() - 1);
+    UpdateCommands();
+}
+
+void TQZEditor::SelectCurrent(bool select) {
+    const int row = CurrentRow();
+    if (!FContestLog || row < 0) return;
+    FContestLog->QSOs(row)->SetSelected(select);
+    FModel->RowsChanged(row, row);
+    UpdateCommands();
+}
+
+void TQZEditor::SetSelectedBad(bool bad) {
+    if (!FContestLog || FReadOnlyMode) return;
+    FContestLog->SetUserDeleted4SelectedQSOs(bad);
+    Compile();
+    SetModified(true);
+}
+
+void TQZEditor::MoveLine(int delta) {
+    const int row = CurrentRow();
+    if (!FContestLog || FReadOnlyMode || row < 0) return;
+    const TQSO* line = FContestLog->QSOs(row);
+    const TQSO* neighbour = FContestLog->QSOs(row + delta);
+    // Only lines logged in the same minute change places.
+    if (neighbour == nullptr || line->GetFormattedDate(podComplete) != neighbour->GetFormattedDate(podComplete) ||
+        line->GetFormattedTime(potComplete) != neighbour->GetFormattedTime(potComplete))
+        return;
+    FContestLog->MoveQSO(row, row + delta, true);
+    FModel->RowsChanged(std::min(row, row + delta), std::max(row, row + delta));
+    SetCurrentRow(row + delta, FGrid->currentIndex().column());
+    SetModified(true);
+}
+
+void TQZEditor::EditComment() {
+    const int row = CurrentRow();
+    if (!FContestLog || FReadOnlyMode || row < 0) return;
+    QString text;
+    for (const auto& line : FContestLog->QSOs(row)->Comment()) text += FromCore(line) + "\n";
+    if (text.endsWith('\n')) text.chop(1);
+    bool ok = false;
+    const QString edited =
+        QInputDialog::getMultiLineText(this, LSCaption(850).remove('&').remove("..."), QString(), text, &ok);
+    if (ok && edited != text) {
+        FContestLog->PushUndo(ueaChangeQSO, row);
+        FContestLog->QSOs(row)->SetComment(edited.isEmpty() ? std::vector<std::string>() : SplitLines(edited));
+    }
+    FModel->RowsChanged(row, row);
+    SetModified(true);
+}
+
+void TQZEditor::Find(bool next) {
+    if (!FContestLog) return;
+    if (!next || FSearchText.isEmpty()) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, LSCaption(861).remove('&').remove("..."),
+                                                   LSCaption(ui::lsSearchFor), QLineEdit::Normal, FSearchText, &ok);
+        if (!ok) return;
+        FSearchText = text;
+        next = false;
+    }
+    if (FSearchText.isEmpty()) return;
+    const std::string wanted = ToCore(FSearchText);
+    const int start = next ? CurrentRow() + 1 : 0;
+    // The fields are tried one after the other, each over all lines; the first field
+    // with a match decides.
+    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
+        if (!GridColumnEditable(*FContestLog, c)) continue;
+        for (int r = start; r < FContestLog->NoOfQSOs(); ++r) {
+            const std::string cell = UpperCase(GridCellText(*FContestLog, c, r));
+            if (cell.find(UpperCase(wanted)) != std::string::npos) {
+                SetCurrentRow(r, c);
+                return;
+            }
+        }
+    }
+    ShowInfoMessage(LS(ui::lsSearchNotFound));
+}
+
+void TQZEditor::ClearAllFlags() {
+    if (!FContestLog || FReadOnlyMode) return;
+    FContestLog->ClearAllFlags();
+    FModel->RowsChanged(0, FModel->rowCount() - 1);
+}
+
+void TQZEditor::CheckExchangedNumbers() {
+    if (!FContestLog || FReadOnlyMode) return;
+    const bool wasModified = FMemos[owMessages]->document()->isModified();
+    // The checks a contest's exchange calls for, on the first field of each kind.
+    bool sentOther = false, rcvd = false;
+    const int numericSent = FContestLog->GetSentNumericNumberIndex();
+    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
+        if (FContestLog->ColumnProperty(c) == cpSentNumber && FContestLog->ColumnArrayIndex(c) != numericSent)
+            sentOther = true;
+        if (FContestLog->ColumnProperty(c) == cpRcvdNumber) rcvd = true;
+    }
+    SExchangedNumbersCheck checks;
+    checks.Include(encRcvdConstant);
+    checks.Include(encRcvdContinuously);
+    if (sentOther) FContestLog->Check4NonConstantSentNumbers(0);
+    if (numericSent >= 0) FContestLog->Check4DiscontinuousSentNumbers();
+    if (rcvd) {
+        FContestLog->Check4NonConstantRcvdNumbers(0, checks);
+        FContestLog->Check4DiscontinuousRcvdNumbers(0, checks);
+    }
+    SyncMessages();
+    FMemos[owMessages]->document()->setModified(wasModified);
+    FTabs->setCurrentIndex(owMessages);
+}
+
+void TQZEditor::CheckExtensions() {
+    if (!FContestLog || FReadOnlyMode) return;
+    if (FContestLog->Check4MissingExtensions(false, cecPortable)) {
+        Compile();
+        SetModified(true);
+    }
+    SyncMessages();
+    FTabs->setCurrentIndex(owMessages);
+}
+
+void TQZEditor::CheckMemberNumbers() {
+    if (!FContestLog || FReadOnlyMode) return;
+    if (FContestLog->CheckMemberNumbers()) {
+        Compile();
+        SetModified(true);
+    }
+    SyncMessages();
+    FTabs->setCurrentIndex(owMessages);
+}
+
+void TQZEditor::CheckQSY() {
+    if (!FContestLog || FReadOnlyMode) return;
+    const bool wasModified = FMemos[owMessages]->document()->isModified();
+    FContestLog->CheckQSYRules();
+    SyncMessages();
+    FMemos[owMessages]->document()->setModified(wasModified);
+    FTabs->setCurrentIndex(owMessages);
+}
+
+bool TQZEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FMemos[owMessages]->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QString line = FMemos[owMessages]->cursorForPosition(mouse->position().toPoint()).block().text();
+        int index = -1;
+        std::string text;
+        if (ParseLineMessage(ToCore(line), index, text)) SetCurrentRow(index);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TQZEditor::Print(bool) {}
+
+}  // namespace qz::gui

@@ -1,0 +1,161 @@
+// The log editor window: one contest log in a grid (a table view over TLogModel), a
+// line entry under it for changing the current line, and the output windows (messages,
+// comments, result and the export formats) in tabs below. The window owns its log from
+// the moment it is loaded, created or handed in until the window closes.
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "domain/defs.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTableView;
+
+namespace qz {
+class TContestLog;
+class TQSO;
+}  // namespace qz
+
+namespace qz::gui {
+
+class TLogModel;
+
+inline constexpr int kNoOfShownOutputWindows = owSwisslog + 1;
+
+class TQZEditor : public QWidget {
+    Q_OBJECT
+public:
+    explicit TQZEditor(QWidget* parent = nullptr);
+    ~TQZEditor() override;
+
+    // Loads a native log; false after an error box that names the file.
+    bool LoadQZLog(const std::string& fileName);
+    // Takes over a log read elsewhere with the reader's messages: a native log with its
+    // file name, or a converted one without (`proposedName` is offered by the first save).
+    void SetContestLog(std::unique_ptr<TContestLog> log, const std::vector<std::string>& messages,
+                       const std::string& fileName, const std::string& proposedName);
+    // A new log from the new-log dialog; false when it was cancelled or failed.
+    bool GetHeaderData();
+
+    TContestLog* ContestLog() const { return FContestLog.get(); }
+    TLogModel* Model() const { return FModel; }
+    QTableView* Grid() const { return FGrid; }
+    QPlainTextEdit* OutputMemo(TOutputWindow window) const { return FMemos[window]; }
+    QTabWidget* OutputTabs() const { return FTabs; }
+    QLineEdit* LineEntryField(int column) const;
+    const std::string& FileName() const { return FFileName; }
+    QString Title() const;
+
+    bool Modified() const { return FModified; }
+    bool ReadOnlyMode() const { return FReadOnlyMode; }
+    void SetReadOnlyMode(bool on);
+    // Checks or unchecks an output window's box, as a click does.
+    void SetOutputWindowChecked(TOutputWindow window, bool checked);
+    bool OutputWindowChecked(TOutputWindow window) const;
+
+    // The command of this name (see commands.h), or nullptr.
+    QAction* Command(const QString& name) const { return FActions.value(name); }
+    // Brings every command's enabled state up to date.
+    void UpdateCommands();
+    // Sets every text from the loaded language file.
+    void Retranslate();
+
+    // The current line (from 0), -1 without one; moving it fills the line entry.
+    int CurrentRow() const;
+    void SetCurrentRow(int row, int column = -1);
+    // Writes the line entry's fields into the current line as one undo step; false
+    // (after a message naming the field) when a value is not accepted.
+    bool ApplyLineEntry();
+
+    // Saving: under the window's name (save as when it has none), under a new name.
+    bool Save();
+    bool SaveAs();
+    bool SaveAsFile(const std::string& fileName);
+    void Compile();
+
+    // Prints or previews the grid, or the output window that has the focus.
+    void Print(bool preview);
+
+signals:
+    // A log was saved under or loaded from `fileName` (for the recent-files list).
+    void FileUsed(const QString& fileName);
+    // The modified, edit-mode or read-only state changed (status bar, title).
+    void StateChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildWidgets();
+    void BuildCommands();
+    void BuildLineEntry();
+    void FillLineEntry();
+    void AfterLogTaken();
+    void SyncMessages();
+    void RefreshOutputWindows(SOutputWindow windows);
+    void UpdateTabVisibility();
+    void FitColumns(bool toContents);
+    std::vector<int> ColumnWidths() const;
+    void SetModified(bool on);
+    bool MayClose();
+    SOutputWindow CheckedWindows() const;
+    SOutputWindow ModifiedWindows() const;
+
+    // The commands.
+    void Undo();
+    void CopyLines();
+    void PasteLines();
+    void AppendLine();
+    void DeleteSelected();
+    void SelectAll(bool select);
+    void SelectCurrent(bool select);
+    void SetSelectedBad(bool bad);
+    void MoveLine(int delta);
+    void EditComment();
+    void Find(bool next);
+    void ClearAllFlags();
+    void CheckExchangedNumbers();
+    void CheckExtensions();
+    void CheckMemberNumbers();
+    void CheckQSY();
+    void ExportWindow(TOutputWindow window);
+    void SaveOutputWindowAs();
+    void SetOutputEditMode(bool on);
+
+    std::unique_ptr<TContestLog> FContestLog;
+    std::vector<std::string> FMessageLines;
+    std::string FFileName;
+    std::string FProposedName;
+    bool FModified = false;
+    bool FReadOnlyMode = false;
+    bool FOutputAreaEditMode = false;
+    QString FSearchText;
+    const TQSO* FQSOBeforeCompiling = nullptr;
+
+    TLogModel* FModel;
+    QSplitter* FSplitter;
+    QTableView* FGrid;
+    QWidget* FLineBar;
+    QLabel* FLineLabel;
+    QPushButton* FApplyButton;
+    std::vector<QLineEdit*> FLineEdits;  // one per grid column, nullptr where not editable
+    QTabWidget* FTabs;
+    std::array<QPlainTextEdit*, kNoOfShownOutputWindows> FMemos{};
+    std::array<QCheckBox*, kNoOfShownOutputWindows> FChecks{};
+    QHash<QString, QAction*> FActions;
+};
+
+}  // namespace qz::gui

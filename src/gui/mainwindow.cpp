@@ -1,0 +1,401 @@
+#include "gui/mainwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <filesystem>
+
+#include "base/installfiles.h"
+#include "base/options.h"
+#include "base/settingsstore.h"
+#include "engine/contestlog.h"
+#include "gui/commands.h"
+#include "gui/editor.h"
+#include "gui/guifrontend.h"
+#include "gui/qtext.h"
+#include "import/openlog.h"
+#include "logfile/qzf.h"
+
+namespace qz::gui {
+
+namespace {
+
+// Paths longer than this are not taken from a drop.
+constexpr int kMaxDroppedPathLength = 4096;
+
+const char* const kToolbarCommands[] = {"acNew", "acFileOpen", "acFileSave", nullptr, "acEditUndo", "acEditCompile",
+                                        nullptr, "acOutputPrint"};
+
+const char* ThemeIcon(const char* command) {
+    static const QHash<QString, const char*> icons = {
+        {"acNew", "document-new"},     {"acFileOpen", "document-open"}, {"acFileSave", "document-save"},
+        {"acEditUndo", "edit-undo"},   {"acEditCompile", "system-run"}, {"acOutputPrint", "document-print"},
+        {"acFileExit", "application-exit"}};
+    return icons.value(command, "");
+}
+
+// The language chosen at installation: the "InstalledLanguage" of install_info.ini,
+// else the language of the user's locale.
+TLanguage InstalledLanguage() {
+    const TSettingsStore ini = TSettingsStore::Load(InstalledFilePath(InstalledFile("install_info.ini")));
+    const int fromIni = ini.GetInteger("InstallInfo", "InstalledLanguage", -1);
+    if (fromIni == 0 || fromIni == 1) return static_cast<TLanguage>(fromIni);
+    return QLocale::system().language() == QLocale::German ? lGerman : lEnglish;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
+    : QMainWindow(parent), FCommandLine(std::move(commandLine)), FMdiArea(new QMdiArea),
+      FStatusLines(new QLabel), FStatusModified(new QLabel), FStatusEditMode(new QLabel),
+      FStatusReadOnly(new QLabel), FIdleTimer(new QTimer(this)) {
+    setWindowTitle("QZ");
+    FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FMdiArea->setViewMode(QMdiArea::SubWindowView);
+    setCentralWidget(FMdiArea);
+    for (QLabel* field : {FStatusLines, FStatusModified, FStatusEditMode, FStatusReadOnly}) {
+        field->setMinimumWidth(110);
+        statusBar()->addWidget(field);
+    }
+    FFrontEnd = std::make_unique<TGuiFrontEnd>(this, statusBar());
+    SetFrontEnd(FFrontEnd.get());
+    BuildCommands();
+    BuildMenus();
+    setAcceptDrops(true);
+    connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
+    connect(FIdleTimer, &QTimer::timeout, this, [this] { UpdateCommands(); });
+    FIdleTimer->start(250);
+}
+
+TMainForm::~TMainForm() {
+    // The editors go before the front end they report through.
+    for (QMdiSubWindow* sub : FMdiArea->subWindowList()) delete sub;
+    SetFrontEnd(nullptr);
+}
+
+// --- Start-up ------------------------------------------------------------------------
+
+bool TMainForm::Startup() {
+    std::string error;
+    if (!InstallMissingDataFiles(&error)) ShowErrorMessage(error);
+    for (int i = 0; i < FCommandLine.clfCount; ++i)
+        if (!WriteLanguageFiles(".", &error)) ShowErrorMessage(error);
+    LoadOptions(Options, TSettingsStore::Load());
+    const int stored = ReadSettingInteger("Language", -1);
+    const TLanguage language = stored == 0 || stored == 1 ? static_cast<TLanguage>(stored) : InstalledLanguage();
+    TLanguageLoadResult result;
+    const std::string path = LanguageFilePath(language);
+    auto strings = std::make_shared<TLanguageStrings>(TLanguageStrings::FromFile(path, &result));
+    if (!strings->FileLoadDone()) {
+        // Without texts nothing can be shown: the bilingual message, then the end.
+        FFrontEnd->ShowErrorMessage(LanguageFileErrorMessage(path, result));
+        return false;
+    }
+    SetLanguageStrings(strings);
+    FLanguage = language;
+    Retranslate();
+    WriteSettingInteger("Language", language);
+    FHistory.LoadFromRegistry();
+    for (const std::string& file : FCommandLine.files) OpenAnyFile(file);
+    UpdateCommands();
+    return true;
+}
+
+bool TMainForm::ApplyLanguage(TLanguage language) {
+    TLanguageLoadResult result;
+    const std::string path = LanguageFilePath(language);
+    auto strings = std::make_shared<TLanguageStrings>(TLanguageStrings::FromFile(path, &result));
+    if (!strings->FileLoadDone()) {
+        ShowErrorMessage(ToCore(MessageWithPath(LanguageFileErrorMessage(path, result), path)));
+        Retranslate();  // the menu tick goes back to the language in use
+        return false;
+    }
+    SetLanguageStrings(strings);
+    FLanguage = language;
+    WriteSettingInteger("Language", language);
+    Retranslate();
+    for (TQZEditor* editor : Editors()) editor->Retranslate();
+    UpdateCommands();
+    return true;
+}
+
+// --- Commands and menus ---------------------------------------------------------------
+
+void TMainForm::BuildCommands() {
+    for (const TCommand& c : Commands()) {
+        auto* action = new QAction(this);
+        action->setObjectName(c.name);
+        action->setCheckable(c.checkable);
+        if (c.standardKey != QKeySequence::UnknownKey) action->setShortcuts(c.standardKey);
+        else if (*c.key != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(c.key)));
+        const QIcon icon = QIcon::fromTheme(ThemeIcon(c.name));
+        if (!icon.isNull()) action->setIcon(icon);
+        FActions.insert(c.name, action);
+        if (c.editor) {
+            const QString name = c.name;
+            connect(action, &QAction::triggered, this, [this, name] {
+                if (TQZEditor* editor = ActiveEditor())
+                    if (QAction* own = editor->Command(name); own != nullptr && own->isEnabled()) own->trigger();
+                UpdateCommands();
+            });
+        }
+    }
+    connect(FActions["acNew"], &QAction::triggered, this, [this] { NewLog(); });
+    connect(FActions["acFileOpen"], &QAction::triggered, this, [this] { ChooseAndOpen(); });
+    connect(FActions["acFileExit"], &QAction::triggered, this, [this] { close(); });
+    connect(FActions["WindowCascade1"], &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
+    connect(FActions["WindowTile1"], &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+    auto* languages = new QActionGroup(this);
+    languages->addAction(FActions["English1"]);
+    languages->addAction(FActions["German1"]);
+    connect(FActions["English1"], &QAction::triggered, this, [this] { ApplyLanguage(lEnglish); });
+    connect(FActions["German1"], &QAction::triggered, this, [this] { ApplyLanguage(lGerman); });
+}
+
+void TMainForm::BuildMenus() {
+    auto menu = [this](int title) {
+        QMenu* m = menuBar()->addMenu(QString());
+        FMenus.insert(title, m);
+        return m;
+    };
+    QMenu* file = menu(ui::lsMenuFile);
+    QMenu* edit = menu(ui::lsMenuEdit);
+    QMenu* tools = menu(ui::lsMenuTools);
+    QMenu* output = menu(ui::lsMenuOutput);
+    FWindowMenu = menu(ui::lsMenuWindow);
+    QMenu* language = menu(ui::lsMenuLanguage);
+    QMenu* selected = new QMenu(this);
+    FMenus.insert(ui::lsMenuSelected, selected);
+    QMenu* exportMenu = new QMenu(this);
+    FMenus.insert(ui::lsMenuExport, exportMenu);
+    FRecentMenu = new QMenu(this);
+    FMenus.insert(ui::lsMenuRecent, FRecentMenu);
+    connect(FRecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    connect(FWindowMenu, &QMenu::aboutToShow, this, [this] { FillWindowMenu(); });
+
+    for (const TCommand& c : Commands()) {
+        QAction* a = FActions[c.name];
+        switch (c.menu) {
+            case TMenu::File:
+                if (std::string_view(c.name) == "acFileSave") file->addMenu(FRecentMenu), file->addSeparator();
+                if (std::string_view(c.name) == "acOutputPrint" || std::string_view(c.name) == "acFileExit")
+                    file->addSeparator();
+                file->addAction(a);
+                break;
+            case TMenu::Edit:
+                if (std::string_view(c.name) == "acEditComment" || std::string_view(c.name) == "acEditCompile")
+                    edit->addSeparator();
+                edit->addAction(a);
+                break;
+            case TMenu::Selected: selected->addAction(a); break;
+            case TMenu::Tools: tools->addAction(a); break;
+            case TMenu::Output: output->addAction(a); break;
+            case TMenu::Export: exportMenu->addAction(a); break;
+            case TMenu::Window: FWindowMenu->addAction(a); break;
+            case TMenu::Language: language->addAction(a); break;
+            case TMenu::None: break;
+        }
+    }
+    edit->addSeparator();
+    edit->addMenu(selected);
+    output->addMenu(exportMenu);
+
+    QToolBar* bar = addToolBar(QString());
+    bar->setObjectName("mainToolBar");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const char* name : kToolbarCommands) {
+        if (name == nullptr) bar->addSeparator();
+        else bar->addAction(FActions[name]);
+    }
+}
+
+void TMainForm::Retranslate() {
+    for (const TCommand& c : Commands()) {
+        QAction* a = FActions[c.name];
+        a->setText(LSCaption(c.caption));
+        const QString hint = LSHint(c.caption);
+        a->setToolTip(hint.isEmpty() ? LSCaption(c.caption).remove('&') : hint);
+        a->setStatusTip(hint);
+    }
+    for (auto it = FMenus.begin(); it != FMenus.end(); ++it) it.value()->setTitle(LSCaption(it.key()));
+    FActions["English1"]->setChecked(FLanguage == lEnglish);
+    FActions["German1"]->setChecked(FLanguage == lGerman);
+}
+
+void TMainForm::FillRecentMenu() {
+    FRecentMenu->clear();
+    const std::vector<std::string> files = FHistory.Newest();
+    if (files.empty()) FRecentMenu->addAction(LSCaption(ui::lsNoRecentFiles))->setEnabled(false);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        // "&" in a name is doubled, so that the menu shows it and the name stays whole.
+        QString text = FromPath(files[i]);
+        text.replace('&', "&&");
+        const std::string file = files[i];
+        connect(FRecentMenu->addAction(QString("&%1 %2").arg((i + 1) % 10).arg(text)), &QAction::triggered, this,
+                [this, file] { OpenAnyFile(file); });
+    }
+}
+
+void TMainForm::FillWindowMenu() {
+    FWindowMenu->clear();
+    FWindowMenu->addAction(FActions["WindowCascade1"]);
+    FWindowMenu->addAction(FActions["WindowTile1"]);
+    const QList<QMdiSubWindow*> windows = FMdiArea->subWindowList();
+    if (!windows.isEmpty()) FWindowMenu->addSeparator();
+    for (QMdiSubWindow* sub : windows) {
+        QAction* a = FWindowMenu->addAction(sub->windowTitle().replace("[*]", ""));
+        a->setCheckable(true);
+        a->setChecked(sub == FMdiArea->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { FMdiArea->setActiveSubWindow(sub); });
+    }
+}
+
+void TMainForm::UpdateCommands() {
+    TQZEditor* editor = ActiveEditor();
+    if (editor != nullptr) editor->UpdateCommands();
+    for (const TCommand& c : Commands()) {
+        if (!c.editor) continue;
+        QAction* own = editor != nullptr ? editor->Command(c.name) : nullptr;
+        FActions[c.name]->setEnabled(own != nullptr && own->isEnabled());
+        if (c.checkable) FActions[c.name]->setChecked(own != nullptr && own->isChecked());
+    }
+    FMenus[ui::lsMenuSelected]->setEnabled(editor != nullptr && editor->ContestLog() != nullptr &&
+                                           editor->ContestLog()->NoOfSelectedQSOs() > 0);
+    FMenus[ui::lsMenuSelected]->menuAction()->setEnabled(true);  // select all stays reachable
+    if (editor == nullptr || editor->ContestLog() == nullptr) {
+        for (QLabel* field : {FStatusLines, FStatusModified, FStatusEditMode, FStatusReadOnly}) field->clear();
+        return;
+    }
+    FStatusLines->setText(QString("%1: %2").arg(LSCaption(ui::lsLines)).arg(editor->ContestLog()->NoOfQSOs()));
+    FStatusModified->setText(editor->Modified() ? LSCaption(ui::lsModified) : QString());
+    FStatusEditMode->setText(LSCaption(ui::lsEditMode));
+    FStatusReadOnly->setText(editor->ReadOnlyMode() ? LSCaption(ui::lsReadOnly) : QString());
+}
+
+// --- Editors -----------------------------------------------------------------------------
+
+TQZEditor* TMainForm::ActiveEditor() const {
+    QMdiSubWindow* sub = FMdiArea->activeSubWindow();
+    if (sub == nullptr && !FMdiArea->subWindowList().isEmpty()) sub = FMdiArea->subWindowList().last();
+    return sub != nullptr ? qobject_cast<TQZEditor*>(sub->widget()) : nullptr;
+}
+
+std::vector<TQZEditor*> TMainForm::Editors() const {
+    std::vector<TQZEditor*> editors;
+    for (QMdiSubWindow* sub : FMdiArea->subWindowList())
+        if (auto* editor = qobject_cast<TQZEditor*>(sub->widget())) editors.push_back(editor);
+    return editors;
+}
+
+TQZEditor* TMainForm::AddEditor() {
+    auto* editor = new TQZEditor;
+    QMdiSubWindow* sub = FMdiArea->addSubWindow(editor);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(editor, &TQZEditor::FileUsed, this, &TMainForm::UseFile);
+    connect(editor, &TQZEditor::StateChanged, this, [this] { UpdateCommands(); });
+    connect(editor, &QWidget::windowTitleChanged, sub, [sub, editor] {
+        sub->setWindowTitle(editor->Title() + "[*]");
+        sub->setWindowModified(editor->Modified());
+    });
+    return editor;
+}
+
+void TMainForm::DiscardEditor(TQZEditor* editor) {
+    for (QMdiSubWindow* sub : FMdiArea->subWindowList()) {
+        if (sub->widget() != editor) continue;
+        FMdiArea->removeSubWindow(sub);
+        delete sub;
+        return;
+    }
+}
+
+void TMainForm::UseFile(const QString& fileName) { FHistory.AddHistoryFile(ToPath(fileName)); }
+
+void TMainForm::NewLog() {
+    TQZEditor* editor = AddEditor();
+    if (!editor->GetHeaderData()) {
+        DiscardEditor(editor);
+        return;
+    }
+    editor->parentWidget()->showMaximized();
+    UpdateCommands();
+}
+
+bool TMainForm::OpenAnyFile(const std::string& fileName) {
+    TOpenLogOptions options;
+    options.showMessageBoxes = true;
+    options.askQuestions = true;
+    TOpenedLog opened = OpenLog(fileName, options);
+    if (!opened.log) {
+        ShowErrorMessage(LS(ui::lsCannotOpenLog) + " " + ToCore(FromPath(fileName)) + "\n" +
+                         ToCore(MessageWithPath(opened.error, fileName)));
+        FHistory.RemoveHistoryFile(fileName);
+        return false;
+    }
+    if (opened.type == ftASCII) ShowErrorMessage(LS(ui::lsASCIIGuessed));
+    const bool native = opened.type == ftQZ4;
+    TQZEditor* editor = AddEditor();
+    editor->SetContestLog(std::move(opened.log), opened.messages, native ? fileName : std::string(),
+                          native ? std::string() : NativeFileName(fileName));
+    if (!native) {
+        // A converted log is shown with its result and the converter's messages in front.
+        editor->SetOutputWindowChecked(owResult, true);
+        editor->OutputTabs()->setCurrentIndex(owMessages);
+    }
+    editor->parentWidget()->showMaximized();
+    UseFile(FromPath(fileName));
+    UpdateCommands();
+    return true;
+}
+
+void TMainForm::ChooseAndOpen() {
+    const QString filter = DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(542);
+    const QStringList files = QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter);
+    for (const QString& file : files) OpenAnyFile(ToPath(file));
+}
+
+// --- Window events -------------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    for (QMdiSubWindow* sub : FMdiArea->subWindowList()) {
+        FMdiArea->setActiveSubWindow(sub);
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(TempFolder(), ec);  // a failure here is of no consequence
+    FHistory.SaveToRegistry();
+    setAcceptDrops(false);
+    event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.size() <= kMaxDroppedPathLength) OpenAnyFile(ToPath(path));
+    }
+    event->acceptProposedAction();
+}
+
+}  // namespace qz::gui
