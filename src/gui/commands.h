@@ -14,11 +14,11 @@ enum class TMenu { File, Edit, Selected, Tools, Output, Export, Window, Language
 
 struct TCommand {
     const char* name;
-    int caption;   // language string: caption|hint
+    int caption;  // language string: caption|hint
     QKeySequence::StandardKey standardKey;
     const char* key;  // used when standardKey is UnknownKey
     TMenu menu;
-    bool editor;   // an editor command (forwarded to the active editor)
+    bool editor;  // an editor command (forwarded to the active editor)
     bool checkable;
 };
 

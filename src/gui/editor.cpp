@@ -15,6 +15,9 @@
 #include <QTextBlock>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -35,6 +38,7 @@
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
 #include "gui/newlogdialog.h"
+#include "gui/printing.h"
 #include "gui/qtext.h"
 #include "logfile/qzf.h"
 
@@ -107,8 +111,8 @@ void TQZEditor::BuildWidgets() {
     FLineBar = new QWidget;
     new QGridLayout(FLineBar);
     FLineBar->layout()->setContentsMargins(2, 2, 2, 2);
-    FLineLabel = new QLabel;
-    FApplyButton = new QPushButton;
+    FLineLabel = new QLabel(FLineBar);
+    FApplyButton = new QPushButton(FLineBar);
     connect(FApplyButton, &QPushButton::clicked, this, [this] { ApplyLineEntry(); });
 
     QWidget* upper = new QWidget;
@@ -182,7 +186,10 @@ void TQZEditor::BuildCommands() {
     add("acEditFind", [this] { Find(false); });
     add("acEditFindNext", [this] { Find(true); });
     add("acEditCompile", [this] { Compile(); });
-    add("acUpdateView", [this] { FModel->Rebuild(); FitColumns(Options.Editor_ColumnAutoWidth.oValue); });
+    add("acUpdateView", [this] {
+        FModel->Rebuild();
+        FitColumns(Options.Editor_ColumnAutoWidth.oValue);
+    });
     add("acSwapReadOnly", [this] {
         SetReadOnlyMode(!FReadOnlyMode);
         SetModified(true);
@@ -342,7 +349,8 @@ bool TQZEditor::GetHeaderData() {
     if (!log) return false;  // the factory has shown why
     log->CreateAndAppendQSO(false);
     SetContestLog(std::move(log), messages, "", "");
-    SetCurrentRow(FContestLog->NoOfQSOs() - 1, FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns()));
+    SetCurrentRow(FContestLog->NoOfQSOs() - 1,
+                  FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns()));
     SetModified(true);
     return true;
 }
@@ -476,11 +484,12 @@ void TQZEditor::UpdateCommands() {
     enable("acToolsCheckMemberNumbers", writable && FContestLog->IsAMemberNumberContest());
     for (const char* name : {"acEditDeleteQSOs", "acEditSetQSOAsBad", "acEditSetQSOAsGood"})
         if (!selected) enable(name, false);
-    for (const char* name : {"acFileSaveAs", "acEditCompile", "acEditMarkAll", "acEditUnselectAll", "acEditMarkActual",
-                             "acEditUnselectActual", "acEditFind", "acEditFindNext", "acUpdateView", "acSwapReadOnly",
-                             "acSaveOutputFileAs", "acExportResult", "acExportComments", "acExportSTF",
-                             "acExportCabrillo", "acExportADIF", "acExportRES", "acExportSwisslog", "acOutputPrint",
-                             "acOutputPrintPreview", "tbEditEnable"})
+    for (const char* name :
+         {"acFileSaveAs",         "acEditCompile",  "acEditMarkAll",    "acEditUnselectAll", "acEditMarkActual",
+          "acEditUnselectActual", "acEditFind",     "acEditFindNext",   "acUpdateView",      "acSwapReadOnly",
+          "acSaveOutputFileAs",   "acExportResult", "acExportComments", "acExportSTF",       "acExportCabrillo",
+          "acExportADIF",         "acExportRES",    "acExportSwisslog", "acOutputPrint",     "acOutputPrintPreview",
+          "tbEditEnable"})
         enable(name, log);
     enable("acFileClose", true);
     FActions.value("acSwapReadOnly")->setChecked(FReadOnlyMode);
@@ -558,8 +567,9 @@ void TQZEditor::ExportWindow(TOutputWindow window) {
     if (!FContestLog) return;
     const QString proposed = FromPath(ProposedExportFileName(Options.Path_Exported_Logs.oValue,
                                                              FContestLog->PublicFileHeader.fhUser_OwnCall, window));
-    const QString chosen = QFileDialog::getSaveFileName(this, QString(), proposed, DialogFilter(OutputWindowFilter(window)),
-                                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, QString(), proposed, DialogFilter(OutputWindowFilter(window)), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty()) return;
     const std::string path = ToPath(chosen);
     if (FileExists(path) && AskOkCancel(ExportOverwriteQuestion(ToCore(chosen))) != TMsgAnswer::Ok) return;
@@ -740,7 +750,8 @@ void TQZEditor::AppendLine() {
     FModel->Rebuild();
     SetCurrentRow(row);
     SetModified(true);
-    if (QLineEdit* call = LineEntryField(FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns())))
+    if (QLineEdit* call =
+            LineEntryField(FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns())))
         call->setFocus();
 }
 
@@ -922,6 +933,30 @@ bool TQZEditor::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TQZEditor::Print(bool) {}
+bool TQZEditor::PrintsGrid() const {
+    // An output window that has the focus is printed, otherwise the grid.
+    const QWidget* focus = QApplication::focusWidget();
+    return std::find(FMemos.begin(), FMemos.end(), focus) == FMemos.end();
+}
+
+void TQZEditor::PrintTo(QPrinter& printer, bool grid) {
+    if (grid) PrintGrid(*FGrid, printer);
+    else PrintText(*FMemos[static_cast<std::size_t>(std::max(0, FTabs->currentIndex()))], printer);
+}
+
+void TQZEditor::Print(bool preview) {
+    if (!FContestLog) return;
+    const bool grid = PrintsGrid();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Title());
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, this);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, grid](QPrinter* p) { PrintTo(*p, grid); });
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintTo(printer, grid);
+}
 
 }  // namespace qz::gui

@@ -18,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
@@ -87,6 +88,8 @@ public:
 
     // Prints or previews the grid, or the output window that has the focus.
     void Print(bool preview);
+    // Prints the grid, or the output window of the active tab, without a dialog.
+    void PrintTo(QPrinter& printer, bool grid);
 
 signals:
     // A log was saved under or loaded from `fileName` (for the recent-files list).
@@ -110,6 +113,7 @@ private:
     void FitColumns(bool toContents);
     std::vector<int> ColumnWidths() const;
     void SetModified(bool on);
+    bool PrintsGrid() const;
     bool MayClose();
     SOutputWindow CheckedWindows() const;
     SOutputWindow ModifiedWindows() const;

@@ -14,7 +14,7 @@ namespace qz::gui {
 
 namespace {
 
-const QColor kOddRow(0xFF, 0xFF, 0xE0);    // light yellow
+const QColor kOddRow(0xFF, 0xFF, 0xE0);  // light yellow
 const QColor kReadOnlyRow(0xF0, 0xF0, 0xF0);
 const QColor kSentQTC(0x00, 0x80, 0x00);
 const QColor kRcvdQTC(0x00, 0x00, 0xFF);

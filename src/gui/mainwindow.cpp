@@ -36,13 +36,13 @@ namespace {
 // Paths longer than this are not taken from a drop.
 constexpr int kMaxDroppedPathLength = 4096;
 
-const char* const kToolbarCommands[] = {"acNew", "acFileOpen", "acFileSave", nullptr, "acEditUndo", "acEditCompile",
-                                        nullptr, "acOutputPrint"};
+const char* const kToolbarCommands[] = {"acNew",      "acFileOpen",    "acFileSave", nullptr,
+                                        "acEditUndo", "acEditCompile", nullptr,      "acOutputPrint"};
 
 const char* ThemeIcon(const char* command) {
     static const QHash<QString, const char*> icons = {
-        {"acNew", "document-new"},     {"acFileOpen", "document-open"}, {"acFileSave", "document-save"},
-        {"acEditUndo", "edit-undo"},   {"acEditCompile", "system-run"}, {"acOutputPrint", "document-print"},
+        {"acNew", "document-new"},         {"acFileOpen", "document-open"}, {"acFileSave", "document-save"},
+        {"acEditUndo", "edit-undo"},       {"acEditCompile", "system-run"}, {"acOutputPrint", "document-print"},
         {"acFileExit", "application-exit"}};
     return icons.value(command, "");
 }
@@ -59,9 +59,14 @@ TLanguage InstalledLanguage() {
 }  // namespace
 
 TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
-    : QMainWindow(parent), FCommandLine(std::move(commandLine)), FMdiArea(new QMdiArea),
-      FStatusLines(new QLabel), FStatusModified(new QLabel), FStatusEditMode(new QLabel),
-      FStatusReadOnly(new QLabel), FIdleTimer(new QTimer(this)) {
+    : QMainWindow(parent),
+      FCommandLine(std::move(commandLine)),
+      FMdiArea(new QMdiArea),
+      FStatusLines(new QLabel),
+      FStatusModified(new QLabel),
+      FStatusEditMode(new QLabel),
+      FStatusReadOnly(new QLabel),
+      FIdleTimer(new QTimer(this)) {
     setWindowTitle("QZ");
     FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -274,9 +279,6 @@ void TMainForm::UpdateCommands() {
         FActions[c.name]->setEnabled(own != nullptr && own->isEnabled());
         if (c.checkable) FActions[c.name]->setChecked(own != nullptr && own->isChecked());
     }
-    FMenus[ui::lsMenuSelected]->setEnabled(editor != nullptr && editor->ContestLog() != nullptr &&
-                                           editor->ContestLog()->NoOfSelectedQSOs() > 0);
-    FMenus[ui::lsMenuSelected]->menuAction()->setEnabled(true);  // select all stays reachable
     if (editor == nullptr || editor->ContestLog() == nullptr) {
         for (QLabel* field : {FStatusLines, FStatusModified, FStatusEditMode, FStatusReadOnly}) field->clear();
         return;
@@ -365,7 +367,8 @@ bool TMainForm::OpenAnyFile(const std::string& fileName) {
 
 void TMainForm::ChooseAndOpen() {
     const QString filter = DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(542);
-    const QStringList files = QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter);
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter);
     for (const QString& file : files) OpenAnyFile(ToPath(file));
 }
 

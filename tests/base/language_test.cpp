@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "base/installfiles.h"
 #include "testutil.h"
@@ -63,15 +64,18 @@ TEST(Language, MissingFileGivesBilingualMessage) {
 }
 
 TEST(Language, ShippedFilesLoadAndAgree) {
+    // Both languages hold every number at the same line.
+    std::vector<int> counts;
     for (const char* name : {"Eng.qz", "Ger.qz"}) {
         std::string path = std::string(QZ_STAGED_DATA_DIR) + "/Encoded/" + name;
         TLanguageLoadResult result;
         TLanguageStrings ls = TLanguageStrings::FromFile(path, &result);
         ASSERT_EQ(result, TLanguageLoadResult::Ok) << path;
-        EXPECT_EQ(ls.Count(), 761) << path;
+        counts.push_back(ls.Count());
         for (int n : {45, 47, 195, 198, 261, 262, 293, 341, 348, 349})
             EXPECT_FALSE(ls.GetString(n).empty()) << name << " string " << n;
     }
+    EXPECT_EQ(counts[0], counts[1]);
 }
 
 TEST(Language, ClfEncodesTheSourcesOfAFolder) {

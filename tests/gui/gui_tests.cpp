@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -113,6 +114,7 @@ private slots:
     void saveAndReopenByteForByte();
     void closeWithUnsavedChanges();
     void switchesLanguageAtRunTime();
+    void printsGridAndOutputWindow();
     void damagedFileLeavesWindowUsable();
 };
 
@@ -139,8 +141,8 @@ void TGuiTest::initTestCase() {
 void TGuiTest::commandLineAndRecentFiles() {
     // Switches in either spelling and case; an absolute path is a file; names without
     // extension get ".QZF"; files are opened in sorted order.
-    const TCommandLine cl = ParseCommandLine({"b.qzf", "/dbg", "--QUIRN", "/CLF", "/CLF", "/home/op/logs/ri0vez",
-                                              "-unknown", "A.qzf", "/logs/x.log"});
+    const TCommandLine cl = ParseCommandLine(
+        {"b.qzf", "/dbg", "--QUIRN", "/CLF", "/CLF", "/home/op/logs/ri0vez", "-unknown", "A.qzf", "/logs/x.log"});
     QVERIFY(cl.debugDataFolders);
     QVERIFY(cl.iaruPointsFromOptions);
     QCOMPARE(cl.clfCount, 2);
@@ -351,6 +353,29 @@ void TGuiTest::damagedFileLeavesWindowUsable() {
     QCOMPARE(window->Editors().size(), std::size_t(0));
     QVERIFY(window->OpenAnyFile(FNative));
     QCOMPARE(window->Editors().size(), std::size_t(1));
+}
+
+// The number of pages of a PDF file Qt wrote ("/Count N" of its page tree).
+int PdfPages(const std::string& path) {
+    const std::string bytes = ReadBytes(path);
+    const std::size_t at = bytes.find("/Count ");
+    return at == std::string::npos ? 0 : std::atoi(bytes.c_str() + at + 7);
+}
+
+void TGuiTest::printsGridAndOutputWindow() {
+    auto window = Start({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    editor->SetOutputWindowChecked(owResult, true);
+    const std::string gridPdf = Path("grid.pdf"), resultPdf = Path("result.pdf");
+    for (const auto& [file, grid] : {std::pair{gridPdf, true}, std::pair{resultPdf, false}}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(file));
+        editor->PrintTo(printer, grid);
+    }
+    // Some 400 lines take several pages; the result report fits on one or two.
+    QVERIFY2(PdfPages(gridPdf) >= 4, qPrintable(QString::number(PdfPages(gridPdf))));
+    QVERIFY(PdfPages(resultPdf) >= 1 && PdfPages(resultPdf) <= 2);
 }
 
 int main(int argc, char** argv) {
