@@ -94,7 +94,6 @@ void TQZEditor::BuildWidgets() {
     FGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FGrid->verticalHeader()->setDefaultSectionSize(FGrid->fontMetrics().height() + 6);
     FGrid->horizontalHeader()->setHighlightSections(false);
-    FGrid->horizontalHeader()->setStretchLastSection(true);
     FGrid->setWordWrap(false);
     FGrid->setCornerButtonEnabled(false);
     connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { FillLineEntry(); });
@@ -152,7 +151,7 @@ void TQZEditor::BuildWidgets() {
     FSplitter->addWidget(lower);
     FSplitter->setStretchFactor(0, 3);
     FSplitter->setStretchFactor(1, 1);
-    FSplitter->setSizes({600, 250});
+    FSplitter->setSizes({520, 330});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FSplitter);
@@ -266,12 +265,15 @@ void TQZEditor::Retranslate() {
     FLineLabel->setToolTip(LSHint(ui::lsLineEntry));
     FApplyButton->setText(LSCaption(ui::lsApply));
     if (FContestLog) {
-        // Column titles come from the language file when the columns are built.
-        const std::vector<int> widths = ColumnWidths();
+        // Column titles come from the language file when the columns are built; the
+        // widths follow the new titles.
+        const int row = CurrentRow();
+        const int column = FGrid->currentIndex().column();
         FContestLog->SetColumns();
         FModel->Rebuild();
-        for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
+        FitColumns(Options.Editor_ColumnAutoWidth.oValue);
         BuildLineEntry();
+        SetCurrentRow(row, column);
     }
     setWindowTitle(Title());
 }

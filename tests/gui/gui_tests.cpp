@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -329,6 +330,13 @@ void TGuiTest::switchesLanguageAtRunTime() {
     QCOMPARE(editor->OutputTabs()->tabText(owMessages), QString("Meldungen"));
     const int callCol = ColumnOf(*editor->ContestLog(), cpCall);
     QCOMPARE(editor->Model()->headerData(callCol, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Rufzeichen"));
+    // The columns follow their new, longer titles; the cursor stays on its line.
+    const QFontMetrics header(editor->Grid()->horizontalHeader()->font());
+    for (int c = 0; c < editor->Model()->columnCount(); ++c) {
+        const QString title = editor->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        QVERIFY2(editor->Grid()->columnWidth(c) > header.horizontalAdvance(title), qPrintable(title));
+    }
+    QCOMPARE(editor->CurrentRow(), 0);
     QCOMPARE(ReadSettingInteger("Language", -1), 1);
     QVERIFY(window->ApplyLanguage(lEnglish));
     QCOMPARE(window->Command("acFileSave")->text(), QString("&Save"));
