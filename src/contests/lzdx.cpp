@@ -59,11 +59,7 @@ std::string T_LZDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std:
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsBulgarian(q->Call())) {
         std::string result;
-        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
-            rcvdList = std::move(*items);
-            return {};
-        }
+        if (HomeStationRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
     }
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }

@@ -64,11 +64,7 @@ std::string T_PA_BEKER::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsDutch(q->Call())) {
         std::string result;
-        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
-            rcvdList = std::move(*items);
-            return {};
-        }
+        if (HomeStationRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
     }
     // Otherwise the previous line's number as the only candidate, nothing typed in.
     TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);

@@ -2,11 +2,13 @@
 #include "contests/rulehelpers.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
+#include "reflists/miscallocationtable.h"
 
 namespace qz {
 
@@ -66,6 +68,17 @@ bool SameCallRcvdNumber(const TContestLog& log, int qsoIndex, int numberIndex, s
         }
     }
     return false;
+}
+
+bool HomeStationRcvdNumber(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
+                           std::string& result) {
+    if (SameCallRcvdNumber(log, qsoIndex, numberIndex, list, result)) return true;
+    const TMiscAllocationTable* table = log.MiscAllocationTable();
+    auto items = table ? table->GetAllMainItems() : std::nullopt;
+    if (!items || items->empty()) return false;
+    list = std::move(*items);
+    result.clear();
+    return true;
 }
 
 bool ZoneSuggestion(const TCall& call, TZone zone, std::vector<std::string>& list, std::string& result) {

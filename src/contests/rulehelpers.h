@@ -70,6 +70,13 @@ std::string ITUZoneCandidate(const TContestLog& log, int index, const std::strin
 bool SameCallRcvdNumber(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
                         std::string& result, bool ignoreCase = false);
 
+// Received-number suggestion for a station of the home country: the number this call gave
+// on an earlier line (as SameCallRcvdNumber), else every main item of the log's assignment
+// table as the choice with nothing typed in (`result` empty). False when neither applies,
+// so the caller falls back to the general suggestion.
+bool HomeStationRcvdNumber(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
+                           std::string& result);
+
 // Zone suggestion: the zones (`zone`: CQ or ITU) of the call's country from the country
 // file as `list` and the call's own zone ("%.2d") as `result`. False when the country
 // file has no zone list for the country.

@@ -57,11 +57,7 @@ std::string T_UB5_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 0 && q && IsUkrainian(q->Call())) {
         std::string result;
-        if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
-            rcvdList = std::move(*items);
-            return {};
-        }
+        if (HomeStationRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
     }
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }

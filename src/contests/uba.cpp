@@ -66,11 +66,7 @@ std::string T_UBA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::
     const TQSO* q = QSOs(qsoIndex);
     if (numberIndex == 1 && q && IsBelgian(q->Call())) {
         std::string result;
-        if (SameCallRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
-        if (auto items = FMiscAllocationTable->GetAllMainItems(); items && !items->empty()) {
-            rcvdList = std::move(*items);
-            return {};
-        }
+        if (HomeStationRcvdNumber(*this, qsoIndex, 1, rcvdList, result)) return result;
     }
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
