@@ -283,17 +283,8 @@ bool TADIFImport::BuildLog(bool showMessageBoxes) {
     return true;
 }
 
-std::unique_ptr<TContestLog> TADIFImport::ReadLog(bool showMessageBoxes) {
-    if (!BuildLog(showMessageBoxes)) return nullptr;
-    return std::move(FContestLog);
-}
-
-std::string TADIFImport::ConvertLog(bool showMessageBoxes) {
-    std::string written;
-    if (BuildLog(showMessageBoxes)) written = StoreConvertedLog();
-    FContestLog.reset();
+void TADIFImport::ReleaseSource() {
     if (!FFromBytes) FText.Clear();
-    return written;
 }
 
 void TADIFImport::Note(std::size_t offset, const std::string& text) {

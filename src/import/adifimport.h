@@ -73,10 +73,6 @@ public:
     // ftADIF when the file has an end-of-header tag, or starts (after blanks) with a tag
     // and holds an end-of-record tag (a file without header).
     TFileType CheckFormat() override;
-    std::string ConvertLog(bool showMessageBoxes) override;
-    // Builds the log as ConvertLog does but hands it over; nullptr when the file is no
-    // ADIF file or no log can be made (LastError()).
-    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
     // The header as read from the file; false when the file is no ADIF file.
     bool ReadHeader(TFileHeader& header);
 
@@ -84,7 +80,8 @@ public:
 
 private:
     bool Load();
-    bool BuildLog(bool showMessageBoxes);
+    bool BuildLog(bool showMessageBoxes) override;
+    void ReleaseSource() override;
     void ReadRecords();
     void Note(std::size_t offset, const std::string& text);
 

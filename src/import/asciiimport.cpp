@@ -204,18 +204,6 @@ bool TASCIIConvert::BuildLog(bool showMessageBoxes) {
     return true;
 }
 
-std::unique_ptr<TContestLog> TASCIIConvert::ReadLog(bool showMessageBoxes) {
-    if (!BuildLog(showMessageBoxes)) return nullptr;
-    return std::move(FContestLog);
-}
-
-std::string TASCIIConvert::ConvertLog(bool showMessageBoxes) {
-    std::string written;
-    if (BuildLog(showMessageBoxes)) written = StoreConvertedLog();
-    FContestLog.reset();
-    return written;
-}
-
 void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
     TContestLog& log = *FContestLog;
     const std::string_view text = FText.Bytes();

@@ -44,11 +44,6 @@ public:
     // its extension.
     TASCIIConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
 
-    std::string ConvertLog(bool showMessageBoxes) override;
-    // Builds the log as ConvertLog does but hands it over; nullptr when nothing could
-    // be read (LastError()).
-    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
-
     // The layouts to choose from; loaded from the data folder's format list when the
     // caller has not filled it.
     TFormatList FormatList;
@@ -61,7 +56,7 @@ public:
     const TASCIIReadCounts& Counts() const { return FCounts; }
 
 private:
-    bool BuildLog(bool showMessageBoxes);
+    bool BuildLog(bool showMessageBoxes) override;
     bool ChooseSettings(TASCIIImportSettings& s);
     void ReadLines(const TASCIIImportSettings& s);
     void ReadFields(TQSO& q, std::string_view line, const TASCIIImportSettings& s, int lineNo);

@@ -403,14 +403,10 @@ bool TCabrilloImport::BuildLog(bool showMessageBoxes) {
     return true;
 }
 
-std::string TCabrilloImport::ConvertLog(bool showMessageBoxes) {
-    std::string written;
-    if (BuildLog(showMessageBoxes)) written = StoreConvertedLog();
-    FContestLog.reset();
+void TCabrilloImport::ReleaseSource() {
     FLines.clear();
     FHeaderLines.clear();
     FLoaded = false;
-    return written;
 }
 
 std::string TCabrilloImport::ShownLine(int lineIndex) const {

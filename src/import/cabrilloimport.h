@@ -35,8 +35,6 @@ public:
     // ftCabrillo when some line contains "START-OF-LOG" (the file is loaded into
     // Lines()), else ftUnknown.
     TFileType CheckFormat() override;
-    // Builds the log and stores it (StoreConvertedLog); the name written or "".
-    std::string ConvertLog(bool showMessageBoxes) override;
 
     // The value of a header tag: the rest of the first line holding the tag (ignoring
     // case) at one of its first five characters as a whole tag (no letter, digit, "-"
@@ -57,7 +55,8 @@ public:
 
 private:
     bool Load();
-    bool BuildLog(bool showMessageBoxes);
+    bool BuildLog(bool showMessageBoxes) override;
+    void ReleaseSource() override;
     void ReadDataLines();
     bool ApplyLine(int lineIndex, const cabrillo::TDataLine& data);
     void ApplyCommonPart(int lineIndex, const cabrillo::TDataLine& data, TQSO& q);

@@ -32,7 +32,15 @@ TConvert::TConvert(std::string fileName, std::vector<std::string>* messages)
 
 TConvert::~TConvert() = default;
 
-std::string TConvert::ConvertLog(bool) { return {}; }
+std::string TConvert::ConvertLog(bool showMessageBoxes) {
+    std::string written;
+    if (BuildLog(showMessageBoxes)) written = StoreConvertedLog();
+    FContestLog.reset();
+    ReleaseSource();
+    return written;
+}
+
+bool TConvert::BuildLog(bool) { return false; }
 
 TFileType TConvert::CheckFormat() { return ftUnknown; }
 

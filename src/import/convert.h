@@ -41,6 +41,7 @@ public:
 
     // Converts the file and returns the name of the native log written, or "" when
     // nothing was written. Without `showMessageBoxes` no dialog or message box is shown.
+    // By default: BuildLog, StoreConvertedLog, then ReleaseSource.
     virtual std::string ConvertLog(bool showMessageBoxes);
     // The converter's own file type when the file is of it, else ftUnknown.
     virtual TFileType CheckFormat();
@@ -95,6 +96,11 @@ protected:
     bool CreateLog(TFileHeader header, bool showMessageBoxes);
     // Adds a remark to the caller's message list.
     void AddMessage(const std::string& text) const;
+    // Reads the file into FContestLog; false when nothing could be read (FLastError says
+    // why, FCancelled when the user cancelled).
+    virtual bool BuildLog(bool showMessageBoxes);
+    // Drops what the converter read of its file once a conversion is over.
+    virtual void ReleaseSource() {}
 
     std::string FFileName;
     std::unique_ptr<TContestLog> FContestLog;

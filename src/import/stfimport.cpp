@@ -297,18 +297,6 @@ bool TSTFConvert::BuildLog(bool showMessageBoxes) {
     return true;
 }
 
-std::unique_ptr<TContestLog> TSTFConvert::ReadLog(bool showMessageBoxes) {
-    if (!BuildLog(showMessageBoxes)) return nullptr;
-    return std::move(FContestLog);
-}
-
-std::string TSTFConvert::ConvertLog(bool showMessageBoxes) {
-    std::string written;
-    if (BuildLog(showMessageBoxes)) written = StoreConvertedLog();
-    FContestLog.reset();
-    return written;
-}
-
 void TSTFConvert::Note(int lineIndex, const std::string& text) {
     if (FCap.Full()) return FCap.Skip();
     FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + text);

@@ -50,10 +50,6 @@ public:
     // ftSTF when a line holds "Header" and a later one "EndHeader", neither the last
     // line of the file (the lines between become HeaderLines()).
     TFileType CheckFormat() override;
-    std::string ConvertLog(bool showMessageBoxes) override;
-    // Builds the log as ConvertLog does but hands it over; nullptr when the file is no
-    // STF file, no log can be made or the allocation was cancelled (LastError()).
-    std::unique_ptr<TContestLog> ReadLog(bool showMessageBoxes = false);
     bool ReadHeader(TFileHeader& header);
 
     // The value of a header key (ignoring case, starting within the first five
@@ -71,7 +67,7 @@ public:
 
 private:
     bool Load();
-    bool BuildLog(bool showMessageBoxes);
+    bool BuildLog(bool showMessageBoxes) override;
     void ReadOrder(std::string_view key, std::vector<std::string>& order) const;
     void ProposeAllocation();
     bool AskAllocation();
