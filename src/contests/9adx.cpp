@@ -1,6 +1,7 @@
 // 9A DX contest rules: countries per band; points by band group and the worked station.
 #include "contests/9adx.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 
 namespace qz {
@@ -36,7 +37,7 @@ void T_9A_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_9A_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

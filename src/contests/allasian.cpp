@@ -5,6 +5,7 @@
 #include "base/frontend.h"
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -33,7 +34,7 @@ std::string AgeSuggestion(TContestLog& log, int qsoIndex, int numberIndex, std::
 // The first line of a log asks for the age, later lines copy it.
 void AppendWithAge(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool setEditedFlag) {
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(0, log.QueryExchangeValue(259, log.ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, log.QueryExchangeValue(lsColAAExchange, log.ConstantSentNumber));
     } else {
         q->SetSentNumbers(0, log.QSOs(log.NoOfQSOs() - 1)->SentNumbers(0));
     }
@@ -56,7 +57,7 @@ bool T_AADX::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (q->Call().Continent() == coAS) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(269), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotAsian), index);
     return false;
 }
 
@@ -78,7 +79,7 @@ void T_AADX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_AADX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {259}, {259}, {111});
+    AddContestColumns(*this, {lsColAAExchange}, {lsColAAExchange}, {lsColPrefixMulti});
 }
 
 std::string T_AADX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -99,7 +100,7 @@ bool T_AA_ASIA::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (!SameText(q->Call().CtyMasterPrefix(), FOwnCall.CtyMasterPrefix())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + ": " + LS(615), index);
+    if (showMessage) AddMessage(q->Call().Call() + ": " + LS(lsSameCountryInvalid), index);
     return false;
 }
 
@@ -123,7 +124,7 @@ void T_AA_ASIA::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_AA_ASIA::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {259}, {259}, {54});
+    AddContestColumns(*this, {lsColAAExchange}, {lsColAAExchange}, {lsColMulti1});
 }
 
 std::string T_AA_ASIA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -2,6 +2,7 @@
 // country; QSOs within the own country score nothing.
 #include "contests/ari.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
 #include "contests/rulehelpers.h"
@@ -48,7 +49,7 @@ void T_ARI_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_ARI_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 300});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince});
 }
 
 std::string T_ARI_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

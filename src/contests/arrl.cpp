@@ -4,6 +4,7 @@
 #include "contests/arrl.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -70,7 +71,7 @@ bool T_ARRL::IsValidQSO(int index, bool showMessage) {
         return false;
     }
     if (IsWVECountry(master)) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(264), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotWVE), index);
     return false;
 }
 
@@ -91,13 +92,13 @@ void T_ARRL::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(98, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColPower, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 
 void T_ARRL::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {98}, {252}, {252});
+    AddContestColumns(*this, {lsColPower}, {lsColStateProvince}, {lsColStateProvince});
 }
 
 std::string T_ARRL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -155,13 +156,13 @@ void T_ARRL10M::CreateAndAppendQSO(bool setEditedFlag) {
     }
     if (!constantExchange) q->SetSentNumbers(0, NextSentSerialText(0));
     else if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(253, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 
 void T_ARRL10M::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 252});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColStateProvince});
 }
 
 std::string T_ARRL10M::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
@@ -194,7 +195,7 @@ bool T_ARRL160M_DX::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (IsWVECountry(q->Call().CtyMasterPrefix())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(264), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotWVE), index);
     return false;
 }
 
@@ -220,7 +221,7 @@ void T_ARRL160M_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_ARRL160M_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {}, {316}, {316});
+    AddContestColumns(*this, {}, {lsColARRLSection}, {lsColARRLSection});
 }
 
 std::string T_ARRL160M_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -5,6 +5,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -43,7 +44,7 @@ std::string T_BUCURESTI::GetMulti(int index, int multiIndex) {
     } else if (multiIndex == 1 && !home) {
         candidate = UpperCase(q->RcvdNumbers(1));
         if (!FccTLDAssignmentTable->ContainsMainItem(candidate)) {
-            AddMessage(LS(263) + " " + q->RcvdNumbers(1), index);
+            AddMessage(LS(lsUnknownRegion) + " " + q->RcvdNumbers(1), index);
             candidate.clear();
         }
     }
@@ -73,9 +74,9 @@ void T_BUCURESTI::CreateAndAppendQSO(bool setEditedFlag) {
             if (IsRomanian(FOwnCall)) {
                 auto counties = FAmiAllocationTable->GetMainItemsFromCallArea(FOwnCall.CallArea());
                 const std::string county = counties && !counties->empty() ? counties->front() : ConstantSentNumber;
-                q->SetSentNumbers(1, QueryExchangeValue(638, county));
+                q->SetSentNumbers(1, QueryExchangeValue(lsColCountyMulti, county));
             } else {
-                q->SetSentNumbers(1, QueryExchangeValue(640, ConstantSentNumber));
+                q->SetSentNumbers(1, QueryExchangeValue(lsBucurestiDXPrompt, ConstantSentNumber));
             }
         }
     }
@@ -84,7 +85,8 @@ void T_BUCURESTI::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_BUCURESTI::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 636}, {110, 637}, {638, 639});
+    AddContestColumns(*this, {lsColSentExchange, lsColBucurestiSent2}, {lsColRcvdExchange, lsColBucurestiRcvd2},
+                      {lsColCountyMulti, lsColCcTLDMulti});
 }
 
 std::string T_BUCURESTI::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

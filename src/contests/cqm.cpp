@@ -1,6 +1,7 @@
 // CQ-M contest rules: 1 point in the own country, 2 on the own continent, 3 elsewhere.
 #include "contests/cqm.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -35,7 +36,7 @@ void T_CQM::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_CQM::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

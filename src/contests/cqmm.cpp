@@ -3,6 +3,7 @@
 #include "contests/cqmm.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -43,13 +44,13 @@ void T_CQMM::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(109, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 
 void T_CQMM::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {635, 54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColCQMMPrefixMulti, lsColMulti1});
 }
 
 std::string T_CQMM::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

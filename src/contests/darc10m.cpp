@@ -1,6 +1,7 @@
 // DARC 10m contest rules: one point a QSO, countries and DOKs count once in the log.
 #include "contests/darc10m.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -47,7 +48,8 @@ void T_DARC10M::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_DARC10M::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 213}, {110, 214}, {54, 201});
+    AddContestColumns(*this, {lsColSentExchange, lsColSentDOK}, {lsColRcvdExchange, lsColRcvdDOK},
+                      {lsColMulti1, lsColDOK});
 }
 
 std::string T_DARC10M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

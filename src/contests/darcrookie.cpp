@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -18,11 +19,11 @@ namespace {
 
 // What is wrong with the rookie exchange of `q`, or "" when it is usable.
 std::string RookieExchangeError(const TQSO& q) {
-    if (!IsDLStation(q.Call())) return LS(621);
+    if (!IsDLStation(q.Call())) return LS(lsRookieOutsideDL);
     const std::string district = q.RcvdNumbers(0);
-    if (district.size() != 1 || !IsLetter(district[0])) return LS(622);
+    if (district.size() != 1 || !IsLetter(district[0])) return LS(lsRookieBadLetter);
     std::int32_t years;
-    if (!TryStrToInt(q.RcvdNumbers(1), years)) return LS(623) + " \"" + q.RcvdNumbers(1) + "\"";
+    if (!TryStrToInt(q.RcvdNumbers(1), years)) return LS(lsRookieBadNumber) + " \"" + q.RcvdNumbers(1) + "\"";
     return {};
 }
 
@@ -61,8 +62,8 @@ void T_DARC_ROOKIE::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetBand(b80m);
         if (!setEditedFlag) {
-            q->SetSentNumbers(0, QueryExchangeValue(624, ConstantSentNumber));
-            q->SetSentNumbers(1, QueryExchangeValue(625, ""));
+            q->SetSentNumbers(0, QueryExchangeValue(lsRookiePrompt1, ConstantSentNumber));
+            q->SetSentNumbers(1, QueryExchangeValue(lsRookiePrompt2, ""));
         }
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
@@ -73,7 +74,8 @@ void T_DARC_ROOKIE::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_DARC_ROOKIE::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {616, 617}, {618, 619}, {620});
+    AddContestColumns(*this, {lsColRookieSent1, lsColRookieSent2}, {lsColRookieRcvd1, lsColRookieRcvd2},
+                      {lsColRookieMulti});
 }
 
 std::string T_DARC_ROOKIE::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -29,7 +29,7 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(643, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColYLExchange, ConstantSentNumber));
         // Asked for every new log, imported ones too, but never where no one can answer.
         const bool yl = ShowMessageBoxes && AskYesNo(LS(lsAskYLOrOM)) == TMsgAnswer::Yes;
         q->SetSentNumbers(1, yl ? "YL" : "OM");
@@ -42,7 +42,7 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_DAY_OF_YLs::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {643, 644}, {643, 644}, {});
+    AddContestColumns(*this, {lsColYLExchange, lsColYLOM}, {lsColYLExchange, lsColYLOM}, {});
 }
 
 std::string T_DAY_OF_YLs::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -76,7 +76,7 @@ void AddContestColumns(TContestLog& log, std::initializer_list<int> sentTitles, 
         log.SetColumn(cpSentNumber, title, i, {qqQSO}, i < 2 ? kSent[i] : "");
         ++i;
     }
-    log.SetColumn(cpRcvdRST, 52, -1, {qqQSO}, "RRst");
+    log.SetColumn(cpRcvdRST, lsColRcvdRST, -1, {qqQSO}, "RRst");
     i = 0;
     for (int title : rcvdTitles) {
         log.SetColumn(cpRcvdNumber, title, i, {qqQSO}, i < 2 ? kRcvd[i] : "");
@@ -84,8 +84,8 @@ void AddContestColumns(TContestLog& log, std::initializer_list<int> sentTitles, 
     }
     i = 0;
     for (int title : multiTitles) log.SetColumn(cpMul, title, i++, {}, "");
-    if (withPoints) log.SetColumn(cpPoints, 56, -1, {}, "");
-    log.SetColumn(cpFlags, 57, -1, {}, "");
+    if (withPoints) log.SetColumn(cpPoints, lsColPoints, -1, {}, "");
+    log.SetColumn(cpFlags, lsColFlags, -1, {}, "");
 }
 
 bool WorkedInSpecialCountry(const TContestLog& log, int qsoIndex) {

@@ -4,6 +4,7 @@
 #include "base/datetime.h"
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/rulehelpers.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
@@ -28,7 +29,7 @@ bool IsDLStation(const TCall& call) { return call.CtyMasterPrefix() == "DL"; }
 std::string DOKCandidate(const TContestLog& log, int index, const std::string& rcvd) {
     switch (CheckDOK(rcvd)) {
         case 0: return rcvd;
-        case 1: log.AddMessage(LS(266) + " " + rcvd, index); return {};
+        case 1: log.AddMessage(LS(lsInvalidDOK) + " " + rcvd, index); return {};
         default: return {};
     }
 }
@@ -42,7 +43,7 @@ std::string AskSentDOK(TContestLog& log, bool setEditedFlag) {
     if (setEditedFlag || !log.ShowMessageBoxes) return {};
     if (log.ConstantSentNumber.empty() && log.AmiAllocationTable())
         log.ConstantSentNumber = log.AmiAllocationTable()->GetMainItem(log.OwnCall().PureCall(), false);
-    return log.QueryExchangeValue(201, log.ConstantSentNumber);
+    return log.QueryExchangeValue(lsColDOK, log.ConstantSentNumber);
 }
 
 std::string BaseListOnly(TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -2,6 +2,7 @@
 #include "contests/dtc.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -24,7 +25,7 @@ T_DTC::T_DTC(const TFileHeader&) {
 bool T_DTC::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     if (IsDLStation(FOwnCall) || IsDLStation(QSOs(index)->Call())) return true;
-    if (showMessage) AddMessage(LS(485), index);
+    if (showMessage) AddMessage(LS(lsDTCNeedsDL), index);
     return false;
 }
 
@@ -39,7 +40,8 @@ void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetBand(b80m);
         SetContestDate(*q, 10, 3, false);
-        if (IsDLStation(FOwnCall) && !setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(484, ConstantSentNumber));
+        if (IsDLStation(FOwnCall) && !setEditedFlag)
+            q->SetSentNumbers(0, QueryExchangeValue(lsColDTCExchange, ConstantSentNumber));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     }
@@ -48,7 +50,7 @@ void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_DTC::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {484}, {484}, {});
+    AddContestColumns(*this, {lsColDTCExchange}, {lsColDTCExchange}, {});
 }
 
 std::string T_DTC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -2,6 +2,7 @@
 #include "contests/dxpedition.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -47,7 +48,7 @@ void T_DXPDN::CreateAndAppendQSO(bool setEditedFlag) { AppendQSO(NewQSOWithDefau
 
 void T_DXPDN::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {}, {}, {54}, false);
+    AddContestColumns(*this, {}, {}, {lsColMulti1}, false);
 }
 
 }  // namespace qz

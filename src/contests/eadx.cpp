@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -36,7 +37,7 @@ std::string T_EA_DX::GetMulti(int index, int multiIndex) {
         // The code sent is the multiplier as long as the table knows it as a spelling.
         candidate = UpperCase(q->RcvdNumbers(0));
         if (FAmiAllocationTable->GetMainItem(candidate, false).empty()) {
-            AddMessage(LS(279) + " " + q->RcvdNumbers(0), index);
+            AddMessage(LS(lsUnknownDistrict) + " " + q->RcvdNumbers(0), index);
             candidate.clear();
         }
     }
@@ -57,7 +58,7 @@ void T_EA_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_EA_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 300});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince});
 }
 
 std::string T_EA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -49,13 +49,13 @@ void T_EUHF::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(323, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColEUHFExchange, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
 
 void T_EUHF::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {323}, {323}, {323});
+    AddContestColumns(*this, {lsColEUHFExchange}, {lsColEUHFExchange}, {lsColEUHFExchange});
 }
 
 std::string T_EUHF::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -2,6 +2,7 @@
 // doubled for a portable, mobile or maritime-mobile station.
 #include "contests/fieldday.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -36,7 +37,7 @@ void T_FD::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_FD::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -53,7 +54,7 @@ std::string T_HADX_DX::GetMulti(int index, int multiIndex) {
     std::int32_t member;
     if (TryStrToInt(rcvd, member)) return NewMulti(index, 0, Format("%.3d", member), true);
     std::string county = FAmiAllocationTable ? FAmiAllocationTable->GetMainItem(rcvd, true) : std::string();
-    if (county.empty()) AddMessage(LS(263) + " " + rcvd, index);
+    if (county.empty()) AddMessage(LS(lsUnknownRegion) + " " + rcvd, index);
     return NewMulti(index, 0, county, true);
 }
 
@@ -70,7 +71,7 @@ void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
 
 void T_HADX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {318});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember});
 }
 
 std::string T_HADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -120,7 +121,7 @@ void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
 
 void T_HADX_HA::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {318}, {110}, {54});
+    AddContestColumns(*this, {lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 std::string T_HADX_HA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

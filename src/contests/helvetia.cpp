@@ -3,6 +3,7 @@
 #include "contests/helvetia.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -18,7 +19,7 @@ namespace {
 void AppendSerialAndCanton(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool setEditedFlag) {
     q->SetSentNumbers(0, log.NextSentSerialText(0));
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(321, log.ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(lsColCanton, log.ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, log.QSOs(log.NoOfQSOs() - 1)->SentNumbers(1));
     }
@@ -39,7 +40,7 @@ T_HELVET_DX::T_HELVET_DX(const TFileHeader&) : TTwoSidedContest({"HB"}, false, c
 }
 
 bool T_HELVET_DX::IsValidQSO(int index, bool showMessage) {
-    return IsValidForSide(index, showMessage, true, 322, true);
+    return IsValidForSide(index, showMessage, true, lsNotHB, true);
 }
 
 std::string T_HELVET_DX::GetMulti(int index, int multiIndex) {
@@ -55,7 +56,7 @@ std::int32_t T_HELVET_DX::GetPoints(int index) {
 
 void T_HELVET_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110, 321}, {321});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange, lsColCanton}, {lsColCanton});
 }
 
 std::string T_HELVET_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -96,7 +97,8 @@ void T_HELVET_HB::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_HELVET_HB::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 321}, {110, 321}, {54, 321});
+    AddContestColumns(*this, {lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton},
+                      {lsColMulti1, lsColCanton});
 }
 
 std::string T_HELVET_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -118,7 +120,9 @@ T_XMAS_HB::T_XMAS_HB(const TFileHeader& header) : TTwoSidedContest({"HB"}, true,
     FObligatoryCty.clear();
 }
 
-bool T_XMAS_HB::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 322, true); }
+bool T_XMAS_HB::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, true, lsNotHB, true);
+}
 
 std::string T_XMAS_HB::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -126,7 +130,7 @@ std::string T_XMAS_HB::GetMulti(int index, int multiIndex) {
     // The canton text counts as received; an unknown one is reported but still counts.
     const std::string canton = q->RcvdNumbers(1);
     if (!FMiscAllocationTable || FMiscAllocationTable->GetMainItem(canton, false).empty())
-        AddMessage(LS(263) + " " + canton, index);
+        AddMessage(LS(lsUnknownRegion) + " " + canton, index);
     return NewMulti(index, 0, canton, true);
 }
 
@@ -150,7 +154,7 @@ void T_XMAS_HB::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_XMAS_HB::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 321}, {110, 321}, {321});
+    AddContestColumns(*this, {lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton}, {lsColCanton});
 }
 
 std::string T_XMAS_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -2,6 +2,7 @@
 // between the two stations' locators.
 #include "contests/hessen.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -50,7 +51,7 @@ void T_Hessen::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetBand(b80m);
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ""));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ""));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
@@ -60,7 +61,7 @@ void T_Hessen::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_Hessen::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {213, 479}, {214, 480}, {201, 201});
+    AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator}, {lsColDOK, lsColDOK});
 }
 
 std::string T_Hessen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

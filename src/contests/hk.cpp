@@ -2,6 +2,7 @@
 // stations score most from abroad and from the islands.
 #include "contests/hk.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "reflists/memberlist.h"
@@ -28,7 +29,7 @@ std::string THKContest::GetMulti(int index, int multiIndex) {
 
 void THKContest::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 320});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColHKDistrictMulti});
 }
 
 T_HK_DX::T_HK_DX(const TFileHeader&) : THKContest(false, cHKhk) {}

@@ -2,6 +2,7 @@
 #include "contests/hny.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "reflists/memberlist.h"
@@ -44,7 +45,7 @@ void T_HNY::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(113, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColSentMember, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -53,7 +54,8 @@ void T_HNY::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_HNY::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 113}, {110, 114}, {254});
+    AddContestColumns(*this, {lsColSentExchange, lsColSentMember}, {lsColRcvdExchange, lsColRcvdMember},
+                      {lsColMemberMulti});
 }
 
 std::string T_HNY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -4,6 +4,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "reflists/memberlist.h"
@@ -38,7 +39,7 @@ void T_HSC::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(113, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentMember, ConstantSentNumber));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     }
@@ -47,7 +48,7 @@ void T_HSC::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_HSC::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {334}, {334}, {});
+    AddContestColumns(*this, {lsColHSCMember}, {lsColHSCMember}, {});
 }
 
 std::string T_HSC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -79,7 +80,7 @@ void T_IARU::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_IARU::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {53}, {55});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti2});
 }
 
 std::string T_IARU::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

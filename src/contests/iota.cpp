@@ -46,7 +46,7 @@ void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(305, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnIOTA, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -55,7 +55,8 @@ void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_IOTA::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 305}, {110, 306}, {303, 304});
+    AddContestColumns(*this, {lsColSentExchange, lsColOwnIOTA}, {lsColRcvdExchange, lsColRcvdIOTA},
+                      {lsColIOTACWMulti, lsColIOTASSBMulti});
 }
 
 std::string T_IOTA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

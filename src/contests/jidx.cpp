@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -43,7 +44,7 @@ bool T_JA_DX::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (IsJapanese(q->Call().CtyMasterPrefix())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(314), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotJapanese), index);
     return false;
 }
 
@@ -67,7 +68,7 @@ void T_JA_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_JA_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {313}, {313});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColJAPrefecture}, {lsColJAPrefecture});
 }
 
 std::string T_JA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,6 +3,7 @@
 #include "contests/lzdx.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
 #include "contests/rulehelpers.h"
@@ -49,7 +50,7 @@ void T_LZDX_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_LZDX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {309}, {55, 275});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColLZDistrict}, {lsColMulti2, lsColDistrict});
 }
 
 std::string T_LZDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -23,14 +24,16 @@ T_OKDX_DX::T_OKDX_DX(const TFileHeader&) : TTwoSidedContest({"OK", "OM"}, false,
     FAmiAllocationTable = LoadAmiAllocationTable("okom.dat", ContestLogCreateError);
 }
 
-bool T_OKDX_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 278, true); }
+bool T_OKDX_DX::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, true, lsNotOKOM, true);
+}
 
 std::string T_OKDX_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
     if (!q || multiIndex != 0 || !q->IsGood()) return {};
     const std::string district = UpperCase(q->RcvdNumbers(0));
     if (!FAmiAllocationTable || FAmiAllocationTable->GetMainItem(district, false).empty()) {
-        AddMessage(LS(279) + " " + q->RcvdNumbers(0), index);
+        AddMessage(LS(lsUnknownDistrict) + " " + q->RcvdNumbers(0), index);
         return {};
     }
     return NewMulti(index, 0, district, true);
@@ -43,7 +46,7 @@ std::int32_t T_OKDX_DX::GetPoints(int index) {
 
 void T_OKDX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {275}, {275});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColDistrict}, {lsColDistrict});
 }
 
 std::string T_OKDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -70,7 +73,9 @@ T_OKDX_OK::T_OKDX_OK(const TFileHeader&) : TTwoSidedContest({"OK", "OM"}, true, 
     FModes = {mCW};
 }
 
-bool T_OKDX_OK::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, false, 326, true); }
+bool T_OKDX_OK::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, false, lsOKOMWorkedOKOM, true);
+}
 
 std::string T_OKDX_OK::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -85,7 +90,7 @@ std::int32_t T_OKDX_OK::GetPoints(int index) {
 
 void T_OKDX_OK::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {275}, {110}, {111});
+    AddContestColumns(*this, {lsColDistrict}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 }  // namespace qz

@@ -3,6 +3,7 @@
 #include "contests/okrtty.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -41,7 +42,7 @@ void T_OK_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_OK_RTTY::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {53}, {54, 646});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColOKCallMulti});
 }
 
 std::string T_OK_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -1,6 +1,7 @@
 // QRP contest rules: countries per band, 1 point per QSO.
 #include "contests/oqrp.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -31,7 +32,7 @@ void T_OQRP::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(328, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsPowerClassPrompt, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -40,7 +41,7 @@ void T_OQRP::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_OQRP::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 327}, {110, 327}, {54});
+    AddContestColumns(*this, {lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1});
 }
 
 std::string T_OQRP::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

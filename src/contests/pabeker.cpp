@@ -2,6 +2,7 @@
 #include "contests/pabeker.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
 #include "contests/rulehelpers.h"
@@ -27,7 +28,7 @@ bool T_PA_BEKER::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (IsDutch(q->Call())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(642), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotDutch), index);
     return false;
 }
 
@@ -49,14 +50,14 @@ void T_PA_BEKER::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     } else {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(275, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColDistrict, ConstantSentNumber));
     }
     AppendQSO(std::move(q));
 }
 
 void T_PA_BEKER::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {275}, {275}, {275});
+    AddContestColumns(*this, {lsColDistrict}, {lsColDistrict}, {lsColDistrict});
 }
 
 std::string T_PA_BEKER::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -25,7 +26,9 @@ T_PACC_DX::T_PACC_DX(const TFileHeader&) : TTwoSidedContest({"PA"}, false, cPACC
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
 }
 
-bool T_PACC_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 297, true); }
+bool T_PACC_DX::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, true, lsNotPA, true);
+}
 
 std::string T_PACC_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -40,7 +43,7 @@ std::int32_t T_PACC_DX::GetPoints(int index) {
 
 void T_PACC_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {300}, {300});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColProvince}, {lsColProvince});
 }
 
 std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -78,7 +81,7 @@ std::int32_t T_PACC_PA::GetPoints(int index) {
 
 void T_PACC_PA::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {300}, {110}, {54});
+    AddContestColumns(*this, {lsColProvince}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 std::string T_PACC_PA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

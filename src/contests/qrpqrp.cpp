@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "reflists/memberlist.h"
@@ -25,7 +26,7 @@ std::string T_QRP_QRP::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex != 0 || !q->IsGood()) return {};
     const std::string power = q->RcvdNumbers(1);
     if (!SameText(power, "A") && !SameText(power, "B")) {
-        AddMessage(LS(329) + ": " + power, index);
+        AddMessage(LS(lsInvalidPowerClass) + ": " + power, index);
         return {};
     }
     return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
@@ -44,7 +45,7 @@ void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(641, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsQRPClassPrompt, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -53,7 +54,7 @@ void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_QRP_QRP::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 327}, {110, 327}, {54});
+    AddContestColumns(*this, {lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1});
 }
 
 std::string T_QRP_QRP::GetSwisslogSPField(int qsoIndex) const {

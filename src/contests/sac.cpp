@@ -2,6 +2,7 @@
 #include "contests/sac.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -25,7 +26,7 @@ bool T_SAC::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (IsScandinavianCountry(q->Call().CtyMasterPrefix())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(311), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotScandinavian), index);
     return false;
 }
 
@@ -50,7 +51,7 @@ void T_SAC::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_SAC::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {312});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColSACDistrictMulti});
 }
 
 // --- T_SAC_SC -------------------------------------------------------------------------
@@ -84,7 +85,7 @@ void T_SAC_SC::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_SAC_SC::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

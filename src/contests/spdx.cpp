@@ -2,6 +2,7 @@
 // countries; a station may be worked once per band and mode.
 #include "contests/spdx.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -20,7 +21,9 @@ T_SPDX_DX::T_SPDX_DX(const TFileHeader&) : TTwoSidedContest({"SP"}, false, cSPDX
     FMiscAllocationTable = LoadMiscAllocationTable("spdx.dat", ContestLogCreateError);
 }
 
-bool T_SPDX_DX::IsValidQSO(int index, bool showMessage) { return IsValidForSide(index, showMessage, true, 296, true); }
+bool T_SPDX_DX::IsValidQSO(int index, bool showMessage) {
+    return IsValidForSide(index, showMessage, true, lsNotSP, true);
+}
 
 std::string T_SPDX_DX::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -35,7 +38,7 @@ std::int32_t T_SPDX_DX::GetPoints(int index) {
 
 void T_SPDX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {295}, {295});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColVoivodeship}, {lsColVoivodeship});
 }
 
 std::string T_SPDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -55,7 +58,7 @@ T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX)
 }
 
 bool T_SPDX_SP::IsValidQSO(int index, bool showMessage) {
-    return IsValidForSide(index, showMessage, false, 298, false);
+    return IsValidForSide(index, showMessage, false, lsSPWorkedSP, false);
 }
 
 std::string T_SPDX_SP::GetMulti(int index, int multiIndex) {
@@ -71,7 +74,7 @@ std::int32_t T_SPDX_SP::GetPoints(int index) {
 
 void T_SPDX_SP::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {295}, {110}, {54});
+    AddContestColumns(*this, {lsColVoivodeship}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 std::string T_SPDX_SP::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -59,7 +60,7 @@ void T_Thueringen::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_Thueringen::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {201});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK});
 }
 
 std::string T_Thueringen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

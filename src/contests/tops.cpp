@@ -2,6 +2,7 @@
 // numbers exchanged, member numbers filled in from the club list.
 #include "contests/tops.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 #include "reflists/memberlist.h"
@@ -50,7 +51,7 @@ void T_TOPS::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         if (ConstantSentNumber.empty() && FMemberList)
             ConstantSentNumber = FMemberList->GetMemberNumber(PublicFileHeader.fhUser_OwnCall);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(544, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnTOPSMember, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -59,7 +60,8 @@ void T_TOPS::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_TOPS::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 544}, {110, 545}, {111});
+    AddContestColumns(*this, {lsColSentExchange, lsColOwnTOPSMember}, {lsColRcvdExchange, lsColRcvdTOPSMember},
+                      {lsColPrefixMulti});
 }
 
 std::string T_TOPS::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

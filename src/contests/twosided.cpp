@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/dok.h"
 #include "contests/rulehelpers.h"
@@ -82,7 +83,7 @@ bool TTwoSidedContest::SuggestRegion(int qsoIndex, int numberIndex, std::vector<
 
 std::string TTwoSidedContest::RegionCandidate(int index, const std::string& rcvd, const char* separator) const {
     std::string region = FMiscAllocationTable ? FMiscAllocationTable->GetMainItem(rcvd, false) : std::string();
-    if (region.empty()) AddMessage(LS(263) + separator + rcvd, index);
+    if (region.empty()) AddMessage(LS(lsUnknownRegion) + separator + rcvd, index);
     return region;
 }
 

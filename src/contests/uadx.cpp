@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -47,7 +48,7 @@ std::string T_UADX_DX::GetMulti(int index, int multiIndex) {
     if (multiIndex == 0) return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
     const std::string oblast = UpperCase(q->RcvdNumbers(0));
     if (!FAmiAllocationTable->ContainsMainItem(oblast)) {
-        AddMessage(LS(414) + ": " + q->RcvdNumbers(0), index);
+        AddMessage(LS(lsUnknownOblast) + ": " + q->RcvdNumbers(0), index);
         return {};
     }
     return NewMulti(index, 1, oblast, true);
@@ -67,7 +68,7 @@ void T_UADX_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_UADX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 319});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti});
 }
 
 std::string T_UADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

@@ -2,6 +2,7 @@
 // their oblast.
 #include "contests/ub5.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
 #include "contests/rulehelpers.h"
@@ -47,7 +48,7 @@ void T_UB5_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_UB5_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 319});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti});
 }
 
 std::string T_UB5_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

@@ -2,6 +2,7 @@
 // their country; Belgian stations score most, European ones more than the rest.
 #include "contests/uba.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "reflists/miscallocationtable.h"
 #include "contests/rulehelpers.h"
@@ -58,7 +59,8 @@ void T_UBA_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_UBA_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110, 300}, {300, 111, 54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange, lsColProvince},
+                      {lsColProvince, lsColPrefixMulti, lsColMulti1});
 }
 
 std::string T_UBA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

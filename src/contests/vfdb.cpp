@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -95,7 +96,7 @@ void T_VFDB::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetBand(b80m);
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ""));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ""));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
@@ -105,7 +106,8 @@ void T_VFDB::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_VFDB::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {213, 479}, {214, 480}, {201, 632});
+    AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator},
+                      {lsColDOK, lsColVFDBLocatorMulti});
 }
 
 std::string T_VFDB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,6 +3,7 @@
 // scores 0.
 #include "contests/vhf.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/locator.h"
 #include "contests/rulehelpers.h"
@@ -31,7 +32,7 @@ void T_VHF::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b2m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(479, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ConstantSentNumber));
     } else {
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
     }
@@ -40,7 +41,7 @@ void T_VHF::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_VHF::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109, 479}, {110, 480}, {});
+    AddContestColumns(*this, {lsColSentExchange, lsColOwnLocator}, {lsColRcvdExchange, lsColRcvdLocator}, {});
 }
 
 std::string T_VHF::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,6 +3,7 @@
 #include "contests/vkzl.h"
 
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 
 namespace qz {
@@ -19,7 +20,7 @@ bool T_VKZL::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (q->Call().Continent() == coOC) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(310), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotOceania), index);
     return false;
 }
 
@@ -51,7 +52,7 @@ void T_VKZL::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_VKZL::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {111});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 }  // namespace qz

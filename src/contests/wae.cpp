@@ -197,25 +197,25 @@ void T_WAE::SetColumns() {
     const S_QSO_QTC qso{qqQSO};
     const S_QSO_QTC qtc{qqQTC};
     const S_QSO_QTC both{qqQSO, qqQTC};
-    SetColumn(cpNr, 59, -1, {}, "");
+    SetColumn(cpNr, lsColNr, -1, {}, "");
     SetColumn(cpMark, -1, -1, {}, "");
-    SetColumn(cpIsQTC, 60, -1, both, "");
-    SetColumn(cpDate, 45, -1, both, "Date");
-    SetColumn(cpBand, 47, -1, both, "Band");
-    SetColumn(cpMode, 48, -1, both, "Mode");
-    SetColumn(cpCall, 49, -1, both, "Call");
-    SetColumn(cpTime, 46, -1, both, "Time");
-    SetColumn(cpSentRST, 50, -1, qso, "SRst");
-    SetColumn(cpSentNumber, 61, 0, qso, "Sent");
-    SetColumn(cpRcvdRST, 52, -1, qso, "RRst");
-    SetColumn(cpRcvdNumber, 61, 0, qso, "Rcvd");
-    SetColumn(cpRcvdNumber, 62, 1, qtc, "QTCn");
-    SetColumn(cpRcvdNumber, 63, 2, qtc, "Qtim");
-    SetColumn(cpRcvdNumber, 64, 3, qtc, "Qcal");
-    SetColumn(cpRcvdNumber, 65, 4, qtc, "Qinf");
-    SetColumn(cpMul, 54, 0, {}, "");
-    SetColumn(cpPoints, 56, -1, {}, "");
-    SetColumn(cpFlags, 57, -1, {}, "");
+    SetColumn(cpIsQTC, lsColQSOOrQTC, -1, both, "");
+    SetColumn(cpDate, lsColDate, -1, both, "Date");
+    SetColumn(cpBand, lsBand, -1, both, "Band");
+    SetColumn(cpMode, lsColMode, -1, both, "Mode");
+    SetColumn(cpCall, lsColCall, -1, both, "Call");
+    SetColumn(cpTime, lsColTime, -1, both, "Time");
+    SetColumn(cpSentRST, lsColSentRST, -1, qso, "SRst");
+    SetColumn(cpSentNumber, lsColSerial, 0, qso, "Sent");
+    SetColumn(cpRcvdRST, lsColRcvdRST, -1, qso, "RRst");
+    SetColumn(cpRcvdNumber, lsColSerial, 0, qso, "Rcvd");
+    SetColumn(cpRcvdNumber, lsColQTCGroup, 1, qtc, "QTCn");
+    SetColumn(cpRcvdNumber, lsColQTCTime, 2, qtc, "Qtim");
+    SetColumn(cpRcvdNumber, lsColQTCCall, 3, qtc, "Qcal");
+    SetColumn(cpRcvdNumber, lsColQTCSerial, 4, qtc, "Qinf");
+    SetColumn(cpMul, lsColMulti1, 0, {}, "");
+    SetColumn(cpPoints, lsColPoints, -1, {}, "");
+    SetColumn(cpFlags, lsColFlags, -1, {}, "");
 }
 
 bool T_WAE::CanSelectCell(int col, int row) const {

@@ -5,6 +5,7 @@
 
 #include "base/language.h"
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -96,7 +97,7 @@ void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WAGDL::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {201}, {110}, {54});
+    AddContestColumns(*this, {lsColDOK}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 std::string T_WAGDL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -131,7 +132,7 @@ bool T_WAGDX::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (IsDLStation(q->Call())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(265), index);
+    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotDL), index);
     return false;
 }
 
@@ -160,7 +161,7 @@ void T_WAGDX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WAGDX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {201}, {202});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColDOK}, {lsColDOKLetterMulti});
 }
 
 std::string T_WAGDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

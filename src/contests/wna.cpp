@@ -3,6 +3,7 @@
 #include "contests/wna.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -54,7 +55,7 @@ void T_WNA::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WNA::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {201}, {201}, {201});
+    AddContestColumns(*this, {lsColDOK}, {lsColDOK}, {lsColDOK});
 }
 
 std::string T_WNA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

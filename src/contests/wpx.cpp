@@ -3,6 +3,7 @@
 #include "contests/wpx.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 
 namespace qz {
@@ -48,7 +49,7 @@ void T_WPX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WPX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {111});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 int T_WPX::GetSentNumericNumberIndex() const { return 0; }

@@ -60,7 +60,7 @@ void T_WWDX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WWDX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {53}, {54, 55});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
 }
 
 std::string T_WWDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -112,7 +112,7 @@ void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
         if (IsWVECountry(FOwnCall.CtyMasterPrefix()) && !setEditedFlag)
-            q->SetSentNumbers(1, QueryExchangeValue(253, ConstantSentNumber));
+            q->SetSentNumbers(1, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
         q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
@@ -122,7 +122,8 @@ void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WWDX_RTTY::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51, 252}, {53, 252}, {54, 55, 252});
+    AddContestColumns(*this, {lsColSentNumber, lsColStateProvince}, {lsColRcvdNumber, lsColStateProvince},
+                      {lsColMulti1, lsColMulti2, lsColStateProvince});
 }
 
 std::string T_WWDX_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -187,7 +188,7 @@ void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (first) {
         q->SetBand(b160m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(109, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber));
     } else {
         q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     }
@@ -196,7 +197,7 @@ void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WWDX160M::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {252, 54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColStateProvince, lsColMulti1});
 }
 
 std::string T_WWDX160M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,6 +3,7 @@
 #include "contests/wwsa.h"
 
 #include "base/text.h"
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -42,7 +43,7 @@ void T_WWSA_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_WWSA_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {51}, {53}, {54, 55});
+    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
 }
 
 std::string T_WWSA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

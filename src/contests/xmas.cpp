@@ -2,6 +2,7 @@
 // prefixes count per band.
 #include "contests/xmas.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/dok.h"
@@ -48,7 +49,7 @@ void T_XMAS::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_XMAS::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {201, 111});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK, lsColPrefixMulti});
 }
 
 std::string T_XMAS::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

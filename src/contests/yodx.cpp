@@ -2,6 +2,7 @@
 // country; Romanian stations score most.
 #include "contests/yodx.h"
 
+#include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -47,7 +48,7 @@ void T_YODX_DX::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_YODX_DX::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {54, 275});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColDistrict});
 }
 
 std::string T_YODX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

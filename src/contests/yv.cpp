@@ -2,6 +2,7 @@
 // country; points by the relation of the two stations.
 #include "contests/yv.h"
 
+#include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
 
@@ -36,7 +37,7 @@ void T_YV::CreateAndAppendQSO(bool setEditedFlag) {
 
 void T_YV::SetColumns() {
     TContestLog::SetColumns();
-    AddContestColumns(*this, {109}, {110}, {308, 54});
+    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColYVDistrictMulti, lsColMulti1});
 }
 
 std::string T_YV::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }

@@ -301,14 +301,14 @@ void TContestLog::SetColumn(TColumnProperty property, int headerStringIndex, int
 
 void TContestLog::SetColumns() {
     FColumnDescriptors.clear();
-    SetColumn(cpNr, 59, -1, {}, "");
+    SetColumn(cpNr, lsColNr, -1, {}, "");
     SetColumn(cpMark, -1, -1, {}, "");
-    SetColumn(cpDate, 45, -1, {qqQSO}, "Date");
-    SetColumn(cpBand, 47, -1, {qqQSO}, "Band");
-    SetColumn(cpMode, 48, -1, {qqQSO}, "Mode");
-    SetColumn(cpCall, 49, -1, {qqQSO}, "Call");
-    SetColumn(cpTime, 46, -1, {qqQSO}, "Time");
-    SetColumn(cpSentRST, 50, -1, {qqQSO}, "SRst");
+    SetColumn(cpDate, lsColDate, -1, {qqQSO}, "Date");
+    SetColumn(cpBand, lsBand, -1, {qqQSO}, "Band");
+    SetColumn(cpMode, lsColMode, -1, {qqQSO}, "Mode");
+    SetColumn(cpCall, lsColCall, -1, {qqQSO}, "Call");
+    SetColumn(cpTime, lsColTime, -1, {qqQSO}, "Time");
+    SetColumn(cpSentRST, lsColSentRST, -1, {qqQSO}, "SRst");
 }
 
 TColumnProperty TContestLog::ColumnProperty(int col) const {
