@@ -21,13 +21,13 @@
 #include "domain/call.h"
 #include "domain/cty.h"
 #include "engine/contestlog.h"
+#include "benchdata.h"
 
 namespace {
 
 using namespace qz;
+using bench::TRandom;
 
-constexpr const char* kCtyFile = "/usr/share/hamradio-files/cty.dat";
-constexpr const char* kCallFile = "/usr/share/hamradio-files/MASTER.SCP";
 constexpr int kLines = 10000;
 
 // The country file, and the shipped reference lists copied into the data folder (the
@@ -35,32 +35,16 @@ constexpr int kLines = 10000;
 std::shared_ptr<const TCtyStuff> Cty() {
     static std::shared_ptr<const TCtyStuff> cty = [] {
         InstallMissingDataFiles();
-        return std::filesystem::exists(kCtyFile) ? std::make_shared<const TCtyStuff>(kCtyFile) : nullptr;
+        return bench::SystemCty();
     }();
     return cty;
 }
-
-struct TRandom {
-    std::uint64_t state = 0x9E3779B97F4A7C15ULL;
-    std::uint32_t Next(std::uint32_t bound) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<std::uint32_t>((state >> 33) % (bound ? bound : 1));
-    }
-    template <typename T>
-    const T& Pick(const std::vector<T>& v) {
-        return v[Next(static_cast<std::uint32_t>(v.size()))];
-    }
-};
 
 // The calls of the super-check-partial file by country master prefix.
 const std::map<std::string, std::vector<std::string>>& CallsByCountry() {
     static const std::map<std::string, std::vector<std::string>> calls = [] {
         std::map<std::string, std::vector<std::string>> r;
-        std::ifstream in(kCallFile, std::ios::binary);
-        std::string line;
-        while (std::getline(in, line)) {
-            std::string call = UpperCase(Trim(line));
-            if (call.empty() || call[0] == '#') continue;
+        for (const std::string& call : bench::MasterCalls()) {
             std::string master = TCall(call, Cty().get()).CtyMasterPrefix();
             if (!master.empty()) r[master].push_back(call);
         }
@@ -273,7 +257,7 @@ std::unique_ptr<TContestLog> MakeLog(TContest contest) {
 // Compiles every contest's log once per iteration; reports the slowest contest (best
 // time over the iterations) and prints the five slowest.
 void BM_CompileEveryContest10000(benchmark::State& state) {
-    if (!Cty() || !std::filesystem::exists(kCallFile)) {
+    if (!Cty() || bench::MasterCalls().empty()) {
         state.SkipWithError("no country file or call file (package hamradio-files)");
         return;
     }

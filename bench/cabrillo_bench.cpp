@@ -9,23 +9,13 @@
 #include "base/text.h"
 #include "domain/cty.h"
 #include "import/cabrilloimport.h"
+#include "benchdata.h"
 
 namespace {
 
 constexpr int kLines = 50000;
 
-// Country data: the system file when installed (the realistic size), else a few lines.
-std::shared_ptr<const qz::TCtyStuff> Cty() {
-    static std::shared_ptr<const qz::TCtyStuff> cty = []() -> std::shared_ptr<const qz::TCtyStuff> {
-        const char* system = "/usr/share/hamradio-files/cty.dat";
-        if (std::filesystem::exists(system)) return std::make_shared<qz::TCtyStuff>(system);
-        return qz::TCtyStuff::FromText(
-            "Fed. Rep. of Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\r\n    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL;\r\n"
-            "United States: 05: 08: NA: 37.53: 91.67: 5.0: K:\r\n    AA,K,N,W;\r\n",
-            "bench.dat");
-    }();
-    return cty;
-}
+std::shared_ptr<const qz::TCtyStuff> Cty() { return qz::bench::SystemCtyOrSmall(); }
 
 // A CQ WW CW log of kLines QSOs over six bands and two days.
 std::string MakeLog(bool ownColumns) {

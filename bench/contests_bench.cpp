@@ -15,43 +15,14 @@
 #include "domain/call.h"
 #include "domain/cty.h"
 #include "engine/contestlog.h"
+#include "benchdata.h"
 
 namespace {
 
 using namespace qz;
 
-constexpr const char* kCtyFile = "/usr/share/hamradio-files/cty.dat";
-constexpr const char* kCallFile = "/usr/share/hamradio-files/MASTER.SCP";
-
-std::shared_ptr<const TCtyStuff> Cty() {
-    static std::shared_ptr<const TCtyStuff> cty =
-        std::filesystem::exists(kCtyFile) ? std::make_shared<const TCtyStuff>(kCtyFile) : nullptr;
-    return cty;
-}
-
-// The calls of the super-check-partial file (comment lines skipped).
-const std::vector<std::string>& Calls() {
-    static const std::vector<std::string> calls = [] {
-        std::vector<std::string> r;
-        std::ifstream in(kCallFile, std::ios::binary);
-        std::string line;
-        while (std::getline(in, line)) {
-            std::string call = Trim(line);
-            if (!call.empty() && call[0] != '#') r.push_back(UpperCase(call));
-        }
-        return r;
-    }();
-    return calls;
-}
-
-// A small deterministic generator, so that every run compiles the same log.
-struct TRandom {
-    std::uint64_t state = 0x2545F4914F6CDD1DULL;
-    std::uint32_t Next(std::uint32_t bound) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<std::uint32_t>((state >> 33) % bound);
-    }
-};
+std::shared_ptr<const TCtyStuff> Cty() { return bench::SystemCty(); }
+const std::vector<std::string>& Calls() { return bench::MasterCalls(); }
 
 std::unique_ptr<TContestLog> NewLog(TContest contest) {
     TFileHeader h;
@@ -76,7 +47,7 @@ std::unique_ptr<TContestLog> WWDXLog() {
     auto log = NewLog(cWWDXcw);
     const auto& calls = Calls();
     constexpr TBand kBands[] = {b160m, b80m, b40m, b20m, b15m, b10m};
-    TRandom rnd;
+    bench::TRandom rnd{0x2545F4914F6CDD1DULL};  // the seed the figures so far were measured with
     for (int i = 0; i < 50000; ++i) {
         const std::string& call = calls[rnd.Next(static_cast<std::uint32_t>(calls.size()))];
         Append(*log, call, kBands[rnd.Next(6)], i);
@@ -95,7 +66,7 @@ std::unique_ptr<TContestLog> WAELog() {
         if (TCall(c, Cty().get()).Continent() != coEU && !TCall(c, Cty().get()).CtyMasterPrefix().empty())
             dx.push_back(c);
     constexpr TBand kBands[] = {b80m, b40m, b20m, b15m, b10m};
-    TRandom rnd;
+    bench::TRandom rnd{0x2545F4914F6CDD1DULL};  // the seed the figures so far were measured with
     int minute = 0, qsos = 0, qtcs = 0, group = 0;
     std::vector<std::string> worked;
     while (qsos < 10000 || qtcs < 10000) {
@@ -140,7 +111,7 @@ void CompileLoop(benchmark::State& state, TContestLog* log) {
     log->MessageLines = nullptr;
 }
 
-bool HaveData() { return Cty() && std::filesystem::exists(kCallFile) && !Calls().empty(); }
+bool HaveData() { return Cty() && !Calls().empty(); }
 
 void BM_CompileWWDX50000(benchmark::State& state) {
     static std::unique_ptr<TContestLog> log = HaveData() ? WWDXLog() : nullptr;

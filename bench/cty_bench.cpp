@@ -10,21 +10,9 @@
 #include "base/text.h"
 #include "domain/call.h"
 #include "domain/cty.h"
+#include "benchdata.h"
 
 namespace {
-
-constexpr const char* kMasterScp = "/usr/share/hamradio-files/MASTER.SCP";
-
-std::vector<std::string> MasterCalls() {
-    std::vector<std::string> calls;
-    std::ifstream in(kMasterScp, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string call = qz::Trim(line);
-        if (!call.empty() && call[0] != '#') calls.push_back(call);
-    }
-    return calls;
-}
 
 void BM_LoadCountryFile(benchmark::State& state) {
     if (!qz::FileExists(qz::kSystemCountryFile)) {
@@ -40,12 +28,12 @@ BENCHMARK(BM_LoadCountryFile)->Unit(benchmark::kMillisecond);
 
 template <typename Lookup>
 void LookupAll(benchmark::State& state, Lookup lookup) {
-    if (!qz::FileExists(qz::kSystemCountryFile) || !qz::FileExists(kMasterScp)) {
+    if (!qz::FileExists(qz::kSystemCountryFile) || !!qz::bench::MasterCalls().empty()) {
         state.SkipWithError("no system cty.dat or MASTER.SCP (install hamradio-files)");
         return;
     }
     qz::TCtyStuff cty(qz::kSystemCountryFile);
-    std::vector<std::string> calls = MasterCalls();
+    const std::vector<std::string>& calls = qz::bench::MasterCalls();
     std::size_t found = 0;
     for (auto _ : state)
         for (const auto& call : calls) found += lookup(cty, call);

@@ -18,36 +18,16 @@
 #include "import/adifimport.h"
 #include "import/asciiimport.h"
 #include "import/stfimport.h"
+#include "benchdata.h"
 
 namespace {
 
 constexpr int kRecords = 50000;
 
-std::shared_ptr<const qz::TCtyStuff> Cty() {
-    static std::shared_ptr<const qz::TCtyStuff> cty = []() -> std::shared_ptr<const qz::TCtyStuff> {
-        const char* system = "/usr/share/hamradio-files/cty.dat";
-        if (std::filesystem::exists(system)) return std::make_shared<qz::TCtyStuff>(system);
-        return qz::TCtyStuff::FromText(
-            "Fed. Rep. of Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\r\n    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL;\r\n"
-            "United States: 05: 08: NA: 37.53: 91.67: 5.0: K:\r\n    AA,K,N,W;\r\n",
-            "bench.dat");
-    }();
-    return cty;
-}
+std::shared_ptr<const qz::TCtyStuff> Cty() { return qz::bench::SystemCtyOrSmall(); }
 
 const std::vector<std::string>& Calls() {
-    static const std::vector<std::string> calls = [] {
-        std::vector<std::string> v;
-        std::ifstream in("/usr/share/hamradio-files/MASTER.SCP");
-        std::string line;
-        while (std::getline(in, line) && v.size() < static_cast<std::size_t>(kRecords)) {
-            line = qz::Trim(line);
-            if (!line.empty() && line[0] != '#') v.push_back(line);
-        }
-        for (int i = static_cast<int>(v.size()); i < kRecords; ++i)
-            v.push_back(qz::Format("W%d%c%c%c", i % 10, 'A' + i / 10 % 26, 'A' + i / 260 % 26, 'A' + i / 6760 % 26));
-        return v;
-    }();
+    static const std::vector<std::string> calls = qz::bench::RealCalls(kRecords);
     return calls;
 }
 
