@@ -33,30 +33,9 @@ std::int32_t T_OK_RTTY::GetPoints(int index) {
     return sameContinent ? 1 : 2;
 }
 
-void T_OK_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    AppendQSO(std::move(q));
-}
-
 void T_OK_RTTY::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColOKCallMulti});
-}
-
-std::string T_OK_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    rcvdList.clear();
-    std::string result;
-    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-std::string T_OK_RTTY::GetSwisslogSPField(int qsoIndex) const {
-    const TQSO* q = QSOs(qsoIndex);
-    return q ? q->RcvdNumbers(0) : std::string();
 }
 
 }  // namespace qz

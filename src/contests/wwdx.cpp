@@ -51,29 +51,9 @@ std::int32_t T_WWDX::GetPoints(int index) {
     return RelationPoints(FOwnCall, q->Call(), 0, 1, 2, 3);
 }
 
-void T_WWDX::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    AppendQSO(std::move(q));
-}
-
 void T_WWDX::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
-}
-
-std::string T_WWDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    rcvdList.clear();
-    std::string result;
-    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-std::string T_WWDX::GetSwisslogSPField(int qsoIndex) const {
-    const TQSO* q = QSOs(qsoIndex);
-    return q ? q->RcvdNumbers(0) : std::string();
 }
 
 // --- T_WWDX_RTTY ---------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "contests/cqzone.h"
 #include "engine/contestlog.h"
 
 namespace qz {
@@ -17,16 +18,13 @@ bool IsWVECountry(std::string_view masterPrefix);
 
 // CQ WW DX CW and SSB: exchange the CQ zone; multipliers are countries (kind 0) and
 // zones (kind 1) per band.
-class T_WWDX : public TContestLog {
+class T_WWDX : public TCQZoneContest {
 public:
     explicit T_WWDX(const TFileHeader& header);
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
-    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
-    std::string GetSwisslogSPField(int qsoIndex) const override;
 };
 
 // CQ WW DX RTTY: exchange zone and, for W/VE stations, state or province ("ardxdx.dat");

@@ -34,30 +34,9 @@ std::int32_t T_WWSA_DX::GetPoints(int index) {
     return q->Call().Continent() == coSA ? 5 : 3;
 }
 
-void T_WWSA_DX::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
-    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-    AppendQSO(std::move(q));
-}
-
 void T_WWSA_DX::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
-}
-
-std::string T_WWSA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    rcvdList.clear();
-    std::string result;
-    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
-    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-std::string T_WWSA_DX::GetSwisslogSPField(int qsoIndex) const {
-    const TQSO* q = QSOs(qsoIndex);
-    return q ? q->RcvdNumbers(0) : std::string();
 }
 
 }  // namespace qz

@@ -1,0 +1,29 @@
+#include "contests/cqzone.h"
+
+#include "base/text.h"
+#include "contests/rulehelpers.h"
+
+namespace qz {
+
+void TCQZoneContest::CreateAndAppendQSO(bool setEditedFlag) {
+    auto q = NewQSOWithDefaults(setEditedFlag);
+    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    AppendQSO(std::move(q));
+}
+
+std::string TCQZoneContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    rcvdList.clear();
+    std::string result;
+    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+    if (SameCallRcvdNumber(*this, qsoIndex, 0, rcvdList, result)) return result;
+    if (const TQSO* q = QSOs(qsoIndex); q && ZoneSuggestion(q->Call(), zCQ, rcvdList, result)) return result;
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
+}
+
+std::string TCQZoneContest::GetSwisslogSPField(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    return q ? q->RcvdNumbers(0) : std::string();
+}
+
+}  // namespace qz
