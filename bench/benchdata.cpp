@@ -15,7 +15,7 @@ std::shared_ptr<const TCtyStuff> SystemCty() {
 }
 
 std::shared_ptr<const TCtyStuff> SystemCtyOrSmall() {
-    static const std::shared_ptr<const TCtyStuff> cty = [] {
+    static const std::shared_ptr<const TCtyStuff> cty = []() -> std::shared_ptr<const TCtyStuff> {
         if (auto system = SystemCty()) return system;
         return TCtyStuff::FromText(
             "Fed. Rep. of Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\r\n    DA,DB,DC,DD,DE,DF,DG,DH,DI,DJ,DK,DL;\r\n"
