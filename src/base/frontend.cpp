@@ -17,11 +17,16 @@ TFrontEnd& DefaultFrontEnd() {
     return silent;
 }
 std::atomic<TFrontEnd*> current{nullptr};
+thread_local TFrontEnd* threadFrontEnd = nullptr;
 }  // namespace
+
+TThreadFrontEnd::TThreadFrontEnd(TFrontEnd& frontEnd) : previous_(threadFrontEnd) { threadFrontEnd = &frontEnd; }
+TThreadFrontEnd::~TThreadFrontEnd() { threadFrontEnd = previous_; }
 
 void SetFrontEnd(TFrontEnd* frontEnd) { current.store(frontEnd); }
 
 TFrontEnd& FrontEnd() {
+    if (threadFrontEnd) return *threadFrontEnd;
     TFrontEnd* f = current.load();
     return f ? *f : DefaultFrontEnd();
 }

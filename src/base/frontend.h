@@ -63,7 +63,24 @@ private:
 // Installs the front end used by the free functions below (not owned; it must outlive
 // its use). Passing nullptr restores the silent default.
 void SetFrontEnd(TFrontEnd* frontEnd);
+// The calling thread's own front end when one is installed (TThreadFrontEnd), else the
+// process's.
 TFrontEnd& FrontEnd();
+
+// Gives the calling thread a front end of its own for the lifetime of the object, so
+// that the worker threads of a batch collect their messages per file and answer
+// questions themselves instead of sharing the process's front end. Scopes nest; the
+// destructor restores the one before.
+class TThreadFrontEnd {
+public:
+    explicit TThreadFrontEnd(TFrontEnd& frontEnd);
+    ~TThreadFrontEnd();
+    TThreadFrontEnd(const TThreadFrontEnd&) = delete;
+    TThreadFrontEnd& operator=(const TThreadFrontEnd&) = delete;
+
+private:
+    TFrontEnd* previous_;
+};
 
 void ShowInfoMessage(const std::string& text);
 void ShowErrorMessage(const std::string& text);
