@@ -23,6 +23,7 @@ int CmdScore(const TArgs& args);
 int CmdLayout(const TArgs& args);
 int CmdADIFConfig(const TArgs& args);
 int CmdCheck(const TArgs& args);
+int CmdBatch(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

@@ -38,6 +38,7 @@ const TCommand kCommands[] = {
     {"layout", "list and edit the stored column layouts of column text logs", true, CmdLayout},
     {"adif-config", "show and change which fields the ADIF export writes", true, CmdADIFConfig},
     {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},
+    {"batch", "run exports, conversions or the common result list over many files at once", true, CmdBatch},
 };
 
 void PrintHelp() {

@@ -10,11 +10,11 @@
 
 namespace qz::test {
 
-RunResult RunQz(const std::string& args, const std::string& env) {
+RunResult RunQz(const std::string& args, const std::string& env, const std::string& input) {
     TempDir dir;
     std::string outFile = dir.File("out"), errFile = dir.File("err");
     std::string cmd = env + (env.empty() ? "" : " ") + std::string(QZ_BINARY) + " " + args + " >" + outFile + " 2>" +
-                      errFile + " </dev/null";
+                      errFile + " <" + input;
     int rc = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;

@@ -12,8 +12,9 @@ struct RunResult {
     std::string err;
 };
 
-// `args` is passed to the shell as it stands; `env` is prepended ("A=1 B=2").
-RunResult RunQz(const std::string& args, const std::string& env = "");
+// `args` is passed to the shell as it stands; `env` is prepended ("A=1 B=2"); standard
+// input comes from `input`.
+RunResult RunQz(const std::string& args, const std::string& env = "", const std::string& input = "/dev/null");
 
 }  // namespace qz::test
 
