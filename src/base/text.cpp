@@ -19,6 +19,12 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::string_view TrimmedView(std::string_view s) {
+    while (!s.empty() && IsTrimmable(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsTrimmable(s.back())) s.remove_suffix(1);
+    return s;
+}
+
 std::string TrimLeft(std::string_view s) {
     std::size_t b = 0;
     while (b < s.size() && IsTrimmable(s[b])) ++b;

@@ -15,6 +15,8 @@ namespace qz {
 std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
+// Trim without a copy: a view of `s` without the bytes up to 0x20 at both ends.
+std::string_view TrimmedView(std::string_view s);
 
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);

@@ -81,7 +81,10 @@ std::string FitRST(std::string_view rst, std::size_t len) {
     return s;
 }
 
-std::size_t RSTTextLength(TMode mode) { return RSTText(DefaultRST[mode]).size(); }
+std::size_t RSTTextLength(TMode mode) {
+    const int rst = DefaultRST[mode];
+    return rst >= 100 ? 3 : rst >= 10 ? 2 : 1;
+}
 
 }  // namespace
 
@@ -261,9 +264,9 @@ bool TQSO::IsGood() const {
 }
 
 bool TQSO::SetChangedBand(std::string_view text) {
-    std::string t = UpperCase(Trim(text));
+    const std::string_view t = TrimmedView(text);
     for (int b = b160m; b <= bSAT; ++b) {
-        if (t == UpperCase(Trim(BandNames[b]))) {
+        if (SameText(t, TrimmedView(BandNames[b]))) {
             FBand = static_cast<TBand>(b);
             return true;
         }

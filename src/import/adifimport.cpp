@@ -54,9 +54,15 @@ bool IsName(std::string_view name, std::string_view lower) {
     return true;
 }
 
+// The field a tag name stands for, or -1. Asked for every tag, so a name is compared
+// only with the field names of its length and first letter.
 int FieldOf(std::string_view name) {
-    for (int f = 0; f < kNoOfFields; ++f)
-        if (IsName(name, kFieldNames[static_cast<std::size_t>(f)])) return f;
+    if (name.empty()) return -1;
+    const char first = Lower(name[0]);
+    for (int f = 0; f < kNoOfFields; ++f) {
+        const std::string_view field = kFieldNames[static_cast<std::size_t>(f)];
+        if (field.size() == name.size() && field[0] == first && IsName(name, field)) return f;
+    }
     return -1;
 }
 

@@ -163,13 +163,6 @@ void CategoriesVersion2(std::string_view c, TFileHeader& h) {
     h.fhContest_CategoryOverlay = coNone;
 }
 
-// Trimmed without a copy: the bytes up to 0x20 removed from both ends.
-std::string_view TrimmedView(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
-    return s;
-}
-
 // The band of a frequency field: a fixed band text of the writer ("14000", "  1.2",
 // also "1.2G"), a band name, or a frequency in kHz. Runs once per line, so it compares
 // without building strings.
