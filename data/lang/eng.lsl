@@ -873,3 +873,8 @@ The clipboard holds no text.
 Cannot save
 Show output window
 lines pasted
+E&xtract selected lines to a new log|Open a new log with copies of the selected lines
+&Optimize column widths|Fit every column of every log to its widest text
+&Country files|Open the folder of the country files
+&Member lists|Open the folder of the member lists
+&Assignment tables|Open the folder of the assignment tables

@@ -873,3 +873,8 @@ Die Zwischenablage enthält keinen Text.
 Speichern nicht möglich:
 Ausgabefenster anzeigen
 Zeilen eingefügt
+Markierte Zeilen in neues Log &übernehmen|Neues Log mit Kopien der markierten Zeilen öffnen
+Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpassen
+&Länderdateien|Ordner der Länderdateien öffnen
+&Mitgliederlisten|Ordner der Mitgliederlisten öffnen
+&Zuordnungstabellen|Ordner der Zuordnungstabellen öffnen

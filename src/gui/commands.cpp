@@ -32,6 +32,7 @@ const std::array kCommands = {
     TCommand{"acEditFindNext", 862, K::FindNext, "", TMenu::Edit, true, false},
     TCommand{"acEditCompile", 814, kNone, "F5", TMenu::Edit, true, false},
     TCommand{"acUpdateView", 834, kNone, "", TMenu::Edit, true, false},
+    TCommand{"acEditOptimizeColWidthNow", 876, kNone, "Ctrl+F5", TMenu::Edit, false, false},
     TCommand{"acSwapReadOnly", 829, kNone, "Ctrl+Alt+F4", TMenu::Edit, true, true},
     TCommand{"acClearAllFlags", 828, kNone, "Ctrl+Alt+F12", TMenu::Edit, true, false},
 
@@ -42,11 +43,15 @@ const std::array kCommands = {
     TCommand{"acEditDeleteQSOs", 820, kNone, "Ctrl+Del", TMenu::Selected, true, false},
     TCommand{"acEditSetQSOAsBad", 821, kNone, "", TMenu::Selected, true, false},
     TCommand{"acEditSetQSOAsGood", 822, kNone, "", TMenu::Selected, true, false},
+    TCommand{"acFileExtractSelectedQSOsToNewLog", 875, kNone, "", TMenu::Selected, false, false},
 
     TCommand{"acToolsCheckExchangedNumbers", 830, kNone, "", TMenu::Tools, true, false},
     TCommand{"acToolsCheck4Extensions", 831, kNone, "", TMenu::Tools, true, false},
     TCommand{"acToolsCheckMemberNumbers", 832, kNone, "", TMenu::Tools, true, false},
     TCommand{"acCheckQSY", 833, kNone, "", TMenu::Tools, true, false},
+    TCommand{"CountryFiles1", 877, kNone, "", TMenu::Tools, false, false},
+    TCommand{"Memberlists1", 878, kNone, "", TMenu::Tools, false, false},
+    TCommand{"Assignmenttables1", 879, kNone, "", TMenu::Tools, false, false},
 
     TCommand{"tbEditEnable", 845, kNone, "", TMenu::Output, true, true},
     TCommand{"acSaveOutputFileAs", 835, kNone, "", TMenu::Output, true, false},

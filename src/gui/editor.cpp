@@ -388,6 +388,23 @@ void TQZEditor::FitColumns(bool toContents) {
     }
 }
 
+void TQZEditor::FitColumnsNow() { FitColumns(true); }
+
+std::unique_ptr<TContestLog> TQZEditor::CreateSelectedContestLog() const {
+    if (!FContestLog) return nullptr;
+    std::unique_ptr<TContestLog> log =
+        CreateContestLog(FContestLog->PublicFileHeader, nullptr, FContestLog->SharedCtyStuff());
+    if (!log) return nullptr;
+    for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) {
+        const TQSO* source = FContestLog->QSOs(i);
+        if (!source->Selected()) continue;
+        std::unique_ptr<TQSO> copy = log->NewQSO(false);
+        copy->CopyFrom(source);  // without multipliers, points and selection
+        log->AppendQSO(std::move(copy));
+    }
+    return log;
+}
+
 int TQZEditor::CurrentRow() const {
     const QModelIndex current = FGrid->currentIndex();
     return current.isValid() ? current.row() : -1;
@@ -442,8 +459,17 @@ bool TQZEditor::ApplyLineEntry() {
         callChanged = callChanged || FContestLog->ColumnProperty(c) == cpCall;
     }
     if (!changed) return true;
+    // The line keeps its selection and its last compiled values until the next compile.
+    const bool selected = current->Selected();
+    const std::int32_t points = current->Points();
+    std::vector<std::string> multies;
+    for (int m = 0; m < FContestLog->NoOfMulties(); ++m) multies.push_back(current->Multies(m));
     FContestLog->PushUndo(ueaChangeQSO, row);
     FContestLog->SetQSOs(row, *edited);
+    TQSO* line = FContestLog->QSOs(row);
+    line->SetSelected(selected);
+    line->SetPoints(points);
+    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
     if (callChanged) FContestLog->SetCallDependingStuff(row);
     FModel->RowsChanged(row, row);
     FillLineEntry();

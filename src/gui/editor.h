@@ -60,6 +60,7 @@ public:
     QString Title() const;
 
     bool Modified() const { return FModified; }
+    void MarkModified() { SetModified(true); }
     bool ReadOnlyMode() const { return FReadOnlyMode; }
     void SetReadOnlyMode(bool on);
     // Checks or unchecks an output window's box, as a click does.
@@ -85,6 +86,11 @@ public:
     bool SaveAs();
     bool SaveAsFile(const std::string& fileName);
     void Compile();
+    // Fits every column to its widest text (whatever the auto-width setting says).
+    void FitColumnsNow();
+    // A new log with this log's header and copies of the selected lines; nullptr when
+    // the log could not be made (the factory said why).
+    std::unique_ptr<TContestLog> CreateSelectedContestLog() const;
 
     // Prints or previews the grid, or the output window that has the focus.
     void Print(bool preview);

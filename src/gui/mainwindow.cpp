@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -15,12 +16,14 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <QToolBar>
 #include <filesystem>
 
 #include "base/installfiles.h"
 #include "base/options.h"
 #include "base/settingsstore.h"
+#include "contests/factory.h"
 #include "engine/contestlog.h"
 #include "gui/commands.h"
 #include "gui/editor.h"
@@ -162,6 +165,19 @@ void TMainForm::BuildCommands() {
     connect(FActions["acNew"], &QAction::triggered, this, [this] { NewLog(); });
     connect(FActions["acFileOpen"], &QAction::triggered, this, [this] { ChooseAndOpen(); });
     connect(FActions["acFileExit"], &QAction::triggered, this, [this] { close(); });
+    connect(FActions["acFileExtractSelectedQSOsToNewLog"], &QAction::triggered, this,
+            [this] { ExtractSelectedLines(); });
+    connect(FActions["acEditOptimizeColWidthNow"], &QAction::triggered, this, [this] {
+        for (TQZEditor* editor : Editors()) editor->FitColumnsNow();
+    });
+    const std::pair<const char*, const char*> folders[] = {
+        {"CountryFiles1", "cty.dat"}, {"Memberlists1", "AGCWMBR.QZ"}, {"Assignmenttables1", "ardxdx.dat"}};
+    for (const auto& [command, file] : folders) {
+        const std::string entry = file;
+        connect(FActions[command], &QAction::triggered, this, [entry] {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(InstalledFileFolder(InstalledFile(entry)))));
+        });
+    }
     connect(FActions["WindowCascade1"], &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
     connect(FActions["WindowTile1"], &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
     auto* languages = new QActionGroup(this);
@@ -207,7 +223,10 @@ void TMainForm::BuildMenus() {
                 edit->addAction(a);
                 break;
             case TMenu::Selected: selected->addAction(a); break;
-            case TMenu::Tools: tools->addAction(a); break;
+            case TMenu::Tools:
+                if (std::string_view(c.name) == "CountryFiles1") tools->addSeparator();
+                tools->addAction(a);
+                break;
             case TMenu::Output: output->addAction(a); break;
             case TMenu::Export: exportMenu->addAction(a); break;
             case TMenu::Window: FWindowMenu->addAction(a); break;
@@ -279,6 +298,8 @@ void TMainForm::UpdateCommands() {
         FActions[c.name]->setEnabled(own != nullptr && own->isEnabled());
         if (c.checkable) FActions[c.name]->setChecked(own != nullptr && own->isChecked());
     }
+    FActions["acFileExtractSelectedQSOsToNewLog"]->setEnabled(editor != nullptr && editor->ContestLog() != nullptr &&
+                                                              editor->ContestLog()->NoOfSelectedQSOs() > 0);
     if (editor == nullptr || editor->ContestLog() == nullptr) {
         for (QLabel* field : {FStatusLines, FStatusModified, FStatusEditMode, FStatusReadOnly}) field->clear();
         return;
@@ -334,6 +355,18 @@ void TMainForm::NewLog() {
         DiscardEditor(editor);
         return;
     }
+    editor->parentWidget()->showMaximized();
+    UpdateCommands();
+}
+
+void TMainForm::ExtractSelectedLines() {
+    TQZEditor* source = ActiveEditor();
+    if (source == nullptr) return;
+    std::unique_ptr<TContestLog> log = source->CreateSelectedContestLog();
+    if (!log) return;
+    TQZEditor* editor = AddEditor();
+    editor->SetContestLog(std::move(log), {}, "", "");
+    editor->MarkModified();
     editor->parentWidget()->showMaximized();
     UpdateCommands();
 }

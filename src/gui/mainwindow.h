@@ -41,6 +41,8 @@ public:
     bool OpenAnyFile(const std::string& fileName);
     // A new editor with a log from the new-log dialog.
     void NewLog();
+    // A new editor with copies of the active editor's selected lines, marked modified.
+    void ExtractSelectedLines();
 
     // Loads and applies a language; false (after a message naming the file) when its
     // file is missing or of another version, the texts then stay as they were.

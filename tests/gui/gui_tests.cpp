@@ -49,16 +49,13 @@ std::string WithoutSaveTime(std::string bytes) {
     return bytes;
 }
 
-// Clicks `button` of the next message box that opens (within five seconds) and keeps
-// its text.
+// While it lives, clicks `button` of every message box that opens and keeps its text.
 class TBoxAnswerer : public QObject {
 public:
     explicit TBoxAnswerer(QMessageBox::StandardButton button) : FButton(button) {
         auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, timer] {
+        connect(timer, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr && ++FTicks < 500) return;
-            timer->stop();
             if (box == nullptr) return;
             texts << box->text();
             if (QAbstractButton* b = box->button(FButton)) b->click();
@@ -70,7 +67,6 @@ public:
 
 private:
     QMessageBox::StandardButton FButton;
-    int FTicks = 0;
 };
 
 int ColumnOf(const TContestLog& log, TColumnProperty property) {
@@ -246,6 +242,18 @@ void TGuiTest::editUndoCompile() {
     QCOMPARE(Cell(editor, lines + 1, cpCall), Cell(editor, 1, cpCall));
     window->Command("acEditUndo")->trigger();
     QCOMPARE(editor->Model()->rowCount(), lines);
+
+    // The two selected lines make a new, unsaved log of their own.
+    window->UpdateCommands();
+    window->Command("acFileExtractSelectedQSOsToNewLog")->trigger();
+    QCOMPARE(window->Editors().size(), std::size_t(2));
+    TQZEditor* extract = window->ActiveEditor();
+    QVERIFY(extract != editor);
+    QCOMPARE(extract->ContestLog()->NoOfQSOs(), 2);
+    QCOMPARE(Cell(extract, 1, cpCall), Cell(editor, 1, cpCall));
+    QVERIFY(extract->Modified() && extract->FileName().empty());
+    window->MdiArea()->setActiveSubWindow(window->MdiArea()->subWindowList().first());
+    QCOMPARE(window->ActiveEditor(), editor);
     window->Command("acEditUnselectAll")->trigger();
     QCOMPARE(editor->ContestLog()->NoOfSelectedQSOs(), 0);
 
@@ -341,6 +349,22 @@ void TGuiTest::switchesLanguageAtRunTime() {
     QVERIFY(window->ApplyLanguage(lEnglish));
     QCOMPARE(window->Command("acFileSave")->text(), QString("&Save"));
     QCOMPARE(editor->OutputTabs()->tabText(owMessages), QString("Messages"));
+
+    // A German file of another program version: a message naming it, English stays.
+    const std::string german = LanguageFilePath(lGerman);
+    const std::string good = ReadBytes(german);
+    std::string other = good;
+    other[4] = 9;  // the sub-version
+    std::ofstream(german, std::ios::binary) << other;
+    {
+        TBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(!window->ApplyLanguage(lGerman));
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY(ok.texts[0].contains("Ger.qz"));
+    }
+    QCOMPARE(window->Command("acFileSave")->text(), QString("&Save"));
+    QVERIFY(window->Command("English1")->isChecked());
+    std::ofstream(german, std::ios::binary) << good;
 }
 
 void TGuiTest::damagedFileLeavesWindowUsable() {
