@@ -167,25 +167,47 @@ bool InstallMissingDataFiles(std::string* error) {
     return ok;
 }
 
+namespace {
+
+// "<folder>/Backup/<name>.<n>" with the smallest n from 0 that is not taken; "" when the
+// folder cannot be made or every name is taken.
+fs::path FreeBackupName(const fs::path& file) {
+    std::error_code ec;
+    fs::path backup = file.parent_path() / "Backup";
+    fs::create_directories(backup, ec);
+    if (ec) return {};
+    for (int n = 0; n < 100000; ++n) {
+        fs::path dest = backup / (file.filename().string() + "." + std::to_string(n));
+        if (!fs::exists(fs::symlink_status(dest, ec))) return dest;
+    }
+    return {};
+}
+
+}  // namespace
+
 bool MoveToBackup(const std::string& fileName) {
     std::error_code ec;
     fs::path file(fileName);
     if (!fs::exists(file, ec)) return true;
-    fs::path backup = file.parent_path() / "Backup";
-    fs::create_directories(backup, ec);
-    if (ec) return false;
-    for (int n = 0; n < 100000; ++n) {
-        fs::path dest = backup / (file.filename().string() + "." + std::to_string(n));
-        if (fs::exists(dest, ec)) continue;
-        fs::rename(file, dest, ec);
-        if (ec) {  // another file system: copy, then remove
-            ec.clear();
-            if (!fs::copy_file(file, dest, ec)) return false;
-            fs::remove(file, ec);
-        }
-        return !ec;
+    fs::path dest = FreeBackupName(file);
+    if (dest.empty()) return false;
+    fs::rename(file, dest, ec);
+    if (ec) {  // another file system: copy, then remove
+        ec.clear();
+        if (!fs::copy_file(file, dest, ec)) return false;
+        fs::remove(file, ec);
     }
-    return false;
+    return !ec;
+}
+
+bool CopyToBackup(const std::string& fileName, std::string* backupPath) {
+    std::error_code ec;
+    fs::path file(fileName);
+    if (!fs::is_regular_file(file, ec)) return false;
+    fs::path dest = FreeBackupName(file);
+    if (dest.empty() || !fs::copy_file(file, dest, ec) || ec) return false;
+    if (backupPath) *backupPath = dest.string();
+    return true;
 }
 
 std::string FindFileIgnoringCase(const std::string& path) {

@@ -68,6 +68,11 @@ bool InstallMissingDataFiles(std::string* error = nullptr);
 // "<file name>.<n>" with the smallest free n from 0. Returns false when the file could
 // not be moved (a missing file is not an error and returns true).
 bool MoveToBackup(const std::string& fileName);
+// Copies an existing file into the same "Backup" subfolder under the same kind of name,
+// leaving the file itself in place (for a file that is then replaced by a rename, so
+// that it never goes missing). False when the copy failed or the file does not exist;
+// `backupPath` gets the copy's path.
+bool CopyToBackup(const std::string& fileName, std::string* backupPath = nullptr);
 
 // Finds a file ignoring the case of its name in its folder; returns the path as it
 // exists on disk, or the given path when none matches.
