@@ -24,6 +24,7 @@ int CmdLayout(const TArgs& args);
 int CmdADIFConfig(const TArgs& args);
 int CmdCheck(const TArgs& args);
 int CmdBatch(const TArgs& args);
+int CmdUpdate(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

@@ -39,6 +39,7 @@ const TCommand kCommands[] = {
     {"adif-config", "show and change which fields the ADIF export writes", true, CmdADIFConfig},
     {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},
     {"batch", "run exports, conversions or the common result list over many files at once", true, CmdBatch},
+    {"update", "check for a newer program version; install a newer country file", true, CmdUpdate},
 };
 
 void PrintHelp() {
