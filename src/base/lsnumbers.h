@@ -181,4 +181,25 @@ inline constexpr int lsColYLExchange = 643;        // YL exchange column and pro
 inline constexpr int lsColYLOM = 644;              // YL/OM column
 inline constexpr int lsColOKCallMulti = 646;       // OK-call multiplier column
 
+// Sending logs by e-mail and the journal of sent messages.
+inline constexpr int lsCancel = 87;                    // "Cancel"
+inline constexpr int lsContest = 91;                   // "Contest"
+inline constexpr int lsExportBeforeSending = 387;      // "The log has not been exported yet. ..."
+inline constexpr int lsRobotAddress = 388;             // "Log robot address"
+inline constexpr int lsRobotAddressListMissing = 391;  // "Cannot read the robot address list"
+inline constexpr int lsSendLogTitle = 555;             // "Send log by e-mail"
+inline constexpr int lsAttachment = 556;               // "Attachment"
+inline constexpr int lsMessageNotKept = 581;           // "The message could not be kept in the e-mail folder."
+inline constexpr int lsMailSent = 582;                 // "The e-mail was sent."
+inline constexpr int lsMessageKeptAs = 583;            // "A copy was kept as"
+inline constexpr int lsSendingFailed = 584;            // "Sending failed"
+inline constexpr int lsNotSTFOrCabrillo = 585;         // "is neither an STF nor a Cabrillo file. Send it anyway?"
+inline constexpr int lsStoreRobotAddress = 586;        // "Store this recipient as the log robot address ..."
+inline constexpr int lsSMTPSettingsMissing = 587;      // "Please enter the SMTP server and the sender address ..."
+inline constexpr int lsClose = 596;                    // "Close"
+inline constexpr int lsJournalFile = 597;              // "File"
+inline constexpr int lsJournalDate = 598;              // "Date"
+inline constexpr int lsJournalCall = 599;              // "Call"
+inline constexpr int lsSentMailTitle = 600;            // "Sent e-mail"
+
 }  // namespace qz
