@@ -25,6 +25,9 @@ int CmdADIFConfig(const TArgs& args);
 int CmdCheck(const TArgs& args);
 int CmdBatch(const TArgs& args);
 int CmdUpdate(const TArgs& args);
+int CmdSend(const TArgs& args);
+int CmdFinalize(const TArgs& args);
+int CmdJournal(const TArgs& args);
 
 // True when `args` asks for help ("-h"/"--help").
 bool WantsHelp(const TArgs& args);

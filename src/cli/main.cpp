@@ -40,6 +40,9 @@ const TCommand kCommands[] = {
     {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},
     {"batch", "run exports, conversions or the common result list over many files at once", true, CmdBatch},
     {"update", "check for a newer program version; install a newer country file", true, CmdUpdate},
+    {"send", "send a log to its contest's log robot by e-mail", true, CmdSend},
+    {"finalize", "compile, save read-only, export and send a log in one go", true, CmdFinalize},
+    {"journal", "list the e-mails sent so far", true, CmdJournal},
 };
 
 void PrintHelp() {
