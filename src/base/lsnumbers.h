@@ -41,9 +41,15 @@ inline constexpr int lsMode = 400;                  // "Mode"
 inline constexpr int lsAskYLOrOM = 645;             // "Are you a YL? (Yes: YL, No: OM)"
 
 // Import.
-inline constexpr int lsLine = 389;               // "line"
-inline constexpr int lsASCIIImportReport = 390;  // "ASCII import. Lines without a valid call:"
-inline constexpr int lsQTCWithoutOwnCall = 396;  // "is a QTC line without the own call ..."
+inline constexpr int lsLine = 389;                // "line"
+inline constexpr int lsASCIIImportReport = 390;   // "ASCII import. Lines without a valid call:"
+inline constexpr int lsQTCWithoutOwnCall = 396;   // "is a QTC line without the own call ..."
+inline constexpr int lsUnknownCTVersion = 34;     // "Unknown CT file version:"
+inline constexpr int lsFileTooShort = 42;         // "File too short."
+inline constexpr int lsNAUnusualLength = 294;     // "has an unusual length for an NA log. Read it anyway?"
+inline constexpr int lsNATemplateFile = 335;      // "The template file"
+inline constexpr int lsNATemplateNotFound = 337;  // "was not found. Choose the template ..."
+inline constexpr int lsQWUnusualLength = 340;     // "has an unusual length for a QW log. Read it anyway?"
 
 // Log checks, undo and the clipboard.
 inline constexpr int lsPasteSurplusNumbers = 203;    // "The pasted lines hold more sent or received numbers ..."

@@ -1,10 +1,10 @@
-// The table of converters. Detection tries the rows from the top; a converter that is
-// not available yet answers "not this type" and has no maker.
+// The table of converters. Detection tries the rows from the top.
 #include "import/registry.h"
 
 #include "import/adifimport.h"
 #include "import/asciiimport.h"
 #include "import/cabrilloimport.h"
+#include "import/ctimport.h"
 #include "import/stfimport.h"
 
 namespace qz {
@@ -17,7 +17,7 @@ const TConverterRow kConverters[] = {
     {ftSTF,      ftSTF,      "",    CheckFormatWith<TSTFConvert>, MakeConverterOf<TSTFConvert>},
     {ftCabrillo, ftCabrillo, "",    CheckFormatWith<TCabrilloImport>, MakeConverterOf<TCabrilloImport>},
     {ftADIF,     ftADIF,     "",    CheckFormatWith<TADIFImport>, MakeConverterOf<TADIFImport>},
-    {ftCT8,      ftCT10,     "",    NotThisType, nullptr},
+    {ftCT8,      ftCT10,     "",    CheckFormatWith<TCTConvert>, MakeConverterOf<TCTConvert>},
     {ftQW4,      ftQW4,      "bin", NotThisType, nullptr},
     {ftNA9,      ftNA10,     "qdf", NotThisType, nullptr},
     {ftASCII,    ftASCII,    "",    NotThisType, MakeConverterOf<TASCIIConvert>, true},  // takes what nothing else recognises

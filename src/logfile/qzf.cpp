@@ -242,29 +242,31 @@ TFileHeader NewFileHeader() {
     return h;
 }
 
+void DeriveCategoriesFromOldFields(TFileHeader& h) {
+    switch (h.fhUser_PowerCategory) {
+        case powHighPower: h.fhContest_CategoryPower = cpHigh; break;
+        case powLowPower: h.fhContest_CategoryPower = cpLow; break;
+        case powQRP: h.fhContest_CategoryPower = cpQRP; break;
+        default: h.fhContest_CategoryPower = cpLow; break;
+    }
+    const TParticipationCategory p = h.fhContest_ParticipationCategory;
+    const bool multi = p == catMultiOpSingleTX || p == catMultiOpTwoTX || p == catMultiOpMultiTX ||
+                       p == catLimitedMulti || p == catScoolClub;
+    h.fhContest_CategoryOperator = multi ? coMultiOp : coSingleOp;
+    h.fhContest_CategoryAssisted = p == catSingleOpUnlimited ? caAssisted : caNonAssisted;
+    h.fhContest_CategoryStation = p == catRoverStation ? csRover : p == catScoolClub ? csSchool : csFixed;
+    h.fhContest_CategoryTime = ctm24Hours;
+    h.fhContest_CategoryTransmitter = p == catMultiOpTwoTX     ? ctxTwo
+                                      : p == catMultiOpMultiTX ? ctxUnlimited
+                                      : p == catLimitedMulti   ? ctxLimited
+                                                               : ctxOne;
+    h.fhContest_CategoryOverlay = coNone;
+}
+
 void UpgradeFileHeader(TFileHeader& h) {
     const std::int32_t m = h.fhQZ_LastModifiedVersion.MainVersion;
     const std::int32_t s = h.fhQZ_LastModifiedVersion.SubVersion;
-    if (m <= 4 && s <= 1) {
-        switch (h.fhUser_PowerCategory) {
-            case powHighPower: h.fhContest_CategoryPower = cpHigh; break;
-            case powLowPower: h.fhContest_CategoryPower = cpLow; break;
-            case powQRP: h.fhContest_CategoryPower = cpQRP; break;
-            default: h.fhContest_CategoryPower = cpLow; break;
-        }
-        const TParticipationCategory p = h.fhContest_ParticipationCategory;
-        const bool multi = p == catMultiOpSingleTX || p == catMultiOpTwoTX || p == catMultiOpMultiTX ||
-                           p == catLimitedMulti || p == catScoolClub;
-        h.fhContest_CategoryOperator = multi ? coMultiOp : coSingleOp;
-        h.fhContest_CategoryAssisted = p == catSingleOpUnlimited ? caAssisted : caNonAssisted;
-        h.fhContest_CategoryStation = p == catRoverStation ? csRover : p == catScoolClub ? csSchool : csFixed;
-        h.fhContest_CategoryTime = ctm24Hours;
-        h.fhContest_CategoryTransmitter = p == catMultiOpTwoTX     ? ctxTwo
-                                          : p == catMultiOpMultiTX ? ctxUnlimited
-                                          : p == catLimitedMulti   ? ctxLimited
-                                                                   : ctxOne;
-        h.fhContest_CategoryOverlay = coNone;
-    }
+    if (m <= 4 && s <= 1) DeriveCategoriesFromOldFields(h);
     if (m <= 4 && s < 1) {
         h.fhUser_Name.clear();
         h.fhUser_Specific.clear();

@@ -37,6 +37,9 @@ TFileHeader NewFileHeader();
 // the main and sub version of the version that last modified the file: the seven
 // category fields, the name and specific datum, the year and the read-only flag.
 void UpgradeFileHeader(TFileHeader& header);
+// The seven category fields derived from the participation and power category of the
+// program versions before them (the first step of UpgradeFileHeader).
+void DeriveCategoriesFromOldFields(TFileHeader& header);
 
 // Recognition from the first bytes of a file (at least 10 when available) and its size.
 // A native log is at least 4096 bytes long and starts with a version string reading
