@@ -6,6 +6,7 @@
 #include "import/cabrilloimport.h"
 #include "import/ctimport.h"
 #include "import/naimport.h"
+#include "import/qwimport.h"
 #include "import/stfimport.h"
 
 namespace qz {
@@ -19,7 +20,7 @@ const TConverterRow kConverters[] = {
     {ftCabrillo, ftCabrillo, "",    CheckFormatWith<TCabrilloImport>, MakeConverterOf<TCabrilloImport>},
     {ftADIF,     ftADIF,     "",    CheckFormatWith<TADIFImport>, MakeConverterOf<TADIFImport>},
     {ftCT8,      ftCT10,     "",    CheckFormatWith<TCTConvert>, MakeConverterOf<TCTConvert>},
-    {ftQW4,      ftQW4,      "bin", NotThisType, nullptr},
+    {ftQW4,      ftQW4,      "bin", CheckFormatWith<TQWConvert>, MakeConverterOf<TQWConvert>},
     {ftNA9,      ftNA10,     "qdf", CheckFormatWith<TNAConvert>, MakeConverterOf<TNAConvert>},
     {ftASCII,    ftASCII,    "",    NotThisType, MakeConverterOf<TASCIIConvert>, true},  // takes what nothing else recognises
 };
