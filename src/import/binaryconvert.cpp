@@ -26,7 +26,10 @@ TBinaryConvert::TBinaryConvert(std::string fileName, std::vector<std::string>* m
     : TConvert(std::move(fileName), messages), FCap(messages, kMaxNotes) {}
 
 TBinaryConvert::TBinaryConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages)
-    : TConvert(std::move(fileName), messages), FCap(messages, kMaxNotes), FBytes(bytes), FLoaded(true),
+    : TConvert(std::move(fileName), messages),
+      FCap(messages, kMaxNotes),
+      FBytes(bytes),
+      FLoaded(true),
       FFromBytes(true) {
     FileNotFound = false;
 }

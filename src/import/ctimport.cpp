@@ -155,7 +155,8 @@ bool TCTConvert::BuildLog(bool showMessageBoxes) {
     }
     if (!CreateLog(header, showMessageBoxes)) return false;
     if (!ReadRecords(type)) return false;
-    if (Options.Import_BIN_Look4QTCFile.oValue) ReadQTCFile(type == ftCT8 || (type == ftCT9 && !CTSubVersionGreaterThan934));
+    if (Options.Import_BIN_Look4QTCFile.oValue)
+        ReadQTCFile(type == ftCT8 || (type == ftCT9 && !CTSubVersionGreaterThan934));
     return true;
 }
 

@@ -44,7 +44,8 @@ constexpr TBand kBands[18] = {
 // A field of the exchange text without blanks, tabs and zero bytes; case kept.
 std::string Columns(std::string_view text, TNAColumns c) {
     if (c.from <= 0 || c.to < c.from || static_cast<std::size_t>(c.from) > text.size()) return {};
-    return WithoutBlanks(text.substr(static_cast<std::size_t>(c.from - 1), static_cast<std::size_t>(c.to - c.from + 1)));
+    return WithoutBlanks(
+        text.substr(static_cast<std::size_t>(c.from - 1), static_cast<std::size_t>(c.to - c.from + 1)));
 }
 
 bool IsPlainFileName(std::string_view name) {
@@ -94,7 +95,8 @@ TFileType TNAConvert::VersionTest(bool showMessageBoxes) {
 
 std::string TNAConvert::TemplateFileName() const {
     if (FHeader.size() < na::kHeaderSize) return {};
-    const std::string name = FixedFieldText(std::string_view(FHeader).substr(na::kTemplateNameOffset, na::kTemplateNameSize), 7);
+    const std::string name =
+        FixedFieldText(std::string_view(FHeader).substr(na::kTemplateNameOffset, na::kTemplateNameSize), 7);
     if (!IsPlainFileName(name)) return {};
     const bool version9 = static_cast<std::uint8_t>(FHeader[0]) / 10 == 9;
     return name + (version9 ? ".TMP" : ".CRT");
@@ -183,8 +185,9 @@ void TNAConvert::ReadRecord(std::string_view r, std::size_t number, const TNATem
         if (c.from == 0) return;
         const std::string value = Columns(text, c);
         if (!(sent ? q.SetSentRST(value) : q.SetRcvdRST(value)))
-            RecordNote(FFileName, number, std::string(sent ? "sent" : "received") + " RST \"" + value +
-                                              "\" is no number; the line keeps its default");
+            RecordNote(FFileName, number,
+                       std::string(sent ? "sent" : "received") + " RST \"" + value +
+                           "\" is no number; the line keeps its default");
     };
     rst(layout->sentRST, true);
     rst(layout->rcvdRST, false);

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "import/ctimport.h"
 #include "fuzzcty.h"
+#include "import/ctimport.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "import/naimport.h"
 #include "fuzzcty.h"
+#include "import/naimport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();

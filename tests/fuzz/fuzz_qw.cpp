@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "import/qwimport.h"
 #include "fuzzcty.h"
+#include "import/qwimport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.assign(rest);
     } else {
         file.assign(1240, '\0');
-        file.replace(14, 7, "\x06" "DL1ABC");
+        file.replace(14, 7,
+                     "\x06"
+                     "DL1ABC");
         const std::size_t split = rest.size() * data[0] / 256;
         file.append(rest.substr(0, rest.size() - split));
         companion.assign(rest.substr(rest.size() - split));

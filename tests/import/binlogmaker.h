@@ -67,8 +67,15 @@ void PutColumns(std::string& text, int from, const std::string& value);
 struct TQWRecord {
     TQWRecord(std::string t, std::string d, std::string c, std::string loc = "", std::uint8_t b = 1,
               std::uint16_t srst = 599, std::uint16_t nr = 1, std::int32_t rcvd = 599001, std::string k = "")
-        : time(std::move(t)), date(std::move(d)), call(std::move(c)), locator(std::move(loc)), band(b), sentRST(srst),
-          serial(nr), received(rcvd), dok(std::move(k)) {}
+        : time(std::move(t)),
+          date(std::move(d)),
+          call(std::move(c)),
+          locator(std::move(loc)),
+          band(b),
+          sentRST(srst),
+          serial(nr),
+          received(rcvd),
+          dok(std::move(k)) {}
     std::string time;  // HHMM
     std::string date;  // YYMMDD
     std::string call;

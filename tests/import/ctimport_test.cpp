@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
+#include <ctime>
 
 #include "base/datetime.h"
 #include "base/frontend.h"
@@ -77,14 +77,14 @@ TEST_F(CT, VersionsHeaderSizesAndTheOldTimeShift) {
         TFileType type;
         bool shifted;
     } cases[] = {
-        {"CT 8.59", ftCT8, true},   {"CT 9.28", ftCT9, true},  {"CT 9.34", ftCT9, false},
-        {"CT 9.4", ftCT9, false},   {"CT 9.", ftCT9, true},    {"CT 10.02", ftCT10, false},
+        {"CT 8.59", ftCT8, true}, {"CT 9.28", ftCT9, true}, {"CT 9.34", ftCT9, false},
+        {"CT 9.4", ftCT9, false}, {"CT 9.", ftCT9, true},   {"CT 10.02", ftCT10, false},
     };
     for (const Case& c : cases) {
         TCTHeaderSpec h;
         h.version = c.version;
-        const std::string file = test::MakeCTFile(h, {{"W1AW", "14", 4, 1, 599, 0, kSeconds},
-                                                      {"JA1XYZ", "25", 3, 2, 59, 0, kSeconds + 60}});
+        const std::string file =
+            test::MakeCTFile(h, {{"W1AW", "14", 4, 1, 599, 0, kSeconds}, {"JA1XYZ", "25", 3, 2, 59, 0, kSeconds + 60}});
         auto log = Read(file);
         ASSERT_TRUE(log) << c.version << ": " << reader_->LastError();
         EXPECT_EQ(reader_->CheckFormat(), c.type) << c.version;
@@ -109,10 +109,8 @@ TEST_F(CT, RecognitionNeedsTheMarkAndABodyBeyondTheHeader) {
         TFileType type;
     } cases[] = {
         {withSize("CT 9.34", 1500), ftUnknown},  // no longer than its 4096-byte header
-        {withSize("CT 8.1", 1500), ftCT8},
-        {withSize("CT 8.1", 1024), ftUnknown},   // not longer than 1024 bytes
-        {withSize("CT 10", 4096), ftUnknown},
-        {withSize("CT 10", 4097), ftCT10},
+        {withSize("CT 8.1", 1500), ftCT8},      {withSize("CT 8.1", 1024), ftUnknown},  // not longer than 1024 bytes
+        {withSize("CT 10", 4096), ftUnknown},   {withSize("CT 10", 4097), ftCT10},
         {withSize("ct 9.34", 5000), ftUnknown},  // the mark is compared exactly
         {withSize("XX 9.34", 5000), ftUnknown},
     };
@@ -132,10 +130,9 @@ TEST_F(CT, EveryBandTableAndEveryModeCode) {
         int codes;          // codes the table defines
         TBand code0, last;  // the band of code 0 and of the last code
     } tables[] = {
-        {0, 24, b160m, bSAT},        // ordinary contests
-        {ct::kFQPfl, 22, b80m, bSAT}, {ct::kFQPnfl, 22, b80m, bSAT},
-        {ct::kVHF, 18, b10m, bSAT},   {ct::kVHFS, 18, b10m, bSAT},
-        {ct::kDXPN, 14, bSAT, bSAT},
+        {0, 24, b160m, bSAT},  // ordinary contests
+        {ct::kFQPfl, 22, b80m, bSAT}, {ct::kFQPnfl, 22, b80m, bSAT}, {ct::kVHF, 18, b10m, bSAT},
+        {ct::kVHFS, 18, b10m, bSAT},  {ct::kDXPN, 14, bSAT, bSAT},
     };
     for (const Table& t : tables) {
         TCTHeaderSpec h;
@@ -248,7 +245,8 @@ TEST_F(CT, HeaderFieldsLoseTheirBlanksAndCategoriesFollowTheOldFields) {
     h.call = "";
     h.category = 200;
     h.powerCategory = 99;
-    log = Read(test::MakeCTFile(h, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}}), cNoContest, nullptr, "logs/DL2XYZ_M/x.bin");
+    log =
+        Read(test::MakeCTFile(h, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}}), cNoContest, nullptr, "logs/DL2XYZ_M/x.bin");
     ASSERT_TRUE(log) << reader_->LastError();
     EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL2XYZ/M");
     EXPECT_EQ(log->PublicFileHeader.fhUser_Address, ", , -");
@@ -258,8 +256,8 @@ TEST_F(CT, HeaderFieldsLoseTheirBlanksAndCategoriesFollowTheOldFields) {
 TEST_F(CT, QTCCompanionRowsFallAmongTheQSOsByTime) {
     TCTHeaderSpec h;
     h.contest = 10;  // WAE
-    const std::string log = test::MakeCTFile(h, {{"W1AW", "001", 4, 1, 599, 0, kSeconds},
-                                                  {"JA1XYZ", "002", 4, 1, 599, 0, kSeconds + 600}});
+    const std::string log =
+        test::MakeCTFile(h, {{"W1AW", "001", 4, 1, 599, 0, kSeconds}, {"JA1XYZ", "002", 4, 1, 599, 0, kSeconds + 600}});
     const std::string qtc = test::MakeCTQTCFile({
         {"W1AW", kSeconds + 300, 4, "1/3", "1234", "K1ABC", "17"},
         {"W1AW", 0, 4, "1/3", "1235", "K2ABC", "18"},  // empty record
@@ -267,8 +265,8 @@ TEST_F(CT, QTCCompanionRowsFallAmongTheQSOsByTime) {
     });
     for (const char* own : {"DL1ABC", "W9XYZ"}) {
         h.call = own;
-        const std::string file = test::MakeCTFile(h, {{"W1AW", "001", 4, 1, 599, 0, kSeconds},
-                                                       {"JA1XYZ", "002", 4, 1, 599, 0, kSeconds + 600}});
+        const std::string file = test::MakeCTFile(
+            h, {{"W1AW", "001", 4, 1, 599, 0, kSeconds}, {"JA1XYZ", "002", 4, 1, 599, 0, kSeconds + 600}});
         auto l = ReadWithQTC(file, cNoContest, qtc);
         ASSERT_TRUE(l) << reader_->LastError();
         ASSERT_EQ(l->NoOfQSOs(), 4);
@@ -308,8 +306,14 @@ TEST_F(CT, RoundTripFromANativeLog) {
         if (code == 255) continue;  // no code for this band
         const TMode mode = modes[i % 3];
         const std::string call = "W" + std::to_string(i % 10) + "A" + std::string(1, static_cast<char>('A' + i % 26));
-        test::Add(*native, {call, static_cast<TBand>(b), mode, "2013-11-23 12:00", "599", {"14"},
-                            mode == mSSB ? "57" : "579", {std::to_string(i + 1)}});
+        test::Add(*native, {call,
+                            static_cast<TBand>(b),
+                            mode,
+                            "2013-11-23 12:00",
+                            "599",
+                            {"14"},
+                            mode == mSSB ? "57" : "579",
+                            {std::to_string(i + 1)}});
         TQSO& q = *native->QSOs(native->NoOfQSOs() - 1);
         q.SetDateTime(q.DateTime() + i / 1440.0);
         records.push_back({call, q.RcvdNumbers(0), code, static_cast<std::uint8_t>(mode + 1),
@@ -334,7 +338,8 @@ TEST_F(CT, RoundTripFromANativeLog) {
 }
 
 TEST_F(CT, DamagedFilesAreRefusedNamingFileAndRecord) {
-    std::string file = test::MakeCTFile({}, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}, {"K1ABC", "05", 4, 1, 599, 0, kSeconds}});
+    std::string file =
+        test::MakeCTFile({}, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}, {"K1ABC", "05", 4, 1, 599, 0, kSeconds}});
     file.resize(file.size() - 7);
     EXPECT_FALSE(Read(file));
     EXPECT_NE(reader_->LastError().find("in/x.bin: record 2: the file ends inside this record"), std::string::npos)
@@ -364,7 +369,8 @@ TEST_F(CT, OpenedByDetectionFromDiskWithItsCompanionFile) {
     TCTHeaderSpec h;
     h.contest = 10;
     test::WriteFile(dir.File("dl1abc.bin"), test::MakeCTFile(h, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}}));
-    test::WriteFile(dir.File("dl1abc.qtc"), test::MakeCTQTCFile({{"W1AW", kSeconds + 1, 4, "1/1", "1200", "K1ABC", "1"}}));
+    test::WriteFile(dir.File("dl1abc.qtc"),
+                    test::MakeCTQTCFile({{"W1AW", kSeconds + 1, 4, "1/1", "1200", "K1ABC", "1"}}));
     EXPECT_EQ(DetectFileType(dir.File("dl1abc.bin")), ftCT9);
     TOpenLogOptions o;
     o.cty = test::TinyCty();
@@ -378,15 +384,14 @@ TEST_F(CT, OpenedByDetectionFromDiskWithItsCompanionFile) {
 TEST_F(CT, FiftyThousandRecordsReadQuickly) {
     std::vector<TCTRecord> records;
     for (int i = 0; i < 50000; ++i)
-        records.push_back({"W" + std::to_string(i % 10) + "AB", "14", static_cast<std::uint8_t>(2 + i % 5), 1, 599, 0,
-                           kSeconds + i});
+        records.push_back(
+            {"W" + std::to_string(i % 10) + "AB", "14", static_cast<std::uint8_t>(2 + i % 5), 1, 599, 0, kSeconds + i});
     const std::string file = test::MakeCTFile({}, records);
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock();  // processor time: the machine may be busy
     auto log = Read(file);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     ASSERT_TRUE(log);
     EXPECT_EQ(log->NoOfQSOs(), 50000);
-    RecordProperty("import_ms", std::to_string(ms));
     std::printf("CT import of 50000 records: %.1f ms\n", ms);
     EXPECT_LT(ms, 1000.0);  // the goal is 100 ms on an idle core; this only catches a quadratic pass
 }
