@@ -1,5 +1,6 @@
-// qz export: compiles a log of any known format and writes it as Cabrillo or STF, byte
-// for byte as the editor's output window saves it (Windows-1252, CR LF).
+// qz export: compiles a log of any known format and writes it in a submission or
+// exchange format, byte for byte as the editor's output window saves it (Windows-1252,
+// CR LF), or as a dBase table.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -7,7 +8,9 @@
 #include <system_error>
 #include <vector>
 
+#include "base/datetime.h"
 #include "base/encoding.h"
+#include "base/fileio.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/options.h"
@@ -15,6 +18,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "contests/factory.h"
+#include "export/dbaseexport.h"
 #include "export/exporter.h"
 #include "import/openlog.h"
 
@@ -23,13 +27,15 @@ namespace qz::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: qz export --format cabrillo|stf|adif [-o OUT] [--force] [--cty FILE] [--messages] FILE\n\n"
+    "usage: qz export --format cabrillo|stf|adif|res|swisslog|dbase [-o OUT] [--force] [--cty FILE]\n"
+    "                 [--messages] FILE\n\n"
     "Reads a log (native, legacy or foreign, converted in memory), compiles it and writes\n"
     "it in a submission format, exactly as the editor's output window saves it\n"
     "(Windows-1252 text with CR LF line ends).\n"
     "  --format F    cabrillo (Cabrillo 3.0, extension .log), stf (STF, extension .stf) or\n"
     "                adif (ADIF, extension .adi, with the fields of the stored ADIF\n"
-    "                configuration: see 'qz adif-config')\n"
+    "                configuration: see 'qz adif-config'), res (RES lines, .res), swisslog\n"
+    "                (Swisslog import lines, .swi) or dbase (a dBase III table, .dbf)\n"
     "  -o OUT        the file to write; '-' writes to standard output (default: the log's\n"
     "                name with the format's extension, in the log's folder); its folder\n"
     "                must exist\n"
@@ -61,15 +67,18 @@ int CmdExport(const TArgs& argsIn) {
     TCommonOptions common;
     if (int status = TakeCommonOptions(args, "export", kOptCty | kOptMessages | kOptLayout, common)) return status;
     if (!haveFormat) {
-        Err("qz export: no format given: --format cabrillo, stf or adif\n");
+        Err("qz export: no format given: --format cabrillo, stf, adif, res, swisslog or dbase\n");
         return 2;
     }
     TOutputWindow window;
     if (format == "cabrillo" || format == "cbr") window = owCabrillo;
     else if (format == "stf") window = owSTF;
     else if (format == "adif" || format == "adi") window = owADIF;
+    else if (format == "res") window = owRES;
+    else if (format == "swisslog" || format == "swi") window = owSwisslog;
+    else if (format == "dbase" || format == "dbf") window = owDBase;
     else {
-        Err("qz export: unknown format '" + Utf8ToCp1252(format) + "' (cabrillo, stf or adif)\n");
+        Err("qz export: unknown format '" + Utf8ToCp1252(format) + "' (cabrillo, stf, adif, res, swisslog or dbase)\n");
         return 2;
     }
     if (args.size() != 1) {
@@ -104,14 +113,16 @@ int CmdExport(const TArgs& argsIn) {
     std::size_t compiled = compileMessages.size();
 
     std::vector<std::string> lines, exportMessages;
-    ProduceOutputWindow(window, *log, lines, &exportMessages);
+    std::string text;
+    if (window == owDBase) text = TdBaseExport(*log).TableBytes(NowLocal());
+    else ProduceOutputWindow(window, *log, lines, &exportMessages);
     log->MessageLines = nullptr;
 
     if (common.messages)
         for (std::size_t i = 0; i < compiled; ++i) Err(Shown(compileMessages[i], logFile) + "\n");
     for (const auto& m : exportMessages) Err("qz export: " + Utf8ToCp1252(logFile) + ": " + m + "\n");
 
-    const std::string text = OutputFileText(lines);
+    if (window != owDBase) text = OutputFileText(lines);
     if (outFile == "-") {
         if (!WriteStdout(text)) {
             Err("qz export: cannot write to standard output\n");
@@ -144,7 +155,7 @@ int CmdExport(const TArgs& argsIn) {
         }
     }
     std::string error;
-    if (!SaveOutputFile(outFile, lines, &error)) {
+    if (!WriteFileAtomically(outFile, text, &error)) {
         Err("qz export: " +
             (error.empty() ? LS(lsConversionFailed) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
         return 1;

@@ -11,7 +11,9 @@
 #include "base/text.h"
 #include "export/adifexport.h"
 #include "export/cabrilloexport.h"
+#include "export/resexport.h"
 #include "export/stfexport.h"
+#include "export/swisslogexport.h"
 
 namespace qz {
 
@@ -207,6 +209,8 @@ std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TC
         case owSTF: return std::make_unique<TSTFExport>(log);
         case owCabrillo: return std::make_unique<TCabrilloExport>(log);
         case owADIF: return std::make_unique<TADIFExport>(log);
+        case owRES: return std::make_unique<TRESExport>(log);
+        case owSwisslog: return std::make_unique<TSwisslogExport>(log);
         default: return nullptr;
     }
 }

@@ -105,6 +105,25 @@ TEST_F(CliExport, AnExistingFileIsReplacedOnlyWithForce) {
     EXPECT_FALSE(std::filesystem::exists(dir_.File("missing")));
 }
 
+TEST_F(CliExport, RESSwisslogAndDBaseFiles) {
+    std::string log = StoreCQWWLog("DL1ABC.QZF");
+    test::RunResult r = Run("export --format res --cty " + cty_ + " -o - " + log);
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto lines = SplitLines(r.out);
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0].substr(0, 50), "23-Nov-13 0007    1  20 CW   W1AW          599  05");
+    EXPECT_NE(r.out.find("\r\n"), std::string::npos);
+    r = Run("export --format swisslog --cty " + cty_ + " -o - " + log);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(SplitLines(r.out)[1], "G4ABC,20131123,0010,14,CW,599,599,N,N,14");
+    r = Run("export --format dbase --cty " + cty_ + " " + log);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string table = test::ReadFile(dir_.File("DL1ABC.dbf"));
+    ASSERT_EQ(table.size(), 738u + 6u * 166u + 1u);
+    EXPECT_EQ(table[4], 6);
+    EXPECT_EQ(table.substr(738 + 1, 18), "W1AW              ");
+}
+
 TEST_F(CliExport, CutValuesAreReportedWithFileAndLine) {
     std::string log = StoreCQWWLog("LONG.QZF", "W1AWABCDEFGHIJKLMN");
     test::RunResult r = Run("export --format cabrillo --cty " + cty_ + " -o - " + log);
@@ -119,7 +138,7 @@ TEST_F(CliExport, UsageAndFileErrors) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--format"), std::string::npos);
     EXPECT_EQ(Run("export " + dir_.File("x.QZF")).status, 2);                      // no format
-    EXPECT_EQ(Run("export --format res " + dir_.File("x.QZF")).status, 2);         // unknown format
+    EXPECT_EQ(Run("export --format frob " + dir_.File("x.QZF")).status, 2);        // unknown format
     EXPECT_EQ(Run("export --format stf").status, 2);                               // no log
     EXPECT_EQ(Run("export --format stf --frob " + dir_.File("x.QZF")).status, 2);  // unknown option
 
