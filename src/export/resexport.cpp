@@ -30,12 +30,9 @@ std::string TRESExport::ExportLine(int index) const {
                               t.minute, index + 1, std::string(BandShortNames[q->Band()]).c_str(),
                               std::string(ModeShortNames[q->Mode()]).c_str(), Text(q->Call().Call()).c_str());
     const int r = FContestLog.NoOfRcvdNumbers();
-    if (r == 0)
-        line += Format(" %-3s      ", Text(q->RcvdRST()).c_str());
-    else if (r == 1)
-        line += Format(" %-3s  %-4s", Text(q->RcvdRST()).c_str(), Text(q->RcvdNumbers(0)).c_str());
-    else
-        line += Format(" %-5s%-4s", Text(q->RcvdNumbers(0)).c_str(), Text(q->RcvdNumbers(1)).c_str());
+    if (r == 0) line += Format(" %-3s      ", Text(q->RcvdRST()).c_str());
+    else if (r == 1) line += Format(" %-3s  %-4s", Text(q->RcvdRST()).c_str(), Text(q->RcvdNumbers(0)).c_str());
+    else line += Format(" %-5s%-4s", Text(q->RcvdNumbers(0)).c_str(), Text(q->RcvdNumbers(1)).c_str());
     return line + kTail;
 }
 

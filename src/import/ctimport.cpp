@@ -108,12 +108,9 @@ TFileType TCTConvert::VersionTest(bool showMessageBoxes) {
     const std::string_view text = field.substr(0, field.find('\0'));
     const std::string_view mark = text.substr(0, 5);
     TFileType type = ftUnknown;
-    if (mark == "CT 10")
-        type = ftCT10;
-    else if (mark == "CT 8.")
-        type = ftCT8;
-    else if (mark == "CT 9.")
-        type = ftCT9;
+    if (mark == "CT 10") type = ftCT10;
+    else if (mark == "CT 8.") type = ftCT8;
+    else if (mark == "CT 9.") type = ftCT9;
     if (type == ftUnknown) return fail(FFileName + ": " + LS(lsUnknownCTVersion) + " " + std::string(mark));
     if (type == ftCT9) CTSubVersionGreaterThan934 = CTSubVersionAtLeast34(text);
     const std::size_t headerSize = type == ftCT8 ? ct::kHeaderSizeCT8 : ct::kHeaderSizeCT9;
@@ -187,15 +184,11 @@ void TCTConvert::ReadRecord(std::string_view r, std::size_t number, bool shifted
     q.SetCall(FieldAt(r, 0, 16, 15));
     TBand band;
     const std::uint8_t bandCode = U8At(r, 24);
-    if (CTBandOf(FContestCode, bandCode, band))
-        q.SetBand(band);
-    else
-        RecordNote(FFileName, number, "unknown band code " + std::to_string(bandCode) + "; the band was not set");
+    if (CTBandOf(FContestCode, bandCode, band)) q.SetBand(band);
+    else RecordNote(FFileName, number, "unknown band code " + std::to_string(bandCode) + "; the band was not set");
     const std::uint8_t modeCode = U8At(r, 25);
-    if (modeCode >= 1 && modeCode <= mATV + 1)
-        q.SetMode(static_cast<TMode>(modeCode - 1));
-    else
-        RecordNote(FFileName, number, "unknown mode code " + std::to_string(modeCode) + "; the mode was not set");
+    if (modeCode >= 1 && modeCode <= mATV + 1) q.SetMode(static_cast<TMode>(modeCode - 1));
+    else RecordNote(FFileName, number, "unknown mode code " + std::to_string(modeCode) + "; the mode was not set");
     q.SetDateTime(CTTimeOf(I32At(r, 42), shifted));
     const std::string sent = ModeRST(q.Mode());
     if (!sent.empty()) q.SetSentRST(sent);
@@ -216,10 +209,8 @@ void TCTConvert::SetReceived(TQSO& q, std::string_view r) {
         if (!rst.empty()) q.SetRcvdRST(rst);
     };
     if (count < 2) {
-        if (FContestCode == ct::kFD)
-            rstByMode();
-        else
-            q.SetRcvdRST(number28);
+        if (FContestCode == ct::kFD) rstByMode();
+        else q.SetRcvdRST(number28);
     } else if (FContestCode == ct::kCQP) {
         q.SetRcvdNumbers(1, q.RcvdNumbers(0));
         q.SetRcvdNumbers(0, number28);
@@ -253,10 +244,8 @@ void TCTConvert::ReadQTCFile(bool shifted) {
         q->SetDateTime(CTTimeOf(seconds, shifted));
         TBand band;
         const std::uint8_t bandCode = U8At(r, 28);
-        if (CTBandOf(FContestCode, bandCode, band))
-            q->SetBand(band);
-        else
-            RecordNote(name, i + 1, "unknown band code " + std::to_string(bandCode) + "; the band was not set");
+        if (CTBandOf(FContestCode, bandCode, band)) q->SetBand(band);
+        else RecordNote(name, i + 1, "unknown band code " + std::to_string(bandCode) + "; the band was not set");
         q->SetRcvdNumbers(1, FieldAt(r, 32, 8, 7));
         q->SetRcvdNumbers(2, FieldAt(r, 40, 8, 7));
         q->SetRcvdNumbers(3, FieldAt(r, 48, 11, 10));

@@ -16,10 +16,8 @@ bool IsUmlaut(char c) {
         case 0xDC:
         case 0xE4:
         case 0xF6:
-        case 0xFC:
-            return true;
-        default:
-            return false;
+        case 0xFC: return true;
+        default: return false;
     }
 }
 
