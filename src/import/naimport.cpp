@@ -102,12 +102,12 @@ std::string TNAConvert::TemplateFileName() const {
     return name + (version9 ? ".TMP" : ".CRT");
 }
 
-bool TNAConvert::ReadTemplateNumber(const std::string& file, int& number) {
+bool TNAConvert::ReadTemplateNumber(const std::string& file, int& number, bool showMessageBoxes) {
     std::string bytes;
     if (!ReadWholeFile(file, bytes, &FLastError, 1024 * 1024)) return false;
     if (bytes.size() <= na::kTemplateNumberOffset) {
         FLastError = file + " " + LS(lsFileTooShort);
-        ShowErrorMessage(LS(lsFileTooShort));
+        if (showMessageBoxes) ShowErrorMessage(LS(lsFileTooShort));
         return false;
     }
     number = static_cast<std::uint8_t>(bytes[na::kTemplateNumberOffset]);
@@ -120,14 +120,14 @@ bool TNAConvert::FindTemplate(bool showMessageBoxes, int& number) {
     if (!name.empty()) {
         const std::string path = FindFileIgnoringCase((fs::path(folder) / name).string());
         std::error_code ec;
-        if (fs::is_regular_file(path, ec)) return ReadTemplateNumber(path, number);
+        if (fs::is_regular_file(path, ec)) return ReadTemplateNumber(path, number, showMessageBoxes);
     }
     const std::string shown = name.empty() ? std::string("(none)") : name;
     if (showMessageBoxes && ChooseTemplate && !ChooseTemplate(shown, TemplateNumber, TemplateFile)) {
         FCancelled = true;
         return false;
     }
-    if (TemplateNumber == -1) return ReadTemplateNumber(TemplateFile, number);
+    if (TemplateNumber == -1) return ReadTemplateNumber(TemplateFile, number, showMessageBoxes);
     number = TemplateNumber;
     if (!NATemplate(number))
         AddMessage(FFileName + ": " + LS(lsNATemplateFile) + " " + shown + " (" + folder +

@@ -76,7 +76,7 @@ private:
     TFileType VersionTest(bool showMessageBoxes);
     bool BuildLog(bool showMessageBoxes) override;
     bool FindTemplate(bool showMessageBoxes, int& number);
-    bool ReadTemplateNumber(const std::string& file, int& number);
+    bool ReadTemplateNumber(const std::string& file, int& number, bool showMessageBoxes);
     void ReadRecord(std::string_view record, std::size_t number, const TNATemplate* layout, bool version9);
 
     std::string FHeader;
