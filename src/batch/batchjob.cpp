@@ -15,13 +15,16 @@ namespace fs = std::filesystem;
 
 bool BatchExportAvailable(TOutputWindow window) {
     // The reports come from the log itself, the formats from their writers
-    // (CreateOutputWindowWriter); RES, Swisslog and dBase have no writer yet.
+    // (ProduceExportFile).
     switch (window) {
         case owComments:
         case owResult:
         case owSTF:
         case owCabrillo:
-        case owADIF: return true;
+        case owADIF:
+        case owRES:
+        case owSwisslog:
+        case owDBase: return true;
         default: return false;
     }
 }

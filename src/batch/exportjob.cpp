@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/datetime.h"
 #include "base/fileio.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
@@ -77,8 +78,8 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
     log.MessageLines = &result.messages;
     log.ShowMessageBoxes = false;
     log.Compile(s.compile);
-    std::vector<std::string> lines;
-    ProduceOutputWindow(s.exportFormat, log, lines, &result.messages);
+    std::string bytes;
+    ProduceExportFile(s.exportFormat, log, bytes, &result.messages, NowLocal());
     log.MessageLines = nullptr;
 
     std::error_code ec;
@@ -91,7 +92,7 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
         return;
     }
     std::string error;
-    if (!SaveOutputFile(target, lines, &error)) {
+    if (!WriteFileAtomically(target, bytes, &error)) {
         result.error = error.empty() ? FileError(target, "cannot be written") : error;
         return;
     }

@@ -42,7 +42,8 @@ constexpr const char* kUsage =
     "written comes in the order of the file list, whatever the number of jobs.\n"
     "  export    writes an export of every native log beside it, named as the log with\n"
     "            the format's extension. --format: stf, cabrillo (.log), adif (.adi),\n"
-    "            result (the result report, .sum) or comments (the comment summary, .ubn)\n"
+    "            result (the result report, .sum), comments (the comment summary, .ubn),\n"
+    "            res (.res), swisslog (.swi) or dbase (a dBase III table, .dbf)\n"
     "  convert   converts every foreign file into a native log (.QZF) beside it or into\n"
     "            -o DIR. --from TYPE takes only files of that type (Cabrillo, STF, ADIF,\n"
     "            ASCII, ...); default: each file's detected type. --contest: the contest\n"
@@ -161,7 +162,8 @@ int TakeJobOptions(TArgs& args, TBatchCommand& c) {
     std::string value;
     if (s.job == TBatchJob::Export) {
         if (!TakeOption(args, "--format", value)) {
-            Err("qz batch export: no format given: --format stf, cabrillo, adif, result or comments\n");
+            Err("qz batch export: no format given: --format stf, cabrillo, adif, result, comments, res, swisslog or "
+                "dbase\n");
             return 2;
         }
         bool known = false;
@@ -172,7 +174,7 @@ int TakeJobOptions(TArgs& args, TBatchCommand& c) {
             }
         if (!known) {
             Err("qz batch export: unknown format '" + Utf8ToCp1252(value) +
-                "' (stf, cabrillo, adif, result or comments)\n");
+                "' (stf, cabrillo, adif, result, comments, res, swisslog or dbase)\n");
             return 2;
         }
         if (!BatchExportAvailable(s.exportFormat)) {

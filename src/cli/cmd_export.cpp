@@ -18,7 +18,6 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "contests/factory.h"
-#include "export/dbaseexport.h"
 #include "export/exporter.h"
 #include "import/openlog.h"
 
@@ -112,17 +111,15 @@ int CmdExport(const TArgs& argsIn) {
     log->Compile(CompileSettingsFromOptions(Options));
     std::size_t compiled = compileMessages.size();
 
-    std::vector<std::string> lines, exportMessages;
+    std::vector<std::string> exportMessages;
     std::string text;
-    if (window == owDBase) text = TdBaseExport(*log).TableBytes(NowLocal());
-    else ProduceOutputWindow(window, *log, lines, &exportMessages);
+    ProduceExportFile(window, *log, text, &exportMessages, NowLocal());
     log->MessageLines = nullptr;
 
     if (common.messages)
         for (std::size_t i = 0; i < compiled; ++i) Err(Shown(compileMessages[i], logFile) + "\n");
     for (const auto& m : exportMessages) Err("qz export: " + Utf8ToCp1252(logFile) + ": " + m + "\n");
 
-    if (window != owDBase) text = OutputFileText(lines);
     if (outFile == "-") {
         if (!WriteStdout(text)) {
             Err("qz export: cannot write to standard output\n");

@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "export/adifexport.h"
 #include "export/cabrilloexport.h"
+#include "export/dbaseexport.h"
 #include "export/resexport.h"
 #include "export/stfexport.h"
 #include "export/swisslogexport.h"
@@ -230,6 +231,19 @@ bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vect
     if (!writer) return false;
     writer->ExportLog(lines);
     if (messages) messages->insert(messages->end(), writer->Messages().begin(), writer->Messages().end());
+    return true;
+}
+
+bool ProduceExportFile(TOutputWindow window, const TContestLog& log, std::string& bytes,
+                       std::vector<std::string>* messages, TDateTime writtenAt) {
+    bytes.clear();
+    if (window == owDBase) {
+        bytes = TdBaseExport(log).TableBytes(writtenAt);
+        return true;
+    }
+    std::vector<std::string> lines;
+    if (!ProduceOutputWindow(window, log, lines, messages)) return false;
+    bytes = OutputFileText(lines);
     return true;
 }
 

@@ -141,6 +141,12 @@ std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TC
 bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vector<std::string>& lines,
                          std::vector<std::string>* messages = nullptr);
 
+// The bytes of an export file of `window`: the window's text as OutputFileText gives it,
+// or for owDBase the dBase table dated `writtenAt`. False (and no bytes) when the window
+// has no producer.
+bool ProduceExportFile(TOutputWindow window, const TContestLog& log, std::string& bytes,
+                       std::vector<std::string>* messages, TDateTime writtenAt);
+
 // Refreshes the windows of `windows` that are also in `checked`, in kRefreshOrder:
 // each is produced anew and handed to `fill` (which replaces the window's text and
 // clears its Modified flag). The messages window is never refreshed here.

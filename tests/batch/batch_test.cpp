@@ -169,10 +169,19 @@ TEST_F(Batch, ExportWritesBesideEachNativeLogAndNeverReplacesUnasked) {
     EXPECT_NE(stf.files[3].error.find("would replace that of"), std::string::npos) << stf.files[3].error;
     EXPECT_NE(stf.files[4].error.find("not a native log"), std::string::npos) << stf.files[4].error;
 
-    settings_.exportFormat = owRES;
-    TBatchOutcome res = Run(TBatchJob::Export, logs);
-    EXPECT_NE(res.setupError.find("no writer"), std::string::npos);
-    EXPECT_TRUE(res.files.empty());
+    // The dBase table is written as bytes, one record per log line.
+    settings_.exportFormat = owDBase;
+    TBatchOutcome dbf = Run(TBatchJob::Export, logs);
+    ASSERT_EQ(dbf.failed, 0u) << dbf.files[0].error;
+    EXPECT_EQ(dbf.files[1].written, dir_.File("in/dl1abc.dbf"));
+    const std::string table = test::ReadFile(dbf.files[1].written);
+    ASSERT_GT(table.size(), 738u);
+    EXPECT_EQ(table.size(), 738u + static_cast<unsigned char>(table[4]) * 166u + 1u);
+    EXPECT_EQ(table[0], 3);
+    settings_.exportFormat = owMessages;
+    TBatchOutcome none = Run(TBatchJob::Export, logs);
+    EXPECT_NE(none.setupError.find("no writer"), std::string::npos);
+    EXPECT_TRUE(none.files.empty());
 }
 
 TEST(BatchPool, DeliversEveryIndexInOrderAndStopsOnCancel) {
