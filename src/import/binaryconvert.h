@@ -33,7 +33,7 @@ public:
 
 protected:
     // Builds FContestLog from the file; false with FLastError set (or FCancelled).
-    virtual bool BuildLog(bool showMessageBoxes) = 0;
+    bool BuildLog(bool showMessageBoxes) override = 0;
 
     // The first `count` bytes (fewer when the file is shorter) and the whole size;
     // false when the file cannot be read.
