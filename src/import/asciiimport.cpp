@@ -2,6 +2,7 @@
 // field decides whether it is a QSO line, and the other fields are cut from their
 // columns and handed to the QSO's text setters. Lines without a valid call are listed
 // in the messages; a read line too short for a field of the layout is reported.
+#include "import/fixedfield.h"
 #include "import/asciiimport.h"
 
 #include <array>
@@ -24,18 +25,6 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c
 char ZeroFixed(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
     return u == 237 || u == 216 ? '0' : c;
-}
-
-bool IsUmlaut(char c) {
-    switch (static_cast<unsigned char>(c)) {
-        case 0xC4:
-        case 0xD6:
-        case 0xDC:
-        case 0xE4:
-        case 0xF6:
-        case 0xFC: return true;
-        default: return false;
-    }
 }
 
 std::string DigitsOf(std::string_view field) {

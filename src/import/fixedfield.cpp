@@ -9,6 +9,8 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\0'; }
 
+}  // namespace
+
 bool IsUmlaut(char c) {
     switch (static_cast<unsigned char>(c)) {
         case 0xC4:
@@ -20,8 +22,6 @@ bool IsUmlaut(char c) {
         default: return false;
     }
 }
-
-}  // namespace
 
 std::string FixedFieldText(std::string_view field, std::size_t maxChars) {
     const std::size_t end = field.find('\0');

@@ -12,6 +12,9 @@ namespace qz {
 // (ASCII) and with every blank, tab and zero byte removed. Bytes stay Windows-1252.
 std::string FixedFieldText(std::string_view field, std::size_t maxChars);
 
+// The German umlauts of Windows-1252 (bytes 0xC4, 0xD6, 0xDC, 0xE4, 0xF6, 0xFC), which calls and exchanges may hold.
+bool IsUmlaut(char c);
+
 // `text` without every blank, tab and zero byte; letter case kept.
 std::string WithoutBlanks(std::string_view text);
 

@@ -3,6 +3,7 @@
 // to the log column allocated to that keyword, through the QSO's text setters. Rows
 // the reader cannot use and rows whose field count differs from the order line are
 // reported with their line numbers.
+#include "import/fixedfield.h"
 #include "import/stfimport.h"
 
 #include <array>
@@ -19,18 +20,6 @@ namespace qz {
 namespace {
 
 constexpr std::size_t kMaxNotes = 200;
-
-bool IsUmlaut(char c) {
-    switch (static_cast<unsigned char>(c)) {
-        case 0xC4:
-        case 0xD6:
-        case 0xDC:
-        case 0xE4:
-        case 0xF6:
-        case 0xFC: return true;
-        default: return false;
-    }
-}
 
 bool IsTokenChar(char c) { return c == '-' || c == '.' || c == '/' || IsDigit(c) || IsLetter(c) || IsUmlaut(c); }
 
@@ -169,9 +158,7 @@ std::string TSTFConvert::HeaderValue(std::string_view key) const {
 bool TSTFConvert::ReadHeader(TFileHeader& h) {
     if (CheckFormat() != ftSTF) return false;
     h = NewFileHeader();
-    std::string call;
-    for (char c : HeaderValue("MyCall"))
-        if (c == '.' || c == '/' || IsDigit(c) || IsLetter(c) || IsUmlaut(c)) call += c;
+    std::string call = LettersAndFigsOnly(HeaderValue("MyCall"));
     if (call.empty()) call = CallFromFolderName(FFileName);
     h.fhUser_OwnCall = CutTo(call, kCallStringLen);
     h.fhContest_Contest = FixContest != cNoContest ? FixContest : ContestFromName(HeaderValue("Contest"));
