@@ -1058,40 +1058,40 @@ E&xtract selected lines to a new log|Open a new log with copies of the selected 
 
 
 
+&Help
+Check for a new &version...|Check whether a newer version of the program is offered
+Update the &country file...|Fetch the published country file when it is newer than the installed one
+&About...|Version of the program
+Open the download page in the browser?
+The installed country file is unchanged.
+Job
+&Write an export of every native log
+&Convert import files into native logs
+Create a common &result list from native logs
+Files
+Accept only &native logs (*.QZF)
+Files
+&Add...|Add files to the list
+&Remove|Remove the selected files from the list
+C&lear list
+Select &all
+Export format
+Result report
+Comment summary
+Import format
+Result list
+Result list &file:
+Name of the &outermost tag:
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+Contest
+Take the contest from each file's &header data
+Always use &this contest:
+%1 of %2 files processed...
+%1 of %2 files failed:
+The name of the outermost tag must not be empty and must not contain blanks, '<', '>', '/' or '&'.
+Please choose the file of the result list.
+Cancelled after %1 of %2 files.
+already exist(s). Replace the existing exports (Yes), keep them and skip those logs (No), or cancel?
 
 
 

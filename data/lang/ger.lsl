@@ -1058,40 +1058,40 @@ Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpa
 
 
 
+&Hilfe
+Auf neue &Version prüfen...|Prüfen, ob eine neuere Version des Programms angeboten wird
+&Länderdatei aktualisieren...|Die veröffentlichte Länderdatei holen, wenn sie neuer als die installierte ist
+&Über...|Version des Programms
+Die Download-Seite im Browser öffnen?
+Die installierte Länderdatei ist unverändert.
+Aufgabe
+Von jedem QZ-Log einen &Export schreiben
+Importdateien in QZ-Logs &umwandeln
+Aus QZ-Logs eine gemeinsame &Ergebnisliste erstellen
+Dateien
+Nur &QZ-Logs (*.QZF) annehmen
+Dateien
+&Hinzufügen...|Dateien zur Liste hinzufügen
+&Entfernen|Die gewählten Dateien aus der Liste entfernen
+Liste &leeren
+&Alle wählen
+Exportformat
+Ergebnisbericht
+Kommentarübersicht
+Importformat
+Ergebnisliste
+Ergebnis&liste:
+Name des äußersten &Tags:
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+Contest
+Den Contest aus den &Kopfdaten jeder Datei nehmen
+Immer &diesen Contest verwenden:
+%1 von %2 Dateien bearbeitet...
+%1 von %2 Dateien sind fehlgeschlagen:
+Der Name des äußersten Tags darf nicht leer sein und keine Leerzeichen, '<', '>', '/' oder '&' enthalten.
+Bitte die Datei der Ergebnisliste wählen.
+Abgebrochen nach %1 von %2 Dateien.
+existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs überspringen (Nein) oder abbrechen?
 
 
 

@@ -49,6 +49,7 @@ const std::array kCommands = {
     TCommand{"acToolsCheck4Extensions", 831, kNone, "", TMenu::Tools, true, false},
     TCommand{"acToolsCheckMemberNumbers", 832, kNone, "", TMenu::Tools, true, false},
     TCommand{"acCheckQSY", 833, kNone, "", TMenu::Tools, true, false},
+    TCommand{"acBatch", 486, kNone, "", TMenu::Tools, false, false},
     TCommand{"CountryFiles1", 877, kNone, "", TMenu::Tools, false, false},
     TCommand{"Memberlists1", 878, kNone, "", TMenu::Tools, false, false},
     TCommand{"Assignmenttables1", 879, kNone, "", TMenu::Tools, false, false},
@@ -68,6 +69,10 @@ const std::array kCommands = {
 
     TCommand{"English1", 846, kNone, "", TMenu::Language, false, true},
     TCommand{"German1", 847, kNone, "", TMenu::Language, false, true},
+
+    TCommand{"acHelpUpdateQZ", 1061, kNone, "", TMenu::Help, false, false},
+    TCommand{"acHelpUpdateCTY", 1062, kNone, "", TMenu::Help, false, false},
+    TCommand{"acHelpAbout", 1063, kNone, "", TMenu::Help, false, false},
 };
 
 }  // namespace

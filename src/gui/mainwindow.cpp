@@ -25,9 +25,12 @@
 #include "base/settingsstore.h"
 #include "contests/factory.h"
 #include "engine/contestlog.h"
+#include "gui/batchwizard.h"
 #include "gui/commands.h"
 #include "gui/editor.h"
 #include "gui/guifrontend.h"
+#include "gui/helpcommands.h"
+#include "gui/shellstrings.h"
 #include "gui/qtext.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
@@ -141,6 +144,14 @@ bool TMainForm::ApplyLanguage(TLanguage language) {
     return true;
 }
 
+// The batch wizard is made on first use and keeps its choices and file list.
+void TMainForm::BatchProcessing() {
+    auto* wizard = findChild<TBatchWorkWizard*>();
+    if (wizard == nullptr) wizard = new TBatchWorkWizard(this);
+    wizard->restart();
+    if (wizard->exec() == QDialog::Accepted) RunBatchChoice(this, wizard->Choice());
+}
+
 // --- Commands and menus ---------------------------------------------------------------
 
 void TMainForm::BuildCommands() {
@@ -178,6 +189,10 @@ void TMainForm::BuildCommands() {
             QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(InstalledFileFolder(InstalledFile(entry)))));
         });
     }
+    connect(FActions["acBatch"], &QAction::triggered, this, [this] { BatchProcessing(); });
+    connect(FActions["acHelpUpdateQZ"], &QAction::triggered, this, [this] { CheckProgramVersion(*this); });
+    connect(FActions["acHelpUpdateCTY"], &QAction::triggered, this, [this] { UpdateCountryFile(*this); });
+    connect(FActions["acHelpAbout"], &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(FActions["WindowCascade1"], &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
     connect(FActions["WindowTile1"], &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
     auto* languages = new QActionGroup(this);
@@ -199,6 +214,7 @@ void TMainForm::BuildMenus() {
     QMenu* output = menu(ui::lsMenuOutput);
     FWindowMenu = menu(ui::lsMenuWindow);
     QMenu* language = menu(ui::lsMenuLanguage);
+    QMenu* help = menu(lsMenuHelp);
     QMenu* selected = new QMenu(this);
     FMenus.insert(ui::lsMenuSelected, selected);
     QMenu* exportMenu = new QMenu(this);
@@ -231,6 +247,10 @@ void TMainForm::BuildMenus() {
             case TMenu::Export: exportMenu->addAction(a); break;
             case TMenu::Window: FWindowMenu->addAction(a); break;
             case TMenu::Language: language->addAction(a); break;
+            case TMenu::Help:
+                if (std::string_view(c.name) == "acHelpAbout") help->addSeparator();
+                help->addAction(a);
+                break;
             case TMenu::None: break;
         }
     }
@@ -257,6 +277,7 @@ void TMainForm::Retranslate() {
         a->setStatusTip(hint);
     }
     for (auto it = FMenus.begin(); it != FMenus.end(); ++it) it.value()->setTitle(LSCaption(it.key()));
+    if (auto* wizard = findChild<TBatchWorkWizard*>()) wizard->Retranslate();
     FActions["English1"]->setChecked(FLanguage == lEnglish);
     FActions["German1"]->setChecked(FLanguage == lGerman);
 }

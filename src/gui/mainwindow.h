@@ -43,6 +43,8 @@ public:
     void NewLog();
     // A new editor with copies of the active editor's selected lines, marked modified.
     void ExtractSelectedLines();
+    // The batch wizard, then its job over the chosen files.
+    void BatchProcessing();
 
     // Loads and applies a language; false (after a message naming the file) when its
     // file is missing or of another version, the texts then stay as they were.

@@ -25,12 +25,16 @@
 
 #include "base/settingsstore.h"
 #include "engine/contestlog.h"
+#include "gui/batchwizard.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
 #include "gui/filehistory.h"
 #include "gui/guifrontend.h"
 #include "gui/logmodel.h"
+#include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
+#include "logfile/qzf.h"
+#include "update/testserver.h"
 
 using namespace qz;
 using namespace qz::gui;
@@ -113,6 +117,8 @@ private slots:
     void switchesLanguageAtRunTime();
     void printsGridAndOutputWindow();
     void damagedFileLeavesWindowUsable();
+    void helpMenuUpdatesOnlyWithoutOpenLogs();
+    void batchWizardRunsEachJob();
 };
 
 void TGuiTest::initTestCase() {
@@ -408,6 +414,134 @@ void TGuiTest::printsGridAndOutputWindow() {
     // Some 400 lines take several pages; the result report fits on one or two.
     QVERIFY2(PdfPages(gridPdf) >= 4, qPrintable(QString::number(PdfPages(gridPdf))));
     QVERIFY(PdfPages(resultPdf) >= 1 && PdfPages(resultPdf) <= 2);
+}
+
+void TGuiTest::helpMenuUpdatesOnlyWithoutOpenLogs() {
+    // A newer country file served by a real HTTP server on 127.0.0.1.
+    std::string offered = ReadBytes(QZ_SOURCE_DIR "/tests/data/cty/trimmed.dat");
+    const std::size_t ver = offered.find("=VER20230502");
+    QVERIFY(ver != std::string::npos);
+    offered.replace(ver + 4, 8, "20240101");
+    QDir(FDir.path()).mkpath("served");
+    QDir(FDir.path()).mkpath("cty");
+    std::ofstream(Path("served/cty.dat"), std::ios::binary) << offered;
+    const std::string installed = Path("cty/cty.dat");
+    std::ofstream(installed, std::ios::binary) << ReadBytes(QZ_SOURCE_DIR "/tests/data/cty/trimmed.dat");
+    test::TestHttpServer server(Path("served"));
+    if (!server.Ready()) QSKIP("python3 is needed for the test HTTP server");
+    TCtyUpdateRequest request;
+    request.url = server.Url("/files/cty.dat");
+    request.installedFile = request.destFile = installed;
+
+    {  // With a log open nothing is fetched.
+        auto window = Start({FNative});
+        TBoxAnswerer ok(QMessageBox::Ok);
+        UpdateCountryFile(*window, request);
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].contains("close all logs"), qPrintable(ok.texts[0]));
+        QCOMPARE(ReadBytes(installed), ReadBytes(QZ_SOURCE_DIR "/tests/data/cty/trimmed.dat"));
+    }
+    auto window = Start({});
+    {
+        TBoxAnswerer ok(QMessageBox::Ok);
+        UpdateCountryFile(*window, request);
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].startsWith("The update was installed."), qPrintable(ok.texts[0]));
+        QCOMPARE(ReadBytes(installed), offered);
+    }
+    {  // The program version file has no address unless one is set.
+        TBoxAnswerer ok(QMessageBox::Ok);
+        window->Command("acHelpUpdateQZ")->trigger();
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].contains("No address"), qPrintable(ok.texts[0]));
+    }
+    {
+        TBoxAnswerer ok(QMessageBox::Ok);
+        window->Command("acHelpAbout")->trigger();
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].contains("(build number "), qPrintable(ok.texts[0]));
+    }
+}
+
+int Occurrences(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+void TGuiTest::batchWizardRunsEachJob() {
+    QDir(FDir.path()).mkpath("batch");
+    const std::string a = Path("batch/a.QZF"), b = Path("batch/b.QZF"), cabrillo = Path("batch/c.log");
+    std::ofstream(a, std::ios::binary) << ReadBytes(FNative);
+    std::ofstream(b, std::ios::binary) << ReadBytes(FNative);
+    std::ofstream(cabrillo, std::ios::binary) << ReadBytes(QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log");
+    const QStringList all = {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(cabrillo)};
+    auto window = Start({});
+
+    {  // Exports of the native logs: the Cabrillo file is not taken into the list.
+        TBatchWorkWizard wizard(window.get());
+        wizard.show();
+        wizard.SetJob(TBatchJob::Export);
+        wizard.next();
+        QVERIFY(wizard.FileList()->NativeOnly());
+        QCOMPARE(wizard.FileList()->AddFiles(all + all), 2);
+        wizard.next();
+        QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgExportFormat));
+        QCOMPARE(wizard.nextId(), -1);
+        wizard.SetExportFormat(owCabrillo);
+        TBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(RunBatchChoice(window.get(), wizard.Choice()));
+        QCOMPARE(ok.texts, QStringList{"Batch processing finished."});
+        QVERIFY(ReadBytes(Path("batch/a.log")).starts_with("START-OF-LOG: 3.0"));
+        QVERIFY(ReadBytes(Path("batch/b.log")).starts_with("START-OF-LOG: 3.0"));
+    }
+    {  // Conversion of the Cabrillo file into a native log.
+        TBatchWorkWizard wizard(window.get());
+        wizard.show();
+        wizard.SetJob(TBatchJob::Convert);
+        wizard.next();
+        QVERIFY(!wizard.FileList()->NativeOnly());
+        wizard.FileList()->AddFiles({QString::fromStdString(cabrillo)});
+        wizard.next();
+        wizard.SetImportFormat(ftCabrillo);
+        wizard.next();
+        QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+        TBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(RunBatchChoice(window.get(), wizard.Choice()));
+        QCOMPARE(ok.texts.size(), 1);
+        QCOMPARE(NativeFileTypeOfFile(Path("batch/c.QZF")), ftQZ4);
+    }
+    {  // The result list; an invalid tag name is refused on the page.
+        TBatchWorkWizard wizard(window.get());
+        wizard.show();
+        wizard.SetJob(TBatchJob::Results);
+        wizard.next();
+        wizard.FileList()->AddFiles(all);
+        wizard.next();
+        QCOMPARE(wizard.windowTitle(), QString("Batch processing [Result list]"));
+        const std::string list = Path("batch/results.txt");
+        wizard.SetResultList(list, "SEASON 2026");
+        {
+            TBoxAnswerer ok(QMessageBox::Ok);
+            QVERIFY(!wizard.validateCurrentPage());
+            QCOMPARE(ok.texts.size(), 1);
+        }
+        wizard.SetResultList(list, "SEASON");
+        QVERIFY(wizard.validateCurrentPage());
+        {
+            TBoxAnswerer ok(QMessageBox::Ok);
+            QVERIFY(RunBatchChoice(window.get(), wizard.Choice()));
+        }
+        const std::string text = ReadBytes(list);
+        QVERIFY(text.starts_with("<SEASON>\r\n\r\n<TEILNAHME>\r\n <CONTEST>CQ-WW-CW</CONTEST>"));
+        QCOMPARE(Occurrences(text, "<TEILNAHME>"), 2);
+        QVERIFY(text.ends_with("</SEASON>\r\n"));
+        // An existing list is replaced only after the question.
+        TBoxAnswerer cancel(QMessageBox::Cancel);
+        QVERIFY(!RunBatchChoice(window.get(), wizard.Choice()));
+        QCOMPARE(cancel.texts.size(), 1);
+        QCOMPARE(ReadBytes(list), text);
+    }
 }
 
 int main(int argc, char** argv) {
