@@ -978,55 +978,55 @@ E&xtract selected lines to a new log|Open a new log with copies of the selected 
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+&Options...|Settings of import, export, editor, compile, e-mail and folders
+E-mail &journal...|The e-mails sent so far
+&Finalize log...|Compile, save read-only, export and send the log in one go
+Send by &e-mail...|Send an exported log to the contest's log robot
+Options
+Import|Export|Editor|Compile|Log robots|IARU points|E-mail|Folders
+STF import|General|Exchanged numbers|Binary logs (CT, QW)|ADIF export|STF export|SMTP server|Sender|Sending
+Show the field allocation dialog when reading STF files
+Keep converted logs in the folder of the foreign file (not in the log folder)
+Name converted logs after the own call
+Accept letters and figures only in received exchanges
+Read the QTC file beside a binary log
+Show the ADIF field configuration before each ADIF export
+Add the country field to STF exports
+Add the QSO comments to STF exports
+Fit the column widths to their contents
+Sort the log by time when compiling
+Remove empty lines when compiling
+Lines on bands the contest does not allow are invalid
+Lines in modes the contest does not allow are invalid
+These settings change scores. The result report names each one that differs from its default; open logs are scored with the new settings at their next compile (F5).
+QSO with a headquarters station|QSO in the own ITU zone|QSO on the own continent, other zone|QSO with another continent|Points of IARU QSOs (used because of the start-up switch /QUIRN; they are not stored)
+Server|Port|User name|Password|Connect time-out (seconds)|Certificates (file; empty: the system's)|Sender address|Send a copy to me
+This program sends the e-mail (SMTP)|The desktop's mail program composes it (xdg-email)
+The password is kept in the settings file in scrambled form, and the file is readable by your user account only. Scrambling is not encryption: whoever can read the file can recover the password. User name and password are sent only over an encrypted connection.
+Logs|Exported logs|Sent e-mails
+Enter a whole number from %1 to %2.
+Not an e-mail address (name@example.org).
+Enter a folder as a full path (beginning with /).
+This is a file, not a folder.
+This folder does not exist yet; it is created when you press OK.
+The folder cannot be created:
+No blanks or control characters, please.
+Please correct the marked entries first.
+The file does not exist.
+SMTP settings|Message|Sent message
+To|Subject|Text|Sent on|Copy to|Contest|Call|Server|Sender
+&Change settings...|Open the e-mail settings of the options
+&Send
+yes|no
+SMTP login
+The server %1 asks for a user name and a password. They are sent only over an encrypted connection.
+Save the user name in the settings|Save the password in the settings (scrambled, not encrypted)
+E-mail journal
+E-mail folder:
+Change &folder...|Choose the e-mail folder in the options
+Finalize log
+Save the log and lock it against changes|Export the log|Send the export by e-mail|Export format
+At most %1 characters.
 
 
 

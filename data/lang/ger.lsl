@@ -978,55 +978,55 @@ Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpa
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+&Optionen...|Einstellungen für Import, Export, Editor, Auswertung, E-Mail und Ordner
+E-Mail-&Journal...|Die bisher gesendeten E-Mails
+Log &abschließen...|Auswerten, schreibgeschützt speichern, exportieren und senden in einem Schritt
+Per &E-Mail senden...|Ein exportiertes Log an den Log-Robot des Contests senden
+Optionen
+Import|Export|Editor|Auswertung|Log-Robots|IARU-Punkte|E-Mail|Ordner
+STF-Import|Allgemein|Ausgetauschte Nummern|Binäre Logs (CT, QW)|ADIF-Export|STF-Export|SMTP-Server|Absender|Versand
+Beim Lesen von STF-Dateien den Dialog der Feldzuordnung zeigen
+Konvertierte Logs im Ordner der fremden Datei ablegen (nicht im Log-Ordner)
+Konvertierte Logs nach dem eigenen Rufzeichen benennen
+In empfangenen Austauschen nur Buchstaben und Ziffern annehmen
+Die QTC-Datei neben einem binären Log lesen
+Vor jedem ADIF-Export die ADIF-Feldauswahl zeigen
+Das Länderfeld in STF-Exporte schreiben
+Die QSO-Kommentare in STF-Exporte schreiben
+Spaltenbreiten an den Inhalt anpassen
+Das Log beim Auswerten nach der Zeit sortieren
+Leere Zeilen beim Auswerten entfernen
+Zeilen auf Bändern, die der Contest nicht erlaubt, sind ungültig
+Zeilen in Betriebsarten, die der Contest nicht erlaubt, sind ungültig
+Diese Einstellungen ändern Punktzahlen. Die Ergebnisübersicht nennt jede, die vom Standard abweicht; offene Logs werden bei ihrer nächsten Auswertung (F5) mit den neuen Einstellungen gewertet.
+QSO mit einer Headquarters-Station|QSO in der eigenen ITU-Zone|QSO im eigenen Kontinent, andere Zone|QSO mit einem anderen Kontinent|Punkte für IARU-QSOs (gelten wegen des Startschalters /QUIRN; sie werden nicht gespeichert)
+Server|Port|Benutzername|Passwort|Zeitlimit für den Verbindungsaufbau (Sekunden)|Zertifikate (Datei; leer: die des Systems)|Absenderadresse|Eine Kopie an mich senden
+Dieses Programm sendet die E-Mail (SMTP)|Das Mailprogramm des Desktops erstellt sie (xdg-email)
+Das Passwort steht verwürfelt in der Einstellungsdatei, und nur Ihr Benutzerkonto kann diese Datei lesen. Verwürfeln ist keine Verschlüsselung: Wer die Datei lesen kann, kann das Passwort zurückgewinnen. Benutzername und Passwort werden nur über eine verschlüsselte Verbindung gesendet.
+Logs|Exportierte Logs|Gesendete E-Mails
+Bitte eine ganze Zahl von %1 bis %2 eingeben.
+Keine E-Mail-Adresse (name@example.org).
+Bitte einen Ordner als vollständigen Pfad eingeben (beginnend mit /).
+Das ist eine Datei, kein Ordner.
+Diesen Ordner gibt es noch nicht; er wird mit OK angelegt.
+Der Ordner kann nicht angelegt werden:
+Bitte keine Leerzeichen oder Steuerzeichen.
+Bitte zuerst die markierten Eingaben berichtigen.
+Die Datei gibt es nicht.
+SMTP-Einstellungen|Nachricht|Gesendete Nachricht
+An|Betreff|Text|Gesendet am|Kopie an|Contest|Rufzeichen|Server|Absender
+Einstellungen &ändern...|Die E-Mail-Einstellungen der Optionen öffnen
+&Senden
+ja|nein
+SMTP-Anmeldung
+Der Server %1 verlangt einen Benutzernamen und ein Passwort. Sie werden nur über eine verschlüsselte Verbindung gesendet.
+Den Benutzernamen in den Einstellungen speichern|Das Passwort in den Einstellungen speichern (verwürfelt, nicht verschlüsselt)
+E-Mail-Journal
+E-Mail-Ordner:
+&Ordner ändern...|Den E-Mail-Ordner in den Optionen wählen
+Log abschließen
+Das Log speichern und gegen Änderungen sperren|Das Log exportieren|Den Export per E-Mail senden|Exportformat
+Höchstens %1 Zeichen.
 
 
 

@@ -1,8 +1,11 @@
 #include "base/options.h"
 
 #include <cstdlib>
+#include <iostream>
 
+#include "base/passwordscramble.h"
 #include "base/settingsstore.h"
+#include "base/text.h"
 
 namespace qz {
 
@@ -33,20 +36,93 @@ void ForEachBool(TOptions& o, F f) {
         f(*b);
 }
 
+// Reads the values of one store and notes those that are there but unusable.
+class TOptionReader {
+public:
+    TOptionReader(const TSettingsStore& store, std::vector<std::string>& notes) : FStore(store), FNotes(notes) {}
+
+    bool Has(const std::string& name) const { return FStore.Has(kMainSection, name); }
+    std::string Raw(const std::string& name) const { return FStore.GetString(kMainSection, name, ""); }
+
+    void Note(const std::string& name, const std::string& what, const std::string& def) {
+        std::string shown = Raw(name);
+        for (char& c : shown)
+            if (static_cast<unsigned char>(c) < 0x20) c = '?';
+        FNotes.push_back("settings: " + name + "=" + shown + " " + what + "; the default " + def + " is used");
+    }
+
+    bool Bool(const std::string& name, bool def) {
+        if (!Has(name)) return def;
+        const std::string v = Trim(Raw(name));
+        if (v == "1" || SameText(v, "true")) return true;
+        if (v == "0" || SameText(v, "false")) return false;
+        Note(name, "is not 0 or 1", def ? "1" : "0");
+        return def;
+    }
+
+    std::int32_t Integer(const std::string& name, std::int32_t def, std::int32_t min, std::int32_t max) {
+        if (!Has(name)) return def;
+        std::int32_t v = 0;
+        if (TryStrToInt(Trim(Raw(name)), v) && v >= min && v <= max) return v;
+        Note(name, "is not a whole number from " + std::to_string(min) + " to " + std::to_string(max),
+             std::to_string(def));
+        return def;
+    }
+
+    // Texts of one line (a hand-edited value cannot hold a line break that way, but an
+    // escaped one could).
+    std::string Text(const std::string& name, const std::string& def) {
+        if (!Has(name)) return def;
+        const std::string v = Raw(name);
+        for (char c : v)
+            if (static_cast<unsigned char>(c) < 0x20) {
+                Note(name, "holds control characters", def.empty() ? "(empty)" : def);
+                return def;
+            }
+        return v;
+    }
+
+private:
+    const TSettingsStore& FStore;
+    std::vector<std::string>& FNotes;
+};
+
 }  // namespace
 
-void LoadOptions(TOptions& o, const TSettingsStore& s) {
+void LoadOptions(TOptions& o, const TSettingsStore& s, std::vector<std::string>* notesOut) {
     o = TOptions();
-    ForEachBool(o, [&](TBoolOption& b) { b.oValue = s.GetBool(kMainSection, b.oRegistryName, b.oDefaultValue); });
-    for (TIntegerOption* i : {&o.EMail_Type, &o.EMail_SMTPPort})
-        i->oValue = s.GetInteger(kMainSection, i->oRegistryName, i->oDefaultValue);
+    std::vector<std::string> notes;
+    TOptionReader r(s, notes);
+    ForEachBool(o, [&](TBoolOption& b) { b.oValue = r.Bool(b.oRegistryName, b.oDefaultValue); });
+    o.EMail_Type.oValue = r.Integer(o.EMail_Type.oRegistryName, o.EMail_Type.oDefaultValue, 0, 1);
+    o.EMail_SMTPPort.oValue =
+        r.Integer(o.EMail_SMTPPort.oRegistryName, o.EMail_SMTPPort.oDefaultValue, kMinSmtpPort, kMaxSmtpPort);
     for (TStringOption* t : {&o.EMail_SMTPHost, &o.EMail_UserName, &o.EMail_Sender})
-        t->oValue = s.GetString(kMainSection, t->oRegistryName, t->oDefaultValue);
+        t->oValue = r.Text(t->oRegistryName, t->oDefaultValue);
     for (TStringOption* p : {&o.Path_QZ_Logs, &o.Path_Exported_Logs, &o.Path_EMails})
-        if (s.Has(kMainSection, p->oRegistryName)) p->oValue = s.GetString(kMainSection, p->oRegistryName, "");
-    o.Font_StringGrid.sfSize = s.GetInteger(kMainSection, "Editor_Font_Size", 8);
-    o.Font_StringGrid.sfName = s.GetString(kMainSection, "Editor_Font_Name", "MS Sans Serif");
-    o.Font_StringGrid.sfStyle = static_cast<std::uint8_t>(s.GetInteger(kMainSection, "Editor_Font_Style", 0) & 15);
+        if (r.Has(p->oRegistryName)) {
+            const std::string v = r.Text(p->oRegistryName, p->oValue);
+            if (!v.empty()) p->oValue = v;
+            else r.Note(p->oRegistryName, "names no folder", p->oValue);
+        }
+    const std::string& passwordName = o.EMail_Password.oRegistryName;
+    if (r.Has(passwordName) && !UnscramblePassword(Trim(r.Raw(passwordName)), o.EMail_Password.oValue))
+        notes.push_back("settings: " + passwordName + ": Internal error: decoding failed. The password is empty.");
+    // The three font values count only together: any of them unusable resets all three.
+    TSlimmedFont font;
+    std::vector<std::string> fontNotes;
+    TOptionReader f(s, fontNotes);
+    font.sfSize = f.Integer("Editor_Font_Size", 8, 4, 72);
+    font.sfName = f.Text("Editor_Font_Name", "MS Sans Serif");
+    font.sfStyle = static_cast<std::uint8_t>(f.Integer("Editor_Font_Style", 0, 0, 15));
+    if (Trim(font.sfName).empty()) fontNotes.push_back("settings: Editor_Font_Name is empty; the default font is used");
+    const bool allThere = f.Has("Editor_Font_Size") && f.Has("Editor_Font_Name") && f.Has("Editor_Font_Style");
+    if (fontNotes.empty() && allThere) o.Font_StringGrid = font;
+    notes.insert(notes.end(), fontNotes.begin(), fontNotes.end());
+
+    if (notesOut) notesOut->insert(notesOut->end(), notes.begin(), notes.end());
+    else
+        for (const std::string& n : notes) std::cerr << "qz: " << n << "\n";
 }
 
 void SaveOptions(const TOptions& options, TSettingsStore& s) {
@@ -57,6 +133,7 @@ void SaveOptions(const TOptions& options, TSettingsStore& s) {
     for (TStringOption* t : {&o.EMail_SMTPHost, &o.EMail_UserName, &o.EMail_Sender, &o.Path_QZ_Logs,
                              &o.Path_Exported_Logs, &o.Path_EMails})
         s.SetString(kMainSection, t->oRegistryName, t->oValue);
+    s.SetString(kMainSection, o.EMail_Password.oRegistryName, ScramblePassword(o.EMail_Password.oValue));
     s.SetInteger(kMainSection, "Editor_Font_Size", o.Font_StringGrid.sfSize);
     s.SetString(kMainSection, "Editor_Font_Name", o.Font_StringGrid.sfName);
     s.SetInteger(kMainSection, "Editor_Font_Style", o.Font_StringGrid.sfStyle);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qz {
 
@@ -73,8 +74,15 @@ extern TOptions Options;
 // The common documents folder: $XDG_DOCUMENTS_DIR, else ~/Documents.
 std::string CommonDocumentsFolder();
 
-// Resets every field to its default, then takes each value the store holds.
-void LoadOptions(TOptions& options, const TSettingsStore& store);
+// The SMTP ports the settings accept.
+inline constexpr std::int32_t kMinSmtpPort = 1;
+inline constexpr std::int32_t kMaxSmtpPort = 65535;
+
+// Resets every field to its default, then takes each value the store holds. A value that
+// is there but not of its kind or range (a hand-edited file: "EMail_SMTPPort=abc", a
+// port of 0, a password that does not unscramble) keeps its default, and a note naming
+// it goes to `notes`, or to standard error when `notes` is nullptr.
+void LoadOptions(TOptions& options, const TSettingsStore& store, std::vector<std::string>* notes = nullptr);
 // Writes every field into the store (the password scrambled).
 void SaveOptions(const TOptions& options, TSettingsStore& store);
 

@@ -1,6 +1,7 @@
 #include "base/settingsstore.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -180,6 +181,23 @@ std::string TSettingsStore::Serialize() const {
 }
 
 bool TSettingsStore::Save(const std::string& path, std::string* error) const {
+    // The file holds the SMTP password (scrambled, not encrypted), so it is readable by
+    // its owner only: its folder is made with mode 0700, a new file is made empty with
+    // mode 0600 before anything is written, and an existing one readable by others is
+    // narrowed first. The atomic write keeps those bits for the file that replaces it.
+    const fs::path target(ResolveLinks(path));
+    std::error_code ec;
+    if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
+        fs::create_directories(target.parent_path(), ec);
+        fs::permissions(target.parent_path(), fs::perms::owner_all, fs::perm_options::replace, ec);
+    }
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) ::close(fd);
+    } else if (S_ISREG(st.st_mode) && (st.st_mode & 077) != 0) {
+        ::chmod(target.c_str(), st.st_mode & 07700);
+    }
     return WriteFileAtomically(path, Serialize(), error, TWriteOptions{.createFolders = true});
 }
 

@@ -9,6 +9,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
+#include "contests/iaru.h"
+#include "engine/compilesettings.h"
 #include "export/adifexport.h"
 #include "export/cabrilloexport.h"
 #include "export/dbaseexport.h"
@@ -216,6 +218,33 @@ std::unique_ptr<TExport> CreateOutputWindowWriter(TOutputWindow window, const TC
     }
 }
 
+namespace {
+
+// The score settings a result depends on, when any differs from its default: an empty
+// line and "Compile settings: " with each (the compile settings as the settings file
+// names them; the IARU points of the options page when an IARU log scores with them),
+// so that a result can be reproduced.
+void AppendScoreSettings(const TContestLog& log, std::vector<std::string>& lines) {
+    std::string changed;
+    for (const std::string& s : NonDefaultCompileSettings(log.CompileSettings()))
+        changed += (changed.empty() ? "" : ", ") + s;
+    const TIARUPoints points = IARUOptionPoints();
+    const TIARUPoints defaults;
+    if (log.Contest() == cIARU && IARUPointsFromOptions() &&
+        (points.HQ != defaults.HQ || points.SameZone != defaults.SameZone ||
+         points.SameContinent != defaults.SameContinent || points.OtherContinent != defaults.OtherContinent))
+        changed += (changed.empty() ? "" : ", ") + Format(
+                                                       "IARU points HQ=%d SameZone=%d SameContinent=%d "
+                                                       "OtherContinent=%d",
+                                                       points.HQ, points.SameZone, points.SameContinent,
+                                                       points.OtherContinent);
+    if (changed.empty()) return;
+    lines.push_back("");
+    lines.push_back("Compile settings: " + changed);
+}
+
+}  // namespace
+
 bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vector<std::string>& lines,
                          std::vector<std::string>* messages) {
     lines.clear();
@@ -225,6 +254,7 @@ bool ProduceOutputWindow(TOutputWindow window, const TContestLog& log, std::vect
     }
     if (window == owResult) {
         log.WriteResults(lines);
+        AppendScoreSettings(log, lines);
         return true;
     }
     std::unique_ptr<TExport> writer = CreateOutputWindowWriter(window, log);

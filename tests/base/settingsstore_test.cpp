@@ -41,6 +41,29 @@ TEST(SettingsStore, GarbageAndHalfWrittenFilesFallBackToDefaults) {
     EXPECT_EQ(s.GetString(kMainSection, "E", "e"), "e");
 }
 
+// The file holds the SMTP password: only its owner may read it, whether it is new,
+// in a new folder, or an older file that others could read.
+TEST(SettingsStore, FileIsReadableByItsOwnerOnly) {
+    test::TempDir dir;
+    const std::string path = dir.File("new/folder/settings.ini");
+    TSettingsStore s;
+    s.SetString(kMainSection, "Text", "x");
+    ASSERT_TRUE(s.Save(path));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(dir.File("new/folder").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    const std::string old = dir.File("old.ini");
+    test::WriteFile(old, "[QZ]\nA=1\n");
+    ::chmod(old.c_str(), 0644);
+    ASSERT_TRUE(s.Save(old));
+    ASSERT_EQ(::stat(old.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(TSettingsStore::Load(old).GetString(kMainSection, "Text", ""), "x");
+}
+
 TEST(SettingsStore, FailedWriteLeavesThePreviousFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     test::TempDir dir;

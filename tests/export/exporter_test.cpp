@@ -5,6 +5,7 @@
 
 #include "base/frontend.h"
 #include "base/options.h"
+#include "engine/compilesettings.h"
 #include "export/exporttest.h"
 
 namespace qz {
@@ -89,6 +90,27 @@ TEST(OutputWindows, RefreshFillsCheckedWindowsInOrder) {
     EXPECT_EQ(lines, cabrillo);
     EXPECT_FALSE(ProduceOutputWindow(owMessages, *log, lines));
     EXPECT_TRUE(lines.empty());
+}
+
+// A result that depends on settings other than the defaults says which; with the
+// defaults the report is the bare overview.
+TEST(OutputWindows, ResultNamesCompileSettingsThatDifferFromTheDefaults) {
+    test::UseEnglishStrings();
+    auto log = test::MakeExportTestLog(0, 1, 0, false, test::FullHeader(cDARC10));
+    test::Add(*log, {"G4ABC", b20m, mCW, "2013-11-23 00:02", "599", {}, "599", {"1"}});
+    log->Compile();
+    std::vector<std::string> plain;
+    ASSERT_TRUE(ProduceOutputWindow(owResult, *log, plain));
+    EXPECT_EQ(plain.back().rfind("Final result", 0), 0u);
+
+    TCompileSettings settings;
+    settings.SortLog = false;
+    settings.CancelQSOIfModeIsNotAllowed = false;
+    log->Compile(settings);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ProduceOutputWindow(owResult, *log, lines));
+    ASSERT_EQ(lines.size(), plain.size() + 2);
+    EXPECT_EQ(lines.back(), "Compile settings: Compile_SortLog=off, Compile_CancelQSOIfModeIsNotAllowed=off");
 }
 
 TEST(OutputWindows, SavedFilesHaveCRLFAndUnchangedBytes) {
