@@ -878,10 +878,10 @@ E&xtract selected lines to a new log|Open a new log with copies of the selected 
 &Country files|Open the folder of the country files
 &Member lists|Open the folder of the member lists
 &Assignment tables|Open the folder of the assignment tables
-
-
-
-
+&Standard edit mode|Change existing lines cell by cell
+&Fast append mode|Type new lines from the keyboard: Enter walks through the fields of the newest line and appends the next one
+Fast append|Fast append mode on or off
+The line is unchanged.
 
 
 

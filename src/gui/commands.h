@@ -45,6 +45,7 @@ inline constexpr int lsModified = 103;
 inline constexpr int lsSaveChanges = 104;
 inline constexpr int lsOutputWindowsModified = 112;
 inline constexpr int lsEditMode = 115;
+inline constexpr int lsAppendMode = 116;
 inline constexpr int lsCannotDeleteAll = 131;
 inline constexpr int lsNothingDeleted = 132;
 inline constexpr int lsSearchNotFound = 138;

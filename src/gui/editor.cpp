@@ -34,6 +34,7 @@
 #include "base/options.h"
 #include "engine/contestlog.h"
 #include "export/exporter.h"
+#include "gui/cellediting.h"
 #include "gui/commands.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
@@ -67,6 +68,8 @@ std::vector<std::string> SplitLines(const QString& text) {
 TQZEditor::TQZEditor(QWidget* parent) : QWidget(parent), FModel(new TLogModel(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildWidgets();
+    FCells = new TCellEditing(
+        FGrid, FModel, [this] { return FContestLog.get(); }, [this] { SetModified(true); }, this);
     BuildCommands();
     Retranslate();
     UpdateCommands();
@@ -179,6 +182,9 @@ void TQZEditor::BuildCommands() {
     add("acEditCopy", [this] { CopyLines(); });
     add("acEditPaste", [this] { PasteLines(); });
     add("acEditAppendQSO", [this] { AppendLine(); });
+    add("StandardEditMode", [this] { SetEditMode(emEdit); });
+    add("FastAppendMode", [this] { SetEditMode(emAppend); });
+    add("acEditAppendMode", [this] { SetEditMode(EditMode() == emAppend ? emEdit : emAppend); });
     add("acEditMoveUp", [this] { MoveLine(-1); });
     add("acEditMoveDown", [this] { MoveLine(1); });
     add("acEditComment", [this] { EditComment(); });
@@ -336,6 +342,7 @@ void TQZEditor::AfterLogTaken() {
     SyncMessages();
     SetCurrentRow(0);
     SetReadOnlyMode(FContestLog->PublicFileHeader.fhQZ_ReadOnly);
+    SetEditMode(emEdit);
     FTabs->setCurrentIndex(owMessages);
     SetModified(false);
 }
@@ -351,8 +358,8 @@ bool TQZEditor::GetHeaderData() {
     if (!log) return false;  // the factory has shown why
     log->CreateAndAppendQSO(false);
     SetContestLog(std::move(log), messages, "", "");
-    SetCurrentRow(FContestLog->NoOfQSOs() - 1,
-                  FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns()));
+    SetEditMode(emAppend);
+    FCells->FocusCell(cpCall, -1, FContestLog->NoOfQSOs() - 1);
     SetModified(true);
     return true;
 }
@@ -487,8 +494,17 @@ void TQZEditor::SetModified(bool on) {
     emit StateChanged();
 }
 
+TEditMode TQZEditor::EditMode() const { return FCells->EditMode(); }
+
+void TQZEditor::SetEditMode(TEditMode mode) {
+    FCells->SetEditMode(mode);
+    UpdateCommands();
+    emit StateChanged();
+}
+
 void TQZEditor::SetReadOnlyMode(bool on) {
     FReadOnlyMode = on;
+    FCells->SetReadOnly(on);
     if (FContestLog) FContestLog->PublicFileHeader.fhQZ_ReadOnly = on;
     FModel->SetReadOnly(on);
     FillLineEntry();
@@ -521,6 +537,12 @@ void TQZEditor::UpdateCommands() {
         enable(name, log);
     enable("acFileClose", true);
     FActions.value("acSwapReadOnly")->setChecked(FReadOnlyMode);
+    enable("StandardEditMode", log);
+    enable("FastAppendMode", writable);
+    enable("acEditAppendMode", writable);
+    FActions.value("StandardEditMode")->setChecked(EditMode() == emEdit);
+    FActions.value("FastAppendMode")->setChecked(EditMode() == emAppend);
+    FActions.value("acEditAppendMode")->setChecked(EditMode() == emAppend);
     FActions.value("tbEditEnable")->setChecked(FOutputAreaEditMode);
 }
 
@@ -628,7 +650,7 @@ void TQZEditor::SaveOutputWindowAs() {
 // --- Compile, save, close ---------------------------------------------------------------
 
 void TQZEditor::Compile() {
-    if (!FContestLog) return;
+    if (!FContestLog || !FCells->CommitActiveEditor()) return;
     if (CompileOverwritesEdits(ModifiedWindows()) && AskOkCancel(LS(ui::lsOutputEditsLost)) != TMsgAnswer::Ok) return;
     const int row = CurrentRow();
     if (FQSOBeforeCompiling == nullptr && row >= 0) FQSOBeforeCompiling = FContestLog->QSOs(row);
@@ -655,7 +677,7 @@ void TQZEditor::Compile() {
 }
 
 bool TQZEditor::Save() {
-    if (!FContestLog) return false;
+    if (!FContestLog || !FCells->CommitActiveEditor()) return false;
     if (FFileName.empty()) return SaveAs();
     StoreGridLayout(*FContestLog, ColumnWidths());
     FContestLog->PublicFileHeader.fhQZ_OutputWindows = OutputWindowsToStore(CheckedWindows());
@@ -770,18 +792,7 @@ void TQZEditor::PasteLines() {
     SetModified(true);
 }
 
-void TQZEditor::AppendLine() {
-    if (!FContestLog || FReadOnlyMode) return;
-    FContestLog->CreateAndAppendQSO(false);
-    const int row = FContestLog->NoOfQSOs() - 1;
-    FContestLog->PushUndo(ueaAddQSO, row);
-    FModel->Rebuild();
-    SetCurrentRow(row);
-    SetModified(true);
-    if (QLineEdit* call =
-            LineEntryField(FContestLog->GetColumnNumberFromProperty(cpCall, -1, FContestLog->NoOfColumns())))
-        call->setFocus();
-}
+void TQZEditor::AppendLine() { FCells->AppendQSO(); }
 
 void TQZEditor::DeleteSelected() {
     if (!FContestLog || FReadOnlyMode || FContestLog->NoOfSelectedQSOs() == 0) return;

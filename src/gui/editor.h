@@ -31,6 +31,7 @@ class TQSO;
 
 namespace qz::gui {
 
+class TCellEditing;
 class TLogModel;
 
 inline constexpr int kNoOfShownOutputWindows = owSwisslog + 1;
@@ -62,6 +63,10 @@ public:
     bool Modified() const { return FModified; }
     void MarkModified() { SetModified(true); }
     bool ReadOnlyMode() const { return FReadOnlyMode; }
+    // Standard editing or fast append (cell editing: cellediting.h).
+    TEditMode EditMode() const;
+    void SetEditMode(TEditMode mode);
+    TCellEditing* Cells() const { return FCells; }
     void SetReadOnlyMode(bool on);
     // Checks or unchecks an output window's box, as a click does.
     void SetOutputWindowChecked(TOutputWindow window, bool checked);
@@ -156,6 +161,7 @@ private:
     const TQSO* FQSOBeforeCompiling = nullptr;
 
     TLogModel* FModel;
+    TCellEditing* FCells = nullptr;
     QSplitter* FSplitter;
     QTableView* FGrid;
     QWidget* FLineBar;

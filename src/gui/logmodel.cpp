@@ -22,6 +22,19 @@ const QString kTick = QString::fromUtf8("\u2714");
 
 }  // namespace
 
+bool CellHasInplaceEditor(TColumnProperty property) {
+    switch (property) {
+        case cpNr:
+        case cpMark:
+        case cpMul:
+        case cpPoints:
+        case cpFlags:
+        case cpTimeHour:
+        case cpTimeMinute: return false;
+        default: return true;
+    }
+}
+
 TLogModel::TLogModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TLogModel::SetLog(const TContestLog* log) {
@@ -46,6 +59,18 @@ void TLogModel::RowsChanged(int first, int last) {
 void TLogModel::Rebuild() {
     beginResetModel();
     endResetModel();
+}
+
+void TLogModel::BeginAppend(int row) { beginInsertRows(QModelIndex(), row, row); }
+
+void TLogModel::EndAppend() { endInsertRows(); }
+
+Qt::ItemFlags TLogModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (FLog != nullptr && index.isValid() && !FReadOnly &&
+        CellHasInplaceEditor(FLog->ColumnProperty(index.column())) && FLog->CanSelectCell(index.column(), index.row()))
+        f |= Qt::ItemIsEditable;
+    return f;
 }
 
 int TLogModel::rowCount(const QModelIndex& parent) const {

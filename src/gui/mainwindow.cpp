@@ -42,8 +42,8 @@ namespace {
 // Paths longer than this are not taken from a drop.
 constexpr int kMaxDroppedPathLength = 4096;
 
-const char* const kToolbarCommands[] = {"acNew",      "acFileOpen",    "acFileSave", nullptr,
-                                        "acEditUndo", "acEditCompile", nullptr,      "acOutputPrint"};
+const char* const kToolbarCommands[] = {"acNew",         "acFileOpen", "acFileSave",    nullptr, "acEditUndo",
+                                        "acEditCompile", nullptr,      "acOutputPrint", nullptr, "acEditAppendMode"};
 
 const char* ThemeIcon(const char* command) {
     static const QHash<QString, const char*> icons = {
@@ -327,7 +327,7 @@ void TMainForm::UpdateCommands() {
     }
     FStatusLines->setText(QString("%1: %2").arg(LSCaption(ui::lsLines)).arg(editor->ContestLog()->NoOfQSOs()));
     FStatusModified->setText(editor->Modified() ? LSCaption(ui::lsModified) : QString());
-    FStatusEditMode->setText(LSCaption(ui::lsEditMode));
+    FStatusEditMode->setText(LSCaption(editor->EditMode() == emAppend ? ui::lsAppendMode : ui::lsEditMode));
     FStatusReadOnly->setText(editor->ReadOnlyMode() ? LSCaption(ui::lsReadOnly) : QString());
 }
 

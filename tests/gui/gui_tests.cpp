@@ -23,9 +23,13 @@
 #include <iterator>
 #include <memory>
 
+#include "base/datetime.h"
 #include "base/settingsstore.h"
+#include "base/text.h"
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
+#include "gui/cellediting.h"
+#include "gui/celleditors.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
 #include "gui/filehistory.h"
@@ -119,6 +123,8 @@ private slots:
     void damagedFileLeavesWindowUsable();
     void helpMenuUpdatesOnlyWithoutOpenLogs();
     void batchWizardRunsEachJob();
+    void fastAppendTypesALineWithProposals();
+    void cellEditEscapeRefuseAndUndo();
 };
 
 void TGuiTest::initTestCase() {
@@ -542,6 +548,136 @@ void TGuiTest::batchWizardRunsEachJob() {
         QCOMPARE(cancel.texts.size(), 1);
         QCOMPARE(ReadBytes(list), text);
     }
+}
+
+// The open in-place editor of the grid, as a text field.
+static TCellLineEdit* TextEditor(TQZEditor* editor) {
+    return qobject_cast<TCellLineEdit*>(editor->Cells()->ActiveEditor());
+}
+
+void TGuiTest::fastAppendTypesALineWithProposals() {
+    auto window = Start({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const int lines = log.NoOfQSOs();
+    const TQSO& previous = *log.QSOs(lines - 1);
+    window->Command("FastAppendMode")->trigger();
+    QCOMPARE(editor->EditMode(), emAppend);
+    window->Command("acEditAppendQSO")->trigger();
+    QCOMPARE(editor->Model()->rowCount(), lines + 1);
+    QCOMPARE(editor->CurrentRow(), lines);
+
+    // The call: letters become capitals, characters no call has are swallowed.
+    QVERIFY(TextEditor(editor) != nullptr);
+    QTest::keyClicks(TextEditor(editor), "dl1#a bc");
+    QCOMPARE(TextEditor(editor)->text(), QString("DL1ABC"));
+    QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+
+    // The time starts from the line above; one digit typed where the last minute digit
+    // stands gives the next minute (a lower digit counts on into the next ten minutes),
+    // and the line moves on to its next field.
+    TCellLineEdit* time = TextEditor(editor);
+    QVERIFY(time != nullptr && time->Kind() == TCellTextKind::Time);
+    const QString before = QString::fromStdString(previous.GetFormattedTime(potComplete));
+    QCOMPARE(time->text(), before);
+    const int last = before.right(1).toInt();
+    QTest::keyClick(time, Qt::Key_Backspace);  // refused in fast append
+    QCOMPARE(time->text(), before);
+    QTest::keyClick(time, static_cast<char>('0' + (last + 1) % 10));
+    const TDateTime expected = previous.DateTime() + EncodeTime(0, 1, 0, 0);
+    QCOMPARE(Cell(editor, lines, cpTime),
+             QString::fromStdString(Format(TimeFormat, DecodeTime(expected).hour, DecodeTime(expected).minute)));
+    QCOMPARE(TextEditor(editor)->Kind(), TCellTextKind::RST);
+
+    // Enter walks through the exchange; the received zone is proposed from the call.
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);  // sent RST
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);  // sent zone
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);  // received RST
+    QCOMPARE(TextEditor(editor)->text(), QString("14"));
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);  // the last field: the next line
+    QCOMPARE(log.NoOfQSOs(), lines + 2);
+    QCOMPARE(Cell(editor, lines, cpCall), QString("DL1ABC"));
+    QCOMPARE(QString::fromStdString(log.QSOs(lines)->RcvdNumbers(0)), QString("14"));
+    QCOMPARE(editor->CurrentRow(), lines + 1);
+
+    // The call and Enter alone: the line gets the proposal all the same.
+    QTest::keyClicks(TextEditor(editor), "ja1xyz");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(log.NoOfQSOs(), lines + 3);
+    QCOMPARE(QString::fromStdString(log.QSOs(lines + 1)->RcvdNumbers(0)), QString("25"));
+
+    // Every step is undone: the empty line, the second line's call, its append, ...
+    window->UpdateCommands();
+    while (log.NoOfQSOs() > lines && log.UndoItemAvailable()) window->Command("acEditUndo")->trigger();
+    QCOMPARE(log.NoOfQSOs(), lines);
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+void TGuiTest::cellEditEscapeRefuseAndUndo() {
+    auto window = Start({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    QCOMPARE(editor->EditMode(), emEdit);
+    const QString call = Cell(editor, 2, cpCall);
+
+    // Esc drops what was typed.
+    editor->Cells()->FocusCell(cpCall, -1, 2);
+    QVERIFY(TextEditor(editor) != nullptr);
+    QCOMPARE(TextEditor(editor)->text(), call);
+    QTest::keyClicks(TextEditor(editor), "K1ZZZ");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Escape);
+    QVERIFY(editor->Cells()->ActiveEditor() == nullptr);
+    QCOMPARE(Cell(editor, 2, cpCall), call);
+    QVERIFY(!editor->Modified());
+    QVERIFY(!log.UndoItemAvailable());
+
+    // The same value written back leaves no undo step.
+    editor->Cells()->FocusCell(cpCall, -1, 2);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QVERIFY(!log.UndoItemAvailable());
+    QVERIFY(!editor->Modified());
+
+    // RST of a CW line: the digit after the caret is overwritten, a 0 is refused.
+    editor->Cells()->FocusCell(cpRcvdRST, -1, 2);
+    TCellLineEdit* rst = TextEditor(editor);
+    QVERIFY(rst != nullptr && rst->text() == "599");
+    QTest::keyClick(rst, '0');
+    QTest::keyClick(rst, '7');
+    QCOMPARE(rst->text(), QString("579"));
+    QTest::keyClick(rst, Qt::Key_Escape);
+
+    // A call the line refuses (none at all): a message naming the column, the line as
+    // it was, and the cell open again with the refused text.
+    {
+        TBoxAnswerer ok(QMessageBox::Ok);
+        editor->Cells()->FocusCell(cpCall, -1, 2);
+        QTest::keyClick(TextEditor(editor), Qt::Key_Backspace);
+        QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+        QTRY_COMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].contains("Call"), qPrintable(ok.texts[0]));
+        QTRY_VERIFY(TextEditor(editor) != nullptr);
+        QCOMPARE(TextEditor(editor)->text(), QString());
+        QCOMPARE(Cell(editor, 2, cpCall), call);
+        QVERIFY(!log.UndoItemAvailable());
+    }
+
+    // A change goes in with Enter (the cursor moves down), and Undo takes it back.
+    QTest::keyClicks(TextEditor(editor), "k1zzz");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(Cell(editor, 2, cpCall), QString("K1ZZZ"));
+    QCOMPARE(editor->CurrentRow(), 3);
+    QVERIFY(editor->Modified());
+    window->UpdateCommands();
+    window->Command("acEditUndo")->trigger();
+    QCOMPARE(Cell(editor, 2, cpCall), call);
+
+    // Read-only: no editor opens.
+    editor->SetReadOnlyMode(true);
+    editor->Cells()->FocusCell(cpCall, -1, 4);
+    QVERIFY(editor->Cells()->ActiveEditor() == nullptr);
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
 }
 
 int main(int argc, char** argv) {
