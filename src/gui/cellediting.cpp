@@ -248,20 +248,25 @@ bool TCellEditing::Commit(int row, int col, const QString& text, int listIndex, 
     TQSO* line = log != nullptr ? log->QSOs(row) : nullptr;
     if (line == nullptr) return false;
     const TColumnProperty p = log->ColumnProperty(col);
+    // A cell left as it was is not written again (an empty call stays empty).
+    const bool unchanged = !FPendingDateTime && ToCore(text) == GridCellText(*log, col, row);
+    if (unchanged && !completeLine) return true;
     std::unique_ptr<TQSO> edited = log->NewQSO(false);
     edited->CopyFrom(line);
     if (FPendingDateTime) edited->SetDateTime(*FPendingDateTime);
-    bool accepted = false;
-    if (p == cpIsQTC && listIndex >= 0)
-        accepted = listIndex == edited->QTCKind() || edited->SetChangedQTCFlag(listIndex, true);
-    else if (p == cpDateMonth && listIndex >= 0) accepted = edited->SetChangedMonth(listIndex + 1);
-    else accepted = SetGridCellText(*log, col, *edited, ToCore(text));
-    if (!accepted) {
-        Reject(row, col, text);
-        return false;
+    if (!unchanged) {
+        bool accepted = false;
+        if (p == cpIsQTC && listIndex >= 0)
+            accepted = listIndex == edited->QTCKind() || edited->SetChangedQTCFlag(listIndex, true);
+        else if (p == cpDateMonth && listIndex >= 0) accepted = edited->SetChangedMonth(listIndex + 1);
+        else accepted = SetGridCellText(*log, col, *edited, ToCore(text));
+        if (!accepted) {
+            Reject(row, col, text);
+            return false;
+        }
     }
-    const bool same = edited->SameQSO(line);
-    if (same && !(completeLine && p == cpCall)) return true;
+    const bool same = unchanged || edited->SameQSO(line);
+    if (same && !completeLine) return true;
     // The line keeps its selection and its last compiled values until the next compile.
     const bool selected = line->Selected();
     const std::int32_t points = line->Points();

@@ -605,6 +605,9 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
     QTest::keyClick(TextEditor(editor), Qt::Key_Return);
     QCOMPARE(log.NoOfQSOs(), lines + 3);
     QCOMPARE(QString::fromStdString(log.QSOs(lines + 1)->RcvdNumbers(0)), QString("25"));
+    // Appending again while the new line's call is still empty is no refused edit.
+    window->Command("acEditAppendQSO")->trigger();
+    QCOMPARE(log.NoOfQSOs(), lines + 4);
 
     // Every step is undone: the empty line, the second line's call, its append, ...
     window->UpdateCommands();
