@@ -609,6 +609,17 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
     window->Command("acEditAppendQSO")->trigger();
     QCOMPARE(log.NoOfQSOs(), lines + 4);
 
+    // A whole time lower than the line above's: the next day began.
+    QTest::keyClicks(TextEditor(editor), "ea8xx");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+    const TQSO& above = *log.QSOs(lines + 2);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Home);
+    QTest::keyClicks(TextEditor(editor), "0001");
+    QCOMPARE(Cell(editor, lines + 3, cpTime), QString("0001"));
+    TQSO nextDay(&log, false);
+    nextDay.SetDateTime(above.DateTime() + 1.0);
+    QCOMPARE(Cell(editor, lines + 3, cpDate), QString::fromStdString(nextDay.GetFormattedDate(podComplete)));
+
     // Every step is undone: the empty line, the second line's call, its append, ...
     window->UpdateCommands();
     while (log.NoOfQSOs() > lines && log.UndoItemAvailable()) window->Command("acEditUndo")->trigger();
