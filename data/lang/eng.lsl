@@ -1028,36 +1028,36 @@ Finalize log
 Save the log and lock it against changes|Export the log|Send the export by e-mail|Export format
 At most %1 characters.
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+Export &dBase...|Write the log as a dBase table
+ADIF &configuration...|Choose the fields of the ADIF export
+QSO columns
+QTC columns
+ADIF configuration
+Time format
+Contest identifier (contest_id)
+In every QSO|Once in the file header
+Restore defaults
+Example (first line of the log):
+is no free ADIF field name: use letters, digits and _ (beginning with a letter), and no field the export writes itself.
+New layout
+Stored layout:
+&New...|Store the columns as a new layout
+&Save|Save the format list
+&Delete|Delete the chosen layout
+&Rename...|Rename the chosen layout
+C&lear|Set every column of the layout to 0
+File extension:
+From|To
+Lines to read
+Tab width
+Values of the first line
+The lines are
+Select the columns of a field in the text and assign them with the right mouse button, or type the first and last column below.
+A layout name must not be longer than 255 characters and may hold only printable characters.
+A layout of this name exists already:
+the file extension may hold only letters, digits, _ and - (at most 255 characters).
+the first column lies after the last one, or only one of them is set.
+Day|Month|Year|Hour|Minute
 &Help
 Check for a new &version...|Check whether a newer version of the program is offered
 Update the &country file...|Fetch the published country file when it is newer than the installed one

@@ -1028,36 +1028,36 @@ Log abschließen
 Das Log speichern und gegen Änderungen sperren|Das Log exportieren|Den Export per E-Mail senden|Exportformat
 Höchstens %1 Zeichen.
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+&dBase exportieren...|Das Log als dBase-Tabelle schreiben
+ADIF-&Konfiguration...|Die Felder des ADIF-Exports wählen
+QSO-Spalten
+QTC-Spalten
+ADIF-Konfiguration
+Zeitformat
+Contest-Kennung (contest_id)
+In jedem QSO|Einmal im Dateikopf
+Standardwerte
+Beispiel (erste Zeile des Logs):
+ist kein freier ADIF-Feldname: erlaubt sind Buchstaben, Ziffern und _ (am Anfang ein Buchstabe), aber kein Feld, das der Export selbst schreibt.
+Neues Layout
+Gespeichertes Layout:
+&Neu...|Die Spalten als neues Layout speichern
+&Speichern|Die Formatliste speichern
+&Löschen|Das gewählte Layout löschen
+&Umbenennen...|Das gewählte Layout umbenennen
+&Leeren|Alle Spalten des Layouts auf 0 setzen
+Dateiendung:
+Von|Bis
+Einzulesende Zeilen
+Tabulatorweite
+Werte der ersten Zeile
+Die Zeilen sind
+Die Spalten eines Feldes im Text markieren und mit der rechten Maustaste zuordnen, oder unten die erste und letzte Spalte eintragen.
+Ein Layoutname darf höchstens 255 Zeichen lang sein und nur druckbare Zeichen enthalten.
+Ein Layout dieses Namens gibt es bereits:
+die Dateiendung darf nur Buchstaben, Ziffern, _ und - enthalten (höchstens 255 Zeichen).
+die erste Spalte liegt hinter der letzten, oder nur eine von beiden ist gesetzt.
+Tag|Monat|Jahr|Stunde|Minute
 &Hilfe
 Auf neue &Version prüfen...|Prüfen, ob eine neuere Version des Programms angeboten wird
 &Länderdatei aktualisieren...|Die veröffentlichte Länderdatei holen, wenn sie neuer als die installierte ist

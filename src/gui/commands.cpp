@@ -66,6 +66,8 @@ const std::array kCommands = {
     TCommand{"acExportADIF", 840, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportRES", 841, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportSwisslog", 842, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportdBase", 1030, kNone, "", TMenu::Export, true, false},
+    TCommand{"acExportADIFConfig", 1031, kNone, "", TMenu::Export, true, false},
 
     TCommand{"WindowCascade1", 848, kNone, "", TMenu::Window, false, false},
     TCommand{"WindowTile1", 849, kNone, "", TMenu::Window, false, false},

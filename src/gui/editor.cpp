@@ -34,8 +34,10 @@
 #include "base/options.h"
 #include "engine/contestlog.h"
 #include "export/exporter.h"
+#include "gui/adifconfigdialog.h"
 #include "gui/cellediting.h"
 #include "gui/commands.h"
+#include "gui/formatactions.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
 #include "gui/newlogdialog.h"
@@ -220,6 +222,12 @@ void TQZEditor::BuildCommands() {
     add("acExportADIF", [this] { ExportWindow(owADIF); });
     add("acExportRES", [this] { ExportWindow(owRES); });
     add("acExportSwisslog", [this] { ExportWindow(owSwisslog); });
+    add("acExportdBase", [this] {
+        if (FContestLog) ExportDBaseFile(this, *FContestLog);
+    });
+    add("acExportADIFConfig", [this] {
+        if (FContestLog && ShowADIFConfigDialog(this, *FContestLog)) RefreshOutputWindows(SOutputWindow{owADIF});
+    });
 }
 
 void TQZEditor::BuildLineEntry() {
@@ -529,11 +537,11 @@ void TQZEditor::UpdateCommands() {
     for (const char* name : {"acEditDeleteQSOs", "acEditSetQSOAsBad", "acEditSetQSOAsGood"})
         if (!selected) enable(name, false);
     for (const char* name :
-         {"acFileSaveAs",         "acEditCompile",  "acEditMarkAll",    "acEditUnselectAll", "acEditMarkActual",
-          "acEditUnselectActual", "acEditFind",     "acEditFindNext",   "acUpdateView",      "acSwapReadOnly",
-          "acSaveOutputFileAs",   "acExportResult", "acExportComments", "acExportSTF",       "acExportCabrillo",
-          "acExportADIF",         "acExportRES",    "acExportSwisslog", "acOutputPrint",     "acOutputPrintPreview",
-          "tbEditEnable"})
+         {"acFileSaveAs",         "acEditCompile",        "acEditMarkAll",    "acEditUnselectAll", "acEditMarkActual",
+          "acEditUnselectActual", "acEditFind",           "acEditFindNext",   "acUpdateView",      "acSwapReadOnly",
+          "acSaveOutputFileAs",   "acExportResult",       "acExportComments", "acExportSTF",       "acExportCabrillo",
+          "acExportADIF",         "acExportRES",          "acExportSwisslog", "acExportdBase",     "acExportADIFConfig",
+          "acOutputPrint",        "acOutputPrintPreview", "tbEditEnable"})
         enable(name, log);
     enable("acFileClose", true);
     FActions.value("acSwapReadOnly")->setChecked(FReadOnlyMode);
@@ -622,6 +630,10 @@ void TQZEditor::ExportWindow(TOutputWindow window) {
                                      QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty()) return;
     const std::string path = ToPath(chosen);
+    if (window == owADIF && Options.Export_ADIF_ShowConfigDialog.oValue) {
+        if (!ShowADIFConfigDialog(this, *FContestLog)) return;
+        RefreshOutputWindows(SOutputWindow{owADIF});
+    }
     if (FileExists(path) && AskOkCancel(ExportOverwriteQuestion(ToCore(chosen))) != TMsgAnswer::Ok) return;
     std::vector<std::string> lines;
     ProduceOutputWindow(window, *FContestLog, lines);

@@ -28,6 +28,7 @@
 #include "gui/batchwizard.h"
 #include "gui/commands.h"
 #include "gui/editor.h"
+#include "gui/formatactions.h"
 #include "gui/guifrontend.h"
 #include "gui/helpcommands.h"
 #include "gui/shellstrings.h"
@@ -396,6 +397,7 @@ bool TMainForm::OpenAnyFile(const std::string& fileName) {
     TOpenLogOptions options;
     options.showMessageBoxes = true;
     options.askQuestions = true;
+    options.prepareConverter = [this](TConvert& converter) { PrepareConverterDialogs(this, converter); };
     TOpenedLog opened = OpenLog(fileName, options);
     if (!opened.log) {
         ShowErrorMessage(LS(ui::lsCannotOpenLog) + " " + ToCore(FromPath(fileName)) + "\n" +

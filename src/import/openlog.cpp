@@ -41,6 +41,7 @@ void ReadForeign(const std::string& path, const TOpenLogOptions& o, std::span<co
     converter->DefaultContest = o.defaultContest;
     converter->AskQuestions = o.askQuestions;
     converter->LayoutName = o.layoutName;
+    if (o.prepareConverter) o.prepareConverter(*converter);
     r.log = converter->ReadLog(o.showMessageBoxes);
     r.claimedScore = converter->ClaimedScore();
     if (!r.log) r.error = converter->LastError().empty() ? LS(lsConversionFailed) + " " + path : converter->LastError();

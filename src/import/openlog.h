@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -38,6 +39,9 @@ struct TOpenLogOptions {
     std::string layoutName;
     // The converters to try; empty means the program's registry.
     std::span<const TConverterRow> converters;
+    // Called with a foreign file's converter before it reads the file: the desktop
+    // hangs its dialogs (column allocation, column layout, template choice) on it.
+    std::function<void(TConvert&)> prepareConverter;
 };
 
 struct TOpenedLog {

@@ -1,0 +1,25 @@
+// The desktop side of the import converters and of the file-only exports: the dialogs
+// hung on a converter before it reads, and the dBase export with its file dialog.
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace qz {
+class TContestLog;
+class TConvert;
+}  // namespace qz
+
+namespace qz::gui {
+
+// Gives `converter` the dialogs of its format (STF column allocation, ASCII column
+// layout, NA template choice), owned by `parent`.
+void PrepareConverterDialogs(QWidget* parent, TConvert& converter);
+
+// Asks for a file name (dBase filter, extension dbf) and writes `log` there as a dBase
+// table; an existing file is replaced only after the user's OK. Returns the file
+// written, "" when nothing was (an error box said why, or the user cancelled).
+std::string ExportDBaseFile(QWidget* parent, const TContestLog& log);
+
+}  // namespace qz::gui
