@@ -110,6 +110,7 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
     const int arrayIndex = log->ColumnArrayIndex(col);
     FPendingDateTime.reset();
     QString cell = FromCore(GridCellText(*log, col, row));
+    FOpenCellText = cell;
     const bool retry = FRetryIndex.isValid() && FRetryIndex == QPersistentModelIndex(index);
     if (retry) cell = FRetryText;
     FRetryIndex = QPersistentModelIndex();
@@ -248,8 +249,10 @@ bool TCellEditing::Commit(int row, int col, const QString& text, int listIndex, 
     TQSO* line = log != nullptr ? log->QSOs(row) : nullptr;
     if (line == nullptr) return false;
     const TColumnProperty p = log->ColumnProperty(col);
-    // A cell left as it was is not written again (an empty call stays empty).
-    const bool unchanged = !FPendingDateTime && ToCore(text) == GridCellText(*log, col, row);
+    // A cell left as it was is not written again (an empty call stays empty), nor is
+    // an editor's untouched value when the line was changed meanwhile (by the line
+    // entry, by Undo): it would put back the old value.
+    const bool unchanged = !FPendingDateTime && (ToCore(text) == GridCellText(*log, col, row) || text == FOpenCellText);
     if (unchanged && !completeLine) return true;
     std::unique_ptr<TQSO> edited = log->NewQSO(false);
     edited->CopyFrom(line);

@@ -97,6 +97,7 @@ private:
     // first (the previous line's, carried over in fast append).
     QPersistentModelIndex FEditIndex;
     std::optional<TDateTime> FPendingDateTime;
+    QString FOpenCellText;  // the cell's text when its editor opened
     // A refused value, offered again when its cell's editor reopens.
     QPersistentModelIndex FRetryIndex;
     QString FRetryText;

@@ -169,7 +169,11 @@ void TQZEditor::BuildCommands() {
         action->setObjectName(name);
         const TCommand* c = FindCommand(name);
         action->setCheckable(c != nullptr && c->checkable);
-        connect(action, &QAction::triggered, this, slot);
+        // A value typed into a cell goes into its line before any command acts on the
+        // lines (a command that moved lines would otherwise have it written elsewhere).
+        connect(action, &QAction::triggered, this, [this, slot] {
+            if (FCells->CommitActiveEditor()) slot();
+        });
         FActions.insert(name, action);
     };
     add("acFileSave", [this] { Save(); });

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -125,6 +126,7 @@ private slots:
     void batchWizardRunsEachJob();
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
+    void cellEditorsAcceptOnlyValidCharacters();
 };
 
 void TGuiTest::initTestCase() {
@@ -610,7 +612,7 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
     QCOMPARE(log.NoOfQSOs(), lines + 4);
 
     // A whole time lower than the line above's: the next day began.
-    QTest::keyClicks(TextEditor(editor), "ea8xx");
+    QTest::keyClicks(TextEditor(editor), "w1qqq");
     QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
     const TQSO& above = *log.QSOs(lines + 2);
     QTest::keyClick(TextEditor(editor), Qt::Key_Home);
@@ -619,6 +621,19 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
     TQSO nextDay(&log, false);
     nextDay.SetDateTime(above.DateTime() + 1.0);
     QCOMPARE(Cell(editor, lines + 3, cpDate), QString::fromStdString(nextDay.GetFormattedDate(podComplete)));
+
+    // A call of a country with several zones: the zones in a list, the proposal chosen.
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    auto* zones = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
+    QVERIFY(zones != nullptr && zones->count() > 1);
+    QCOMPARE(zones->currentText(), QString::fromStdString(Format("%.2d", log.QSOs(lines + 3)->Call().CQZone())));
+    QTest::keyClicks(zones, "04");
+    QCOMPARE(zones->currentText(), QString("04"));
+    QTest::keyClick(zones, Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(log.QSOs(lines + 3)->RcvdNumbers(0)), QString("04"));
+    QCOMPARE(log.NoOfQSOs(), lines + 5);
 
     // Every step is undone: the empty line, the second line's call, its append, ...
     window->UpdateCommands();
@@ -686,12 +701,71 @@ void TGuiTest::cellEditEscapeRefuseAndUndo() {
     window->Command("acEditUndo")->trigger();
     QCOMPARE(Cell(editor, 2, cpCall), call);
 
+    // A command while a cell is being typed takes the typed value as the newest edit:
+    // Undo takes back that one, not the edit before it.
+    editor->Cells()->FocusCell(cpCall, -1, 5);
+    QTest::keyClicks(TextEditor(editor), "k2aaa");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QTest::keyClicks(TextEditor(editor), "k3bbb");
+    window->UpdateCommands();
+    window->Command("acEditUndo")->trigger();
+    QVERIFY(editor->Cells()->ActiveEditor() == nullptr);
+    QCOMPARE(Cell(editor, 5, cpCall), QString("K2AAA"));
+    QVERIFY(Cell(editor, 6, cpCall) != "K3BBB");
+
     // Read-only: no editor opens.
     editor->SetReadOnlyMode(true);
     editor->Cells()->FocusCell(cpCall, -1, 4);
     QVERIFY(editor->Cells()->ActiveEditor() == nullptr);
     TBoxAnswerer no(QMessageBox::No);
     window->close();
+}
+
+// Each text editor with its starting text and selection, a sequence of keys, and what
+// the field then reads: characters that cannot be valid where the caret stands are
+// swallowed, digits overwrite in the fields of fixed length.
+void TGuiTest::cellEditorsAcceptOnlyValidCharacters() {
+    struct TCase {
+        TCellTextKind kind;
+        const char* start;
+        int selStart, selLength;
+        QString keys;
+        const char* result;
+    };
+    const TCase cases[] = {
+        {TCellTextKind::Day, "31", 1, 1, "2", "31"},        // after 3 only 0 or 1
+        {TCellTextKind::Day, "31", 1, 1, "0", "30"},        //
+        {TCellTextKind::Day, "05", 1, 1, "0", "05"},        // no day 00
+        {TCellTextKind::Day, "05", 0, 1, "42", "25"},       // tens of days 0 to 3
+        {TCellTextKind::Year, "2023", 3, 1, "71", "2027"},  // nothing after the fourth digit
+        {TCellTextKind::Year, "2023", 0, 1, "31", "1023"},
+        {TCellTextKind::Time, "1235", 0, 1, "3242", "2235"},  // 3 refused; after 2: 0..3
+        {TCellTextKind::Time, "1235", 2, 1, "75", "1255"},    // tens of minutes 0..5
+        {TCellTextKind::RST, "599", 1, 1, "07", "579"},
+        {TCellTextKind::RST, "599", 0, 1, "6", "599"},
+        {TCellTextKind::Call, "", 0, 0, "dl/1a!b c", "DL/1ABC"},
+        {TCellTextKind::ControlNumber, "", 0, 0, "ab-#1", "AB1"},
+    };
+    for (const TCase& c : cases) {
+        TCellLineEdit edit(c.kind, nullptr);
+        edit.setText(c.start);
+        edit.SetInitialSelection(c.selStart, c.selLength);
+        QTest::keyClicks(&edit, c.keys);
+        QCOMPARE(edit.text(), QString::fromLatin1(c.result));
+    }
+    // RST of SSB: the caret stays on the second digit.
+    TCellLineEdit ssb(TCellTextKind::RST, nullptr);
+    ssb.SetLastRSTPosition(1);
+    ssb.setText("59");
+    ssb.SetInitialSelection(1, 1);
+    QTest::keyClicks(&ssb, "79");
+    QCOMPARE(ssb.text(), QString("59"));
+    // IOTA references: the hyphen is allowed there; umlauts of exchange words stay.
+    TCellLineEdit iota(TCellTextKind::ControlNumber, nullptr);
+    iota.SetAllowHyphen(true);
+    QTest::keyClicks(&iota, "eu-005");
+    QTest::sendKeyEvent(QTest::Click, &iota, Qt::Key_Adiaeresis, QString::fromUtf8("\u00e4"), Qt::NoModifier);
+    QCOMPARE(iota.text(), QString::fromUtf8("EU-005\u00e4"));
 }
 
 int main(int argc, char** argv) {
