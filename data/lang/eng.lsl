@@ -1092,9 +1092,9 @@ The name of the outermost tag must not be empty and must not contain blanks, '<'
 Please choose the file of the result list.
 Cancelled after %1 of %2 files.
 already exist(s). Replace the existing exports (Yes), keep them and skip those logs (No), or cancel?
-
-
-
+< &Back
+&Next >
+&Finish
 
 
 

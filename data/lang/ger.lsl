@@ -1092,9 +1092,9 @@ Der Name des äußersten Tags darf nicht leer sein und keine Leerzeichen, '<', '>'
 Bitte die Datei der Ergebnisliste wählen.
 Abgebrochen nach %1 von %2 Dateien.
 existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs überspringen (Nein) oder abbrechen?
-
-
-
+< &Zurück
+&Weiter >
+&Fertig stellen
 
 
 

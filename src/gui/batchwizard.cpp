@@ -221,8 +221,11 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
     fileRow->addWidget(choose);
     FResultList->setObjectName("leResultListFileName");
     FTopLevelId->setObjectName("leTopLevelID");
-    listForm->addRow(new QLabel, fileRow);
-    listForm->addRow(new QLabel, FTopLevelId);
+    auto *fileLabel = new QLabel, *idLabel = new QLabel;
+    fileLabel->setBuddy(FResultList);
+    idLabel->setBuddy(FTopLevelId);
+    listForm->addRow(fileLabel, fileRow);
+    listForm->addRow(idLabel, FTopLevelId);
     connect(choose, &QPushButton::clicked, this, [this] {
         const QString file =
             QFileDialog::getSaveFileName(this, QString(), FResultList->text(), DialogFilter(lsResultListFilter),
@@ -272,6 +275,10 @@ void TBatchWorkWizard::Retranslate() {
     FContestChoice->button(0)->setText(LSCaption(lsContestFromFile));
     FContestChoice->button(1)->setText(LSCaption(lsFixedContest));
     FFileList->Retranslate();
+    setButtonText(QWizard::BackButton, LSCaption(lsWizardBack));
+    setButtonText(QWizard::NextButton, LSCaption(lsWizardNext));
+    setButtonText(QWizard::FinishButton, LSCaption(lsWizardFinish));
+    setButtonText(QWizard::CancelButton, LSCaption(lsCancelCaption));
     for (int id : pageIds()) page(id)->setTitle(LSCaption(page(id)->property("lsTitle").toInt()));
     UpdateTitle();
 }

@@ -46,5 +46,9 @@ inline constexpr int lsBadTopLevelId = 1090;
 inline constexpr int lsNoResultList = 1091;
 inline constexpr int lsBatchCancelled = 1092;
 inline constexpr int lsExportsExist = 1093;
+inline constexpr int lsWizardBack = 1094;
+inline constexpr int lsWizardNext = 1095;
+inline constexpr int lsWizardFinish = 1096;
+inline constexpr int lsCancelCaption = 87;
 
 }  // namespace qz::gui
