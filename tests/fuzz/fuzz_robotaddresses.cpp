@@ -1,7 +1,7 @@
 // Fuzzes the two readers of the log robots' addresses: the installed list file (85
 // length-prefixed records) and the shipped text source. Every table read must be
 // written and read back unchanged.
-// Seeds: the installed Encoded/ema.qz and data/robot-addresses.txt.
+// Seeds: data/robot-addresses.txt
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
