@@ -879,7 +879,7 @@ Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpa
 &Mitgliederlisten|Ordner der Mitgliederlisten öffnen
 &Zuordnungstabellen|Ordner der Zuordnungstabellen öffnen
 &Standard-Bearbeitungsmodus|Vorhandene Zeilen Zelle für Zelle ändern
-&Schnelles Anfügen|Neue Zeilen über die Tastatur eingeben: Enter geht durch die Felder der neuesten Zeile und fügt danach die nächste an
+Schnelles An&fügen|Neue Zeilen über die Tastatur eingeben: Enter geht durch die Felder der neuesten Zeile und fügt danach die nächste an
 Schnelles Anfügen|Modus zum schnellen Anfügen ein- oder ausschalten
 Die Zeile bleibt unverändert.
 
