@@ -192,13 +192,23 @@ void TASCIIImportForm::BuildWidgets() {
     top->addSpacing(12);
     top->addWidget(FRbKnown);
     top->addWidget(FFormats);
+    top->addStretch();
+    top->addWidget(new QLabel(LSCaption(fmt::lsFileExtension)));
+    FExtension = new QLineEdit;
+    FExtension->setObjectName("edFileExtension");
+    FExtension->setMaxLength(static_cast<int>(kMaxStoredText));
+    FExtension->setMinimumWidth(80);
+    FExtension->setMaximumWidth(140);
+    top->addWidget(FExtension);
+    layout->addLayout(top);
+    auto* actions = new QHBoxLayout;
     auto button = [&](int text, const char* name, auto slot) {
         auto* b = new QPushButton(LSCaption(text));
         b->setObjectName(name);
         b->setToolTip(LSHint(text));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
-        top->addWidget(b);
+        actions->addWidget(b);
         return b;
     };
     button(fmt::lsLayoutInsert, "acFormatListInsertNew", [this] { InsertNew(false); });
@@ -206,15 +216,8 @@ void TASCIIImportForm::BuildWidgets() {
     FDelete = button(fmt::lsLayoutDelete, "acFormatListDeleteItem", [this] { DeleteItem(); });
     FRename = button(fmt::lsLayoutRename, "acFormatListRenameItem", [this] { RenameItem(); });
     button(fmt::lsLayoutClear, "acFormatListClearActualFormat", [this] { ClearActualFormat(); });
-    top->addSpacing(12);
-    top->addWidget(new QLabel(LSCaption(fmt::lsFileExtension)));
-    FExtension = new QLineEdit;
-    FExtension->setObjectName("edFileExtension");
-    FExtension->setMaxLength(static_cast<int>(kMaxStoredText));
-    FExtension->setMaximumWidth(90);
-    top->addWidget(FExtension);
-    top->addStretch();
-    layout->addLayout(top);
+    actions->addStretch();
+    layout->addLayout(actions);
     auto* group = new QButtonGroup(this);
     group->addButton(FRbNew);
     group->addButton(FRbKnown);
@@ -275,6 +278,7 @@ void TASCIIImportForm::BuildWidgets() {
         fieldGrid->addWidget(field.to, row, col + 2);
     }
     fieldGrid->setColumnMinimumWidth(3, 110);
+    fieldGrid->setRowStretch(half + 1, 1);
     bottom->addWidget(fieldBox);
 
     auto* side = new QVBoxLayout;
