@@ -103,6 +103,18 @@ private:
     QWidget* FCurrent = nullptr;
 };
 
+// A step that types `path` into a file dialog and presses Return.
+TScript::TStep ChooseFile(const std::string& path) {
+    return [path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY2(dialog != nullptr, qPrintable(w->metaObject()->className()));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name != nullptr);
+        name->setText(QString::fromStdString(path));
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
 template <class T>
 T* As(QWidget* w) {
     T* t = qobject_cast<T*>(w);
@@ -199,35 +211,37 @@ void TFormatsTest::adifConfigurationStoredAndExported() {
     QVERIFY(!before.contains("<time_off:"));
 
     auto rcvdPick = [](TADIFConfigForm* form) { return qobject_cast<QComboBox*>(form->RcvdTable()->cellWidget(0, 1)); };
-    TScript script({
-        [&](QWidget* w) {
-            auto* form = As<TADIFConfigForm>(w);
-            QVERIFY(form != nullptr);
-            QVERIFY(form->RcvdTable()->rowCount() >= 1);
-            form->FieldBox("TIME_OFF")->setChecked(true);
-            QVERIFY(form->Example()->toPlainText().contains("<time_off:4>"));
-            // A field the record writes itself, and a name that is no ADIF name, are refused.
-            rcvdPick(form)->setEditText("Call");
-            QVERIFY(!form->RowError(0).isEmpty());
-            form->accept();
-        },
-        TScript::Button(QMessageBox::Ok),
-        [&](QWidget* w) {
-            auto* form = As<TADIFConfigForm>(w);
-            QVERIFY(form != nullptr);
-            QVERIFY(form->isVisible());
-            rcvdPick(form)->setEditText("cq zone");
-            QVERIFY(!form->RowError(0).isEmpty());
-            rcvdPick(form)->setEditText("CQZ");
-            QVERIFY(form->RowError(0).isEmpty());
-            QVERIFY(form->Example()->toPlainText().contains("<cqz:"));
-            form->accept();
-        },
-    });
-    window->Command("acExportADIFConfig")->trigger();
-    QCOMPARE(script.Left(), 0);
-    QCOMPARE(script.boxes.size(), 1);
-    QVERIFY(script.boxes[0].contains("\"Call\""));
+    {
+        TScript script({
+            [&](QWidget* w) {
+                auto* form = As<TADIFConfigForm>(w);
+                QVERIFY(form != nullptr);
+                QVERIFY(form->RcvdTable()->rowCount() >= 1);
+                form->FieldBox("TIME_OFF")->setChecked(true);
+                QVERIFY(form->Example()->toPlainText().contains("<time_off:4>"));
+                // A field the record writes itself, and a name that is no ADIF name, are refused.
+                rcvdPick(form)->setEditText("Call");
+                QVERIFY(!form->RowError(0).isEmpty());
+                form->accept();
+            },
+            TScript::Button(QMessageBox::Ok),
+            [&](QWidget* w) {
+                auto* form = As<TADIFConfigForm>(w);
+                QVERIFY(form != nullptr);
+                QVERIFY(form->isVisible());
+                rcvdPick(form)->setEditText("cq zone");
+                QVERIFY(!form->RowError(0).isEmpty());
+                rcvdPick(form)->setEditText("CQZ");
+                QVERIFY(form->RowError(0).isEmpty());
+                QVERIFY(form->Example()->toPlainText().contains("<cqz:"));
+                form->accept();
+            },
+        });
+        window->Command("acExportADIFConfig")->trigger();
+        QCOMPARE(script.Left(), 0);
+        QCOMPARE(script.boxes.size(), 1);
+        QVERIFY(script.boxes[0].contains("\"Call\""));
+    }
     QCOMPARE(ReadSettingString("ADIF_AssignmentRcvd_1", "?"), std::string("cqz"));
     QVERIFY(ReadSettingBool("ADIF_Enable_TIME_OFF", false));
     // The output window shows the stored configuration at once.
@@ -236,14 +250,36 @@ void TFormatsTest::adifConfigurationStoredAndExported() {
     QVERIFY(after.contains("<cqz:"));
 
     // Cancel stores nothing.
-    TScript cancel({[](QWidget* w) {
-        auto* form = As<TADIFConfigForm>(w);
-        QVERIFY(form != nullptr);
-        form->FieldBox("TIME_OFF")->setChecked(false);
-        form->reject();
-    }});
-    window->Command("acExportADIFConfig")->trigger();
+    {
+        TScript cancel({[](QWidget* w) {
+            auto* form = As<TADIFConfigForm>(w);
+            QVERIFY(form != nullptr);
+            form->FieldBox("TIME_OFF")->setChecked(false);
+            form->reject();
+        }});
+        window->Command("acExportADIFConfig")->trigger();
+    }
     QVERIFY(ReadSettingBool("ADIF_Enable_TIME_OFF", false));
+
+    // With the setting on, the export shows the dialog after the file is chosen; its OK
+    // refreshes the window and the file is written with the new configuration.
+    Options.Export_ADIF_ShowConfigDialog.oValue = true;
+    const std::string adi = Path("export.adi");
+    TScript exportScript({ChooseFile(adi), [](QWidget* w) {
+                              auto* form = As<TADIFConfigForm>(w);
+                              QVERIFY(form != nullptr);
+                              form->FieldBox("TIME_OFF")->setChecked(false);
+                              form->accept();
+                          }});
+    window->UpdateCommands();
+    QVERIFY(window->Command("acExportADIF")->isEnabled());
+    window->Command("acExportADIF")->trigger();
+    Options.Export_ADIF_ShowConfigDialog.oValue = false;
+    QCOMPARE(exportScript.Left(), 0);
+    const std::string file = ReadBytes(adi);
+    QVERIFY(file.find("<cqz:") != std::string::npos);
+    QVERIFY(file.find("<time_off:") == std::string::npos);
+    QVERIFY(!editor->OutputMemo(owADIF)->toPlainText().contains("<time_off:"));
 }
 
 void TFormatsTest::formatListEditor() {
@@ -366,14 +402,7 @@ void TFormatsTest::dBaseExportFromMenu() {
     }
 
     const std::string dbf = Path("log.dbf");
-    auto chooseFile = [&dbf](QWidget* w) {
-        auto* dialog = As<QFileDialog>(w);
-        QVERIFY(dialog != nullptr);
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name != nullptr);
-        name->setText(QString::fromStdString(dbf));
-        QTest::keyClick(name, Qt::Key_Return);
-    };
+    const TScript::TStep chooseFile = ChooseFile(dbf);
     window->UpdateCommands();
     QVERIFY(window->Command("acExportdBase")->isEnabled());
     {
