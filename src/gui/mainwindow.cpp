@@ -196,6 +196,9 @@ void TMainForm::BuildCommands() {
     connect(FActions["acHelpAbout"], &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(FActions["WindowCascade1"], &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
     connect(FActions["WindowTile1"], &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+    auto* editModes = new QActionGroup(this);
+    editModes->addAction(FActions["StandardEditMode"]);
+    editModes->addAction(FActions["FastAppendMode"]);
     auto* languages = new QActionGroup(this);
     languages->addAction(FActions["English1"]);
     languages->addAction(FActions["German1"]);

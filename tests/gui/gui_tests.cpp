@@ -713,6 +713,21 @@ void TGuiTest::cellEditEscapeRefuseAndUndo() {
     QCOMPARE(Cell(editor, 5, cpCall), QString("K2AAA"));
     QVERIFY(Cell(editor, 6, cpCall) != "K3BBB");
 
+    // Tab skips the cells without an editor (multipliers, points, flags) and goes on in
+    // the next line; Ctrl+End and Ctrl+Home go to the call of the last and first line.
+    editor->Cells()->FocusCell(cpRcvdNumber, 0, 3);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+    QCOMPARE(editor->CurrentRow(), 4);
+    QCOMPARE(editor->Grid()->currentIndex().column(), ColumnOf(log, cpDate));
+    QTest::keyClick(editor->Cells()->ActiveEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(editor->CurrentRow(), 3);
+    QCOMPARE(editor->Grid()->currentIndex().column(), log.GetColumnNumberFromProperty(cpRcvdNumber, 0, 99));
+    QTest::keyClick(TextEditor(editor), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(editor->CurrentRow(), log.NoOfQSOs() - 1);
+    QCOMPARE(editor->Grid()->currentIndex().column(), ColumnOf(log, cpCall));
+    QTest::keyClick(TextEditor(editor), Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(editor->CurrentRow(), 0);
+
     // Read-only: no editor opens.
     editor->SetReadOnlyMode(true);
     editor->Cells()->FocusCell(cpCall, -1, 4);
