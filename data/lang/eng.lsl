@@ -908,76 +908,76 @@ The line is unchanged.
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+File &information...|Name, contest, QSOs and dates of the log file
+Select &range...|Select lines by number, band or mode
+Unselect ra&nge...|Unselect lines by number, band or mode
+Shift &time...|Add a time difference to the selected lines
+Set sent &numbers...|Number the selected lines or give them one value
+&Header data...|Own call, contest, categories and station data
+Copy as sent &QTCs...|Make sent QTC lines from the selected QSOs
+S&tatistics...|Multipliers per band with their QSOs and calls
+Header data
+Name
+Address
+E-mail address
+Station
+Club
+Contest-specific data
+Country file
+Operators
+Soapbox
+Assisted
+Operator
+Station type
+Operating time
+Transmitter
+Overlay
+&Load from log...|Take every field from the header of another log
+&Browse...
+Not a call sign: letters, digits and "/", at least one letter and one digit.
+Enter the time as hhmm, from 0000 to 2359.
+Enter the serial as group/count, for example 7/10.
+Enter a whole number.
+Enter a value.
+Search in
+Sent numbers
+Received numbers
+Multipliers
+Whole field only
+Search from
+the first line
+the line after the current one
+Time difference
+Days
+Hours
+Minutes
+Lines
+to
+All lines
+Column
+Start number or value
+One value for all lines
+Number continuously
+Count the selected QTCs too
+Sent QTCs
+Serial (group/count)
+Comment
+&Clear
+Missing call extensions
+Portable or mobile (/P, /M, /MM)
+Maritime mobile (/MM)
+Novice or technician (/N, /T)
+Add the missing extensions to the calls
+Check exchanged numbers
+Serial numbers that do not increase
+A value that changes
+Field
+Test these stations only
+Leave these stations out
+Calls
+Statistics
+Enter an e-mail address such as name@example.org.
+Enter the section in letters, at most three.
 &Options...|Settings of import, export, editor, compile, e-mail and folders
 E-mail &journal...|The e-mails sent so far
 &Finalize log...|Compile, save read-only, export and send the log in one go

@@ -908,76 +908,76 @@ Die Zeile bleibt unverändert.
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+Datei&informationen...|Name, Contest, QSOs und Daten der Logdatei
+&Bereich auswählen...|Zeilen nach Nummer, Band oder Mode auswählen
+Bereichsauswahl &aufheben...|Auswahl von Zeilen nach Nummer, Band oder Mode aufheben
+&Zeit verschieben...|Eine Zeitdifferenz zu den ausgewählten Zeilen addieren
+Gesendete &Nummern setzen...|Die ausgewählten Zeilen durchnummerieren oder ihnen einen Wert geben
+&Kopfdaten...|Eigenes Rufzeichen, Contest, Kategorien und Stationsdaten
+Als gesendete &QTCs kopieren...|Gesendete QTC-Zeilen aus den ausgewählten QSOs erstellen
+S&tatistik...|Multiplikatoren je Band mit ihren QSOs und Rufzeichen
+Kopfdaten
+Name
+Adresse
+E-Mail-Adresse
+Station
+Club
+Contestspezifische Daten
+Länderdatei
+Operatoren
+Soapbox
+Unterstützung
+Operator
+Stationsart
+Betriebszeit
+Sender
+Overlay
+Aus Log &laden...|Alle Felder aus den Kopfdaten eines anderen Logs übernehmen
+&Durchsuchen...
+Kein Rufzeichen: Buchstaben, Ziffern und "/", mindestens ein Buchstabe und eine Ziffer.
+Die Zeit als hhmm eingeben, von 0000 bis 2359.
+Die Seriennummer als Gruppe/Anzahl eingeben, zum Beispiel 7/10.
+Eine ganze Zahl eingeben.
+Einen Wert eingeben.
+Suchen in
+Gesendete Nummern
+Empfangene Nummern
+Multiplikatoren
+Nur ganzes Feld
+Suchen ab
+der ersten Zeile
+der Zeile nach der aktuellen
+Zeitdifferenz
+Tage
+Stunden
+Minuten
+Zeilen
+bis
+Alle Zeilen
+Spalte
+Startnummer oder Wert
+Ein Wert für alle Zeilen
+Fortlaufend nummerieren
+Ausgewählte QTCs mitzählen
+Gesendete QTCs
+Seriennummer (Gruppe/Anzahl)
+Kommentar
+&Leeren
+Fehlende Rufzeichenzusätze
+Portabel oder mobil (/P, /M, /MM)
+Maritim mobil (/MM)
+Novice oder Technician (/N, /T)
+Fehlende Zusätze an die Rufzeichen anhängen
+Ausgetauschte Nummern prüfen
+Seriennummern, die nicht steigen
+Ein Wert, der sich ändert
+Feld
+Nur diese Stationen prüfen
+Diese Stationen auslassen
+Rufzeichen
+Statistik
+Eine E-Mail-Adresse wie name@example.org eingeben.
+Die Sektion in Buchstaben eingeben, höchstens drei.
 &Optionen...|Einstellungen für Import, Export, Editor, Auswertung, E-Mail und Ordner
 E-Mail-&Journal...|Die bisher gesendeten E-Mails
 Log &abschließen...|Auswerten, schreibgeschützt speichern, exportieren und senden in einem Schritt

@@ -9,7 +9,6 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -40,7 +39,6 @@
 #include "gui/formatactions.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
-#include "gui/newlogdialog.h"
 #include "gui/printing.h"
 #include "gui/qtext.h"
 #include "logfile/qzf.h"
@@ -196,6 +194,14 @@ void TQZEditor::BuildCommands() {
     add("acEditComment", [this] { EditComment(); });
     add("acEditFind", [this] { Find(false); });
     add("acEditFindNext", [this] { Find(true); });
+    add("acFileInfo", [this] { ShowFileInfo(); });
+    add("acEditHeaderData", [this] { EditHeaderData(); });
+    add("acEditMarkDefined", [this] { SelectDefined(qsSelect); });
+    add("acEditUnselectDefined", [this] { SelectDefined(qsUnselect); });
+    add("acEditSetTimeDiff", [this] { SetTimeDiff(); });
+    add("acEditSetSentNumber", [this] { SetSentNumber(); });
+    add("acEditCopyAsSentQTCs", [this] { CopyAsSentQTCs(); });
+    add("Statistics1", [this] { ShowStatistics(); });
     add("acEditCompile", [this] { Compile(); });
     add("acUpdateView", [this] {
         FModel->Rebuild();
@@ -327,6 +333,7 @@ bool TQZEditor::LoadQZLog(const std::string& fileName) {
 void TQZEditor::SetContestLog(std::unique_ptr<TContestLog> log, const std::vector<std::string>& messages,
                               const std::string& fileName, const std::string& proposedName) {
     FModel->SetLog(nullptr);
+    FHeaderSteps.clear();
     FContestLog = std::move(log);
     FFileName = fileName;
     FProposedName = proposedName;
@@ -357,23 +364,6 @@ void TQZEditor::AfterLogTaken() {
     SetEditMode(emEdit);
     FTabs->setCurrentIndex(owMessages);
     SetModified(false);
-}
-
-bool TQZEditor::GetHeaderData() {
-    TNewLogDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    TFileHeader header = NewFileHeader();
-    header.fhContest_Contest = dialog.Contest();
-    header.fhUser_OwnCall = dialog.OwnCall();
-    std::vector<std::string> messages;
-    std::unique_ptr<TContestLog> log = CreateContestLog(header, &messages);
-    if (!log) return false;  // the factory has shown why
-    log->CreateAndAppendQSO(false);
-    SetContestLog(std::move(log), messages, "", "");
-    SetEditMode(emAppend);
-    FCells->FocusCell(cpCall, -1, FContestLog->NoOfQSOs() - 1);
-    SetModified(true);
-    return true;
 }
 
 // --- Grid ------------------------------------------------------------------------------
@@ -535,7 +525,11 @@ void TQZEditor::UpdateCommands() {
                              "acEditSetQSOAsGood", "acEditCopy", "acEditPaste", "acEditMoveUp", "acEditMoveDown",
                              "acEditComment", "acClearAllFlags", "acToolsCheckExchangedNumbers", "acCheckQSY"})
         enable(name, writable);
-    enable("acEditUndo", writable && FContestLog->UndoItemAvailable());
+    enable("acEditUndo", writable && (FContestLog->UndoItemAvailable() || HeaderUndoAvailable()));
+    for (const char* name : {"acEditHeaderData", "acEditSetTimeDiff", "acEditSetSentNumber"}) enable(name, writable);
+    enable("acEditCopyAsSentQTCs", writable && FContestLog->IsAQTCContest());
+    enable("acFileInfo", log && !FFileName.empty());
+    for (const char* name : {"acEditMarkDefined", "acEditUnselectDefined", "Statistics1"}) enable(name, log);
     enable("acToolsCheck4Extensions", writable && FContestLog->IsAnExtensionRelevantContest());
     enable("acToolsCheckMemberNumbers", writable && FContestLog->IsAMemberNumberContest());
     for (const char* name : {"acEditDeleteQSOs", "acEditSetQSOAsBad", "acEditSetQSOAsGood"})
@@ -770,7 +764,7 @@ void TQZEditor::closeEvent(QCloseEvent* event) {
 // --- Editing commands ---------------------------------------------------------------------
 
 void TQZEditor::Undo() {
-    if (!FContestLog || FReadOnlyMode || !FContestLog->UndoItemAvailable()) return;
+    if (!FContestLog || FReadOnlyMode || UndoHeaderChange() || !FContestLog->UndoItemAvailable()) return;
     const int row = CurrentRow();
     const TUndoOutcome outcome = FContestLog->Undo();
     if (outcome == TUndoOutcome::NothingToUndo) return;
@@ -871,90 +865,10 @@ void TQZEditor::MoveLine(int delta) {
     SetModified(true);
 }
 
-void TQZEditor::EditComment() {
-    const int row = CurrentRow();
-    if (!FContestLog || FReadOnlyMode || row < 0) return;
-    QString text;
-    for (const auto& line : FContestLog->QSOs(row)->Comment()) text += FromCore(line) + "\n";
-    if (text.endsWith('\n')) text.chop(1);
-    bool ok = false;
-    const QString edited =
-        QInputDialog::getMultiLineText(this, LSCaption(850).remove('&').remove("..."), QString(), text, &ok);
-    if (ok && edited != text) {
-        FContestLog->PushUndo(ueaChangeQSO, row);
-        FContestLog->QSOs(row)->SetComment(edited.isEmpty() ? std::vector<std::string>() : SplitLines(edited));
-    }
-    FModel->RowsChanged(row, row);
-    SetModified(true);
-}
-
-void TQZEditor::Find(bool next) {
-    if (!FContestLog) return;
-    if (!next || FSearchText.isEmpty()) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, LSCaption(861).remove('&').remove("..."),
-                                                   LSCaption(ui::lsSearchFor), QLineEdit::Normal, FSearchText, &ok);
-        if (!ok) return;
-        FSearchText = text;
-        next = false;
-    }
-    if (FSearchText.isEmpty()) return;
-    const std::string wanted = ToCore(FSearchText);
-    const int start = next ? CurrentRow() + 1 : 0;
-    // The fields are tried one after the other, each over all lines; the first field
-    // with a match decides.
-    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
-        if (!GridColumnEditable(*FContestLog, c)) continue;
-        for (int r = start; r < FContestLog->NoOfQSOs(); ++r) {
-            const std::string cell = UpperCase(GridCellText(*FContestLog, c, r));
-            if (cell.find(UpperCase(wanted)) != std::string::npos) {
-                SetCurrentRow(r, c);
-                return;
-            }
-        }
-    }
-    ShowInfoMessage(LS(ui::lsSearchNotFound));
-}
-
 void TQZEditor::ClearAllFlags() {
     if (!FContestLog || FReadOnlyMode) return;
     FContestLog->ClearAllFlags();
     FModel->RowsChanged(0, FModel->rowCount() - 1);
-}
-
-void TQZEditor::CheckExchangedNumbers() {
-    if (!FContestLog || FReadOnlyMode) return;
-    const bool wasModified = FMemos[owMessages]->document()->isModified();
-    // The checks a contest's exchange calls for, on the first field of each kind.
-    bool sentOther = false, rcvd = false;
-    const int numericSent = FContestLog->GetSentNumericNumberIndex();
-    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
-        if (FContestLog->ColumnProperty(c) == cpSentNumber && FContestLog->ColumnArrayIndex(c) != numericSent)
-            sentOther = true;
-        if (FContestLog->ColumnProperty(c) == cpRcvdNumber) rcvd = true;
-    }
-    SExchangedNumbersCheck checks;
-    checks.Include(encRcvdConstant);
-    checks.Include(encRcvdContinuously);
-    if (sentOther) FContestLog->Check4NonConstantSentNumbers(0);
-    if (numericSent >= 0) FContestLog->Check4DiscontinuousSentNumbers();
-    if (rcvd) {
-        FContestLog->Check4NonConstantRcvdNumbers(0, checks);
-        FContestLog->Check4DiscontinuousRcvdNumbers(0, checks);
-    }
-    SyncMessages();
-    FMemos[owMessages]->document()->setModified(wasModified);
-    FTabs->setCurrentIndex(owMessages);
-}
-
-void TQZEditor::CheckExtensions() {
-    if (!FContestLog || FReadOnlyMode) return;
-    if (FContestLog->Check4MissingExtensions(false, cecPortable)) {
-        Compile();
-        SetModified(true);
-    }
-    SyncMessages();
-    FTabs->setCurrentIndex(owMessages);
 }
 
 void TQZEditor::CheckMemberNumbers() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "domain/defs.h"
+#include "engine/search.h"
 
 class QAction;
 class QCheckBox;
@@ -27,6 +28,7 @@ class QTableView;
 namespace qz {
 class TContestLog;
 class TQSO;
+class TUndoAction;
 }  // namespace qz
 
 namespace qz::gui {
@@ -139,11 +141,24 @@ private:
     void SelectCurrent(bool select);
     void SetSelectedBad(bool bad);
     void MoveLine(int delta);
+    void ClearAllFlags();
+    // The commands with a dialog of their own (editordialogs.cpp).
     void EditComment();
     void Find(bool next);
-    void ClearAllFlags();
     void CheckExchangedNumbers();
     void CheckExtensions();
+    void ShowFileInfo();
+    void SelectDefined(TQSOSelect select);
+    void SetTimeDiff();
+    void SetSentNumber();
+    void EditHeaderData();
+    void CopyAsSentQTCs();
+    void ShowStatistics();
+    // A header change is undone as one step once every later step of the log is: the
+    // old header comes back, or the old log when the change made a new one.
+    bool HeaderUndoAvailable() const;
+    bool UndoHeaderChange();
+    void ReplaceLog(std::unique_ptr<TContestLog> log);
     void CheckMemberNumbers();
     void CheckQSY();
     void ExportWindow(TOutputWindow window);
@@ -157,7 +172,16 @@ private:
     bool FModified = false;
     bool FReadOnlyMode = false;
     bool FOutputAreaEditMode = false;
-    QString FSearchText;
+    TSearchOptions FSearchOptions;
+    // The header changes, oldest first: the log's newest undo step when the change was
+    // made (the change is next to undo when that step is the newest again), the header
+    // before it, and the log before it when the change made a new log.
+    struct THeaderStep {
+        const TUndoAction* marker = nullptr;
+        TFileHeader header;
+        std::unique_ptr<TContestLog> log;
+    };
+    std::vector<THeaderStep> FHeaderSteps;
     const TQSO* FQSOBeforeCompiling = nullptr;
 
     TLogModel* FModel;
