@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QItemSelectionModel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -33,7 +35,12 @@
 #include "gui/editor.h"
 #include "gui/mainwindow.h"
 #include "gui/stfallocationdialog.h"
+#include "gui/formatactions.h"
+#include "gui/natemplatedialog.h"
+#include "import/asciiimport.h"
+#include "import/binlogmaker.h"
 #include "import/formatlist.h"
+#include "import/naimport.h"
 
 using namespace qz;
 using namespace qz::gui;
@@ -145,6 +152,7 @@ private slots:
     void adifConfigurationStoredAndExported();
     void formatListEditor();
     void dBaseExportFromMenu();
+    void importsUseTheirDialogs();
 };
 
 void TFormatsTest::initTestCase() {
@@ -423,6 +431,75 @@ void TFormatsTest::dBaseExportFromMenu() {
         QCOMPARE(script.Left(), 0);
     }
     QCOMPARE(ReadBytes(dbf), std::string("keep"));
+}
+
+void TFormatsTest::importsUseTheirDialogs() {
+    auto window = Start({});
+    // A column text whose extension has a stored layout: the dialog opens with it, and
+    // the import reads by it.
+    TFormatList list;
+    TPosListRec layout;
+    layout.Name = "LOG";
+    layout.FileExtension = "txt";
+    layout.NumberOfRcvdNumbers = 1;
+    layout.StartPos.Call = 11;
+    layout.EndPos.Call = 18;
+    layout.StartPos.Rcvd_RST = 20;
+    layout.EndPos.Rcvd_RST = 22;
+    layout.StartPos.Rcvd_Numbers[0] = 24;
+    layout.EndPos.Rcvd_Numbers[0] = 25;
+    list.Add(layout);
+    QVERIFY(list.SaveToFile(FormatListPath()));
+    const std::string text = Path("contest.txt");
+    WriteBytes(text, "2311 0007 W1AW     599 05\r\n2311 0010 JA1XYZ   579 25\r\n");
+    std::vector<std::string> messages;
+    TASCIIConvert ascii(text, &messages);
+    ascii.DefaultContest = cWWDXcw;
+    PrepareConverterDialogs(window.get(), ascii);
+    {
+        TScript script({[](QWidget* w) {
+            auto* form = As<TASCIIImportForm>(w);
+            QVERIFY(form != nullptr);
+            QVERIFY(form->KnownLayoutButton()->isChecked());
+            QCOMPARE(form->Formats()->currentText(), QString("LOG"));
+            form->accept();
+        }});
+        std::unique_ptr<TContestLog> log = ascii.ReadLog(true);
+        QCOMPARE(script.Left(), 0);
+        QVERIFY(log != nullptr);
+        QCOMPARE(log->NoOfQSOs(), 2);
+        QCOMPARE(log->QSOs(1)->Call().Call(), std::string("JA1XYZ"));
+        QCOMPARE(log->QSOs(1)->RcvdNumbers(0), std::string("25"));
+    }
+
+    // An NA log whose template file is missing: the layout chosen from the list splits
+    // the exchange; Cancel ends the import.
+    std::string exchange(31, ' ');
+    test::PutColumns(exchange, 1, "W1AW");
+    test::PutColumns(exchange, 13, "579");
+    test::PutColumns(exchange, 16, "0014");
+    const std::string na = Path("contest.qdf");
+    WriteBytes(na, test::MakeNAFile(100, "DL1ABC", "NOSUCH", {{0, 8, false, exchange}}));
+    for (const bool cancel : {true, false}) {
+        TNAConvert naConvert(na, &messages);
+        naConvert.DefaultContest = cWWDXcw;
+        naConvert.TemplateFolder = FDir.path().toStdString();
+        PrepareConverterDialogs(window.get(), naConvert);
+        TScript script({[cancel](QWidget* w) {
+            auto* form = As<TNATemplateForm>(w);
+            QVERIFY(form != nullptr);
+            if (cancel) return form->reject();
+            form->Templates()->setCurrentRow(7);  // "call/rst/nr"
+            form->findChild<QPushButton*>("bbOk")->click();
+        }});
+        std::unique_ptr<TContestLog> log = naConvert.ReadLog(true);
+        QCOMPARE(script.Left(), 0);
+        QCOMPARE(log == nullptr, cancel);
+        if (cancel) continue;
+        QCOMPARE(log->QSOs(0)->Call().Call(), std::string("W1AW"));
+        QCOMPARE(log->QSOs(0)->RcvdRST(), std::string("579"));
+        QCOMPARE(log->QSOs(0)->RcvdNumbers(0), std::string("0014"));
+    }
 }
 
 int main(int argc, char** argv) {
