@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -115,6 +116,9 @@ TCheckExchangedNumbersForm::TCheckExchangedNumbersForm(SExchangedNumbersCheck po
     rgSpecialCountries->setEnabled(false);
     connect(cbSpecialCountries, &QCheckBox::toggled, rgSpecialCountries, &QWidget::setEnabled);
 
+    // Both page titles stay whole: the dialog is as wide as the tabs need.
+    FPages->tabBar()->setUsesScrollButtons(false);
+    FPages->tabBar()->setElideMode(Qt::ElideNone);
     FPages->addTab(tsSentNumbers, LSCaption(dlg::lsSentNumbers));
     FPages->addTab(tsRcvdNumbers, LSCaption(dlg::lsRcvdNumbers));
     const bool sent = possible.Contains(encSentConstant) || possible.Contains(encSentContinuously);

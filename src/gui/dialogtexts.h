@@ -41,6 +41,7 @@ inline constexpr int lsSection = 316;
 inline constexpr int lsCategory = 327;
 inline constexpr int lsAllBands = 346;
 inline constexpr int lsUnselectRangeTitle = 446;
+inline constexpr int lsClose = 596;
 inline constexpr int lsOwnCall = 866;
 
 // Header data.

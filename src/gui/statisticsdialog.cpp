@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,6 +62,7 @@ TStatisticsForm::TStatisticsForm(const TContestLog& log, QWidget* parent)
         FTabs->addTab(grid, FromCore(log.ColumnHeader(col)));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(LSCaption(dlg::lsClose));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FTabs);
@@ -82,6 +84,7 @@ void TStatisticsForm::ShowCalls(int tab, int row, int column) {
     auto* view = new QListWidget;
     for (const std::string& call : calls) view->addItem(FromCore(call));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(LSCaption(dlg::lsClose));
     connect(buttons, &QDialogButtonBox::rejected, &list, &QDialog::reject);
     auto* layout = new QVBoxLayout(&list);
     layout->addWidget(view);
