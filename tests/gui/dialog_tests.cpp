@@ -20,6 +20,7 @@
 
 #include "base/settingsstore.h"
 #include "engine/contestlog.h"
+#include "gui/checkdialogs.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
 #include "gui/headerdialog.h"
@@ -102,6 +103,7 @@ private slots:
     void searchFindsCallAndNextOccurrence();
     void timeShiftOverRangeAndUndo();
     void invalidEntriesAreRefused();
+    void exchangedNumbersCheckTakesTheFrontPage();
 };
 
 void TDialogTest::initTestCase() {
@@ -153,6 +155,17 @@ void TDialogTest::headerContestChangesColumnsAndUndoes() {
     QVERIFY(ColumnOf(*log, cpIsQTC) > 0);  // the QTC kind column of the WAE logs
     QVERIFY(editor->Modified());
     QCOMPARE(ReadSettingInteger("LastContest", 0), int(cWAEcw));
+    // A new log starts from the contest chosen last.
+    TContest proposed = cNoContest;
+    {
+        TDialogDriver driver({[&](QDialog* d) {
+            proposed = qobject_cast<THeaderDataForm*>(d)->ChosenContest();
+            d->reject();
+        }});
+        window->Command("acNew")->trigger();
+    }
+    QCOMPARE(proposed, cWAEcw);
+    QCOMPARE(window->Editors().size(), std::size_t(1));
 
     // One undo brings the old contest, its columns and its lines back.
     window->UpdateCommands();
@@ -306,6 +319,25 @@ void TDialogTest::invalidEntriesAreRefused() {
     QCOMPARE(log.QSOs(0)->SentNumbers(0), sent);
     QVERIFY(!editor->Modified());
     QVERIFY(!log.UndoItemAvailable());
+}
+
+void TDialogTest::exchangedNumbersCheckTakesTheFrontPage() {
+    const SExchangedNumbersCheck all{encSentConstant, encSentContinuously, encRcvdConstant, encRcvdContinuously};
+    TCheckExchangedNumbersForm received(all, {"Power"}, {"Zone r", "Name"}, "Stations from DL", nullptr);
+    received.ShowReceivedPage();
+    received.findChild<QAbstractButton*>("cbSpecialCountries")->click();
+    static_cast<QDialog&>(received).accept();
+    const SExchangedNumbersCheck rcvd = received.ExchangedNumbersCheck();
+    QVERIFY(!rcvd.Contains(encSentConstant) && !rcvd.Contains(encSentContinuously));
+    QVERIFY(rcvd.Contains(encRcvdContinuously) && rcvd.Contains(encTestSpecialCountriesExclusively));
+
+    // Only constant sent fields possible: that choice is taken; Cancel gives nothing.
+    TCheckExchangedNumbersForm sent(SExchangedNumbersCheck{encSentConstant}, {"Power"}, {}, "", nullptr);
+    static_cast<QDialog&>(sent).accept();
+    QCOMPARE(sent.ExchangedNumbersCheck(), SExchangedNumbersCheck{encSentConstant});
+    TCheckExchangedNumbersForm cancelled(all, {"Power"}, {"Zone r"}, "", nullptr);
+    cancelled.reject();
+    QVERIFY(cancelled.ExchangedNumbersCheck().Empty());
 }
 
 int main(int argc, char** argv) {
