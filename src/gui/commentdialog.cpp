@@ -48,6 +48,7 @@ TCommentForm::TCommentForm(const std::vector<std::string>& lines, QWidget* paren
     layout->addWidget(buttons);
     resize(420, 220);
     memComment->setFocus();
+    RestrictToCp1252(this);
 }
 
 std::vector<std::string> TCommentForm::Lines() const {

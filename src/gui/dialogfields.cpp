@@ -1,9 +1,13 @@
 #include "gui/dialogfields.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -15,6 +19,19 @@ namespace qz::gui {
 namespace {
 
 constexpr const char* kErrorLabelName = "fieldError";
+
+class TCp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override { return IsCp1252Text(input) ? Acceptable : Invalid; }
+};
+
+QString WithoutForeignCharacters(const QString& text) {
+    QString kept;
+    for (const QChar c : text)
+        if (IsCp1252Text(QString(c))) kept += c;
+    return kept;
+}
 
 }  // namespace
 
@@ -51,6 +68,27 @@ QLabel* AddCheckedRow(QFormLayout* form, const QString& label, QWidget* field) {
     form->addRow(label, field);
     form->addRow(QString(), error);
     return error;
+}
+
+bool IsCp1252Text(const QString& text) { return FromCore(ToCore(text)) == text; }
+
+void RestrictToCp1252(QWidget* dialog) {
+    for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+        // The line fields inside spin boxes, date fields and lists belong to them.
+        QWidget* owner = edit->parentWidget();
+        if (edit->validator() != nullptr || qobject_cast<QAbstractSpinBox*>(owner) != nullptr ||
+            qobject_cast<QComboBox*>(owner) != nullptr)
+            continue;
+        edit->setValidator(new TCp1252Validator(edit));
+    }
+    for (QPlainTextEdit* memo : dialog->findChildren<QPlainTextEdit*>()) {
+        QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo] {
+            const QString text = memo->toPlainText();
+            if (IsCp1252Text(text)) return;
+            memo->setPlainText(WithoutForeignCharacters(text));
+            memo->moveCursor(QTextCursor::End);
+        });
+    }
 }
 
 bool IsCallText(const QString& text) {

@@ -25,6 +25,11 @@ void HideFieldErrors(QWidget* dialog);
 // Adds a row with `field` and, below it, its error line; returns the error line.
 QLabel* AddCheckedRow(QFormLayout* form, const QString& label, QWidget* field);
 
+// The log keeps Windows-1252 text: the dialog's text fields take no character outside
+// it (a line field refuses it as typed or pasted, a text of several lines drops it).
+void RestrictToCp1252(QWidget* dialog);
+bool IsCp1252Text(const QString& text);
+
 // A call sign: letters, digits and "/" (not first, not last, not doubled), at least one
 // letter and one digit, 3 to 26 characters.
 bool IsCallText(const QString& text);

@@ -169,6 +169,8 @@ THeaderDataForm::THeaderDataForm(QWidget* parent, std::shared_ptr<const TCtyStuf
     layout->addLayout(columns);
     layout->addWidget(buttons);
     FileHeader = NewFileHeader();
+    RestrictToCp1252(this);
+    leCtyFile->setValidator(nullptr);  // a file name, in the system's characters
 }
 
 TContest THeaderDataForm::ChosenContest() const { return static_cast<TContest>(lbContests->currentData().toInt()); }

@@ -68,6 +68,7 @@ TSearchForm::TSearchForm(QWidget* parent)
     layout->addWidget(from);
     layout->addWidget(NewOkCancel(this));
     SetSearchOptions(TSearchOptions());
+    RestrictToCp1252(this);
 }
 
 void TSearchForm::SetSearchOptions(const TSearchOptions& o) {

@@ -54,6 +54,7 @@ TSetSentNumberForm::TSetSentNumberForm(const QStringList& columns, bool qtcsSele
     form->addRow(cbIncludeQTCs);
     form->addRow(NewOkCancel(this));
     edSentNumber->setFocus();
+    RestrictToCp1252(this);
 }
 
 TSetSentNumberMode TSetSentNumberForm::Mode() const {

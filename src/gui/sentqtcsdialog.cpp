@@ -69,6 +69,7 @@ TSentQTCsForm::TSentQTCsForm(const TSentQTCGroup& proposed, const std::vector<TB
     FTimeError = AddCheckedRow(form, LSCaption(dlg::lsTime), leTime);
     FSerialError = AddCheckedRow(form, LSCaption(dlg::lsQTCSerial), leSerialNumber);
     form->addRow(NewOkCancel(this));
+    RestrictToCp1252(this);
 }
 
 TSentQTCGroup TSentQTCsForm::Group() const {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -272,9 +273,18 @@ void TDialogTest::invalidEntriesAreRefused() {
     // An own call that is no call, then a country file that does not exist: each time
     // the dialog stays open and says what is wrong; Cancel leaves the header as it was.
     QStringList errors;
+    QString typedName;
     bool stayedOpen = false;
     {
-        TDialogDriver driver({[](QDialog* d) {
+        TDialogDriver driver({[&](QDialog* d) {
+                                  // A character the log cannot keep is not taken.
+                                  QLineEdit* name = Field<QLineEdit>(d, "leName");
+                                  name->clear();
+                                  for (const QString& typed : {QString::fromUtf8("Ж"), QString::fromUtf8("\u00e9")}) {
+                                      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+                                      QApplication::sendEvent(name, &key);
+                                  }
+                                  typedName = name->text();
                                   Field<QLineEdit>(d, "leOwnCall")->setText("12/");
                                   ClickOk(d);
                               },
@@ -293,6 +303,7 @@ void TDialogTest::invalidEntriesAreRefused() {
         QVERIFY(driver.Done());
     }
     QVERIFY(stayedOpen);
+    QCOMPARE(typedName, QString::fromUtf8("\u00e9"));
     QCOMPARE(errors.size(), 2);
     QVERIFY2(errors[0].contains("call sign"), qPrintable(errors[0]));
     QVERIFY2(errors[1].contains("/nonexistent/cty.dat"), qPrintable(errors[1]));
