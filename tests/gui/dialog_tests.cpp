@@ -12,6 +12,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +29,7 @@
 #include "gui/editor.h"
 #include "gui/headerdialog.h"
 #include "gui/logmodel.h"
+#include "gui/statisticsdialog.h"
 #include "gui/mainwindow.h"
 
 using namespace qz;
@@ -105,6 +109,7 @@ private slots:
     void timeShiftOverRangeAndUndo();
     void invalidEntriesAreRefused();
     void exchangedNumbersCheckTakesTheFrontPage();
+    void sentQTCsCommentAndStatistics();
 };
 
 void TDialogTest::initTestCase() {
@@ -349,6 +354,81 @@ void TDialogTest::exchangedNumbersCheckTakesTheFrontPage() {
     TCheckExchangedNumbersForm cancelled(all, {"Power"}, {"Zone r"}, "", nullptr);
     cancelled.reject();
     QVERIFY(cancelled.ExchangedNumbersCheck().Empty());
+}
+
+void TDialogTest::sentQTCsCommentAndStatistics() {
+    auto window = Start({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    {
+        TDialogDriver driver({[](QDialog* d) {
+            qobject_cast<THeaderDataForm*>(d)->ChooseContest(cWAEcw);
+            ClickOk(d);
+        }});
+        window->Command("acEditHeaderData")->trigger();
+    }
+    TContestLog* log = editor->ContestLog();
+    QCOMPARE(log->Contest(), cWAEcw);
+    const int lines = log->NoOfQSOs();
+    for (int i = 0; i < 3; ++i) log->QSOs(i)->SetSelected(true);
+    window->UpdateCommands();
+    QVERIFY(window->Command("acEditCopyAsSentQTCs")->isEnabled());
+    QString serial;
+    {
+        TDialogDriver driver({[&](QDialog* d) {
+            serial = Field<QLineEdit>(d, "leSerialNumber")->text();
+            Field<QLineEdit>(d, "leCall")->setText("ua9abc");
+            Field<QLineEdit>(d, "leTime")->setText("1230");
+            ClickOk(d);
+        }});
+        window->Command("acEditCopyAsSentQTCs")->trigger();
+        QVERIFY(driver.Done());
+    }
+    QCOMPARE(serial, QString("1/3"));
+    QCOMPARE(log->NoOfQSOs(), lines + 3);
+    QCOMPARE(editor->Model()->rowCount(), lines + 3);
+    const TQSO* qtc = log->QSOs(lines);
+    QVERIFY(qtc->QSOFlags().Contains(qfSentQTC));
+    QCOMPARE(qtc->Call().Call(), std::string("UA9ABC"));
+    QCOMPARE(qtc->RcvdNumbers(3), log->QSOs(0)->Call().Call());
+    window->Command("acEditUndo")->trigger();
+    QCOMPARE(log->NoOfQSOs(), lines);
+    QCOMPARE(editor->Model()->rowCount(), lines);
+
+    // A comment through its dialog, and one undo takes it away again.
+    editor->SetCurrentRow(1);
+    {
+        TDialogDriver driver({[](QDialog* d) {
+            Field<QPlainTextEdit>(d, "memComment")->setPlainText("worked on the second try\nweak");
+            ClickOk(d);
+        }});
+        window->Command("acEditComment")->trigger();
+        QVERIFY(driver.Done());
+    }
+    QCOMPARE(log->QSOs(1)->Comment(), (std::vector<std::string>{"worked on the second try", "weak"}));
+    window->Command("acEditUndo")->trigger();
+    QVERIFY(log->QSOs(1)->Comment().empty());
+
+    // Statistics: a tab per multiplier kind that has multipliers, the kind's column title.
+    window->Command("acEditCompile")->trigger();
+    int kinds = 0;
+    for (const TMultiList& list : log->MultiList()) kinds += list.empty() ? 0 : 1;
+    QVERIFY(kinds > 0);
+    int tabs = 0;
+    QString firstTab;
+    {
+        TDialogDriver driver({[&](QDialog* d) {
+            auto* stats = qobject_cast<TStatisticsForm*>(d);
+            tabs = stats->Tabs()->count();
+            firstTab = stats->Tabs()->tabText(0);
+            d->reject();
+        }});
+        window->Command("Statistics1")->trigger();
+        QVERIFY(driver.Done());
+    }
+    QCOMPARE(tabs, kinds);
+    QVERIFY(!firstTab.isEmpty());
+    TDialogDriver discard({[](QDialog* d) { qobject_cast<QMessageBox*>(d)->button(QMessageBox::No)->click(); }});
+    window->close();
 }
 
 int main(int argc, char** argv) {
