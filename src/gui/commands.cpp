@@ -20,6 +20,7 @@ const std::array kCommands = {
     TCommand{"acFileClose", 813, K::Close, "", TMenu::File, true, false},
     TCommand{"acOutputPrint", 843, K::Print, "", TMenu::File, true, false},
     TCommand{"acOutputPrintPreview", 844, kNone, "", TMenu::File, true, false},
+    TCommand{"acFinalize", 982, kNone, "F4", TMenu::File, true, false},
     TCommand{"acFileExit", 809, K::Quit, "", TMenu::File, false, false},
 
     TCommand{"acEditUndo", 827, K::Undo, "", TMenu::Edit, true, false},
@@ -61,12 +62,15 @@ const std::array kCommands = {
     TCommand{"acCheckQSY", 833, kNone, "", TMenu::Tools, true, false},
     TCommand{"acBatch", 486, kNone, "", TMenu::Tools, false, false},
     TCommand{"Statistics1", 917, kNone, "", TMenu::Tools, true, false},
+    TCommand{"acOptionsDataHandling", 980, kNone, "", TMenu::Tools, false, false},
+    TCommand{"acEMailJournal", 981, kNone, "Ctrl+E", TMenu::Tools, false, false},
     TCommand{"CountryFiles1", 877, kNone, "", TMenu::Tools, false, false},
     TCommand{"Memberlists1", 878, kNone, "", TMenu::Tools, false, false},
     TCommand{"Assignmenttables1", 879, kNone, "", TMenu::Tools, false, false},
 
     TCommand{"tbEditEnable", 845, kNone, "", TMenu::Output, true, true},
     TCommand{"acSaveOutputFileAs", 835, kNone, "", TMenu::Output, true, false},
+    TCommand{"acOutputSendEMail", 983, kNone, "", TMenu::Output, true, false},
     TCommand{"acExportResult", 836, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportComments", 837, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportSTF", 838, kNone, "", TMenu::Export, true, false},

@@ -39,6 +39,7 @@
 #include "gui/formatactions.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
+#include "gui/mailcommands.h"
 #include "gui/printing.h"
 #include "gui/qtext.h"
 #include "logfile/qzf.h"
@@ -238,6 +239,8 @@ void TQZEditor::BuildCommands() {
     add("acExportADIFConfig", [this] {
         if (FContestLog && ShowADIFConfigDialog(this, *FContestLog)) RefreshOutputWindows(SOutputWindow{owADIF});
     });
+    add("acFinalize", [this] { FinalizeLog(*this); });
+    add("acOutputSendEMail", [this] { SendLogCommand(*this, {}); });
 }
 
 void TQZEditor::BuildLineEntry() {
@@ -539,7 +542,7 @@ void TQZEditor::UpdateCommands() {
           "acEditUnselectActual", "acEditFind",           "acEditFindNext",   "acUpdateView",      "acSwapReadOnly",
           "acSaveOutputFileAs",   "acExportResult",       "acExportComments", "acExportSTF",       "acExportCabrillo",
           "acExportADIF",         "acExportRES",          "acExportSwisslog", "acExportdBase",     "acExportADIFConfig",
-          "acOutputPrint",        "acOutputPrintPreview", "tbEditEnable"})
+          "acOutputPrint",        "acOutputPrintPreview", "tbEditEnable",     "acFinalize",        "acOutputSendEMail"})
         enable(name, log);
     enable("acFileClose", true);
     FActions.value("acSwapReadOnly")->setChecked(FReadOnlyMode);

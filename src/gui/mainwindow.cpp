@@ -31,10 +31,12 @@
 #include "gui/formatactions.h"
 #include "gui/guifrontend.h"
 #include "gui/helpcommands.h"
+#include "gui/mailcommands.h"
 #include "gui/shellstrings.h"
 #include "gui/qtext.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
+#include "mail/robotaddresses.h"
 
 namespace qz::gui {
 
@@ -107,6 +109,7 @@ bool TMainForm::Startup() {
     for (int i = 0; i < FCommandLine.clfCount; ++i)
         if (!WriteLanguageFiles(".", &error)) ShowErrorMessage(error);
     LoadOptions(Options, TSettingsStore::Load());
+    LoadEMailAddressList();
     const int stored = ReadSettingInteger("Language", -1);
     const TLanguage language = stored == 0 || stored == 1 ? static_cast<TLanguage>(stored) : InstalledLanguage();
     TLanguageLoadResult result;
@@ -191,6 +194,8 @@ void TMainForm::BuildCommands() {
         });
     }
     connect(FActions["acBatch"], &QAction::triggered, this, [this] { BatchProcessing(); });
+    connect(FActions["acOptionsDataHandling"], &QAction::triggered, this, [this] { ShowOptionsDialog(this); });
+    connect(FActions["acEMailJournal"], &QAction::triggered, this, [this] { ShowEMailJournal(this); });
     connect(FActions["acHelpUpdateQZ"], &QAction::triggered, this, [this] { CheckProgramVersion(*this); });
     connect(FActions["acHelpUpdateCTY"], &QAction::triggered, this, [this] { UpdateCountryFile(*this); });
     connect(FActions["acHelpAbout"], &QAction::triggered, this, [this] { ShowAboutBox(this); });
