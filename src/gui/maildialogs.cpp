@@ -109,6 +109,7 @@ TSendEMailForm::TSendEMailForm(const std::string& attachmentFile, const TContest
     setWindowTitle(LSCaption(lsSendLogTitle));
     auto* settings = new QGroupBox(ui::LSPart(ui::lsSendGroups, 0));
     settings->setObjectName("gbSMTPSettings");
+    settings->setMinimumWidth(320);
     auto* form = new QFormLayout(settings);
     const QString labels[] = {EMailLabel(ui::elServer),   EMailLabel(ui::elPort),   EMailLabel(ui::elUserName),
                               EMailLabel(ui::elPassword), EMailLabel(ui::elSender), EMailLabel(ui::elCopy)};

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -120,6 +121,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, bool showIARU)
         FPages->addTab(pages[i].second, ui::LSPart(ui::lsOptionsPages, i));
     }
     FPages->setTabVisible(tsIARU, FShowIARU);
+    // Every page title stays in sight: the dialog is as wide as its tabs.
+    FPages->tabBar()->setUsesScrollButtons(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText(LSCaption(ui::lsCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -164,6 +167,7 @@ QWidget* TOptionsDialog::BuildAddressPage() {
     FAddresses = new QTableWidget(0, 2);
     FAddresses->setObjectName("vleEMailAddresses");
     FAddresses->verticalHeader()->hide();
+    FAddresses->verticalHeader()->setDefaultSectionSize(FAddresses->fontMetrics().height() + 6);
     FAddresses->horizontalHeader()->setStretchLastSection(true);
     FAddresses->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int c = cWWDXcw; c <= kNoOfRobotAddresses; ++c) {

@@ -134,6 +134,7 @@ private slots:
     void compileSettingIsNamedInTheResult();
     void finalizeSendsTheCabrilloFileAndTheJournalListsIt();
     void failedSendIsNotRecorded();
+    void screenshotsOfEveryWindow();
 };
 
 void TMailGuiTest::initTestCase() {
@@ -456,6 +457,54 @@ void TMailGuiTest::failedSendIsNotRecorded() {
     QVERIFY(ReadJournal(Options.Path_EMails.oValue).empty());
     QCOMPARE(Options.EMail_Password.oValue, std::string());
     form.reject();
+}
+
+// Pictures of every window in both languages, for looking at them (run under Xvfb with
+// QZ_SCREENSHOT_DIR set; skipped otherwise).
+void TMailGuiTest::screenshotsOfEveryWindow() {
+    const QString folder = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
+    if (folder.isEmpty()) QSKIP("QZ_SCREENSHOT_DIR is not set");
+    auto window = Start({FNative});
+    const TContestLog& log = *window->ActiveEditor()->ContestLog();
+    Options.Path_EMails.oValue = Path("shot-mails");
+    TEMailFile kept;
+    kept.ehSMTPHost = "smtp.example.org";
+    kept.ehFrom = kept.ehCopy = "dl1abc@example.org";
+    kept.ehTo = "cqww@example.net";
+    kept.ehSubject = kept.ehCall = "DL1ABC";
+    kept.ehContest = "CQ WW DX Contest CW";
+    kept.ehBody = "73";
+    kept.ehAttachment = "START-OF-LOG: 3.0\r\nEND-OF-LOG:\r\n";
+    const std::string keptFile = kept.SaveToFile(Options.Path_EMails.oValue, 45000.5);
+    const std::string attachment = Path("shot.cbr");
+    test::WriteFile(attachment, kept.ehAttachment);
+    auto shoot = [&](QWidget* w, const QString& name) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTest::qWait(50);
+        QVERIFY(w->grab().save(folder + "/" + name + ".png"));
+        w->hide();
+    };
+    for (const TLanguage language : {lEnglish, lGerman}) {
+        QVERIFY(window->ApplyLanguage(language));
+        const QString suffix = language == lEnglish ? "-eng" : "-ger";
+        TOptionsDialog options(window.get(), true);
+        for (int page = 0; page < options.Pages()->count(); ++page) {
+            options.Pages()->setCurrentIndex(page);
+            shoot(&options, QString("options-%1").arg(page) + suffix);
+        }
+        TSendEMailForm send(attachment, log, window.get());
+        shoot(&send, "send" + suffix);
+        TSendEMailForm view(kept, keptFile, window.get());
+        shoot(&view, "sent-message" + suffix);
+        TUsernamePasswordDialog login("smtp.example.org", "dl1abc", "", window.get());
+        shoot(&login, "login" + suffix);
+        TEMailJournalForm journal(window.get());
+        shoot(&journal, "journal" + suffix);
+        TFinalizeLogForm finalize(window.get());
+        shoot(&finalize, "finalize" + suffix);
+    }
+    QVERIFY(window->ApplyLanguage(lEnglish));
 }
 
 int main(int argc, char** argv) {
