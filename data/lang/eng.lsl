@@ -1027,7 +1027,7 @@ Change &folder...|Choose the e-mail folder in the options
 Finalize log
 Save the log and lock it against changes|Export the log|Send the export by e-mail|Export format
 At most %1 characters.
-
+&Font of the logs...|The font of every log's grid
 Export &dBase...|Write the log as a dBase table
 ADIF &configuration...|Choose the fields of the ADIF export
 QSO columns

@@ -1027,7 +1027,7 @@ E-Mail-Ordner:
 Log abschließen
 Das Log speichern und gegen Änderungen sperren|Das Log exportieren|Den Export per E-Mail senden|Exportformat
 Höchstens %1 Zeichen.
-
+&Schriftart der Logs...|Die Schriftart der Tabellen aller Logs
 &dBase exportieren...|Das Log als dBase-Tabelle schreiben
 ADIF-&Konfiguration...|Die Felder des ADIF-Exports wählen
 QSO-Spalten

@@ -64,6 +64,7 @@ const std::array kCommands = {
     TCommand{"Statistics1", 917, kNone, "", TMenu::Tools, true, false},
     TCommand{"acOptionsDataHandling", 980, kNone, "", TMenu::Tools, false, false},
     TCommand{"acEMailJournal", 981, kNone, "Ctrl+E", TMenu::Tools, false, false},
+    TCommand{"acOptionsFont", 1029, kNone, "", TMenu::Tools, false, false},
     TCommand{"CountryFiles1", 877, kNone, "", TMenu::Tools, false, false},
     TCommand{"Memberlists1", 878, kNone, "", TMenu::Tools, false, false},
     TCommand{"Assignmenttables1", 879, kNone, "", TMenu::Tools, false, false},

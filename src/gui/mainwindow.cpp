@@ -30,6 +30,7 @@
 #include "gui/editor.h"
 #include "gui/formatactions.h"
 #include "gui/guifrontend.h"
+#include "gui/gridfont.h"
 #include "gui/helpcommands.h"
 #include "gui/mailcommands.h"
 #include "gui/shellstrings.h"
@@ -196,6 +197,7 @@ void TMainForm::BuildCommands() {
     connect(FActions["acBatch"], &QAction::triggered, this, [this] { BatchProcessing(); });
     connect(FActions["acOptionsDataHandling"], &QAction::triggered, this, [this] { ShowOptionsDialog(this); });
     connect(FActions["acEMailJournal"], &QAction::triggered, this, [this] { ShowEMailJournal(this); });
+    connect(FActions["acOptionsFont"], &QAction::triggered, this, [this] { ChooseGridFont(*this); });
     connect(FActions["acHelpUpdateQZ"], &QAction::triggered, this, [this] { CheckProgramVersion(*this); });
     connect(FActions["acHelpUpdateCTY"], &QAction::triggered, this, [this] { UpdateCountryFile(*this); });
     connect(FActions["acHelpAbout"], &QAction::triggered, this, [this] { ShowAboutBox(this); });
@@ -357,6 +359,7 @@ std::vector<TQZEditor*> TMainForm::Editors() const {
 
 TQZEditor* TMainForm::AddEditor() {
     auto* editor = new TQZEditor;
+    ApplyGridFont(*editor->Grid(), Options.Font_StringGrid);
     QMdiSubWindow* sub = FMdiArea->addSubWindow(editor);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &TQZEditor::FileUsed, this, &TMainForm::UseFile);

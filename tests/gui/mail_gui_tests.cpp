@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,6 +38,7 @@
 #include "engine/contestlog.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
+#include "gui/gridfont.h"
 #include "gui/journalwindow.h"
 #include "gui/maildialogs.h"
 #include "gui/mailcommands.h"
@@ -134,6 +136,7 @@ private slots:
     void compileSettingIsNamedInTheResult();
     void finalizeSendsTheCabrilloFileAndTheJournalListsIt();
     void failedSendIsNotRecorded();
+    void gridFontIsStoredAndApplied();
     void screenshotsOfEveryWindow();
 };
 
@@ -457,6 +460,30 @@ void TMailGuiTest::failedSendIsNotRecorded() {
     QVERIFY(ReadJournal(Options.Path_EMails.oValue).empty());
     QCOMPARE(Options.EMail_Password.oValue, std::string());
     form.reject();
+}
+
+void TMailGuiTest::gridFontIsStoredAndApplied() {
+    auto window = Start({FNative});
+    TQZEditor* open = window->ActiveEditor();
+    TModalDriver driver([](QWidget* w, int) {
+        if (auto* fonts = qobject_cast<QFontDialog*>(w)) {
+            QFont font = fonts->currentFont();
+            font.setPointSize(17);
+            font.setItalic(true);
+            fonts->setCurrentFont(font);
+            static_cast<QDialog*>(fonts)->accept();
+        }
+    });
+    window->Command("acOptionsFont")->trigger();
+    QCOMPARE(open->Grid()->font().pointSize(), 17);
+    QCOMPARE(ReadSettingInteger("Editor_Font_Size", 0), 17);
+    QCOMPARE(ReadSettingInteger("Editor_Font_Style", 0), int(fsItalic));
+    // A log opened after a restart gets the stored font.
+    auto again = Start({FNative});
+    QCOMPARE(again->ActiveEditor()->Grid()->font().pointSize(), 17);
+    QVERIFY(again->ActiveEditor()->Grid()->font().italic());
+    Options = TOptions();
+    QVERIFY(SaveOptionsToSettingsFile(Options));
 }
 
 // Pictures of every window in both languages, for looking at them (run under Xvfb with
