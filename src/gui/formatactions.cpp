@@ -11,6 +11,7 @@
 #include "export/exporter.h"
 #include "gui/asciiimportdialog.h"
 #include "gui/formatstrings.h"
+#include "gui/headerdialog.h"
 #include "gui/natemplatedialog.h"
 #include "gui/qtext.h"
 #include "gui/stfallocationdialog.h"
@@ -22,6 +23,14 @@ namespace qz::gui {
 
 void PrepareConverterDialogs(QWidget* parent, TConvert& converter) {
     const std::string file = converter.FileName();
+    // The header as read from the file, for the user to check and correct.
+    converter.EditHeader = [parent, cty = converter.Cty](TFileHeader& header) {
+        THeaderDataForm dialog(parent, cty);
+        dialog.FileHeader = header;
+        if (dialog.exec() != QDialog::Accepted) return false;
+        header = dialog.FileHeader;
+        return true;
+    };
     if (auto* stf = dynamic_cast<TSTFConvert*>(&converter)) {
         // The dialog stands for the text questions; it is shown when the setting asks for it.
         stf->AskQuestions = false;

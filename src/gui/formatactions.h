@@ -13,8 +13,8 @@ class TConvert;
 
 namespace qz::gui {
 
-// Gives `converter` the dialogs of its format (STF column allocation, ASCII column
-// layout, NA template choice), owned by `parent`.
+// Gives `converter` the header dialog and the dialogs of its format (STF column
+// allocation, ASCII column layout, NA template choice), owned by `parent`.
 void PrepareConverterDialogs(QWidget* parent, TConvert& converter);
 
 // Asks for a file name (dBase filter, extension dbf) and writes `log` there as a dBase

@@ -120,6 +120,12 @@ void TDialogTest::initTestCase() {
     qputenv("QZ_CONFIG_DIR", (FDir.path() + "/config").toUtf8());
     qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
     QVERIFY(WriteSettingInteger("Language", 0));
+    // The import's header dialog, taken as the file fills it.
+    QTimer headerDialog;
+    QObject::connect(&headerDialog, &QTimer::timeout, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
+    });
+    headerDialog.start(10);
     auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
     QVERIFY(window != nullptr);
     FNative = (FDir.path() + "/cqww.QZF").toStdString();
