@@ -1030,17 +1030,17 @@ At most %1 characters.
 &Font of the logs...|The font of every log's grid
 Export &dBase...|Write the log as a dBase table
 ADIF &configuration...|Choose the fields of the ADIF export
-QSO columns
-QTC columns
-ADIF configuration
-Time format
-Contest identifier (contest_id)
+QSO columns|QTC columns
+&Import
+&Recognise the format...|Import a log of any known format
+Time format|Contest identifier (contest_id)
+&Cabrillo...|Import a Cabrillo log
 In every QSO|Once in the file header
-Restore defaults
-Example (first line of the log):
+Restore defaults|Example (first line of the log):
+&STF...|Import an STF log
 is no free ADIF field name: use letters, digits and _ (beginning with a letter), and no field the export writes itself.
-New layout
-Stored layout:
+New layout|Stored layout:
+&ADIF...|Import an ADIF file
 &New...|Store the columns as a new layout
 &Save|Save the format list
 &Delete|Delete the chosen layout
@@ -1048,15 +1048,15 @@ Stored layout:
 C&lear|Set every column of the layout to 0
 File extension:
 From|To
-Lines to read
-Tab width
-Values of the first line
-The lines are
+Lines to read|Tab width
+A&SCII...|Import a column text by a stored or new column layout
+Values of the first line|The lines are
+C&T...|Import a binary CT log
 Select the columns of a field in the text and assign them with the right mouse button, or type the first and last column below.
-A layout name must not be longer than 255 characters and may hold only printable characters.
-A layout of this name exists already:
-the file extension may hold only letters, digits, _ and - (at most 255 characters).
-the first column lies after the last one, or only one of them is set.
+A layout name must not be longer than 255 characters and may hold only printable characters.|A layout of this name exists already:
+&NA...|Import an NA log
+the file extension may hold only letters, digits, _ and - (at most 255 characters).|the first column lies after the last one, or only one of them is set.
+&QW...|Import a binary QW log
 Day|Month|Year|Hour|Minute
 &Help
 Check for a new &version...|Check whether a newer version of the program is offered

@@ -1030,17 +1030,17 @@ Höchstens %1 Zeichen.
 &Schriftart der Logs...|Die Schriftart der Tabellen aller Logs
 &dBase exportieren...|Das Log als dBase-Tabelle schreiben
 ADIF-&Konfiguration...|Die Felder des ADIF-Exports wählen
-QSO-Spalten
-QTC-Spalten
-ADIF-Konfiguration
-Zeitformat
-Contest-Kennung (contest_id)
+QSO-Spalten|QTC-Spalten
+&Importieren
+Format &erkennen...|Ein Log in einem beliebigen bekannten Format importieren
+Zeitformat|Contest-Kennung (contest_id)
+&Cabrillo...|Ein Cabrillo-Log importieren
 In jedem QSO|Einmal im Dateikopf
-Standardwerte
-Beispiel (erste Zeile des Logs):
+Standardwerte|Beispiel (erste Zeile des Logs):
+&STF...|Ein STF-Log importieren
 ist kein freier ADIF-Feldname: erlaubt sind Buchstaben, Ziffern und _ (am Anfang ein Buchstabe), aber kein Feld, das der Export selbst schreibt.
-Neues Layout
-Gespeichertes Layout:
+Neues Layout|Gespeichertes Layout:
+&ADIF...|Eine ADIF-Datei importieren
 &Neu...|Die Spalten als neues Layout speichern
 &Speichern|Die Formatliste speichern
 &Löschen|Das gewählte Layout löschen
@@ -1048,15 +1048,15 @@ Gespeichertes Layout:
 &Leeren|Alle Spalten des Layouts auf 0 setzen
 Dateiendung:
 Von|Bis
-Einzulesende Zeilen
-Tabulatorweite
-Werte der ersten Zeile
-Die Zeilen sind
+Einzulesende Zeilen|Tabulatorweite
+A&SCII...|Einen Spaltentext nach einem gespeicherten oder neuen Spaltenlayout importieren
+Werte der ersten Zeile|Die Zeilen sind
+C&T...|Ein binäres CT-Log importieren
 Die Spalten eines Feldes im Text markieren und mit der rechten Maustaste zuordnen, oder unten die erste und letzte Spalte eintragen.
-Ein Layoutname darf höchstens 255 Zeichen lang sein und nur druckbare Zeichen enthalten.
-Ein Layout dieses Namens gibt es bereits:
-die Dateiendung darf nur Buchstaben, Ziffern, _ und - enthalten (höchstens 255 Zeichen).
-die erste Spalte liegt hinter der letzten, oder nur eine von beiden ist gesetzt.
+Ein Layoutname darf höchstens 255 Zeichen lang sein und nur druckbare Zeichen enthalten.|Ein Layout dieses Namens gibt es bereits:
+&NA...|Ein NA-Log importieren
+die Dateiendung darf nur Buchstaben, Ziffern, _ und - enthalten (höchstens 255 Zeichen).|die erste Spalte liegt hinter der letzten, oder nur eine von beiden ist gesetzt.
+&QW...|Ein binäres QW-Log importieren
 Tag|Monat|Jahr|Stunde|Minute
 &Hilfe
 Auf neue &Version prüfen...|Prüfen, ob eine neuere Version des Programms angeboten wird

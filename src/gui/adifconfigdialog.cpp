@@ -61,7 +61,7 @@ bool FreeADIFFieldName(const std::string& name) {
 TADIFConfigForm::TADIFConfigForm(const TContestLog& log, QWidget* parent)
     : QDialog(parent), FContestLog(log), FRows(ADIFRcvdRows(log)) {
     setObjectName("TADIFConfigForm");
-    setWindowTitle(LSCaption(fmt::lsADIFConfigTitle));
+    setWindowTitle(LSCaption(fmt::lsADIFConfigCommand).remove('&').remove("..."));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* fields = new QGroupBox("ADIF");
@@ -82,7 +82,7 @@ TADIFConfigForm::TADIFConfigForm(const TContestLog& log, QWidget* parent)
     auto* timeLayout = new QVBoxLayout(time);
     FTimeFormat[0] = new QRadioButton("HHMM");
     FTimeFormat[1] = new QRadioButton("HHMMSS");
-    auto* contest = new QGroupBox(LSCaption(fmt::lsContestId));
+    auto* contest = new QGroupBox(LSHint(fmt::lsTimeFormat));
     contest->setObjectName("rgCONTEST_ID");
     auto* contestLayout = new QVBoxLayout(contest);
     FContestId[0] = new QRadioButton(LSCaption(fmt::lsContestIdWhere));
@@ -128,7 +128,7 @@ TADIFConfigForm::TADIFConfigForm(const TContestLog& log, QWidget* parent)
     FError->setWordWrap(true);
     layout->addWidget(FError);
 
-    layout->addWidget(new QLabel(LSCaption(fmt::lsExample)));
+    layout->addWidget(new QLabel(LSHint(fmt::lsRestoreDefaults)));
     FExample = new QPlainTextEdit;
     FExample->setObjectName("memoExampleQSO");
     FExample->setReadOnly(true);

@@ -183,7 +183,7 @@ void TASCIIImportForm::BuildWidgets() {
     auto* top = new QHBoxLayout;
     FRbNew = new QRadioButton(LSCaption(fmt::lsLayoutNew));
     FRbNew->setObjectName("rbNew");
-    FRbKnown = new QRadioButton(LSCaption(fmt::lsLayoutStored));
+    FRbKnown = new QRadioButton(LSHint(fmt::lsLayoutNew));
     FRbKnown->setObjectName("rbKnown");
     FFormats = new QComboBox;
     FFormats->setObjectName("cbFormats");
@@ -295,7 +295,7 @@ void TASCIIImportForm::BuildWidgets() {
     linesLayout->addWidget(FLinesFrom, 0, 1);
     linesLayout->addWidget(new QLabel(LSHint(fmt::lsFromTo)), 0, 2);
     linesLayout->addWidget(FLinesTo, 0, 3);
-    linesLayout->addWidget(new QLabel(LSCaption(fmt::lsTabWidth)), 1, 0, 1, 3);
+    linesLayout->addWidget(new QLabel(LSHint(fmt::lsLinesToRead)), 1, 0, 1, 3);
     linesLayout->addWidget(FTabLength, 1, 3);
     connect(FTabLength, &QSpinBox::valueChanged, this, [this] { LoadGrid(); });
     for (QSpinBox* s : {FLinesFrom, FLinesTo})
@@ -328,7 +328,7 @@ void TASCIIImportForm::BuildWidgets() {
     constLayout->addWidget(FDate, 2, 1);
     side->addWidget(constBox);
 
-    auto* kindBox = new QGroupBox(LSCaption(fmt::lsLinesAre));
+    auto* kindBox = new QGroupBox(LSHint(fmt::lsFirstLineValues));
     kindBox->setObjectName("rgQSO_QTC");
     auto* kindLayout = new QHBoxLayout(kindBox);
     FQSO_QTC = new QButtonGroup(this);
@@ -470,12 +470,12 @@ QString TASCIIImportForm::Problems() const {
     QStringList problems;
     for (const TField& f : FFields) {
         const int from = f.from->value(), to = f.to->value();
-        if ((from == 0) != (to == 0) || from > to) problems << f.title + ": " + LSCaption(fmt::lsBadColumns);
+        if ((from == 0) != (to == 0) || from > to) problems << f.title + ": " + LSHint(fmt::lsBadExtension);
     }
     if (!ValidExtension(WithoutDot(FExtension->text())))
         problems << "\"" + FExtension->text() + "\": " + LSCaption(fmt::lsBadExtension);
     if (FLinesFrom->value() > FLinesTo->value())
-        problems << LSCaption(fmt::lsLinesToRead) + ": " + LSCaption(fmt::lsBadColumns);
+        problems << LSCaption(fmt::lsLinesToRead) + ": " + LSHint(fmt::lsBadExtension);
     return problems.join('\n');
 }
 
@@ -492,12 +492,12 @@ bool TASCIIImportForm::AskName(int caption, int prompt, QString& name, int excep
         const bool printable =
             std::all_of(core.begin(), core.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
         if (core.size() > kMaxStoredText || FromCore(core) != answer || !printable) {
-            ShowErrorMessage(LS(fmt::lsBadLayoutName));
+            ShowErrorMessage(ToCore(LSCaption(fmt::lsBadLayoutName)));
             continue;
         }
         const int existing = FFormatList.IndexOfName(core);
         if (existing >= 0 && existing != except) {
-            ShowErrorMessage(LS(fmt::lsLayoutNameTaken) + " " + core);
+            ShowErrorMessage(ToCore(LSHint(fmt::lsBadLayoutName)) + " " + core);
             continue;
         }
         return true;
@@ -509,7 +509,7 @@ bool TASCIIImportForm::AskName(int caption, int prompt, QString& name, int excep
 bool TASCIIImportForm::InsertNew(bool fromSave) {
     const QString extension = WithoutDot(FExtension->text());
     if (!ValidExtension(extension)) {
-        ShowErrorMessage(ToCore("\"" + FExtension->text() + "\": ") + LS(fmt::lsBadExtension));
+        ShowErrorMessage(ToCore("\"" + FExtension->text() + "\": " + LSCaption(fmt::lsBadExtension)));
         return false;
     }
     QString name;
@@ -536,7 +536,7 @@ bool TASCIIImportForm::SaveListFile() {
     if (FRbKnown->isChecked() && &Current() != &NewPosListRec) {
         const QString extension = WithoutDot(FExtension->text());
         if (!ValidExtension(extension)) {
-            ShowErrorMessage(ToCore("\"" + FExtension->text() + "\": ") + LS(fmt::lsBadExtension));
+            ShowErrorMessage(ToCore("\"" + FExtension->text() + "\": " + LSCaption(fmt::lsBadExtension)));
             return false;
         }
         Current().FileExtension = ToCore(extension);

@@ -23,6 +23,15 @@ const std::array kCommands = {
     TCommand{"acFinalize", 982, kNone, "F4", TMenu::File, true, false},
     TCommand{"acFileExit", 809, K::Quit, "", TMenu::File, false, false},
 
+    TCommand{"acImportAutoDetect", 1034, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportCabrillo", 1036, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportSTF", 1039, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportADIF", 1042, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportASCII", 1051, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportCT", 1053, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportNA", 1056, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportQW", 1058, kNone, "", TMenu::Import, false, false},
+
     TCommand{"acEditUndo", 827, K::Undo, "", TMenu::Edit, true, false},
     TCommand{"acEditCopy", 823, kNone, "Shift+Ctrl+C", TMenu::Edit, true, false},
     TCommand{"acEditPaste", 824, kNone, "Shift+Ctrl+V", TMenu::Edit, true, false},

@@ -10,7 +10,7 @@
 
 namespace qz::gui {
 
-enum class TMenu { File, Edit, Selected, Tools, Output, Export, Window, Language, Help, None };
+enum class TMenu { File, Import, Edit, Selected, Tools, Output, Export, Window, Language, Help, None };
 
 struct TCommand {
     const char* name;

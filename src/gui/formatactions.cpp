@@ -1,5 +1,6 @@
 #include "gui/formatactions.h"
 
+#include <QAction>
 #include <QFileDialog>
 
 #include "base/datetime.h"
@@ -12,14 +13,74 @@
 #include "gui/asciiimportdialog.h"
 #include "gui/formatstrings.h"
 #include "gui/headerdialog.h"
+#include "gui/mainwindow.h"
 #include "gui/natemplatedialog.h"
 #include "gui/qtext.h"
 #include "gui/stfallocationdialog.h"
 #include "import/asciiimport.h"
+#include "import/detect.h"
+#include "import/formatlist.h"
 #include "import/naimport.h"
 #include "import/stfimport.h"
 
 namespace qz::gui {
+
+namespace {
+
+// The import commands: the file type each reads and the language string of its filter
+// (0: built from the stored column layouts).
+struct TImportCommand {
+    const char* name;
+    TFileType type;
+    int filter;
+};
+constexpr TImportCommand kImportCommands[] = {{"acImportAutoDetect", ftUnknown, 542},
+                                              {"acImportCabrillo", ftCabrillo, 394},
+                                              {"acImportSTF", ftSTF, 40},
+                                              {"acImportADIF", ftADIF, 243},
+                                              {"acImportASCII", ftASCII, 0},
+                                              {"acImportCT", ftCT9, 36},
+                                              {"acImportNA", ftNA10, 37},
+                                              {"acImportQW", ftQW4, 39}};
+
+void ChooseAndImport(TMainForm& window, const TImportCommand& command) {
+    QString filter;
+    if (command.filter != 0) {
+        filter = DialogFilter(command.filter);
+    } else {
+        TFormatList list;
+        list.LoadFromFile(FormatListPath());  // an unreadable list offers all files
+        filter = ASCIIImportFilter(list);
+    }
+    const QString file = QFileDialog::getOpenFileName(&window, QString(), QString(), filter);
+    if (file.isEmpty()) return;
+    const std::string path = ToPath(file);
+    window.OpenAnyFile(path, command.type != ftUnknown ? command.type : DetectFileType(path));
+}
+
+}  // namespace
+
+void ConnectImportCommands(TMainForm& window) {
+    for (const TImportCommand& c : kImportCommands)
+        if (QAction* action = window.Command(c.name))
+            QObject::connect(action, &QAction::triggered, &window, [&window, &c] { ChooseAndImport(window, c); });
+}
+
+QString ASCIIImportFilter(const TFormatList& list) {
+    QStringList extensions;
+    for (int i = 0; i < list.Count(); ++i) {
+        QString e = FromCore(list.Items(i).FileExtension).trimmed();
+        if (e.startsWith('.')) e.remove(0, 1);
+        if (!e.isEmpty() && !extensions.contains(e, Qt::CaseInsensitive)) extensions << e;
+    }
+    QString text;
+    if (!extensions.isEmpty()) {
+        QStringList patterns;
+        for (const QString& e : extensions) patterns << "*." + e;
+        text = LSCaption(fmt::lsASCIIFilter) + " (" + extensions.join(',') + ")|" + patterns.join(';') + "|";
+    }
+    return DialogFilterText(text + LSText(fmt::lsAllFilesFilter));
+}
 
 void PrepareConverterDialogs(QWidget* parent, TConvert& converter) {
     const std::string file = converter.FileName();

@@ -6,12 +6,26 @@
 
 class QWidget;
 
+#include <QString>
+
 namespace qz {
 class TContestLog;
 class TConvert;
+class TFormatList;
 }  // namespace qz
 
 namespace qz::gui {
+
+class TMainForm;
+
+// Connects the import commands of `window` (acImportCabrillo, acImportSTF, ...): each
+// offers an open dialog with its format's filter and reads the chosen file as that
+// format; acImportAutoDetect reads it as the type its contents show.
+void ConnectImportCommands(TMainForm& window);
+
+// The open dialog's filter of the column-text import: the extensions of the stored
+// layouts, then all files.
+QString ASCIIImportFilter(const TFormatList& list);
 
 // Gives `converter` the header dialog and the dialogs of its format (STF column
 // allocation, ASCII column layout, NA template choice), owned by `parent`.

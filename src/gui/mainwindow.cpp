@@ -29,6 +29,7 @@
 #include "gui/commands.h"
 #include "gui/editor.h"
 #include "gui/formatactions.h"
+#include "gui/formatstrings.h"
 #include "gui/guifrontend.h"
 #include "gui/gridfont.h"
 #include "gui/helpcommands.h"
@@ -181,6 +182,7 @@ void TMainForm::BuildCommands() {
     connect(FActions["acNew"], &QAction::triggered, this, [this] { NewLog(); });
     connect(FActions["acFileOpen"], &QAction::triggered, this, [this] { ChooseAndOpen(); });
     connect(FActions["acFileExit"], &QAction::triggered, this, [this] { close(); });
+    ConnectImportCommands(*this);
     connect(FActions["acFileExtractSelectedQSOsToNewLog"], &QAction::triggered, this,
             [this] { ExtractSelectedLines(); });
     connect(FActions["acEditOptimizeColWidthNow"], &QAction::triggered, this, [this] {
@@ -228,6 +230,8 @@ void TMainForm::BuildMenus() {
     QMenu* help = menu(lsMenuHelp);
     QMenu* selected = new QMenu(this);
     FMenus.insert(ui::lsMenuSelected, selected);
+    QMenu* importMenu = new QMenu(this);
+    FMenus.insert(fmt::lsImportMenu, importMenu);
     QMenu* exportMenu = new QMenu(this);
     FMenus.insert(ui::lsMenuExport, exportMenu);
     FRecentMenu = new QMenu(this);
@@ -239,7 +243,8 @@ void TMainForm::BuildMenus() {
         QAction* a = FActions[c.name];
         switch (c.menu) {
             case TMenu::File:
-                if (std::string_view(c.name) == "acFileSave") file->addMenu(FRecentMenu), file->addSeparator();
+                if (std::string_view(c.name) == "acFileSave")
+                    file->addMenu(importMenu), file->addMenu(FRecentMenu), file->addSeparator();
                 if (std::string_view(c.name) == "acOutputPrint" || std::string_view(c.name) == "acFileExit")
                     file->addSeparator();
                 file->addAction(a);
@@ -249,6 +254,7 @@ void TMainForm::BuildMenus() {
                     edit->addSeparator();
                 edit->addAction(a);
                 break;
+            case TMenu::Import: importMenu->addAction(a); break;
             case TMenu::Selected: selected->addAction(a); break;
             case TMenu::Tools:
                 if (std::string_view(c.name) == "CountryFiles1") tools->addSeparator();
@@ -404,11 +410,12 @@ void TMainForm::ExtractSelectedLines() {
     UpdateCommands();
 }
 
-bool TMainForm::OpenAnyFile(const std::string& fileName) {
+bool TMainForm::OpenAnyFile(const std::string& fileName, TFileType type) {
     TOpenLogOptions options;
     options.showMessageBoxes = true;
     options.askQuestions = true;
     options.prepareConverter = [this](TConvert& converter) { PrepareConverterDialogs(this, converter); };
+    options.forceType = type;
     TOpenedLog opened = OpenLog(fileName, options);
     if (!opened.log) {
         ShowErrorMessage(LS(ui::lsCannotOpenLog) + " " + ToCore(FromPath(fileName)) + "\n" +
@@ -416,7 +423,7 @@ bool TMainForm::OpenAnyFile(const std::string& fileName) {
         FHistory.RemoveHistoryFile(fileName);
         return false;
     }
-    if (opened.type == ftASCII) ShowErrorMessage(LS(ui::lsASCIIGuessed));
+    if (opened.type == ftASCII && type != ftASCII) ShowErrorMessage(LS(ui::lsASCIIGuessed));
     const bool native = opened.type == ftQZ4;
     TQZEditor* editor = AddEditor();
     editor->SetContestLog(std::move(opened.log), opened.messages, native ? fileName : std::string(),

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/language.h"
+#include "domain/defs.h"
 #include "gui/commandline.h"
 #include "gui/filehistory.h"
 
@@ -38,7 +39,8 @@ public:
     bool Startup();
 
     // Opens a log of any format in a new editor window; false after an error box.
-    bool OpenAnyFile(const std::string& fileName);
+    // `type` reads the file as that type (an import command); ftUnknown detects it.
+    bool OpenAnyFile(const std::string& fileName, TFileType type = ftUnknown);
     // A new editor with a log from the new-log dialog.
     void NewLog();
     // A new editor with copies of the active editor's selected lines, marked modified.

@@ -30,8 +30,10 @@ QString LSCaption(int n) { return FromCore(LanguageStrings().GetCaption(n)); }
 QString LSHint(int n) { return FromCore(LanguageStrings().GetHint(n)); }
 QString LSText(int n) { return FromCore(LanguageStrings().GetString(n)); }
 
-QString DialogFilter(int n) {
-    const QStringList parts = LSText(n).split('|');
+QString DialogFilter(int n) { return DialogFilterText(LSText(n)); }
+
+QString DialogFilterText(const QString& text) {
+    const QStringList parts = text.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];

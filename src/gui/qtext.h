@@ -30,5 +30,7 @@ QString LSText(int n);
 // (*.*)|*.*") as Qt writes it; each pattern also in upper case, since file names here
 // are case-sensitive and native logs are usually called *.QZF.
 QString DialogFilter(int n);
+// The same for a filter text built by the program.
+QString DialogFilterText(const QString& text);
 
 }  // namespace qz::gui

@@ -19,9 +19,9 @@ TSTFConvertForm::TSTFConvertForm(const std::string& fileName, const TSTFAllocati
     setObjectName("TSTFConvertForm");
     setWindowTitle(FromPath(fileName));
     auto* layout = new QVBoxLayout(this);
-    const int titles[2] = {fmt::lsQSOColumns, fmt::lsQTCColumns};
+    const QString titles[2] = {LSCaption(fmt::lsOrderBoxes), LSHint(fmt::lsOrderBoxes)};
     for (int k = 0; k < 2; ++k) {
-        FBoxes[k] = new QGroupBox(LSCaption(titles[k]));
+        FBoxes[k] = new QGroupBox(titles[k]);
         FBoxes[k]->setObjectName(k == 0 ? "gbQsoOrder" : "gbQtcOrder");
         auto* boxLayout = new QVBoxLayout(FBoxes[k]);
         FTables[k] = MakeTable(k == 0 ? allocation.QSORows : allocation.QTCRows,

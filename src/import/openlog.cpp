@@ -59,7 +59,7 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
         return r;
     }
     const std::span<const TConverterRow> rows = o.converters.empty() ? ConverterRegistry() : o.converters;
-    r.type = DetectFileType(path, rows);
+    r.type = o.forceType != ftUnknown ? o.forceType : DetectFileType(path, rows);
     switch (r.type) {
         case ftQZ4:
         case ftQZ3: ReadNative(path, o, r); break;

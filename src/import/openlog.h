@@ -35,6 +35,9 @@ struct TOpenLogOptions {
     // Let converters ask their own questions through the front end (the STF column
     // allocation) even without message boxes; the front end decides whether it asks.
     bool askQuestions = false;
+    // Read the file as this type whatever detection says (an import command of one
+    // format); ftUnknown = detect the type.
+    TFileType forceType = ftUnknown;
     // The stored column layout for column text files, by name; "" = by extension.
     std::string layoutName;
     // The converters to try; empty means the program's registry.

@@ -175,6 +175,7 @@ private slots:
     void formatListEditor();
     void dBaseExportFromMenu();
     void importsUseTheirDialogs();
+    void asciiImportCommand();
 };
 
 void TFormatsTest::initTestCase() {
@@ -532,6 +533,47 @@ void TFormatsTest::importsUseTheirDialogs() {
         QCOMPARE(log->QSOs(0)->RcvdRST(), std::string("579"));
         QCOMPARE(log->QSOs(0)->RcvdNumbers(0), std::string("0014"));
     }
+}
+
+void TFormatsTest::asciiImportCommand() {
+    auto window = Start({});
+    TFormatList list;
+    TPosListRec layout;
+    layout.Name = "LOG";
+    layout.FileExtension = ".prn";
+    layout.StartPos.Call = 11;
+    layout.EndPos.Call = 18;
+    list.Add(layout);
+    QVERIFY(list.SaveToFile(FormatListPath()));
+    QCOMPARE(ASCIIImportFilter(TFormatList{}), QString("All files (*)"));
+    const std::string text = Path("contest.prn");
+    WriteBytes(text, "2311 0007 W1AW\r\n2311 0010 JA1XYZ\r\n");
+    // The dialog offers the stored layouts' extensions; the file is read as a column text
+    // without the message for files of no known type.
+    TScript script({[&text](QWidget* w) {
+                        auto* dialog = As<QFileDialog>(w);
+                        QVERIFY(dialog != nullptr);
+                        QVERIFY2(dialog->nameFilters().front().contains("*.prn"),
+                                 qPrintable(dialog->nameFilters().join(";;")));
+                        ChooseFile(text)(w);
+                    },
+                    [](QWidget* w) {
+                        auto* header = As<THeaderDataForm>(w);
+                        QVERIFY(header != nullptr);
+                        header->ChooseContest(cWWDXcw);
+                        AcceptHeader(w);
+                    },
+                    [](QWidget* w) {
+                        auto* form = As<TASCIIImportForm>(w);
+                        QVERIFY(form != nullptr);
+                        QCOMPARE(form->Formats()->currentText(), QString("LOG"));
+                        form->accept();
+                    }});
+    window->Command("acImportASCII")->trigger();
+    QCOMPARE(script.Left(), 0);
+    QVERIFY2(script.boxes.isEmpty(), qPrintable(script.boxes.join('\n')));
+    QVERIFY(window->ActiveEditor() != nullptr);
+    QCOMPARE(window->ActiveEditor()->ContestLog()->QSOs(1)->Call().Call(), std::string("JA1XYZ"));
 }
 
 int main(int argc, char** argv) {
