@@ -1,5 +1,6 @@
 // qz-gui: the desktop program of the contest log tool.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <exception>
 #include <string>
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("QZ");
     QApplication::setOrganizationName("Quorvel");
+    // The desktop entry and the icon installed with it (hicolor theme) name the windows
+    // in task bars and switchers.
+    QApplication::setDesktopFileName("qz-gui");
+    QApplication::setWindowIcon(QIcon::fromTheme("qz"));
     std::vector<std::string> args;
     // QApplication has taken its own options (-platform, -style, ...) out of argv.
     const QStringList arguments = QApplication::arguments();
