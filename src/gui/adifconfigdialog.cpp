@@ -17,6 +17,7 @@
 
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/settingsstore.h"
 #include "base/text.h"
 #include "domain/adifformat.h"
 #include "engine/contestlog.h"
@@ -207,7 +208,9 @@ void TADIFConfigForm::accept() {
 bool ShowADIFConfigDialog(QWidget* parent, const TContestLog& log) {
     TADIFConfigForm form(log, parent);
     if (form.exec() != QDialog::Accepted) return false;
-    if (!form.Config().Save()) ShowErrorMessage(LS(fmt::lsExportFailed) + " settings");
+    if (!form.Config().Save())
+        ShowErrorMessage(
+            ToCore(MessageWithPath(LS(fmt::lsExportFailed) + " " + SettingsFilePath(), SettingsFilePath())));
     return true;
 }
 

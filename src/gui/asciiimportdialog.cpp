@@ -337,6 +337,8 @@ void TASCIIImportForm::BuildWidgets() {
         auto* rb = new QRadioButton(kinds[k]);
         FQSO_QTC->addButton(rb, k);
         kindLayout->addWidget(rb);
+        // QTC lines only for a contest with QTC traffic.
+        rb->setEnabled(k == 0 || FContestLog.IsAQTCContest());
     }
     FQSO_QTC->button(0)->setChecked(true);
     side->addWidget(kindBox);
