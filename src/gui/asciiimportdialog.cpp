@@ -37,6 +37,7 @@ namespace {
 
 constexpr int kMaxColumn = 999;       // the last character column a field may name
 constexpr int kMaxGridColumns = 512;  // columns the grid shows
+constexpr std::size_t kMaxGridLines = 100000;
 constexpr std::size_t kMaxStoredText = 255;
 
 // The single fields of a position record, in the order of the spin edits.
@@ -440,11 +441,14 @@ void TASCIIImportForm::ClearActualFormat() {
 // --- The grid ---------------------------------------------------------------------------
 
 void TASCIIImportForm::LoadGrid() {
+    std::vector<std::string> raw = SplitLines(FBytes);
+    if (!raw.empty() && raw.back().empty()) raw.pop_back();
+    // The grid shows the start of a long file; the line range covers all of it.
     QStringList lines;
-    for (const std::string& raw : SplitLines(FBytes)) lines << FromCore(ExpandTabs(raw, FTabLength->value()));
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    for (std::size_t i = 0; i < raw.size() && i < kMaxGridLines; ++i)
+        lines << FromCore(ExpandTabs(raw[i], FTabLength->value()));
     FModel->SetLines(lines);
-    const int count = std::max(1, static_cast<int>(lines.size()));
+    const int count = static_cast<int>(std::clamp<std::size_t>(raw.size(), 1, INT32_MAX));
     const bool wasAll = FLinesTo->value() == FLinesTo->maximum();
     FLinesFrom->setRange(1, count);
     FLinesTo->setRange(1, count);
