@@ -149,6 +149,12 @@ void TMailGuiTest::initTestCase() {
     qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
     qputenv("XDG_DOCUMENTS_DIR", (FDir.path() + "/documents").toUtf8());
     QVERIFY(WriteSettingInteger("Language", 0));
+    // The import's header dialog, taken as the file fills it.
+    QTimer headerDialog;
+    QObject::connect(&headerDialog, &QTimer::timeout, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
+    });
+    headerDialog.start(10);
     auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
     QVERIFY(window != nullptr);
     FNative = Path("cqww.QZF");
