@@ -27,6 +27,7 @@
 #include "gui/checkdialogs.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
+#include "gui/guitest.h"
 #include "gui/headerdialog.h"
 #include "gui/logmodel.h"
 #include "gui/statisticsdialog.h"
@@ -34,6 +35,7 @@
 
 using namespace qz;
 using namespace qz::gui;
+using namespace qz::test;
 
 namespace {
 
@@ -83,10 +85,6 @@ QStringList FieldErrors(QDialog* dialog) {
     return texts;
 }
 
-int ColumnOf(const TContestLog& log, TColumnProperty property) {
-    return log.GetColumnNumberFromProperty(property, -1, log.NoOfColumns());
-}
-
 }  // namespace
 
 class TDialogTest : public QObject {
@@ -94,13 +92,6 @@ class TDialogTest : public QObject {
 private:
     QTemporaryDir FDir;
     std::string FNative;
-
-    std::unique_ptr<TMainForm> Start(const std::vector<std::string>& args) {
-        auto window = std::make_unique<TMainForm>(ParseCommandLine(args));
-        window->show();
-        if (!window->Startup()) return nullptr;
-        return window;
-    }
 
 private slots:
     void initTestCase();
@@ -113,27 +104,13 @@ private slots:
 };
 
 void TDialogTest::initTestCase() {
-    QVERIFY(FDir.isValid());
-    QDir(FDir.path()).mkpath("data");
-    QDir(FDir.path()).mkpath("config");
-    qputenv("QZ_DATA_DIR", (FDir.path() + "/data").toUtf8());
-    qputenv("QZ_CONFIG_DIR", (FDir.path() + "/config").toUtf8());
-    qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
-    QVERIFY(WriteSettingInteger("Language", 0));
-    // The import's header dialog, taken as the file fills it.
-    QTimer headerDialog;
-    QObject::connect(&headerDialog, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
-    });
-    headerDialog.start(10);
-    auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
-    QVERIFY(window != nullptr);
+    QVERIFY(PrepareTestFolders(FDir));
     FNative = (FDir.path() + "/cqww.QZF").toStdString();
-    QVERIFY(window->ActiveEditor()->SaveAsFile(FNative));
+    QVERIFY(SaveSampleAsNative(FNative));
 }
 
 void TDialogTest::headerContestChangesColumnsAndUndoes() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     const int columns = editor->Model()->columnCount();
     const int lines = editor->ContestLog()->NoOfQSOs();
@@ -192,7 +169,7 @@ void TDialogTest::headerContestChangesColumnsAndUndoes() {
 }
 
 void TDialogTest::searchFindsCallAndNextOccurrence() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     const TContestLog& log = *editor->ContestLog();
     // A call worked twice, and where.
@@ -238,7 +215,7 @@ void TDialogTest::searchFindsCallAndNextOccurrence() {
 }
 
 void TDialogTest::timeShiftOverRangeAndUndo() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     TContestLog& log = *editor->ContestLog();
     std::vector<TDateTime> before;
@@ -277,7 +254,7 @@ void TDialogTest::timeShiftOverRangeAndUndo() {
 }
 
 void TDialogTest::invalidEntriesAreRefused() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     TContestLog& log = *editor->ContestLog();
     const TFileHeader header = log.PublicFileHeader;
@@ -363,7 +340,7 @@ void TDialogTest::exchangedNumbersCheckTakesTheFrontPage() {
 }
 
 void TDialogTest::sentQTCsCommentAndStatistics() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     {
         TDialogDriver driver({[](QDialog* d) {

@@ -33,6 +33,7 @@
 #include "gui/asciiimportdialog.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
+#include "gui/guitest.h"
 #include "gui/mainwindow.h"
 #include "gui/stfallocationdialog.h"
 #include "gui/formatactions.h"
@@ -45,13 +46,9 @@
 
 using namespace qz;
 using namespace qz::gui;
+using namespace qz::test;
 
 namespace {
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
@@ -161,13 +158,6 @@ private:
 
     std::string Path(const char* name) const { return (FDir.path() + "/" + name).toStdString(); }
 
-    std::unique_ptr<TMainForm> Start(const std::vector<std::string>& args) {
-        auto window = std::make_unique<TMainForm>(ParseCommandLine(args));
-        window->show();
-        if (!window->Startup()) return nullptr;
-        return window;
-    }
-
 private slots:
     void initTestCase();
     void stfImportThroughAllocationDialog();
@@ -179,23 +169,9 @@ private slots:
 };
 
 void TFormatsTest::initTestCase() {
-    QVERIFY(FDir.isValid());
-    QDir(FDir.path()).mkpath("data");
-    QDir(FDir.path()).mkpath("config");
-    qputenv("QZ_DATA_DIR", (FDir.path() + "/data").toUtf8());
-    qputenv("QZ_CONFIG_DIR", (FDir.path() + "/config").toUtf8());
-    qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
-    QVERIFY(WriteSettingInteger("Language", 0));
-    // The import's header dialog, taken as the file fills it.
-    QTimer headerDialog;
-    QObject::connect(&headerDialog, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
-    });
-    headerDialog.start(10);
-    auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
-    QVERIFY(window != nullptr);
+    QVERIFY(PrepareTestFolders(FDir));
     FNative = Path("cqww.QZF");
-    QVERIFY(window->ActiveEditor()->SaveAsFile(FNative));
+    QVERIFY(SaveSampleAsNative(FNative));
 }
 
 void TFormatsTest::stfImportThroughAllocationDialog() {
@@ -206,7 +182,7 @@ void TFormatsTest::stfImportThroughAllocationDialog() {
                "STF1\r\nHeader\r\nContest      CQ-WW-CW\r\nMyCall       DL1ABC\r\n"
                "QsoOrder     Date Time Band Mode Call SRst Sent RRst Zone\r\nEndHeader\r\n\r\nQSOList\r\n"
                "20131123 0007 20 CW W1AW 599 14 599 05\r\n20131123 0010 20 CW JA1XYZ 599 14 599 25\r\nEndQSOList\r\n");
-    auto window = Start({});
+    auto window = StartMainWindow({});
     Options.Import_STF_ShowAllocationDialog.oValue = true;
     int shown = 0;
     {
@@ -243,7 +219,7 @@ void TFormatsTest::stfImportThroughAllocationDialog() {
 }
 
 void TFormatsTest::adifConfigurationStoredAndExported() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     editor->SetOutputWindowChecked(owADIF, true);
     const QString before = editor->OutputMemo(owADIF)->toPlainText();
@@ -323,7 +299,7 @@ void TFormatsTest::adifConfigurationStoredAndExported() {
 }
 
 void TFormatsTest::formatListEditor() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     const TContestLog& log = *window->ActiveEditor()->ContestLog();
     const std::string text = Path("plain.txt");
     WriteBytes(text, "2311 0007 W1AW     599 05\n2311 0010 JA1XYZ   599 25\n");
@@ -432,7 +408,7 @@ void TFormatsTest::formatListEditor() {
 }
 
 void TFormatsTest::dBaseExportFromMenu() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     const int lines = editor->ContestLog()->NoOfQSOs();
     // The RES and Swisslog windows hold one line per log line.
@@ -466,7 +442,7 @@ void TFormatsTest::dBaseExportFromMenu() {
 }
 
 void TFormatsTest::importsUseTheirDialogs() {
-    auto window = Start({});
+    auto window = StartMainWindow({});
     // A column text whose extension has a stored layout: the dialog opens with it, and
     // the import reads by it.
     TFormatList list;
@@ -536,7 +512,7 @@ void TFormatsTest::importsUseTheirDialogs() {
 }
 
 void TFormatsTest::asciiImportCommand() {
-    auto window = Start({});
+    auto window = StartMainWindow({});
     TFormatList list;
     TPosListRec layout;
     layout.Name = "LOG";

@@ -33,6 +33,7 @@
 #include "gui/celleditors.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
+#include "gui/guitest.h"
 #include "gui/filehistory.h"
 #include "gui/guifrontend.h"
 #include "gui/logmodel.h"
@@ -43,13 +44,9 @@
 
 using namespace qz;
 using namespace qz::gui;
+using namespace qz::test;
 
 namespace {
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The header's last-modified time stamp (8 bytes after the version string, the
 // creation stamp and its version) differs between two saves.
@@ -78,10 +75,6 @@ private:
     QMessageBox::StandardButton FButton;
 };
 
-int ColumnOf(const TContestLog& log, TColumnProperty property) {
-    return log.GetColumnNumberFromProperty(property, -1, log.NoOfColumns());
-}
-
 }  // namespace
 
 class TGuiTest : public QObject {
@@ -91,13 +84,6 @@ private:
     std::string FNative;  // a native log made from the sample Cabrillo log
 
     std::string Path(const char* name) const { return (FDir.path() + "/" + name).toStdString(); }
-
-    std::unique_ptr<TMainForm> Start(const std::vector<std::string>& args) {
-        auto window = std::make_unique<TMainForm>(ParseCommandLine(args));
-        window->show();
-        if (!window->Startup()) return nullptr;
-        return window;
-    }
 
     QString Cell(TQZEditor* editor, int row, TColumnProperty property) {
         const int col = ColumnOf(*editor->ContestLog(), property);
@@ -130,29 +116,10 @@ private slots:
 };
 
 void TGuiTest::initTestCase() {
-    QVERIFY(FDir.isValid());
-    QDir(FDir.path()).mkpath("data");
-    QDir(FDir.path()).mkpath("config");
-    qputenv("QZ_DATA_DIR", (FDir.path() + "/data").toUtf8());
-    qputenv("QZ_CONFIG_DIR", (FDir.path() + "/config").toUtf8());
-    qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
-    QVERIFY(WriteSettingInteger("Language", 0));
-
+    QVERIFY(PrepareTestFolders(FDir));
     // The sample Cabrillo log, converted in memory and saved as a native log.
-    // The import's header dialog, taken as the file fills it.
-    QTimer headerDialog;
-    QObject::connect(&headerDialog, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
-    });
-    headerDialog.start(10);
-    auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
-    QVERIFY(window != nullptr);
-    TQZEditor* editor = window->ActiveEditor();
-    QVERIFY(editor != nullptr);
-    QVERIFY(editor->ContestLog()->NoOfQSOs() > 300);
     FNative = Path("cqww.QZF");
-    QVERIFY(editor->SaveAsFile(FNative));
-    QVERIFY(!editor->Modified());
+    QVERIFY(SaveSampleAsNative(FNative));
 }
 
 void TGuiTest::commandLineAndRecentFiles() {
@@ -182,7 +149,7 @@ void TGuiTest::commandLineAndRecentFiles() {
 void TGuiTest::opensLogFromCommandLine() {
     // Without its extension, as a user types it.
     std::string stem = FNative.substr(0, FNative.size() - 4);
-    auto window = Start({stem});
+    auto window = StartMainWindow({stem});
     QVERIFY(window != nullptr);
     QCOMPARE(window->Editors().size(), std::size_t(1));
     TQZEditor* editor = window->ActiveEditor();
@@ -204,7 +171,7 @@ void TGuiTest::opensLogFromCommandLine() {
 }
 
 void TGuiTest::editUndoCompile() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     const QString before = Cell(editor, 2, cpCall);
     ChangeCall(editor, 2, "dl9xyz");
@@ -282,7 +249,7 @@ void TGuiTest::editUndoCompile() {
 }
 
 void TGuiTest::saveAndReopenByteForByte() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* first = window->ActiveEditor();
     const std::string saved = Path("first.QZF");
     QVERIFY(first->SaveAsFile(saved));
@@ -315,7 +282,7 @@ void TGuiTest::closeWithUnsavedChanges() {
     const std::string file = Path("close.QZF");
     QVERIFY(QFile::copy(QString::fromStdString(FNative), QString::fromStdString(file)));
     const std::string original = ReadBytes(file);
-    auto window = Start({file});
+    auto window = StartMainWindow({file});
     TQZEditor* editor = window->ActiveEditor();
     QMdiSubWindow* sub = window->MdiArea()->subWindowList().first();
 
@@ -345,12 +312,12 @@ void TGuiTest::closeWithUnsavedChanges() {
         QVERIFY(window->close());
         QCOMPARE(yes.texts.size(), 1);
     }
-    auto reopened = Start({file});
+    auto reopened = StartMainWindow({file});
     QCOMPARE(QString::fromStdString(reopened->ActiveEditor()->ContestLog()->QSOs(0)->Call().Call()), QString("DK0AA"));
 }
 
 void TGuiTest::switchesLanguageAtRunTime() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     QVERIFY(window->ApplyLanguage(lGerman));
     QCOMPARE(window->Command("acFileSave")->text(), QString("&Speichern"));
@@ -388,7 +355,7 @@ void TGuiTest::switchesLanguageAtRunTime() {
 }
 
 void TGuiTest::damagedFileLeavesWindowUsable() {
-    auto window = Start({});
+    auto window = StartMainWindow({});
     const std::string damaged = Path("damaged.QZF");
     {
         std::ofstream out(damaged, std::ios::binary);
@@ -415,7 +382,7 @@ int PdfPages(const std::string& path) {
 }
 
 void TGuiTest::printsGridAndOutputWindow() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     editor->SetOutputWindowChecked(owResult, true);
     const std::string gridPdf = Path("grid.pdf"), resultPdf = Path("result.pdf");
@@ -448,14 +415,14 @@ void TGuiTest::helpMenuUpdatesOnlyWithoutOpenLogs() {
     request.installedFile = request.destFile = installed;
 
     {  // With a log open nothing is fetched.
-        auto window = Start({FNative});
+        auto window = StartMainWindow({FNative});
         TBoxAnswerer ok(QMessageBox::Ok);
         UpdateCountryFile(*window, request);
         QCOMPARE(ok.texts.size(), 1);
         QVERIFY2(ok.texts[0].contains("close all logs"), qPrintable(ok.texts[0]));
         QCOMPARE(ReadBytes(installed), ReadBytes(QZ_SOURCE_DIR "/tests/data/cty/trimmed.dat"));
     }
-    auto window = Start({});
+    auto window = StartMainWindow({});
     {
         TBoxAnswerer ok(QMessageBox::Ok);
         UpdateCountryFile(*window, request);
@@ -490,7 +457,7 @@ void TGuiTest::batchWizardRunsEachJob() {
     std::ofstream(b, std::ios::binary) << ReadBytes(FNative);
     std::ofstream(cabrillo, std::ios::binary) << ReadBytes(QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log");
     const QStringList all = {QString::fromStdString(a), QString::fromStdString(b), QString::fromStdString(cabrillo)};
-    auto window = Start({});
+    auto window = StartMainWindow({});
 
     {  // Exports of the native logs: the Cabrillo file is not taken into the list.
         TBatchWorkWizard wizard(window.get());
@@ -564,7 +531,7 @@ static TCellLineEdit* TextEditor(TQZEditor* editor) {
 }
 
 void TGuiTest::fastAppendTypesALineWithProposals() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     TContestLog& log = *editor->ContestLog();
     const int lines = log.NoOfQSOs();
@@ -650,7 +617,7 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
 }
 
 void TGuiTest::cellEditEscapeRefuseAndUndo() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     TContestLog& log = *editor->ContestLog();
     QCOMPARE(editor->EditMode(), emEdit);

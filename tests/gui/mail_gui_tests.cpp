@@ -38,6 +38,7 @@
 #include "engine/contestlog.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
+#include "gui/guitest.h"
 #include "gui/gridfont.h"
 #include "gui/journalwindow.h"
 #include "gui/maildialogs.h"
@@ -54,6 +55,7 @@
 
 using namespace qz;
 using namespace qz::gui;
+using namespace qz::test;
 
 namespace {
 
@@ -121,13 +123,6 @@ private:
 
     std::string Path(const char* name) const { return (FDir.path() + "/" + name).toStdString(); }
 
-    std::unique_ptr<TMainForm> Start(const std::vector<std::string>& args) {
-        auto window = std::make_unique<TMainForm>(ParseCommandLine(args));
-        window->show();
-        if (!window->Startup()) return nullptr;
-        return window;
-    }
-
 private slots:
     void initTestCase();
     void everyOptionStoredThroughTheDialog();
@@ -141,28 +136,14 @@ private slots:
 };
 
 void TMailGuiTest::initTestCase() {
-    QVERIFY(FDir.isValid());
-    QDir(FDir.path()).mkpath("data");
-    QDir(FDir.path()).mkpath("config");
-    qputenv("QZ_DATA_DIR", (FDir.path() + "/data").toUtf8());
-    qputenv("QZ_CONFIG_DIR", (FDir.path() + "/config").toUtf8());
-    qputenv("QZ_INSTALLED_DIR", QZ_STAGED_DATA_DIR);
+    QVERIFY(PrepareTestFolders(FDir));
     qputenv("XDG_DOCUMENTS_DIR", (FDir.path() + "/documents").toUtf8());
-    QVERIFY(WriteSettingInteger("Language", 0));
-    // The import's header dialog, taken as the file fills it.
-    QTimer headerDialog;
-    QObject::connect(&headerDialog, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
-    });
-    headerDialog.start(10);
-    auto window = Start({QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log"});
-    QVERIFY(window != nullptr);
     FNative = Path("cqww.QZF");
-    QVERIFY(window->ActiveEditor()->SaveAsFile(FNative));
+    QVERIFY(SaveSampleAsNative(FNative));
 }
 
 void TMailGuiTest::everyOptionStoredThroughTheDialog() {
-    auto window = Start({});
+    auto window = StartMainWindow({});
     TOptionsDialog dialog(window.get(), true);
     dialog.show();
     // Every Boolean the other way round than its default.
@@ -251,7 +232,7 @@ void TMailGuiTest::everyOptionStoredThroughTheDialog() {
 }
 
 void TMailGuiTest::badInputIsRefusedAndCancelKeepsTheOptions() {
-    auto window = Start({});
+    auto window = StartMainWindow({});
     const TOptions before = Options;
     TModalDriver driver(nullptr);
     TOptionsDialog dialog(window.get());
@@ -305,7 +286,7 @@ void TMailGuiTest::nonsenseSettingsFileGivesDefaults() {
                     "BlahBlah_BlubbBlubb=not-scrambled\nEMail_Sender=dl1abc@example.org\n");
     std::stringstream err;
     std::streambuf* old = std::cerr.rdbuf(err.rdbuf());
-    auto window = Start({});
+    auto window = StartMainWindow({});
     std::cerr.rdbuf(old);
     QVERIFY(window != nullptr);
     QCOMPARE(Options.EMail_SMTPPort.oValue, 25);
@@ -324,7 +305,7 @@ void TMailGuiTest::nonsenseSettingsFileGivesDefaults() {
 }
 
 void TMailGuiTest::compileSettingIsNamedInTheResult() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     editor->SetOutputWindowChecked(owResult, true);
     QVERIFY(!editor->OutputMemo(owResult)->toPlainText().contains("Compile settings"));
@@ -361,7 +342,7 @@ void TMailGuiTest::finalizeSendsTheCabrilloFileAndTheJournalListsIt() {
 
     const std::string logFile = Path("finalize.QZF");
     std::filesystem::copy_file(FNative, logFile, std::filesystem::copy_options::overwrite_existing);
-    auto window = Start({logFile});
+    auto window = StartMainWindow({logFile});
     QVERIFY(SaveOptionsToSettingsFile(Options));  // Startup read the file; same values
     TQZEditor* editor = window->ActiveEditor();
     EMailAddresses[editor->ContestLog()->Contest()] = "cqww@example.net";
@@ -431,7 +412,7 @@ void TMailGuiTest::failedSendIsNotRecorded() {
     if (!test::SmtpServerAvailable()) QSKIP("python3-aiosmtpd or openssl is not installed");
     test::SmtpServer server({test::SmtpServer::Options::Tls::StartTls, "dl1abc:secret"});
     QVERIFY2(server.Port() != 0, server.Error().c_str());
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     Options.EMail_SMTPHost.oValue = "127.0.0.1";
     Options.EMail_SMTPPort.oValue = server.Port();
     Options.EMail_UserName.oValue = "dl1abc";
@@ -469,7 +450,7 @@ void TMailGuiTest::failedSendIsNotRecorded() {
 }
 
 void TMailGuiTest::gridFontIsStoredAndApplied() {
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     TQZEditor* open = window->ActiveEditor();
     TModalDriver driver([](QWidget* w, int) {
         if (auto* fonts = qobject_cast<QFontDialog*>(w)) {
@@ -485,7 +466,7 @@ void TMailGuiTest::gridFontIsStoredAndApplied() {
     QCOMPARE(ReadSettingInteger("Editor_Font_Size", 0), 17);
     QCOMPARE(ReadSettingInteger("Editor_Font_Style", 0), int(fsItalic));
     // A log opened after a restart gets the stored font.
-    auto again = Start({FNative});
+    auto again = StartMainWindow({FNative});
     QCOMPARE(again->ActiveEditor()->Grid()->font().pointSize(), 17);
     QVERIFY(again->ActiveEditor()->Grid()->font().italic());
     Options = TOptions();
@@ -497,7 +478,7 @@ void TMailGuiTest::gridFontIsStoredAndApplied() {
 void TMailGuiTest::screenshotsOfEveryWindow() {
     const QString folder = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
     if (folder.isEmpty()) QSKIP("QZ_SCREENSHOT_DIR is not set");
-    auto window = Start({FNative});
+    auto window = StartMainWindow({FNative});
     const TContestLog& log = *window->ActiveEditor()->ContestLog();
     Options.Path_EMails.oValue = Path("shot-mails");
     TEMailFile kept;
