@@ -59,7 +59,7 @@ inline constexpr int lsFinalizeTitle = 1026;
 inline constexpr int lsFinalizeBoxes = 1027;  // save|export|send|format
 inline constexpr int lsAtMostChars = 1028;    // "%1"
 
-// Texts of the specification's own numbers used by these windows.
+// Texts of the program's older numbers that these windows use as well.
 inline constexpr int lsCancel = 87;
 inline constexpr int lsContestTitle = 91;
 inline constexpr int lsRobotAddressTitle = 388;
