@@ -46,30 +46,10 @@ std::int32_t T_Hessen::GetPoints(int index) {
     return km < 0 ? 1 : km;
 }
 
-void T_Hessen::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) {
-        q->SetBand(b80m);
-        q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ""));
-    } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
-    }
-    AppendQSO(std::move(q));
-}
-
 void T_Hessen::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator}, {lsColDOK, lsColDOK});
 }
-
-std::string T_Hessen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseSuggestion, rcvdList);
-}
-
-std::string T_Hessen::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
 std::string T_Hessen::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 

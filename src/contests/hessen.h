@@ -5,24 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "engine/contestlog.h"
+#include "contests/doklocator.h"
 
 namespace qz {
 
 // DOK (0) and locator (1); "hessencontest.dat" gives the DOKs that count and their category.
 // The list is read as a member list but holds no member numbers, so the contest is no
 // member-number contest. Points are the distance between the locators.
-class T_Hessen : public TContestLog {
+class T_Hessen : public TDOKLocatorContest {
 public:
     explicit T_Hessen(const TFileHeader& header);
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
-    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
-    std::string GetSwisslogSPField(int qsoIndex) const override;
-    std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
     bool IsAMemberNumberContest() const override { return false; }
 
 protected:

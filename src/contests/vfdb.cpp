@@ -91,30 +91,10 @@ void T_VFDB::WriteResults(std::vector<std::string>& d) const {
                 " + " + std::to_string(GetNoOfAllMulties(1) * 5) + ") = " + FormatThousands(GetFinalResult()));
 }
 
-void T_VFDB::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) {
-        q->SetBand(b80m);
-        q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ""));
-    } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
-    }
-    AppendQSO(std::move(q));
-}
-
 void T_VFDB::SetColumns() {
     TContestLog::SetColumns();
     AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator},
                       {lsColDOK, lsColVFDBLocatorMulti});
 }
-
-std::string T_VFDB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    if (numberIndex != 0) return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseSuggestion, rcvdList);
-}
-
-std::string T_VFDB::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
 
 }  // namespace qz

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "reflists/simplelist.h"
-#include "engine/contestlog.h"
+#include "contests/doklocator.h"
 
 namespace qz {
 
 // DOK (0) and locator (1); "zdok.dat" lists the Z-DOKs, "vfdb_stn.dat" the stations
 // that score 10 points. A locator field weighs five multipliers.
-class T_VFDB : public TContestLog {
+class T_VFDB : public TDOKLocatorContest {
 public:
     explicit T_VFDB(const TFileHeader& header);
 
@@ -21,13 +21,9 @@ public:
     std::int32_t GetPoints(int index) override;
     std::int64_t GetFinalResult() const override;
     void WriteResults(std::vector<std::string>& destination) const override;
-    void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
-    std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const override;
     std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const override;
-    std::string GetSwisslogSPField(int qsoIndex) const override;
-    std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
 
     // The Z-DOKs ("zdok.dat"); never null after construction.
     const TSimpleList* DOKList() const { return FDOKList.get(); }
