@@ -132,12 +132,22 @@ bool ModeFromSpelling(std::string_view text, TMode& mode) {
     return false;
 }
 
+namespace {
+
+// The bits 0 .. n-1.
+std::uint64_t LowBits(int n) {
+    if (n <= 0) return 0;
+    return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+}
+
+}  // namespace
+
 TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FCall.SetCtyStuff(log ? log->CtyStuff() : nullptr);
     FSentNumbers.assign(static_cast<std::size_t>(SentCount()), std::string());
     FRcvdNumbers.assign(static_cast<std::size_t>(RcvdCount()), std::string());
     FMulties.assign(static_cast<std::size_t>(MultiCount()), std::string());
-    FRcvdHasBeenSet.assign(static_cast<std::size_t>(RcvdCount()), setEditedFlag);
+    FRcvdHasBeenSet = setEditedFlag ? LowBits(RcvdCount()) : 0;
     FDateTime = kUnsetDate;
     FMode = mCW;
     FSentRST = RSTText(DefaultRST[mCW]);
@@ -159,7 +169,7 @@ void TQSO::FitListsToOwner() {
     FSentNumbers.resize(static_cast<std::size_t>(SentCount()));
     FRcvdNumbers.resize(static_cast<std::size_t>(RcvdCount()));
     FMulties.resize(static_cast<std::size_t>(MultiCount()));
-    FRcvdHasBeenSet.resize(static_cast<std::size_t>(RcvdCount()), false);
+    FRcvdHasBeenSet &= LowBits(RcvdCount());
 }
 
 void TQSO::SetMode(TMode m) {
@@ -227,14 +237,14 @@ void TQSO::SetRcvdNumbers(int i, std::string_view value) {
 }
 
 bool TQSO::RcvdHasBeenSet(int i) const {
-    if (i < 0 || i >= RcvdCount() || static_cast<std::size_t>(i) >= FRcvdHasBeenSet.size()) return false;
-    return FRcvdHasBeenSet[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= RcvdCount() || i >= 64) return false;
+    return (FRcvdHasBeenSet >> i) & 1u;
 }
 
 void TQSO::SetRcvdHasBeenSet(int i, bool value) {
-    if (i < 0 || i >= RcvdCount()) return;
-    if (static_cast<std::size_t>(i) >= FRcvdHasBeenSet.size()) FRcvdHasBeenSet.resize(static_cast<std::size_t>(i) + 1);
-    FRcvdHasBeenSet[static_cast<std::size_t>(i)] = value;
+    if (i < 0 || i >= RcvdCount() || i >= 64) return;
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    FRcvdHasBeenSet = value ? FRcvdHasBeenSet | bit : FRcvdHasBeenSet & ~bit;
 }
 
 std::string TQSO::Multies(int i) const {
@@ -248,9 +258,7 @@ void TQSO::SetMulties(int i, std::string_view value) {
     FMulties[static_cast<std::size_t>(i)] = std::string(value);
 }
 
-void TQSO::ClearMulties() {
-    for (auto& m : FMulties) m.clear();
-}
+void TQSO::ClearMulties() { FMulties.ClearAll(); }
 
 int TQSO::QTCKind() const {
     if (FQSOFlags.Contains(qfRcvdQTC)) return 2;
@@ -439,7 +447,7 @@ bool TQSO::SetChangedQTCFlag(int index, bool handleSentNumbers) {
     if (index == 1) FQSOFlags.Include(qfSentQTC);
     if (index == 2) FQSOFlags.Include(qfRcvdQTC);
     if (IsQTC()) {
-        for (auto& s : FSentNumbers) s.clear();
+        FSentNumbers.ClearAll();
     } else if (handleSentNumbers && FOwner) {
         int i = FOwner->GetSentNumericNumberIndex();
         if (i >= 0) SetSentNumbers(i, FOwner->GetNextSentQSONumber(i));

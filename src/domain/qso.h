@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "domain/call.h"
+#include "domain/inlinestrings.h"
 #include "domain/defs.h"
 
 namespace qz {
@@ -134,14 +135,15 @@ private:
     TDateTime FDateTime = 0;
     TCall FCall;
     std::string FSentRST;
-    std::vector<std::string> FSentNumbers;
+    TInlineStrings<2> FSentNumbers;
     std::string FRcvdRST;
-    std::vector<std::string> FRcvdNumbers;
-    std::vector<std::string> FMulties;
+    TInlineStrings<2> FRcvdNumbers;
+    TInlineStrings<2> FMulties;
     std::int32_t FPoints = 0;
     SQSOFlags FQSOFlags;
     bool FTimeHasBeenSet = false;
-    std::vector<bool> FRcvdHasBeenSet;
+    // Bit i: received number i was typed or read (numbers 0 to 63).
+    std::uint64_t FRcvdHasBeenSet = 0;
     bool FSelected = false;
     std::vector<std::string> FComment;
 };
