@@ -17,6 +17,7 @@
 #include "engine/testlog.h"
 #include "export/exporttest.h"
 #include "import/binlogmaker.h"
+#include "import/binlogtest.h"
 #include "import/detect.h"
 
 namespace qz {
@@ -25,11 +26,7 @@ namespace {
 using test::TQWQTCRecord;
 using test::TQWRecord;
 
-std::string Stamp(TDateTime t) {
-    const CivilDate d = DecodeDate(t);
-    const CivilTime c = DecodeTime(t);
-    return Format("%.4d-%.2d-%.2d %.2d:%.2d", d.year, d.month, d.day, c.hour, c.minute);
-}
+std::string Stamp(TDateTime t) { return test::Stamp(t, false); }
 
 // A contest whose numbers the test chooses: S sent and R received numbers, the numeric
 // ones at `sentIndex` and `rcvdIndex` (-1: none), VHF or not. New lines carry the
@@ -84,11 +81,7 @@ protected:
         if (qtc) reader_->SetCompanionBytes(*qtc);
         return reader_->ReadLog(false);
     }
-    std::string AllMessages() const {
-        std::string m;
-        for (const auto& s : messages_) m += s + "\n";
-        return m;
-    }
+    std::string AllMessages() const { return test::MessageLines(messages_); }
 
     std::vector<std::string> messages_;
     std::unique_ptr<TQWConvert> reader_;
@@ -239,18 +232,7 @@ TEST_F(QW, RoundTripFromANativeLog) {
     }
     auto back = Read(test::MakeQWFile("DL1ABC", "", "", records), {0, 1, -1, 0, false});
     ASSERT_TRUE(back) << reader_->LastError();
-    ASSERT_EQ(back->NoOfQSOs(), native->NoOfQSOs());
-    for (int k = 0; k < native->NoOfQSOs(); ++k) {
-        const TQSO& a = *native->QSOs(k);
-        const TQSO& b = *back->QSOs(k);
-        EXPECT_EQ(b.Call().Call(), a.Call().Call());
-        EXPECT_EQ(b.Band(), a.Band());
-        EXPECT_EQ(b.Mode(), a.Mode());
-        EXPECT_EQ(Stamp(b.DateTime()), Stamp(a.DateTime()));
-        EXPECT_EQ(b.SentRST(), a.SentRST());
-        EXPECT_EQ(b.RcvdRST(), a.RcvdRST());
-        EXPECT_EQ(b.RcvdNumbers(0), a.RcvdNumbers(0));
-    }
+    test::ExpectSameLines(*native, *back, false, true);
 }
 
 TEST_F(QW, DamagedFilesNeverReadBeyondTheirFields) {
