@@ -99,12 +99,6 @@ bool IsCallText(const QString& text) {
            digit.match(t).hasMatch();
 }
 
-bool IsWholeNumber(const QString& text) {
-    bool ok = false;
-    text.trimmed().toInt(&ok);
-    return ok;
-}
-
 bool IsEMailText(const QString& text) {
     static const QRegularExpression shape("^[^@\\s]+@[^@\\s]+\\.[^@\\s]+$");
     return shape.match(text.trimmed()).hasMatch();

@@ -1,6 +1,6 @@
 // What every auxiliary dialog shares: OK and Cancel buttons with the language's texts,
-// a line under a field that says what is wrong with its text, and the checks of calls,
-// whole numbers and e-mail addresses typed into a field.
+// a line under a field that says what is wrong with its text, and the checks of calls
+// and e-mail addresses typed into a field.
 #pragma once
 
 #include <QString>
@@ -33,8 +33,6 @@ bool IsCp1252Text(const QString& text);
 // A call sign: letters, digits and "/" (not first, not last, not doubled), at least one
 // letter and one digit, 3 to 26 characters.
 bool IsCallText(const QString& text);
-// A whole number within the range of a 32-bit integer, optionally signed.
-bool IsWholeNumber(const QString& text);
 // One "@" with text before it and a dotted domain after it, no blanks.
 bool IsEMailText(const QString& text);
 
