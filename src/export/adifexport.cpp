@@ -30,12 +30,14 @@ constexpr const char* kAssignmentPrefix = "ADIF_AssignmentRcvd_";
 }  // namespace
 
 TADIFConfig TADIFConfig::FromSettings(int rows) {
+    // The settings file is read once for all the values (an export per log of a batch).
+    const TSettingsStore store = TSettingsStore::Load();
     TADIFConfig c;
-    for (const TBoolSetting& s : kBoolSettings) c.*s.field = ReadSettingBool(s.name, c.*s.field);
-    c.TimeFormat = ReadSettingInteger(kTimeFormat, 0) == 1 ? 1 : 0;
-    c.ContestIdOutput = ReadSettingInteger(kContestIdOutput, 0) == 1 ? 1 : 0;
+    for (const TBoolSetting& s : kBoolSettings) c.*s.field = store.GetBool(kMainSection, s.name, c.*s.field);
+    c.TimeFormat = store.GetInteger(kMainSection, kTimeFormat, 0) == 1 ? 1 : 0;
+    c.ContestIdOutput = store.GetInteger(kMainSection, kContestIdOutput, 0) == 1 ? 1 : 0;
     for (int n = 1; n <= rows; ++n)
-        c.RcvdAssignment.push_back(ReadSettingString(kAssignmentPrefix + std::to_string(n), ""));
+        c.RcvdAssignment.push_back(store.GetString(kMainSection, kAssignmentPrefix + std::to_string(n), ""));
     return c;
 }
 
