@@ -326,6 +326,8 @@ private:
         node.prContinent = continent_;
         node.prIsFullCall = fullCall;
         slot = TCtyStuff::TSlot{&node, hash};
+        const std::uint64_t bit = TCtyStuff::FilterBit(hash);
+        cty_.FKeyFilter[bit / 64] |= std::uint64_t{1} << (bit % 64);
         ++cty_.FKeyCount;
         cty_.FMaxKeyLength = std::max(cty_.FMaxKeyLength, node.prPrefix.size());
         return true;
@@ -358,6 +360,7 @@ void TCtyStuff::Parse(std::string_view text) {
     std::size_t slots = 64;
     while (slots < text.size() / 6 && slots < (1u << 16)) slots *= 2;
     FSlots.assign(slots, TSlot{});
+    FKeyFilter.assign(kFilterBits / 64, 0);
     TCtyParser(*this, text).Run();
 }
 
@@ -412,8 +415,12 @@ std::uint64_t TCtyStuff::KeyHash(std::string_view key) {
 
 const TPrefixRec* TCtyStuff::Find(std::string_view key) const {
     if (FKeyCount == 0) return nullptr;
-    std::uint64_t hash = KeyHash(key);
-    std::size_t mask = FSlots.size() - 1;
+    const std::uint64_t hash = KeyHash(key);
+    // Most keys asked for are not in the table (a call's longer leading parts): the
+    // filter answers those without touching the table.
+    const std::uint64_t bit = FilterBit(hash);
+    if (!((FKeyFilter[bit / 64] >> (bit % 64)) & 1u)) return nullptr;
+    const std::size_t mask = FSlots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const TSlot& slot = FSlots[i];
         if (!slot.rec) return nullptr;
@@ -442,15 +449,22 @@ TCtyStuff::TSlot& TCtyStuff::SlotFor(std::string_view key, std::uint64_t hash) {
 
 const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
     if (call.empty() || FKeyCount == 0) return nullptr;
-    std::string up = UpperCase(call);
+    // Calls come upper case and without "/" nearly always: then neither the upper-case
+    // copy nor the relevant part needs a string of its own.
+    std::string upText;
+    std::string_view up = call;
+    if (std::any_of(call.begin(), call.end(), [](char c) { return c >= 'a' && c <= 'z'; })) up = upText = UpperCase(call);
     // Full-call entries ("=" in the file) are found by the whole call, "/" parts included.
     if (up.size() <= FMaxKeyLength)
         if (const TPrefixRec* p = Find(up)) return p;
-    std::string rel = CallRelevantPart(up);
+    std::string relText;
+    std::string_view rel = up;
+    if (up.find('/') != std::string_view::npos || up.size() > static_cast<std::size_t>(kCallStringLen))
+        rel = relText = CallRelevantPart(up);
     std::size_t n = std::min(rel.size(), FMaxKeyLength);
     if (n == up.size() && rel == up) --n;  // already looked up as the whole call
     for (; n > 0; --n) {
-        const TPrefixRec* p = Find(std::string_view(rel).substr(0, n));
+        const TPrefixRec* p = Find(rel.substr(0, n));
         // A full call stands for that call only, not for longer calls starting with it.
         if (p && (!p->prIsFullCall || n == rel.size())) return p;
     }

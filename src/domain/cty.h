@@ -103,6 +103,10 @@ private:
     };
 
     static std::uint64_t KeyHash(std::string_view key);
+    // One bit per key in a filter small enough to stay in the cache; the bit is taken
+    // from other bits of the hash than the slot.
+    static constexpr std::size_t kFilterBits = std::size_t{1} << 19;
+    static std::size_t FilterBit(std::uint64_t hash) { return (hash >> 40) & (kFilterBits - 1); }
     const TPrefixRec* Find(std::string_view key) const;
     // The slot holding `key`, or the empty slot where it belongs (the table grows first
     // so that it stays at most half full once the caller fills that slot).
@@ -111,6 +115,7 @@ private:
 
     std::deque<TPrefixRec> FNodes;  // first record per key; addresses never change
     std::vector<TSlot> FSlots;      // size a power of two, at most half full
+    std::vector<std::uint64_t> FKeyFilter;  // kFilterBits bits
     std::size_t FKeyCount = 0;
     std::size_t FMaxKeyLength = 0;
     std::vector<TCtyRec> FCtyList;
