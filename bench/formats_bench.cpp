@@ -112,17 +112,17 @@ void BM_ADIFRead50k(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<std::vector<TField>> records;
         std::vector<TField> record;
-        qz::ForEachADIFTag(text, text.find("<EOH>") + 5, [&](const qz::TADIFTag& t) {
-            if (t.name.size() == 3 && (t.name[0] == 'E' || t.name[0] == 'e') &&
-                (t.name[1] == 'O' || t.name[1] == 'o') && (t.name[2] == 'R' || t.name[2] == 'r')) {
+        for (qz::TADIFScanner tags(text, text.find("<EOH>") + 5); tags.Next();) {
+            const std::string_view name = tags.Name();
+            if (name.size() == 3 && (name[0] == 'E' || name[0] == 'e') && (name[1] == 'O' || name[1] == 'o') &&
+                (name[2] == 'R' || name[2] == 'r')) {
                 records.push_back(std::move(record));
                 record = {};
                 record.reserve(16);
             } else {
-                record.emplace_back(t.name, t.value);
+                record.emplace_back(name, tags.Value());
             }
-            return true;
-        });
+        }
         if (records.size() != static_cast<std::size_t>(kRecords) || records.back().size() != 12) {
             state.SkipWithError("the records were not read");
             return;

@@ -44,7 +44,7 @@ constexpr std::array<std::string_view, kNoOfFields> kFieldNames = {
     adif::kFreq, adif::kMode,    adif::kRSTSent,   adif::kRSTRcvd,        adif::kSTX,
     adif::kSRX,  adif::kComment, adif::kContestId, adif::kStationCallsign};
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 // `name` equals the lower-case `lower` ignoring case.
 bool IsName(std::string_view name, std::string_view lower) {
@@ -54,34 +54,30 @@ bool IsName(std::string_view name, std::string_view lower) {
     return true;
 }
 
-// The field a tag name stands for, or -1. Asked for every tag, so a name is compared
-// only with the field names of its length and first letter.
-int FieldOf(std::string_view name) {
-    if (name.empty()) return -1;
-    const char first = Lower(name[0]);
-    for (int f = 0; f < kNoOfFields; ++f) {
-        const std::string_view field = kFieldNames[static_cast<std::size_t>(f)];
-        if (field.size() == name.size() && field[0] == first && IsName(name, field)) return f;
-    }
-    return -1;
+// The slot of kFieldSlots for a field name of `size` characters whose second and last
+// characters are given in lower case. Every field name the reader takes has a slot of
+// its own, so a tag name is compared with one name only.
+constexpr std::size_t FieldSlot(std::size_t size, char second, char last) {
+    return (size + static_cast<unsigned char>(second) * std::size_t{12} + static_cast<unsigned char>(last)) & 31;
 }
 
-// Letters, digits and "_", looked up in a table: the scanner asks once per byte.
-constexpr std::array<bool, 256> kNameChars = [] {
-    std::array<bool, 256> t{};
-    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = t[static_cast<std::size_t>(c - 32)] = true;
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = true;
-    t['_'] = true;
-    return t;
+constexpr std::array<std::int8_t, 32> kFieldSlots = [] {
+    std::array<std::int8_t, 32> slots{};
+    slots.fill(-1);
+    for (int f = 0; f < kNoOfFields; ++f) {
+        const std::string_view name = kFieldNames[static_cast<std::size_t>(f)];
+        std::int8_t& slot = slots[FieldSlot(name.size(), name[1], name.back())];
+        if (slot >= 0) throw "two field names share a slot";  // stops the compile
+        slot = static_cast<std::int8_t>(f);
+    }
+    return slots;
 }();
-inline bool IsNameChar(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
-inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 
-// A "<" that opens something shaped like a tag: a name and ":" or ">".
-bool LooksLikeTag(std::string_view text, std::size_t at) {
-    std::size_t i = at + 1;
-    while (i < text.size() && IsNameChar(text[i])) ++i;
-    return i > at + 1 && i < text.size() && (text[i] == ':' || text[i] == '>');
+// The field a tag name stands for, or -1. Asked for every tag.
+int FieldOf(std::string_view name) {
+    if (name.size() < 2) return -1;
+    const int f = kFieldSlots[FieldSlot(name.size(), Lower(name[1]), Lower(name.back()))];
+    return f >= 0 && IsName(name, kFieldNames[static_cast<std::size_t>(f)]) ? f : -1;
 }
 
 struct TRecord {
@@ -97,50 +93,51 @@ struct TRecord {
 
 // The first `name` tag anywhere in `text` from `from` on; false when there is none.
 bool FindField(std::string_view text, std::size_t from, std::string_view lowerName, std::string_view& value) {
-    bool found = false;
-    ForEachADIFTag(text, from, [&](const TADIFTag& t) {
-        if (t.absent || !IsName(t.name, lowerName)) return true;
-        value = t.value;
-        found = true;
-        return false;
-    });
-    return found;
+    for (TADIFScanner tags(text, from); tags.Next();) {
+        if (!tags.Absent() && IsName(tags.Name(), lowerName)) {
+            value = tags.Value();
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
-TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
-    TADIFTag t;
-    t.start = at;
-    const std::size_t n = text.size();
+bool TADIFScanner::ScanUnusual(std::size_t at) {
+    const std::string_view text(FText, FSize);
+    const std::size_t n = FSize;
     std::size_t i = at + 1;
-    while (i < n && IsNameChar(text[i])) ++i;
-    t.name = text.substr(at + 1, i - at - 1);
+    while (i < n && adifscan::IsNameChar(text[i])) ++i;
+    FStart = at;
+    FNameLength = i - at - 1;
+    FValueStart = i;
+    FValueLength = 0;
+    FProblem = nullptr;
+    FAbsent = false;
     // A "<" not followed by a field name, or a name followed by something other than
     // ":", ">" or the next "<", is text between fields.
-    if (t.name.empty() || (i < n && text[i] != ':' && text[i] != '>' && text[i] != '<')) {
-        t.isTag = false;
-        t.absent = true;
-        t.next = at + 1;
-        return t;
+    if (FNameLength == 0 || (i < n && text[i] != ':' && text[i] != '>' && text[i] != '<')) {
+        FPos = at + 1;
+        return false;
     }
     if (i >= n || text[i] == '<') {
-        t.problem = "tag without \">\"";
-        t.absent = true;
-        t.next = i;
-        return t;
+        FProblem = "tag without \">\"";
+        FAbsent = true;
+        FPos = i;
+        return true;
     }
     if (text[i] == '>') {
-        t.next = i + 1;
-        return t;
+        FPos = i + 1;
+        return true;
     }
     std::size_t j = i + 1;
     while (j < n && text[j] != '>' && text[j] != '<') ++j;
     if (j >= n || text[j] == '<') {
-        t.problem = "tag without \">\"";
-        t.absent = true;
-        t.next = j;
-        return t;
+        FProblem = "tag without \">\"";
+        FAbsent = true;
+        FPos = j;
+        return true;
     }
     // "length" or "length:type"; the type is not needed to read the value.
     std::string_view lengthText = text.substr(i + 1, j - i - 1);
@@ -148,35 +145,39 @@ TADIFTag ScanADIFTag(std::string_view text, std::size_t at) {
     std::size_t length = 0;
     bool number = !lengthText.empty() && lengthText.size() <= 9;
     for (char c : lengthText) {
-        number = number && IsDigitChar(c);
+        number = number && adifscan::IsDigitChar(c);
         if (!number) break;
         length = length * 10 + static_cast<std::size_t>(c - '0');
     }
-    const std::size_t v = j + 1;
     if (!number) {
-        t.problem = "the length of the field is not a number";
-        t.absent = true;
-        t.next = v;
-        return t;
+        FProblem = "the length of the field is not a number";
+        FAbsent = true;
+        FPos = j + 1;
+        return true;
     }
-    t.hasLength = true;
-    std::string_view value = text.substr(v, length);
-    if (length > n - v) t.problem = "the length of the field runs past the end of the file";
+    TakeValue(j + 1, length);
+    return true;
+}
+
+void TADIFScanner::TakeValue(std::size_t v, std::size_t length) {
+    const std::string_view text(FText, FSize);
+    const std::string_view value = text.substr(v, length);
+    if (length > FSize - v) FProblem = "the length of the field runs past the end of the file";
+    FValueStart = v;
     // A value that holds the start of the next tag was given too long a length: the
     // field is kept empty and the scanner goes on inside it, so the next tag is read.
     // Every tag with a length looks like a tag, so this search stops at the next tag
     // the scanner reads anyway: the file is scanned in linear time.
     for (std::size_t k = value.find('<'); k != std::string_view::npos; k = value.find('<', k + 1)) {
-        if (LooksLikeTag(text, v + k)) {
-            t.problem = "the length of the field runs into the next tag";
-            t.value = {};
-            t.next = v;
-            return t;
+        if (LooksLikeADIFTag(text, v + k)) {
+            FProblem = "the length of the field runs into the next tag";
+            FValueLength = 0;
+            FPos = v;
+            return;
         }
     }
-    t.value = value;
-    t.next = v + value.size();
-    return t;
+    FValueLength = value.size();
+    FPos = v + value.size();
 }
 
 bool ADIFFieldValue(std::string_view name, std::string_view text, std::string& value) {
@@ -214,17 +215,17 @@ TFileType TADIFImport::CheckFormat() {
         pos = at + 1;
         if (at + 4 < text.size() && IsName(text.substr(at + 1, 3), adif::kEOH) &&
             (text[at + 4] == '>' || text[at + 4] == ':')) {
-            const TADIFTag t = ScanADIFTag(text, at);
-            if (t.problem) continue;
+            TADIFScanner tag(text, at);
+            if (!tag.Next() || tag.Problem()) continue;
             FHasHeader = true;
-            FDataStart = t.next;
+            FDataStart = tag.End();
             return ftADIF;
         }
     }
     // No header at all: the file starts with a tag and has an end-of-record tag.
     std::size_t first = 0;
     while (first < text.size() && static_cast<unsigned char>(text[first]) <= 0x20) ++first;
-    if (first >= text.size() || text[first] != '<' || !LooksLikeTag(text, first)) return ftUnknown;
+    if (first >= text.size() || text[first] != '<' || !LooksLikeADIFTag(text, first)) return ftUnknown;
     for (std::size_t pos = first; pos < text.size();) {
         const void* p = std::memchr(text.data() + pos, '<', text.size() - pos);
         if (!p) break;
@@ -375,35 +376,35 @@ void TADIFImport::ReadRecords() {
         }
     };
 
-    ForEachADIFTag(text, FDataStart, [&](const TADIFTag& t) {
-        if (t.problem) {
+    for (TADIFScanner tags(text, FDataStart); tags.Next();) {
+        if (tags.Problem()) {
             ++FCounts.problems;
             if (FCap.Full()) FCap.Skip();
-            else Note(t.start, std::string(t.problem) + ": '" + QuotedPart(text.substr(t.start, 40)) + "'");
+            else Note(tags.Start(), std::string(tags.Problem()) + ": '" + QuotedPart(text.substr(tags.Start(), 40)) + "'");
         }
-        if (t.absent) return true;
-        if (IsName(t.name, adif::kEOR)) {
+        if (tags.Absent()) continue;
+        const std::string_view name = tags.Name();
+        if (name.size() == 3 && IsName(name, adif::kEOR)) {
             ++FCounts.records;
             apply();
             rec.Clear();
-            return true;
+            continue;
         }
-        if (IsName(t.name, adif::kEOH)) {
+        if (name.size() == 3 && IsName(name, adif::kEOH)) {
             // Another header end: what came before it were header fields.
             rec.Clear();
-            return true;
+            continue;
         }
         if (!rec.any) {
             rec.any = true;
-            rec.start = t.start;
+            rec.start = tags.Start();
         }
-        const int f = FieldOf(t.name);
+        const int f = FieldOf(name);
         if (f >= 0 && !rec.present[static_cast<std::size_t>(f)]) {
             rec.present[static_cast<std::size_t>(f)] = true;
-            rec.value[static_cast<std::size_t>(f)] = t.value;
+            rec.value[static_cast<std::size_t>(f)] = tags.Value();
         }
-        return true;
-    });
+    }
     if (rec.any) {
         // A file cut inside its last record: what is there is read, and said.
         ++FCounts.records;

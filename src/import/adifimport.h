@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 
 #include "domain/defs.h"
 #include "engine/contestlog.h"
+#include "import/adifscan.h"
 #include "import/convert.h"
 #include "import/sourcetext.h"
 
@@ -25,39 +25,6 @@ struct TADIFReadCounts {
     int problems = 0;           // tags or values reported as damaged
     bool unterminated = false;  // the file ends inside a record (read and reported)
 };
-
-// One tag of an ADIF text, as the scanner found it.
-struct TADIFTag {
-    std::string_view name;
-    std::string_view value;
-    std::size_t start = 0;  // byte offset of "<"
-    std::size_t next = 0;   // where scanning goes on
-    bool hasLength = false;
-    bool isTag = true;  // false: the "<" starts no tag and is text between fields
-    // A tag the scanner could not take: no ">" before the next "<" or the end, a length
-    // that is no number, or a value that runs past the end or into the next tag.
-    const char* problem = nullptr;
-    bool absent = false;  // the field counts as absent (no ">" or a length that is no number)
-};
-
-// Scans the tag whose "<" stands at `at` in `text`.
-TADIFTag ScanADIFTag(std::string_view text, std::size_t at);
-
-// Hands every tag of `text` from byte `from` on to `onTag`, in order (text between tags
-// is skipped; a "<" that starts no tag is text). This is the whole scan of the reader:
-// linear in the size of the text.
-template <typename OnTag>
-void ForEachADIFTag(std::string_view text, std::size_t from, OnTag&& onTag) {
-    std::size_t pos = from;
-    while (pos < text.size()) {
-        const void* p = std::memchr(text.data() + pos, '<', text.size() - pos);
-        if (!p) return;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
-        const TADIFTag t = ScanADIFTag(text, at);
-        pos = t.next > at ? t.next : at + 1;
-        if (t.isTag && !onTag(t)) return;
-    }
-}
 
 // The value of the first field `name` in `text` as the original helper defines it:
 // false when the field is absent (or its length is no number); an empty value when it

@@ -1,0 +1,112 @@
+// The tag scanner of the ADIF reader: walks the "<name:length[:type]>value" tags of a
+// text in one pass. Lengths count bytes. A damaged tag is reported through Problem()
+// and the scan goes on at the next "<", so nothing after it is lost. The usual shape
+// of a tag is read inline, because the scanner runs once per field of files with
+// hundreds of thousands of fields; everything else is read by ScanUnusual().
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace qz {
+
+namespace adifscan {
+
+// Letters, digits and "_", looked up in a table: the scanner asks once per byte.
+inline constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> t{};
+    for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = t[static_cast<std::size_t>(c - 32)] = true;
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = true;
+    t['_'] = true;
+    return t;
+}();
+inline bool IsNameChar(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace adifscan
+
+// A "<" that opens something shaped like a tag: a name and ":" or ">".
+inline bool LooksLikeADIFTag(std::string_view text, std::size_t at) {
+    std::size_t i = at + 1;
+    while (i < text.size() && adifscan::IsNameChar(text[i])) ++i;
+    return i > at + 1 && i < text.size() && (text[i] == ':' || text[i] == '>');
+}
+
+class TADIFScanner {
+public:
+    TADIFScanner(std::string_view text, std::size_t from) : FText(text.data()), FSize(text.size()), FPos(from) {}
+
+    // Moves to the next tag; false at the end of the text. Text between tags, and a "<"
+    // that starts no tag, are skipped.
+    bool Next() {
+        for (;;) {
+            // Fields are mostly a blank or a line end apart: look at a few bytes before
+            // handing the search to memchr.
+            std::size_t at = FPos;
+            const std::size_t near = at + 4 < FSize ? at + 4 : FSize;
+            while (at < near && FText[at] != '<') ++at;
+            if (at == near) {
+                if (at >= FSize) return false;
+                const void* p = std::memchr(FText + at, '<', FSize - at);
+                if (!p) return false;
+                at = static_cast<std::size_t>(static_cast<const char*>(p) - FText);
+            }
+            if (ScanPlain(at) || ScanUnusual(at)) return true;
+        }
+    }
+
+    std::string_view Name() const { return {FText + FStart + 1, FNameLength}; }
+    // Empty for a field without length or with a damaged one.
+    std::string_view Value() const { return {FText + FValueStart, FValueLength}; }
+    // Byte offset of the "<".
+    std::size_t Start() const { return FStart; }
+    // Where the scan goes on: after the value, or at the next "<" for a damaged tag.
+    std::size_t End() const { return FPos; }
+    // What was wrong with the tag: no ">" before the next "<" or the end, a length that
+    // is no number, or a value that runs past the end or into the next tag; nullptr when
+    // nothing was.
+    const char* Problem() const { return FProblem; }
+    // The field counts as absent (no ">" or a length that is no number).
+    bool Absent() const { return FAbsent; }
+
+private:
+    // The usual tag, "<name:digits>value" with no "<" in the value and the value inside
+    // the text; false (nothing changed) for any other.
+    bool ScanPlain(std::size_t at) {
+        std::size_t i = at + 1;
+        while (i < FSize && adifscan::IsNameChar(FText[i])) ++i;
+        if (i == at + 1 || i >= FSize || FText[i] != ':') return false;
+        std::size_t j = i + 1;
+        std::size_t length = 0;
+        while (j < FSize && j - i <= 9 && adifscan::IsDigitChar(FText[j]))
+            length = length * 10 + static_cast<std::size_t>(FText[j++] - '0');
+        if (j == i + 1 || j >= FSize || FText[j] != '>') return false;
+        const std::size_t v = j + 1;
+        if (length > FSize - v || std::memchr(FText + v, '<', length)) return false;
+        FStart = at;
+        FNameLength = i - at - 1;
+        FValueStart = v;
+        FValueLength = length;
+        FProblem = nullptr;
+        FAbsent = false;
+        FPos = v + length;
+        return true;
+    }
+    // Every other shape; false when the "<" starts no tag (the scan goes on after it).
+    bool ScanUnusual(std::size_t at);
+    void TakeValue(std::size_t v, std::size_t length);
+
+    const char* FText;
+    std::size_t FSize;
+    std::size_t FPos;
+    std::size_t FStart = 0;
+    std::size_t FNameLength = 0;
+    std::size_t FValueStart = 0;
+    std::size_t FValueLength = 0;
+    const char* FProblem = nullptr;
+    bool FAbsent = false;
+};
+
+}  // namespace qz
