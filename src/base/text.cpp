@@ -37,7 +37,6 @@ std::string TrimRight(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
-char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 static char LowCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string UpperCase(std::string_view s) {
@@ -70,9 +69,6 @@ int CompareText(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }
 
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
     std::size_t i = 0;

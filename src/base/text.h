@@ -20,14 +20,15 @@ std::string_view TrimmedView(std::string_view s);
 
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
-char UpCase(char c);
+inline char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 bool SameText(std::string_view a, std::string_view b);
 // Ordinal comparison ignoring ASCII case: <0, 0, >0.
 int CompareText(std::string_view a, std::string_view b);
 
-bool IsDigit(char c);
-bool IsUpperLetter(char c);  // A-Z
-bool IsLetter(char c);       // A-Z or a-z
+// Inline: the parsers ask them once per byte.
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }         // A-Z
+inline bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }  // A-Z or a-z
 
 // Leading blanks are accepted, then an optional sign and decimal digits (or "$"/"0x"
 // followed by hex digits); anything after the number, an empty text or an overflow
