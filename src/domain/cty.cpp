@@ -312,6 +312,10 @@ private:
             seen.set(kMaxCQZone + itu);
             AddZone(rec.crITUZones, itu);
         }
+        if (!fullCall && key.size() >= 2) {
+            std::uint8_t& longest = cty_.FLongestPrefix[TCtyStuff::PairIndex(key[0], key[1])];
+            longest = static_cast<std::uint8_t>(std::max<std::size_t>(longest, std::min<std::size_t>(key.size(), 255)));
+        }
         // Of two equal keys the first one inserted is the one found.
         std::uint64_t hash = TCtyStuff::KeyHash(key);
         TCtyStuff::TSlot& slot = cty_.SlotFor(key, hash);
@@ -361,6 +365,7 @@ void TCtyStuff::Parse(std::string_view text) {
     while (slots < text.size() / 6 && slots < (1u << 16)) slots *= 2;
     FSlots.assign(slots, TSlot{});
     FKeyFilter.assign(kFilterBits / 64, 0);
+    FLongestPrefix.assign(kPairClasses * kPairClasses, 0);
     TCtyParser(*this, text).Run();
 }
 
@@ -447,6 +452,15 @@ TCtyStuff::TSlot& TCtyStuff::SlotFor(std::string_view key, std::uint64_t hash) {
     }
 }
 
+std::size_t TCtyStuff::PairIndex(char first, char second) {
+    const auto cls = [](char c) -> std::size_t {
+        if (c >= 'A' && c <= 'Z') return static_cast<std::size_t>(c - 'A');
+        if (c >= '0' && c <= '9') return static_cast<std::size_t>(26 + c - '0');
+        return 36;
+    };
+    return cls(first) * kPairClasses + cls(second);
+}
+
 const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
     if (call.empty() || FKeyCount == 0) return nullptr;
     // Calls come upper case and without "/" nearly always: then neither the upper-case
@@ -463,6 +477,14 @@ const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
         rel = relText = CallRelevantPart(up);
     std::size_t n = std::min(rel.size(), FMaxKeyLength);
     if (n == up.size() && rel == up) --n;  // already looked up as the whole call
+    // Longer than every prefix key that starts like the call only a full-call entry can
+    // match, and only the whole relevant part.
+    const std::size_t longest = rel.size() >= 2 ? FLongestPrefix[PairIndex(rel[0], rel[1])] : 1;
+    if (n > longest && n == rel.size()) {
+        if (const TPrefixRec* p = Find(rel)) return p;
+        --n;
+    }
+    n = std::min(n, std::max<std::size_t>(longest, 1));
     for (; n > 0; --n) {
         const TPrefixRec* p = Find(rel.substr(0, n));
         // A full call stands for that call only, not for longer calls starting with it.

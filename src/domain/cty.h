@@ -116,6 +116,11 @@ private:
     std::deque<TPrefixRec> FNodes;  // first record per key; addresses never change
     std::vector<TSlot> FSlots;      // size a power of two, at most half full
     std::vector<std::uint64_t> FKeyFilter;  // kFilterBits bits
+    // The longest prefix (not full-call) key that starts with two given characters:
+    // a call is looked up only from that length down. Indexed by PairIndex().
+    static constexpr std::size_t kPairClasses = 37;  // A-Z, 0-9, anything else
+    static std::size_t PairIndex(char first, char second);
+    std::vector<std::uint8_t> FLongestPrefix;
     std::size_t FKeyCount = 0;
     std::size_t FMaxKeyLength = 0;
     std::vector<TCtyRec> FCtyList;
