@@ -1,6 +1,8 @@
 // Callsign lookup and the analysis of operating-condition suffixes.
 #include "domain/call.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 
 namespace qz {
@@ -53,9 +55,11 @@ TCall::TCall(std::string_view call, const TCtyStuff* cty) : FCtyStuff(cty) {
 }
 
 void TCall::SetCall(std::string_view call) {
-    std::string up = UpperCase(call);
-    if (up == FCall) return;
-    FCall = std::move(up);
+    if (call.size() == FCall.size() &&
+        std::equal(call.begin(), call.end(), FCall.begin(), [](char c, char up) { return UpCase(c) == up; }))
+        return;
+    FCall.assign(call);
+    for (char& c : FCall) c = UpCase(c);
     FPrefixRec = FCtyStuff ? FCtyStuff->fCty(FCall) : nullptr;
 }
 

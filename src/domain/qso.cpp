@@ -3,6 +3,8 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "base/datetime.h"
@@ -50,7 +52,7 @@ constexpr TBandRange kBandRanges[] = {
 // clang-format on
 
 struct TModeSpelling {
-    const char* spelling;
+    std::string_view spelling;
     TMode mode;
 };
 
@@ -72,13 +74,22 @@ constexpr TModeSpelling kModeSpellings[] = {
 };
 // clang-format on
 
-// Cuts or extends an RST text to `len` characters; extension uses blanks, so a text
-// that was too short does not read as a number afterwards.
-std::string FitRST(std::string_view rst, std::size_t len) {
-    std::string s(rst.substr(0, len));
-    while (s.size() < len) s += ' ';
-    if (len == 3) s[2] = '9';
-    return s;
+// Cuts or extends an RST text to `len` (at most 3) characters in `buffer`; extension
+// uses blanks, so a text that was too short does not read as a number afterwards.
+std::string_view FitRST(std::string_view rst, std::size_t len, std::array<char, 3>& buffer) {
+    for (std::size_t i = 0; i < len; ++i) buffer[i] = i < rst.size() ? rst[i] : ' ';
+    if (len == 3) buffer[2] = '9';
+    return {buffer.data(), len};
+}
+
+// The texts of the default RSTs, made once: every new line starts with one.
+const std::string& DefaultRSTText(TMode mode) {
+    static const std::array<std::string, kNoOfModes> texts = [] {
+        std::array<std::string, kNoOfModes> t;
+        for (int m = 0; m < kNoOfModes; ++m) t[static_cast<std::size_t>(m)] = RSTText(DefaultRST[m]);
+        return t;
+    }();
+    return texts[mode];
 }
 
 std::size_t RSTTextLength(TMode mode) {
@@ -112,19 +123,24 @@ bool BandFromAmount(std::int64_t amount, TBand& band) {
 }
 
 bool ModeFromSpelling(std::string_view text, TMode& mode) {
-    std::string word;
+    // The leading letters and digits in upper case. No spelling is longer than eight
+    // characters, so a longer word keeps only its first eight (it can still be "PSK...").
+    std::array<char, 8> kept{};
+    std::size_t length = 0;
     for (char c : text) {
         char u = UpCase(c);
         if (!IsUpperLetter(u) && !IsDigit(u)) break;
-        word += u;
+        if (length < kept.size()) kept[length] = u;
+        ++length;
     }
+    const std::string_view word(kept.data(), std::min(length, kept.size()));
     for (const auto& s : kModeSpellings) {
-        if (word == s.spelling) {
+        if (length == s.spelling.size() && word == s.spelling) {
             mode = s.mode;
             return true;
         }
         // "PS" stands before the first WS entry; any PSK variant counts from there on.
-        if (s.mode == mPSK && word.compare(0, 3, "PSK") == 0 && word.size() >= 3) {
+        if (s.mode == mPSK && length >= 3 && word.substr(0, 3) == "PSK") {
             mode = mPSK;
             return true;
         }
@@ -144,13 +160,14 @@ std::uint64_t LowBits(int n) {
 
 TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FCall.SetCtyStuff(log ? log->CtyStuff() : nullptr);
-    FSentNumbers.assign(static_cast<std::size_t>(SentCount()), std::string());
-    FRcvdNumbers.assign(static_cast<std::size_t>(RcvdCount()), std::string());
-    FMulties.assign(static_cast<std::size_t>(MultiCount()), std::string());
-    FRcvdHasBeenSet = setEditedFlag ? LowBits(RcvdCount()) : 0;
+    const int rcvdCount = RcvdCount();
+    FSentNumbers.resize(static_cast<std::size_t>(SentCount()));
+    FRcvdNumbers.resize(static_cast<std::size_t>(rcvdCount));
+    FMulties.resize(static_cast<std::size_t>(MultiCount()));
+    FRcvdHasBeenSet = setEditedFlag ? LowBits(rcvdCount) : 0;
     FDateTime = kUnsetDate;
     FMode = mCW;
-    FSentRST = RSTText(DefaultRST[mCW]);
+    FSentRST = DefaultRSTText(mCW);
     FRcvdRST = FSentRST;
     FTimeHasBeenSet = setEditedFlag;
 }
@@ -175,8 +192,9 @@ void TQSO::FitListsToOwner() {
 void TQSO::SetMode(TMode m) {
     if (m != FMode && !IsQTC()) {
         std::size_t len = RSTText(MinimumRST[m]).size();
-        if (!FSentRST.empty()) FSentRST = FitRST(FSentRST, len);
-        if (!FRcvdRST.empty()) FRcvdRST = FitRST(FRcvdRST, len);
+        std::array<char, 3> buffer;
+        if (!FSentRST.empty()) FSentRST = FitRST(FSentRST, len, buffer);
+        if (!FRcvdRST.empty()) FRcvdRST = FitRST(FRcvdRST, len, buffer);
     }
     FMode = m;
 }
@@ -187,10 +205,10 @@ bool TQSO::WriteRST(std::string& field, std::string_view value) {
         return true;
     }
     if (value.empty()) {
-        field = RSTText(DefaultRST[FMode]);
+        field = DefaultRSTText(FMode);
         return true;
     }
-    std::string v(value.substr(0, kRSTStrLen));
+    const std::string_view v = value.substr(0, kRSTStrLen);
     if (v == field) return true;
     std::int32_t n;
     if (!TryStrToInt(v, n)) return false;
@@ -222,7 +240,7 @@ std::string TQSO::SentNumbers(int i) const {
 void TQSO::SetSentNumbers(int i, std::string_view value) {
     if (i < 0 || i >= SentCount()) return;
     if (static_cast<std::size_t>(i) >= FSentNumbers.size()) FSentNumbers.resize(static_cast<std::size_t>(i) + 1);
-    FSentNumbers[static_cast<std::size_t>(i)] = std::string(value);
+    FSentNumbers[static_cast<std::size_t>(i)].assign(value);
 }
 
 std::string TQSO::RcvdNumbers(int i) const {
@@ -233,7 +251,7 @@ std::string TQSO::RcvdNumbers(int i) const {
 void TQSO::SetRcvdNumbers(int i, std::string_view value) {
     if (i < 0 || i >= RcvdCount()) return;
     if (static_cast<std::size_t>(i) >= FRcvdNumbers.size()) FRcvdNumbers.resize(static_cast<std::size_t>(i) + 1);
-    FRcvdNumbers[static_cast<std::size_t>(i)] = std::string(value);
+    FRcvdNumbers[static_cast<std::size_t>(i)].assign(value);
 }
 
 bool TQSO::RcvdHasBeenSet(int i) const {
@@ -255,7 +273,7 @@ std::string TQSO::Multies(int i) const {
 void TQSO::SetMulties(int i, std::string_view value) {
     if (i < 0 || i >= MultiCount()) return;
     if (static_cast<std::size_t>(i) >= FMulties.size()) FMulties.resize(static_cast<std::size_t>(i) + 1);
-    FMulties[static_cast<std::size_t>(i)] = std::string(value);
+    FMulties[static_cast<std::size_t>(i)].assign(value);
 }
 
 void TQSO::ClearMulties() { FMulties.ClearAll(); }
@@ -370,8 +388,13 @@ bool TQSO::SetChangedDate(TDateTime date) {
 
 bool TQSO::SetChangedTime(std::string_view text) {
     if (text.empty()) return false;
-    std::string t(text);
-    while (t.size() < 4) t.insert(t.begin(), '0');
+    // Shorter texts get leading zeros: "5" is 00:05.
+    std::array<char, 4> padded{'0', '0', '0', '0'};
+    std::string_view t = text;
+    if (t.size() < 4) {
+        std::copy(text.begin(), text.end(), padded.end() - static_cast<std::ptrdiff_t>(text.size()));
+        t = std::string_view(padded.data(), padded.size());
+    }
     std::int32_t hour, minute;
     if (!TryStrToInt(t.substr(0, 2), hour) || !TryStrToInt(t.substr(2, 2), minute)) return false;
     // Signs would pass the integer parse; a time has none.
@@ -406,7 +429,7 @@ bool TQSO::SetChangedMinute(std::string_view text) {
 }
 
 bool TQSO::SetChangedCall(std::string_view text) {
-    std::string t = Trim(text);
+    const std::string_view t = TrimmedView(text);
     if (t.empty()) return false;
     FCall.SetCall(t);
     return true;
@@ -418,18 +441,18 @@ bool TQSO::SetChangedRST(TColumnProperty whatRST, std::string_view text) {
         field.clear();
         return true;
     }
-    std::string t = Trim(text);
-    if (t.empty()) return false;
-    t = FitRST(t, RSTTextLength(FMode));
+    const std::string_view trimmed = TrimmedView(text);
+    if (trimmed.empty()) return false;
+    std::array<char, 3> buffer;
     std::int32_t n;
-    if (!TryStrToInt(t, n)) return false;
+    if (!TryStrToInt(FitRST(trimmed, RSTTextLength(FMode), buffer), n)) return false;
     if (n < MinimumRST[FMode] || n > DefaultRST[FMode]) n = DefaultRST[FMode];
     field = std::to_string(n);
     return true;
 }
 
 bool TQSO::SetChangedNumber(TColumnProperty whatNumber, int index, std::string_view text) {
-    std::string t = Trim(text);
+    const std::string_view t = TrimmedView(text);
     if (whatNumber == cpSentNumber) {
         if (!IsQTC()) SetSentNumbers(index, t);
     } else if (whatNumber == cpRcvdNumber && FOwner) {

@@ -54,6 +54,32 @@ bool IsName(std::string_view name, std::string_view lower) {
     return true;
 }
 
+template <typename T>
+T Load(const char* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// IsName for a name of the scanner (letters, digits and "_" only) and a field name of at
+// least four characters, a word at a time. Setting bit 5 of every byte folds the case of
+// such names without mixing any two of their characters ("_" becomes DEL on both sides).
+bool IsFieldName(std::string_view name, std::string_view lower) {
+    const std::size_t n = name.size();
+    if (n != lower.size()) return false;
+    const char* a = name.data();
+    const char* b = lower.data();
+    if (n < 8) {
+        constexpr std::uint32_t fold = 0x20202020u;
+        return ((Load<std::uint32_t>(a) | fold) == (Load<std::uint32_t>(b) | fold)) &&
+               ((Load<std::uint32_t>(a + n - 4) | fold) == (Load<std::uint32_t>(b + n - 4) | fold));
+    }
+    constexpr std::uint64_t fold = 0x2020202020202020u;
+    for (std::size_t i = 0; i + 8 < n; i += 8)
+        if ((Load<std::uint64_t>(a + i) | fold) != (Load<std::uint64_t>(b + i) | fold)) return false;
+    return (Load<std::uint64_t>(a + n - 8) | fold) == (Load<std::uint64_t>(b + n - 8) | fold);
+}
+
 // The slot of kFieldSlots for a field name of `size` characters whose second and last
 // characters are given in lower case. Every field name the reader takes has a slot of
 // its own, so a tag name is compared with one name only.
@@ -75,9 +101,11 @@ constexpr std::array<std::int8_t, 32> kFieldSlots = [] {
 
 // The field a tag name stands for, or -1. Asked for every tag.
 int FieldOf(std::string_view name) {
-    if (name.size() < 2) return -1;
+    if (name.size() < 3) return -1;
     const int f = kFieldSlots[FieldSlot(name.size(), Lower(name[1]), Lower(name.back()))];
-    return f >= 0 && IsName(name, kFieldNames[static_cast<std::size_t>(f)]) ? f : -1;
+    if (f < 0) return -1;
+    const std::string_view field = kFieldNames[static_cast<std::size_t>(f)];
+    return (field.size() >= 4 ? IsFieldName(name, field) : IsName(name, field)) ? f : -1;
 }
 
 struct TRecord {
@@ -145,7 +173,7 @@ bool TADIFScanner::ScanUnusual(std::size_t at) {
     std::size_t length = 0;
     bool number = !lengthText.empty() && lengthText.size() <= 9;
     for (char c : lengthText) {
-        number = number && adifscan::IsDigitChar(c);
+        number = number && IsDigit(c);
         if (!number) break;
         length = length * 10 + static_cast<std::size_t>(c - '0');
     }

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/text.h"
+
 namespace qz {
 
 namespace adifscan {
@@ -23,7 +25,6 @@ inline constexpr std::array<bool, 256> kNameChars = [] {
     return t;
 }();
 inline bool IsNameChar(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
-inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace adifscan
 
@@ -72,21 +73,26 @@ public:
     bool Absent() const { return FAbsent; }
 
 private:
-    // The usual tag, "<name:digits>value" with no "<" in the value and the value inside
-    // the text; false (nothing changed) for any other.
+    // The usual tags: "<name:digits>value" with no "<" in the value and the value
+    // inside the text, and "<name>"; false (nothing changed) for any other.
     bool ScanPlain(std::size_t at) {
         std::size_t i = at + 1;
         while (i < FSize && adifscan::IsNameChar(FText[i])) ++i;
-        if (i == at + 1 || i >= FSize || FText[i] != ':') return false;
+        if (i == at + 1 || i >= FSize) return false;
+        if (FText[i] == '>') return Take(at, i, i + 1, 0);
+        if (FText[i] != ':') return false;
         std::size_t j = i + 1;
         std::size_t length = 0;
-        while (j < FSize && j - i <= 9 && adifscan::IsDigitChar(FText[j]))
+        while (j < FSize && j - i <= 9 && IsDigit(FText[j]))
             length = length * 10 + static_cast<std::size_t>(FText[j++] - '0');
         if (j == i + 1 || j >= FSize || FText[j] != '>') return false;
         const std::size_t v = j + 1;
         if (length > FSize - v || std::memchr(FText + v, '<', length)) return false;
+        return Take(at, i, v, length);
+    }
+    bool Take(std::size_t at, std::size_t nameEnd, std::size_t v, std::size_t length) {
         FStart = at;
-        FNameLength = i - at - 1;
+        FNameLength = nameEnd - at - 1;
         FValueStart = v;
         FValueLength = length;
         FProblem = nullptr;
