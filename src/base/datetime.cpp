@@ -23,33 +23,18 @@ std::int64_t DaysFromCivil(int y, int m, int d) {
 }
 
 CivilDate CivilFromDays(std::int64_t z) {
-    // z: days since 0001-01-01. Algorithm on 400-year cycles.
+    // z: days since 0001-01-01 (z >= 0). Counted in 400-year eras from 0000-03-01, so
+    // that the leap day ends a year: no month loop and no leap-year test.
+    z += 306;  // 0000-03-01 is day -306
+    const std::int64_t era = z / 146097;
+    const std::int64_t doe = z - era * 146097;                                   // [0, 146096]
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);            // [0, 365]
+    const std::int64_t mp = (5 * doy + 2) / 153;                                 // March = 0
     CivilDate r;
-    std::int64_t n400 = z / 146097;
-    std::int64_t rem = z % 146097;
-    if (rem < 0) {
-        rem += 146097;
-        --n400;
-    }
-    std::int64_t n100 = rem / 36524;
-    if (n100 == 4) n100 = 3;
-    rem -= n100 * 36524;
-    std::int64_t n4 = rem / 1461;
-    rem -= n4 * 1461;
-    std::int64_t n1 = rem / 365;
-    if (n1 == 4) n1 = 3;
-    rem -= n1 * 365;
-    int year = static_cast<int>(n400 * 400 + n100 * 100 + n4 * 4 + n1 + 1);
-    int month = 1;
-    while (true) {
-        int dim = DaysInMonth(year, month);
-        if (rem < dim) break;
-        rem -= dim;
-        ++month;
-    }
-    r.year = year;
-    r.month = month;
-    r.day = static_cast<int>(rem) + 1;
+    r.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    r.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    r.year = static_cast<int>(yoe + era * 400 + (r.month <= 2 ? 1 : 0));
     return r;
 }
 

@@ -19,12 +19,6 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-std::string_view TrimmedView(std::string_view s) {
-    while (!s.empty() && IsTrimmable(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsTrimmable(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 std::string TrimLeft(std::string_view s) {
     std::size_t b = 0;
     while (b < s.size() && IsTrimmable(s[b])) ++b;
@@ -71,6 +65,16 @@ int CompareText(std::string_view a, std::string_view b) {
 
 
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
+    // Plain decimal digits, the usual case, without the general parse.
+    if (!s.empty() && s.size() <= 18) {
+        std::int64_t v = 0;
+        std::size_t k = 0;
+        for (; k < s.size() && IsDigit(s[k]); ++k) v = v * 10 + (s[k] - '0');
+        if (k == s.size()) {
+            value = v;
+            return true;
+        }
+    }
     std::size_t i = 0;
     while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     bool negative = false;

@@ -16,7 +16,11 @@ std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 // Trim without a copy: a view of `s` without the bytes up to 0x20 at both ends.
-std::string_view TrimmedView(std::string_view s);
+inline std::string_view TrimmedView(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+    return s;
+}
 
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);

@@ -161,9 +161,9 @@ std::uint64_t LowBits(int n) {
 TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FCall.SetCtyStuff(log ? log->CtyStuff() : nullptr);
     const int rcvdCount = RcvdCount();
-    FSentNumbers.resize(static_cast<std::size_t>(SentCount()));
-    FRcvdNumbers.resize(static_cast<std::size_t>(rcvdCount));
-    FMulties.resize(static_cast<std::size_t>(MultiCount()));
+    FTexts.Resize(TLineTexts::ltSent, static_cast<std::size_t>(SentCount()));
+    FTexts.Resize(TLineTexts::ltRcvd, static_cast<std::size_t>(rcvdCount));
+    FTexts.Resize(TLineTexts::ltMulties, static_cast<std::size_t>(MultiCount()));
     FRcvdHasBeenSet = setEditedFlag ? LowBits(rcvdCount) : 0;
     FDateTime = kUnsetDate;
     FMode = mCW;
@@ -183,9 +183,9 @@ void TQSO::SetOwner(const TQSOOwner* log) {
 }
 
 void TQSO::FitListsToOwner() {
-    FSentNumbers.resize(static_cast<std::size_t>(SentCount()));
-    FRcvdNumbers.resize(static_cast<std::size_t>(RcvdCount()));
-    FMulties.resize(static_cast<std::size_t>(MultiCount()));
+    FTexts.Resize(TLineTexts::ltSent, static_cast<std::size_t>(SentCount()));
+    FTexts.Resize(TLineTexts::ltRcvd, static_cast<std::size_t>(RcvdCount()));
+    FTexts.Resize(TLineTexts::ltMulties, static_cast<std::size_t>(MultiCount()));
     FRcvdHasBeenSet &= LowBits(RcvdCount());
 }
 
@@ -233,25 +233,27 @@ void TQSO::SetComment(const std::vector<std::string>& lines) {
 }
 
 std::string TQSO::SentNumbers(int i) const {
-    if (i < 0 || i >= SentCount() || static_cast<std::size_t>(i) >= FSentNumbers.size()) return {};
-    return FSentNumbers[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= SentCount()) return {};
+    return std::string(FTexts.Get(TLineTexts::ltSent, static_cast<std::size_t>(i)));
 }
 
 void TQSO::SetSentNumbers(int i, std::string_view value) {
     if (i < 0 || i >= SentCount()) return;
-    if (static_cast<std::size_t>(i) >= FSentNumbers.size()) FSentNumbers.resize(static_cast<std::size_t>(i) + 1);
-    FSentNumbers[static_cast<std::size_t>(i)].assign(value);
+    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltSent))
+        FTexts.Resize(TLineTexts::ltSent, static_cast<std::size_t>(i) + 1);
+    FTexts.Set(TLineTexts::ltSent, static_cast<std::size_t>(i), value);
 }
 
 std::string TQSO::RcvdNumbers(int i) const {
-    if (i < 0 || i >= RcvdCount() || static_cast<std::size_t>(i) >= FRcvdNumbers.size()) return {};
-    return FRcvdNumbers[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= RcvdCount()) return {};
+    return std::string(FTexts.Get(TLineTexts::ltRcvd, static_cast<std::size_t>(i)));
 }
 
 void TQSO::SetRcvdNumbers(int i, std::string_view value) {
     if (i < 0 || i >= RcvdCount()) return;
-    if (static_cast<std::size_t>(i) >= FRcvdNumbers.size()) FRcvdNumbers.resize(static_cast<std::size_t>(i) + 1);
-    FRcvdNumbers[static_cast<std::size_t>(i)].assign(value);
+    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltRcvd))
+        FTexts.Resize(TLineTexts::ltRcvd, static_cast<std::size_t>(i) + 1);
+    FTexts.Set(TLineTexts::ltRcvd, static_cast<std::size_t>(i), value);
 }
 
 bool TQSO::RcvdHasBeenSet(int i) const {
@@ -266,17 +268,18 @@ void TQSO::SetRcvdHasBeenSet(int i, bool value) {
 }
 
 std::string TQSO::Multies(int i) const {
-    if (i < 0 || i >= MultiCount() || static_cast<std::size_t>(i) >= FMulties.size()) return {};
-    return FMulties[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= MultiCount()) return {};
+    return std::string(FTexts.Get(TLineTexts::ltMulties, static_cast<std::size_t>(i)));
 }
 
 void TQSO::SetMulties(int i, std::string_view value) {
     if (i < 0 || i >= MultiCount()) return;
-    if (static_cast<std::size_t>(i) >= FMulties.size()) FMulties.resize(static_cast<std::size_t>(i) + 1);
-    FMulties[static_cast<std::size_t>(i)].assign(value);
+    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltMulties))
+        FTexts.Resize(TLineTexts::ltMulties, static_cast<std::size_t>(i) + 1);
+    FTexts.Set(TLineTexts::ltMulties, static_cast<std::size_t>(i), value);
 }
 
-void TQSO::ClearMulties() { FMulties.ClearAll(); }
+void TQSO::ClearMulties() { FTexts.ClearAll(TLineTexts::ltMulties); }
 
 int TQSO::QTCKind() const {
     if (FQSOFlags.Contains(qfRcvdQTC)) return 2;
@@ -292,7 +295,8 @@ bool TQSO::IsGood() const {
 bool TQSO::SetChangedBand(std::string_view text) {
     const std::string_view t = TrimmedView(text);
     for (int b = b160m; b <= bSAT; ++b) {
-        if (SameText(t, TrimmedView(BandNames[b]))) {
+        const std::string_view name = BandNames[b];  // no band name has blanks around it
+        if (name.size() == t.size() && SameText(t, name)) {
             FBand = static_cast<TBand>(b);
             return true;
         }
@@ -470,7 +474,7 @@ bool TQSO::SetChangedQTCFlag(int index, bool handleSentNumbers) {
     if (index == 1) FQSOFlags.Include(qfSentQTC);
     if (index == 2) FQSOFlags.Include(qfRcvdQTC);
     if (IsQTC()) {
-        FSentNumbers.ClearAll();
+        FTexts.ClearAll(TLineTexts::ltSent);
     } else if (handleSentNumbers && FOwner) {
         int i = FOwner->GetSentNumericNumberIndex();
         if (i >= 0) SetSentNumbers(i, FOwner->GetNextSentQSONumber(i));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "domain/call.h"
-#include "domain/inlinestrings.h"
+#include "domain/linetexts.h"
 #include "domain/defs.h"
 
 namespace qz {
@@ -135,10 +135,8 @@ private:
     TDateTime FDateTime = 0;
     TCall FCall;
     std::string FSentRST;
-    TInlineStrings<2> FSentNumbers;
     std::string FRcvdRST;
-    TInlineStrings<2> FRcvdNumbers;
-    TInlineStrings<2> FMulties;
+    TLineTexts FTexts;  // sent and received numbers, multipliers
     std::int32_t FPoints = 0;
     SQSOFlags FQSOFlags;
     bool FTimeHasBeenSet = false;
