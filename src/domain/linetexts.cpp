@@ -27,6 +27,13 @@ std::size_t TLineTexts::Offset(TList list, std::size_t i) const {
     return offset;
 }
 
+void TLineTexts::Reset(std::size_t sent, std::size_t rcvd, std::size_t multies) {
+    constexpr std::size_t most = std::numeric_limits<std::uint16_t>::max();
+    FCounts = {static_cast<std::uint16_t>(std::min(sent, most)), static_cast<std::uint16_t>(std::min(rcvd, most)),
+               static_cast<std::uint16_t>(std::min(multies, most))};
+    FBytes.assign(std::size_t{FCounts[0]} + FCounts[1] + FCounts[2], '\0');
+}
+
 void TLineTexts::Resize(TList list, std::size_t n) {
     n = std::min<std::size_t>(n, std::numeric_limits<std::uint16_t>::max());
     const std::size_t count = FCounts[list];
@@ -54,6 +61,11 @@ void TLineTexts::Set(TList list, std::size_t i, std::string_view value) {
     const std::size_t length = std::min<std::size_t>(value.size(), std::numeric_limits<std::uint32_t>::max());
     const std::size_t offset = Offset(list, i);
     const std::size_t header = length >= kLongText ? 1 + sizeof(std::uint32_t) : 1;
+    // A text of the same length is overwritten where it stands.
+    if (length < kLongText && TextLength(offset) == length) {
+        if (length > 0) std::memcpy(FBytes.data() + offset + 1, value.data(), length);
+        return;
+    }
     FBytes.replace(offset, StoredSize(offset), header + length, '\0');
     char* p = FBytes.data() + offset;
     if (length >= kLongText) {

@@ -19,6 +19,8 @@ public:
     enum TList : std::uint8_t { ltSent, ltRcvd, ltMulties };
 
     std::size_t Size(TList list) const { return FCounts[list]; }
+    // Empty texts only, as many as given per list.
+    void Reset(std::size_t sent, std::size_t rcvd, std::size_t multies);
     // New texts are empty; texts beyond `n` are dropped.
     void Resize(TList list, std::size_t n);
     // The text `i` of `list`; empty when there is no such text.

@@ -161,9 +161,8 @@ std::uint64_t LowBits(int n) {
 TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FCall.SetCtyStuff(log ? log->CtyStuff() : nullptr);
     const int rcvdCount = RcvdCount();
-    FTexts.Resize(TLineTexts::ltSent, static_cast<std::size_t>(SentCount()));
-    FTexts.Resize(TLineTexts::ltRcvd, static_cast<std::size_t>(rcvdCount));
-    FTexts.Resize(TLineTexts::ltMulties, static_cast<std::size_t>(MultiCount()));
+    FTexts.Reset(static_cast<std::size_t>(std::max(SentCount(), 0)), static_cast<std::size_t>(std::max(rcvdCount, 0)),
+                 static_cast<std::size_t>(std::max(MultiCount(), 0)));
     FRcvdHasBeenSet = setEditedFlag ? LowBits(rcvdCount) : 0;
     FDateTime = kUnsetDate;
     FMode = mCW;
