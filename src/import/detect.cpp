@@ -33,7 +33,8 @@ static_assert(std::size(kKeywords) == ftCabrillo + 1 && std::size(kDescriptions)
 
 }  // namespace
 
-TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows) {
+TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows,
+                         std::unique_ptr<TConvert>& recognizer, std::vector<std::string>* messages) {
     // Devices, FIFOs and files above the size cap are no log of any format.
     std::uint64_t size = 0;
     if (CheckReadableFile(fileName, kMaxReadFileSize, nullptr, &size) != TReadFileError::None) return ftUnknown;
@@ -51,10 +52,15 @@ TFileType DetectFileType(const std::string& fileName, std::span<const TConverter
         }
         if (!row.onlyForExtension.empty() && !SameText(extension, row.onlyForExtension)) continue;
         if (!row.checkFormat) continue;
-        const TFileType type = row.checkFormat(fileName);
+        const TFileType type = row.checkFormat(fileName, &recognizer, messages);
         if (type != ftUnknown) return type;
     }
     return fallback && fallback->make ? fallback->firstType : ftUnknown;
+}
+
+TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows) {
+    std::unique_ptr<TConvert> recognizer;
+    return DetectFileType(fileName, rows, recognizer, nullptr);
 }
 
 TFileType DetectFileType(const std::string& fileName) { return DetectFileType(fileName, ConverterRegistry()); }

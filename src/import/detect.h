@@ -19,6 +19,10 @@ namespace qz {
 // is available, else ftUnknown. A missing or unreadable file is ftUnknown.
 TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows);
 TFileType DetectFileType(const std::string& fileName);
+// The same; the converter that recognised a foreign file, made with `messages`, is handed
+// out in `recognizer`, so that the file is not read again for the conversion.
+TFileType DetectFileType(const std::string& fileName, std::span<const TConverterRow> rows,
+                         std::unique_ptr<TConvert>& recognizer, std::vector<std::string>* messages);
 
 // A new converter for a file of a foreign `type`; nullptr when no converter for it is
 // available (or the type is no foreign type).

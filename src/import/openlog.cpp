@@ -30,8 +30,8 @@ void ReadNative(const std::string& path, const TOpenLogOptions& o, TOpenedLog& r
 }
 
 void ReadForeign(const std::string& path, const TOpenLogOptions& o, std::span<const TConverterRow> rows,
-                 TOpenedLog& r) {
-    std::unique_ptr<TConvert> converter = MakeConverter(r.type, path, &r.messages, rows);
+                 std::unique_ptr<TConvert> converter, TOpenedLog& r) {
+    if (!converter) converter = MakeConverter(r.type, path, &r.messages, rows);
     if (!converter) {
         r.error = path + ": a file of type " + std::string(FileTypeKeyword(r.type)) + ", which cannot be read yet";
         return;
@@ -59,12 +59,14 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
         return r;
     }
     const std::span<const TConverterRow> rows = o.converters.empty() ? ConverterRegistry() : o.converters;
-    r.type = o.forceType != ftUnknown ? o.forceType : DetectFileType(path, rows);
+    // The converter that recognises a foreign file has loaded it and reads it on.
+    std::unique_ptr<TConvert> recognizer;
+    r.type = o.forceType != ftUnknown ? o.forceType : DetectFileType(path, rows, recognizer, &r.messages);
     switch (r.type) {
         case ftQZ4:
         case ftQZ3: ReadNative(path, o, r); break;
         case ftUnknown: r.error = path + " " + LS(lsUnknownFileType); break;
-        default: ReadForeign(path, o, rows, r); break;
+        default: ReadForeign(path, o, rows, std::move(recognizer), r); break;
     }
     if (r.log) {
         // The readers' message list moves with the result; the caller points the log at

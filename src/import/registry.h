@@ -20,8 +20,11 @@ struct TConverterRow {
     TFileType lastType;
     // Detection tries the test only for files with this extension ("bin"; "" = any).
     std::string_view onlyForExtension;
-    // The converter's CheckFormat on a fresh object; ftUnknown = not this type.
-    TFileType (*checkFormat)(const std::string& fileName);
+    // The converter's CheckFormat on a fresh object; ftUnknown = not this type. When the
+    // type is recognised and `keep` is given, the converter (made with `messages`) is
+    // handed out in it: it has loaded the file and reads it on without loading it again.
+    TFileType (*checkFormat)(const std::string& fileName, std::unique_ptr<TConvert>* keep,
+                             std::vector<std::string>* messages);
     // A new converter for the file; nullptr while the converter is not available.
     std::unique_ptr<TConvert> (*make)(const std::string& fileName, std::vector<std::string>* messages);
     // The row that takes every file no other row recognises.
@@ -29,12 +32,17 @@ struct TConverterRow {
 };
 
 // The format test of a converter that is not available: never its type.
-inline TFileType NotThisType(const std::string&) { return ftUnknown; }
+inline TFileType NotThisType(const std::string&, std::unique_ptr<TConvert>*, std::vector<std::string>*) {
+    return ftUnknown;
+}
 
 template <class T>
-TFileType CheckFormatWith(const std::string& fileName) {
-    T converter(fileName, nullptr);
-    return converter.CheckFormat();
+TFileType CheckFormatWith(const std::string& fileName, std::unique_ptr<TConvert>* keep,
+                          std::vector<std::string>* messages) {
+    auto converter = std::make_unique<T>(fileName, messages);
+    const TFileType type = converter->CheckFormat();
+    if (type != ftUnknown && keep) *keep = std::move(converter);
+    return type;
 }
 
 template <class T>

@@ -44,9 +44,13 @@ public:
     }
 };
 
-TFileType CheckB(const std::string& f) { return Contains(f, "MARK-B") ? ftCabrillo : ftUnknown; }
-TFileType CheckBinary(const std::string& f) { return Contains(f, "BINARY") ? ftQW4 : ftUnknown; }
-TFileType CheckBinaryToo(const std::string& f) { return Contains(f, "BINARY") ? ftNA10 : ftUnknown; }
+using TKeep = std::unique_ptr<TConvert>*;
+using TMessages = std::vector<std::string>*;
+TFileType CheckB(const std::string& f, TKeep, TMessages) { return Contains(f, "MARK-B") ? ftCabrillo : ftUnknown; }
+TFileType CheckBinary(const std::string& f, TKeep, TMessages) { return Contains(f, "BINARY") ? ftQW4 : ftUnknown; }
+TFileType CheckBinaryToo(const std::string& f, TKeep, TMessages) {
+    return Contains(f, "BINARY") ? ftNA10 : ftUnknown;
+}
 
 const TConverterRow kFakeRows[] = {
     {ftSTF, ftSTF, "", CheckFormatWith<TFakeConvert>, MakeConverterOf<TFakeConvert>},
@@ -107,7 +111,7 @@ TEST_F(Detect, RegistryKeepsTheDetectionOrderAndRowsWithoutMakerClaimNothing) {
         EXPECT_EQ(rows[i].onlyForExtension, extensions[i]);
         EXPECT_EQ(rows[i].fallback, i + 1 == rows.size());
         if (rows[i].make) continue;
-        EXPECT_EQ(rows[i].checkFormat(sample), ftUnknown) << FileTypeKeyword(order[i]);
+        EXPECT_EQ(rows[i].checkFormat(sample, nullptr, nullptr), ftUnknown) << FileTypeKeyword(order[i]);
         for (int t = rows[i].firstType; t <= rows[i].lastType; ++t)
             EXPECT_FALSE(MakeConverter(static_cast<TFileType>(t), sample, nullptr));
     }

@@ -69,7 +69,10 @@ TEST(OpenLog, RefusesWhatIsNoLogWithTheFileName) {
 // StoreConvertedLog) and so is read in memory like every other.
 class TLaterConvert : public TConvert {
 public:
-    using TConvert::TConvert;
+    TLaterConvert(std::string fileName, std::vector<std::string>* messages) : TConvert(std::move(fileName), messages) {
+        ++Made;
+    }
+    static inline int Made = 0;
     TFileType CheckFormat() override { return test::ReadFile(FFileName).rfind("LATER", 0) == 0 ? ftADIF : ftUnknown; }
     std::string ConvertLog(bool showMessageBoxes) override {
         TFileHeader h = NewFileHeader();
@@ -98,8 +101,10 @@ TEST(OpenLog, AConverterOfTheRegistryIsUsedWithoutWritingAFile) {
     TOpenLogOptions o = Tiny();
     o.converters = kRows;
     o.defaultContest = cWWDXcw;
+    TLaterConvert::Made = 0;
     TOpenedLog r = OpenLog(file, o);
     ASSERT_TRUE(r.log) << r.error;
+    EXPECT_EQ(TLaterConvert::Made, 1);  // the converter that recognised the file read it
     EXPECT_EQ(r.type, ftADIF);
     EXPECT_EQ(r.log->Contest(), cWWDXcw);
     EXPECT_EQ(r.claimedScore, "99");
