@@ -110,14 +110,21 @@ TSTFConvert::TSTFConvert(std::string_view bytes, std::string fileName, std::vect
     FText.Assign(bytes);
 }
 
+bool TSTFConvert::LoadBytes() {
+    return FText.Loaded() || (!FFromBytes && !FileNotFound && FText.Load(FFileName, &FLastError));
+}
+
 bool TSTFConvert::Load() {
-    if (!FText.Loaded() && (FFromBytes || FileNotFound || !FText.Load(FFileName, &FLastError))) return false;
+    if (!LoadBytes()) return false;
     if (FLines.empty()) FLines = LinesOf(FText.Bytes());
     return true;
 }
 
 TFileType TSTFConvert::CheckFormat() {
     FHeaderLines.clear();
+    // A file without the word anywhere is no STF file; every other format is tested
+    // after this one, so it answers them without splitting their lines.
+    if (!LoadBytes() || FText.Bytes().find("Header") == std::string_view::npos) return ftUnknown;
     if (!Load()) return ftUnknown;
     std::size_t i = 0;
     while (i < FLines.size() && FLines[i].find("Header") == std::string_view::npos) ++i;

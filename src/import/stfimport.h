@@ -66,7 +66,8 @@ public:
     const TSTFReadCounts& Counts() const { return FCounts; }
 
 private:
-    bool Load();
+    bool LoadBytes();
+    bool Load();  // the bytes and their lines
     bool BuildLog(bool showMessageBoxes) override;
     void ReadOrder(std::string_view key, std::vector<std::string>& order) const;
     void ProposeAllocation();
