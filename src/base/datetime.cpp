@@ -22,15 +22,16 @@ std::int64_t DaysFromCivil(int y, int m, int d) {
     return days;
 }
 
-CivilDate CivilFromDays(std::int64_t z) {
-    // z: days since 0001-01-01 (z >= 0). Counted in 400-year eras from 0000-03-01, so
-    // that the leap day ends a year: no month loop and no leap-year test.
-    z += 306;  // 0000-03-01 is day -306
-    const std::int64_t era = z / 146097;
-    const std::int64_t doe = z - era * 146097;                                   // [0, 146096]
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);            // [0, 365]
-    const std::int64_t mp = (5 * doy + 2) / 153;                                 // March = 0
+CivilDate CivilFromDays(std::int64_t days) {
+    // days: since 0001-01-01 (days >= 0). Counted in 400-year eras from 0000-03-01, so
+    // that the leap day ends a year: no month loop and no leap-year test. Unsigned, so
+    // that every division by a constant can become a multiplication.
+    const std::uint64_t z = static_cast<std::uint64_t>(days) + 306;  // 0000-03-01 is day -306
+    const std::uint64_t era = z / 146097;
+    const auto doe = static_cast<std::uint32_t>(z - era * 146097);                   // [0, 146096]
+    const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+    const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);               // [0, 365]
+    const std::uint32_t mp = (5 * doy + 2) / 153;                                    // March = 0
     CivilDate r;
     r.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     r.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
@@ -40,9 +41,16 @@ CivilDate CivilFromDays(std::int64_t z) {
 
 // Whole milliseconds of a TDateTime, split into day number and time of day.
 void SplitMs(TDateTime dt, std::int64_t& day, std::int64_t& msOfDay) {
-    double ms = std::round(dt * static_cast<double>(kMSecsPerDay));
-    if (!std::isfinite(ms) || std::fabs(ms) > 9.0e17) ms = 0;
-    auto total = static_cast<std::int64_t>(ms);
+    const double ms = dt * static_cast<double>(kMSecsPerDay);
+    // Rounded half away from zero, as std::round does, without the library call: below
+    // 2^63 the conversion truncates exactly and the fraction it leaves is exact.
+    std::int64_t total = 0;
+    if (std::isfinite(ms) && std::fabs(ms) <= 9.0e17) {
+        total = static_cast<std::int64_t>(ms);
+        const double fraction = ms - static_cast<double>(total);
+        if (fraction >= 0.5) ++total;
+        else if (fraction <= -0.5) --total;
+    }
     day = total / kMSecsPerDay;
     msOfDay = total % kMSecsPerDay;
     if (msOfDay < 0) msOfDay = -msOfDay;
@@ -85,6 +93,13 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
     TDateTime v = 0;
     TryEncodeTime(hour, minute, second, msec, v);
     return v;
+}
+
+bool IsValidDay(TDateTime dt) {
+    std::int64_t day, ms;
+    SplitMs(dt, day, ms);
+    const std::int64_t z = day + kDateDelta;
+    return z >= 0 && z <= DaysFromCivil(9999, 12, 31);
 }
 
 CivilDate DecodeDate(TDateTime dt) {

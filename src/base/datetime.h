@@ -28,6 +28,8 @@ struct CivilTime {
     int hour = 0, minute = 0, second = 0, msec = 0;
 };
 CivilDate DecodeDate(TDateTime dt);
+// True when DecodeDate(dt) is a valid date (a day of the years 1 to 9999).
+bool IsValidDay(TDateTime dt);
 CivilTime DecodeTime(TDateTime dt);
 
 // The whole-day part and the time-of-day part.

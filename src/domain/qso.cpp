@@ -383,8 +383,7 @@ bool TQSO::SetChangedYear(std::string_view text) {
 }
 
 bool TQSO::SetChangedDate(TDateTime date) {
-    CivilDate d = DecodeDate(date);
-    if (!IsValidDate(d.year, d.month, d.day) || date < -693593.0) return false;
+    if (!IsValidDay(date) || date < -693593.0) return false;
     FDateTime = CombineDateTime(date, FDateTime);
     return true;
 }
