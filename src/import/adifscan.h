@@ -37,7 +37,10 @@ inline bool LooksLikeADIFTag(std::string_view text, std::size_t at) {
 
 class TADIFScanner {
 public:
-    TADIFScanner(std::string_view text, std::size_t from) : FText(text.data()), FSize(text.size()), FPos(from) {}
+    // With `generalOnly` every tag is read the general way, as the usual ones would be
+    // read without their shortcut (to compare both ways in tests).
+    TADIFScanner(std::string_view text, std::size_t from, bool generalOnly = false)
+        : FText(text.data()), FSize(text.size()), FPos(from), FGeneralOnly(generalOnly) {}
 
     // Moves to the next tag; false at the end of the text. Text between tags, and a "<"
     // that starts no tag, are skipped.
@@ -54,7 +57,7 @@ public:
                 if (!p) return false;
                 at = static_cast<std::size_t>(static_cast<const char*>(p) - FText);
             }
-            if (ScanPlain(at) || ScanUnusual(at)) return true;
+            if ((!FGeneralOnly && ScanPlain(at)) || ScanUnusual(at)) return true;
         }
     }
 
@@ -113,6 +116,7 @@ private:
     std::size_t FValueLength = 0;
     const char* FProblem = nullptr;
     bool FAbsent = false;
+    bool FGeneralOnly = false;
 };
 
 }  // namespace qz

@@ -289,6 +289,34 @@ TEST_F(ADIF, DamagedInputKeepsWhatIsReadableAndSaysWhere) {
     EXPECT_EQ(reader_->Counts().records, reader_->Counts().qsos + reader_->Counts().withoutCall);
 }
 
+TEST_F(ADIF, TheScannerShortcutReadsWhatTheGeneralWayReads) {
+    const char* const texts[] = {
+        "<CALL:6>DL1ABC <QSO_DATE:8>20241123 <EOR>\r\n<call:4>W1AW<eor>",
+        "<call:4:S>W1AW<band:3>20M<eor>",                             // typed field
+        "<call:30>W1AW<band:3>20M<eor>",                              // runs into the next tag
+        "<call:4>W1<A<eor><call:4>K1",                                // "<" in the value, cut at the end
+        "<call:1234567890>x<call:x>y<call:>z<call:4 <eoh><a b><>",   // length shapes, no tags
+        "<call:9>W1AW",                                               // runs past the end
+        "<call:5>W1AW",                                               // by one byte
+        "<EOR",                                                       // no ">"
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        TADIFScanner fast(text, 0), general(text, 0, true);
+        for (;;) {
+            const bool more = fast.Next();
+            ASSERT_EQ(general.Next(), more);
+            if (!more) break;
+            EXPECT_EQ(fast.Start(), general.Start());
+            EXPECT_EQ(fast.End(), general.End());
+            EXPECT_EQ(fast.Name(), general.Name());
+            EXPECT_EQ(fast.Value(), general.Value());
+            EXPECT_EQ(fast.Problem(), general.Problem());
+            EXPECT_EQ(fast.Absent(), general.Absent());
+        }
+    }
+}
+
 TEST_F(ADIF, GarbageIsReadInLinearTimeWithFewMessages) {
     std::string garbage;
     garbage.reserve(8u << 20);
