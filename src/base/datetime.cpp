@@ -28,10 +28,10 @@ CivilDate CivilFromDays(std::int64_t days) {
     // that every division by a constant can become a multiplication.
     const std::uint64_t z = static_cast<std::uint64_t>(days) + 306;  // 0000-03-01 is day -306
     const std::uint64_t era = z / 146097;
-    const auto doe = static_cast<std::uint32_t>(z - era * 146097);                   // [0, 146096]
+    const auto doe = static_cast<std::uint32_t>(z - era * 146097);                    // [0, 146096]
     const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-    const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);               // [0, 365]
-    const std::uint32_t mp = (5 * doy + 2) / 153;                                    // March = 0
+    const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
+    const std::uint32_t mp = (5 * doy + 2) / 153;                                     // March = 0
     CivilDate r;
     r.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     r.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);

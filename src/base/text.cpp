@@ -63,7 +63,6 @@ int CompareText(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
     // Plain decimal digits, the usual case, without the general parse.
     if (!s.empty() && s.size() <= 18) {

@@ -31,7 +31,7 @@ int CompareText(std::string_view a, std::string_view b);
 
 // Inline: the parsers ask them once per byte.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }         // A-Z
+inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }                   // A-Z
 inline bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }  // A-Z or a-z
 
 // Leading blanks are accepted, then an optional sign and decimal digits (or "$"/"0x"

@@ -467,7 +467,8 @@ const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
     // copy nor the relevant part needs a string of its own.
     std::string upText;
     std::string_view up = call;
-    if (std::any_of(call.begin(), call.end(), [](char c) { return c >= 'a' && c <= 'z'; })) up = upText = UpperCase(call);
+    if (std::any_of(call.begin(), call.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        up = upText = UpperCase(call);
     // Full-call entries ("=" in the file) are found by the whole call, "/" parts included.
     if (up.size() <= FMaxKeyLength)
         if (const TPrefixRec* p = Find(up)) return p;

@@ -113,8 +113,8 @@ private:
     TSlot& SlotFor(std::string_view key, std::uint64_t hash);
     void Parse(std::string_view text);
 
-    std::deque<TPrefixRec> FNodes;  // first record per key; addresses never change
-    std::vector<TSlot> FSlots;      // size a power of two, at most half full
+    std::deque<TPrefixRec> FNodes;          // first record per key; addresses never change
+    std::vector<TSlot> FSlots;              // size a power of two, at most half full
     std::vector<std::uint64_t> FKeyFilter;  // kFilterBits bits
     // The longest prefix (not full-call) key that starts with two given characters:
     // a call is looked up only from that length down. Indexed by PairIndex().

@@ -408,7 +408,9 @@ void TADIFImport::ReadRecords() {
         if (tags.Problem()) {
             ++FCounts.problems;
             if (FCap.Full()) FCap.Skip();
-            else Note(tags.Start(), std::string(tags.Problem()) + ": '" + QuotedPart(text.substr(tags.Start(), 40)) + "'");
+            else
+                Note(tags.Start(),
+                     std::string(tags.Problem()) + ": '" + QuotedPart(text.substr(tags.Start(), 40)) + "'");
         }
         if (tags.Absent()) continue;
         const std::string_view name = tags.Name();

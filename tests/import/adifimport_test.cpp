@@ -292,13 +292,13 @@ TEST_F(ADIF, DamagedInputKeepsWhatIsReadableAndSaysWhere) {
 TEST_F(ADIF, TheScannerShortcutReadsWhatTheGeneralWayReads) {
     const char* const texts[] = {
         "<CALL:6>DL1ABC <QSO_DATE:8>20241123 <EOR>\r\n<call:4>W1AW<eor>",
-        "<call:4:S>W1AW<band:3>20M<eor>",                             // typed field
-        "<call:30>W1AW<band:3>20M<eor>",                              // runs into the next tag
-        "<call:4>W1<A<eor><call:4>K1",                                // "<" in the value, cut at the end
-        "<call:1234567890>x<call:x>y<call:>z<call:4 <eoh><a b><>",   // length shapes, no tags
-        "<call:9>W1AW",                                               // runs past the end
-        "<call:5>W1AW",                                               // by one byte
-        "<EOR",                                                       // no ">"
+        "<call:4:S>W1AW<band:3>20M<eor>",                           // typed field
+        "<call:30>W1AW<band:3>20M<eor>",                            // runs into the next tag
+        "<call:4>W1<A<eor><call:4>K1",                              // "<" in the value, cut at the end
+        "<call:1234567890>x<call:x>y<call:>z<call:4 <eoh><a b><>",  // length shapes, no tags
+        "<call:9>W1AW",                                             // runs past the end
+        "<call:5>W1AW",                                             // by one byte
+        "<EOR",                                                     // no ">"
     };
     for (const char* text : texts) {
         SCOPED_TRACE(text);

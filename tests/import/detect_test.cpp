@@ -48,9 +48,7 @@ using TKeep = std::unique_ptr<TConvert>*;
 using TMessages = std::vector<std::string>*;
 TFileType CheckB(const std::string& f, TKeep, TMessages) { return Contains(f, "MARK-B") ? ftCabrillo : ftUnknown; }
 TFileType CheckBinary(const std::string& f, TKeep, TMessages) { return Contains(f, "BINARY") ? ftQW4 : ftUnknown; }
-TFileType CheckBinaryToo(const std::string& f, TKeep, TMessages) {
-    return Contains(f, "BINARY") ? ftNA10 : ftUnknown;
-}
+TFileType CheckBinaryToo(const std::string& f, TKeep, TMessages) { return Contains(f, "BINARY") ? ftNA10 : ftUnknown; }
 
 const TConverterRow kFakeRows[] = {
     {ftSTF, ftSTF, "", CheckFormatWith<TFakeConvert>, MakeConverterOf<TFakeConvert>},
