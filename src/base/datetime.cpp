@@ -98,8 +98,9 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
 bool IsValidDay(TDateTime dt) {
     std::int64_t day, ms;
     SplitMs(dt, day, ms);
+    static const std::int64_t lastDay = DaysFromCivil(9999, 12, 31);
     const std::int64_t z = day + kDateDelta;
-    return z >= 0 && z <= DaysFromCivil(9999, 12, 31);
+    return z >= 0 && z <= lastDay;
 }
 
 CivilDate DecodeDate(TDateTime dt) {
