@@ -113,6 +113,23 @@ void ClickOk(QDialog* dialog) { dialog->findChild<QDialogButtonBox*>()->button(Q
 
 QLineEdit* Field(QWidget* parent, const char* name) { return parent->findChild<QLineEdit*>(name); }
 
+// The e-mail options for the local test server, with `password` and the message folder
+// `mails`.
+void UseServer(const test::SmtpServer& server, const std::string& password, const std::string& mails) {
+    Options.EMail_SMTPHost.oValue = "127.0.0.1";
+    Options.EMail_SMTPPort.oValue = server.Port();
+    Options.EMail_UserName.oValue = "dl1abc";
+    Options.EMail_Password.oValue = password;
+    Options.EMail_Sender.oValue = "dl1abc@example.org";
+    Options.Path_EMails.oValue = mails;
+}
+
+// The settings-file values that make the program trust the test server's certificate.
+bool TrustServer() {
+    return WriteSettingString(kCAFileSetting, test::SmtpServer::CertificateFile()) &&
+           WriteSettingInteger(kConnectTimeoutSetting, 10);
+}
+
 }  // namespace
 
 class TMailGuiTest : public QObject {
@@ -328,17 +345,11 @@ void TMailGuiTest::finalizeSendsTheCabrilloFileAndTheJournalListsIt() {
     test::SmtpServer server({test::SmtpServer::Options::Tls::StartTls, "dl1abc:secret"});
     QVERIFY2(server.Port() != 0, server.Error().c_str());
     Options = TOptions();
-    Options.EMail_SMTPHost.oValue = "127.0.0.1";
-    Options.EMail_SMTPPort.oValue = server.Port();
-    Options.EMail_UserName.oValue = "dl1abc";
-    Options.EMail_Password.oValue = "secret";
-    Options.EMail_Sender.oValue = "dl1abc@example.org";
-    Options.Path_EMails.oValue = Path("mails");
+    UseServer(server, "secret", Path("mails"));
     Options.Path_Exported_Logs.oValue = Path("export");
     QDir().mkpath(FromPath(Path("export")));
     QVERIFY(SaveOptionsToSettingsFile(Options));
-    QVERIFY(WriteSettingString(kCAFileSetting, test::SmtpServer::CertificateFile()));
-    QVERIFY(WriteSettingInteger(kConnectTimeoutSetting, 10));
+    QVERIFY(TrustServer());
 
     const std::string logFile = Path("finalize.QZF");
     std::filesystem::copy_file(FNative, logFile, std::filesystem::copy_options::overwrite_existing);
@@ -413,14 +424,8 @@ void TMailGuiTest::failedSendIsNotRecorded() {
     test::SmtpServer server({test::SmtpServer::Options::Tls::StartTls, "dl1abc:secret"});
     QVERIFY2(server.Port() != 0, server.Error().c_str());
     auto window = StartMainWindow({FNative});
-    Options.EMail_SMTPHost.oValue = "127.0.0.1";
-    Options.EMail_SMTPPort.oValue = server.Port();
-    Options.EMail_UserName.oValue = "dl1abc";
-    Options.EMail_Password.oValue = "";
-    Options.EMail_Sender.oValue = "dl1abc@example.org";
-    Options.Path_EMails.oValue = Path("failed-mails");
-    QVERIFY(WriteSettingString(kCAFileSetting, test::SmtpServer::CertificateFile()));
-    QVERIFY(WriteSettingInteger(kConnectTimeoutSetting, 10));
+    UseServer(server, "", Path("failed-mails"));
+    QVERIFY(TrustServer());
     const std::string attachment = Path("failed.cbr");
     test::WriteFile(attachment, "START-OF-LOG: 3.0\r\nEND-OF-LOG:\r\n");
 
