@@ -54,10 +54,11 @@ std::string_view TLineTexts::Get(TList list, std::size_t i) const {
 }
 
 void TLineTexts::Set(TList list, std::size_t i, std::string_view value) {
-    if (i >= FCounts[list]) return;
+    if (i >= std::numeric_limits<std::uint16_t>::max()) return;
     // A value taken from this very store is copied before the store changes.
     if (!value.empty() && value.data() >= FBytes.data() && value.data() < FBytes.data() + FBytes.size())
         return Set(list, i, std::string(value));
+    if (i >= FCounts[list]) Resize(list, i + 1);
     const std::size_t length = std::min<std::size_t>(value.size(), std::numeric_limits<std::uint32_t>::max());
     const std::size_t offset = Offset(list, i);
     const std::size_t header = length >= kLongText ? 1 + sizeof(std::uint32_t) : 1;

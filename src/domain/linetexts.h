@@ -25,7 +25,7 @@ public:
     void Resize(TList list, std::size_t n);
     // The text `i` of `list`; empty when there is no such text.
     std::string_view Get(TList list, std::size_t i) const;
-    // Sets text `i` of `list` (i < Size(list)).
+    // Sets text `i` of `list`; a shorter list first gets empty texts up to it.
     void Set(TList list, std::size_t i, std::string_view value);
     // Empties every text of `list`, keeping their number.
     void ClearAll(TList list);

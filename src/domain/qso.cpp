@@ -238,8 +238,6 @@ std::string TQSO::SentNumbers(int i) const {
 
 void TQSO::SetSentNumbers(int i, std::string_view value) {
     if (i < 0 || i >= SentCount()) return;
-    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltSent))
-        FTexts.Resize(TLineTexts::ltSent, static_cast<std::size_t>(i) + 1);
     FTexts.Set(TLineTexts::ltSent, static_cast<std::size_t>(i), value);
 }
 
@@ -250,8 +248,6 @@ std::string TQSO::RcvdNumbers(int i) const {
 
 void TQSO::SetRcvdNumbers(int i, std::string_view value) {
     if (i < 0 || i >= RcvdCount()) return;
-    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltRcvd))
-        FTexts.Resize(TLineTexts::ltRcvd, static_cast<std::size_t>(i) + 1);
     FTexts.Set(TLineTexts::ltRcvd, static_cast<std::size_t>(i), value);
 }
 
@@ -273,8 +269,6 @@ std::string TQSO::Multies(int i) const {
 
 void TQSO::SetMulties(int i, std::string_view value) {
     if (i < 0 || i >= MultiCount()) return;
-    if (static_cast<std::size_t>(i) >= FTexts.Size(TLineTexts::ltMulties))
-        FTexts.Resize(TLineTexts::ltMulties, static_cast<std::size_t>(i) + 1);
     FTexts.Set(TLineTexts::ltMulties, static_cast<std::size_t>(i), value);
 }
 
