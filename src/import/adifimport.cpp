@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "base/datetime.h"
 #include "base/language.h"
@@ -219,10 +220,10 @@ bool ADIFFieldValue(std::string_view name, std::string_view text, std::string& v
 TADIFImport::TADIFImport(std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FCap(messages, kMaxNotes) {}
 
-TADIFImport::TADIFImport(std::string_view bytes, std::string fileName, std::vector<std::string>* messages)
+TADIFImport::TADIFImport(std::string bytes, std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FFromBytes(true), FCap(messages, kMaxNotes) {
     FileNotFound = false;
-    FText.Assign(bytes);
+    FText.Assign(std::move(bytes));
 }
 
 bool TADIFImport::Load() {

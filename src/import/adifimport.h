@@ -35,7 +35,7 @@ class TADIFImport : public TConvert {
 public:
     TADIFImport(std::string fileName, std::vector<std::string>* messages);
     // Reads `bytes` instead; `fileName` names them in messages.
-    TADIFImport(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
+    TADIFImport(std::string bytes, std::string fileName, std::vector<std::string>* messages);
 
     // ftADIF when the file has an end-of-header tag, or starts (after blanks) with a tag
     // and holds an end-of-record tag (a file without header).

@@ -6,6 +6,7 @@
 #include "import/asciiimport.h"
 
 #include <array>
+#include <utility>
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
@@ -108,10 +109,10 @@ int ASCIIMonthOf(std::string_view field) {
 TASCIIConvert::TASCIIConvert(std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FCap(messages, kMaxNotes) {}
 
-TASCIIConvert::TASCIIConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages)
+TASCIIConvert::TASCIIConvert(std::string bytes, std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FFromBytes(true), FCap(messages, kMaxNotes) {
     FileNotFound = false;
-    FText.Assign(bytes);
+    FText.Assign(std::move(bytes));
 }
 
 bool TASCIIConvert::ChooseSettings(TASCIIImportSettings& s) {

@@ -42,7 +42,7 @@ public:
     TASCIIConvert(std::string fileName, std::vector<std::string>* messages);
     // Reads `bytes` instead; `fileName` names them in messages and picks the layout by
     // its extension.
-    TASCIIConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
+    TASCIIConvert(std::string bytes, std::string fileName, std::vector<std::string>* messages);
 
     // The layouts to choose from; loaded from the data folder's format list when the
     // caller has not filled it.

@@ -1,6 +1,7 @@
 #include "import/sourcetext.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/fileio.h"
 
@@ -14,9 +15,9 @@ bool TSourceText::Load(const std::string& fileName, std::string* error) {
     return true;
 }
 
-void TSourceText::Assign(std::string_view bytes) {
+void TSourceText::Assign(std::string bytes) {
     Clear();
-    FBytes.assign(bytes);
+    FBytes = std::move(bytes);
     FLoaded = true;
 }
 

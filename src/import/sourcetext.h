@@ -18,7 +18,8 @@ class TSourceText {
 public:
     // Reads the whole file; false with a message naming it in `error`.
     bool Load(const std::string& fileName, std::string* error);
-    void Assign(std::string_view bytes);
+    // Takes `bytes` over; the caller moves them in, so nothing is copied.
+    void Assign(std::string bytes);
     bool Loaded() const { return FLoaded; }
     void Clear();
 

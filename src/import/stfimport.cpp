@@ -7,6 +7,7 @@
 #include "import/stfimport.h"
 
 #include <array>
+#include <utility>
 
 #include "base/datetime.h"
 #include "base/frontend.h"
@@ -104,10 +105,10 @@ std::vector<std::string_view> STFTokens(std::string_view line) {
 TSTFConvert::TSTFConvert(std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FCap(messages, kMaxNotes) {}
 
-TSTFConvert::TSTFConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages)
+TSTFConvert::TSTFConvert(std::string bytes, std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages), FFromBytes(true), FCap(messages, kMaxNotes) {
     FileNotFound = false;
-    FText.Assign(bytes);
+    FText.Assign(std::move(bytes));
 }
 
 bool TSTFConvert::LoadBytes() {

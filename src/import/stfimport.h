@@ -45,7 +45,7 @@ class TSTFConvert : public TConvert {
 public:
     TSTFConvert(std::string fileName, std::vector<std::string>* messages);
     // Reads `bytes` instead; `fileName` names them in messages.
-    TSTFConvert(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
+    TSTFConvert(std::string bytes, std::string fileName, std::vector<std::string>* messages);
 
     // ftSTF when a line holds "Header" and a later one "EndHeader", neither the last
     // line of the file (the lines between become HeaderLines()).

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
     }
     std::vector<std::string> messages;
-    qz::TADIFImport reader(bytes, "fuzz.adi", &messages);
+    qz::TADIFImport reader(std::string(bytes), "fuzz.adi", &messages);
     reader.Cty = cty;
     reader.DefaultContest = kContests[size % std::size(kContests)];
     auto log = reader.ReadLog(false);

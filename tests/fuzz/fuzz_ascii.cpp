@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (formats.Count() > 0) settings.Layout = formats.Items(0);
     settings.TabLength = static_cast<int>(size % 10);
     std::vector<std::string> messages;
-    qz::TASCIIConvert reader(text, "fuzz.txt", &messages);
+    qz::TASCIIConvert reader(std::string(text), "fuzz.txt", &messages);
     reader.Cty = cty;
     reader.DefaultContest = size % 2 ? qz::cWWDXcw : qz::cWAEcw;
     reader.Settings = &settings;

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::shared_ptr<const qz::TCtyStuff> cty = qz::fuzz::FuzzCty();
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> messages;
-    qz::TSTFConvert reader(bytes, "fuzz.stf", &messages);
+    qz::TSTFConvert reader(std::string(bytes), "fuzz.stf", &messages);
     reader.Cty = cty;
     reader.FixContest = kContests[size % std::size(kContests)];
     reader.DefaultContest = qz::cWWDXcw;
