@@ -198,7 +198,7 @@ void TQSO::SetMode(TMode m) {
     FMode = m;
 }
 
-bool TQSO::WriteRST(std::string& field, std::string_view value) {
+bool TQSO::WriteRST(TRSTText& field, std::string_view value) {
     if (IsQTC()) {
         field.clear();
         return true;
@@ -325,11 +325,11 @@ bool TQSO::SetChangedMode(std::string_view text) {
         FMode = static_cast<TMode>(m);
         if (!IsQTC()) {
             if (FMode == mSSB) {
-                FSentRST = FSentRST.substr(0, 2);
-                FRcvdRST = FRcvdRST.substr(0, 2);
+                FSentRST = FSentRST.View().substr(0, 2);
+                FRcvdRST = FRcvdRST.View().substr(0, 2);
             } else if (FMode == mCW || FMode == mRTTY) {
-                if (FSentRST.size() == 2) FSentRST += '9';
-                if (FRcvdRST.size() == 2) FRcvdRST += '9';
+                if (FSentRST.size() == 2) FSentRST.Append('9');
+                if (FRcvdRST.size() == 2) FRcvdRST.Append('9');
             }
         }
         return true;
@@ -432,7 +432,7 @@ bool TQSO::SetChangedCall(std::string_view text) {
 }
 
 bool TQSO::SetChangedRST(TColumnProperty whatRST, std::string_view text) {
-    std::string& field = whatRST == cpSentRST ? FSentRST : FRcvdRST;
+    TRSTText& field = whatRST == cpSentRST ? FSentRST : FRcvdRST;
     if (IsQTC()) {
         field.clear();
         return true;
@@ -546,9 +546,10 @@ bool TQSO::CopyFrom(const TQSO* o) {
 std::string TQSO::AsSWI(int qsoIndex) const {
     CivilDate d = DecodeDate(FDateTime);
     CivilTime t = DecodeTime(FDateTime);
-    std::string line = Format("%s,%.4d%.2d%.2d,%.2d%.2d,%s,%s,%s,%s,%s,%s", FCall.Call().c_str(), d.year, d.month,
-                              d.day, t.hour, t.minute, std::string(BandFrequencies[FBand]).c_str(),
-                              std::string(ModeNames[FMode]).c_str(), FSentRST.c_str(), FRcvdRST.c_str(), "N", "N");
+    std::string line =
+        Format("%s,%.4d%.2d%.2d,%.2d%.2d,%s,%s,%s,%s,%s,%s", FCall.Call().c_str(), d.year, d.month, d.day, t.hour,
+               t.minute, std::string(BandFrequencies[FBand]).c_str(), std::string(ModeNames[FMode]).c_str(),
+               FSentRST.String().c_str(), FRcvdRST.String().c_str(), "N", "N");
     if (FOwner) {
         std::string sp = FOwner->GetSwisslogSPField(qsoIndex);
         if (!sp.empty()) line += "," + sp;

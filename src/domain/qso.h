@@ -9,6 +9,7 @@
 
 #include "domain/call.h"
 #include "domain/linetexts.h"
+#include "domain/rsttext.h"
 #include "domain/defs.h"
 
 namespace qz {
@@ -54,8 +55,8 @@ public:
     void SetDateTime(TDateTime dt) { FDateTime = dt; }
     const TCall& Call() const { return FCall; }
     void SetCall(std::string_view call) { FCall.SetCall(call); }
-    const std::string& SentRST() const { return FSentRST; }
-    const std::string& RcvdRST() const { return FRcvdRST; }
+    std::string_view SentRST() const { return FSentRST; }
+    std::string_view RcvdRST() const { return FRcvdRST; }
     // Direct writes as the file readers use them; false when a non-empty value is no
     // integer (the value is then left unchanged).
     bool SetSentRST(std::string_view rst) { return WriteRST(FSentRST, rst); }
@@ -123,27 +124,29 @@ public:
     std::string AsSWI(int qsoIndex) const;
 
 private:
-    bool WriteRST(std::string& field, std::string_view value);
+    bool WriteRST(TRSTText& field, std::string_view value);
     void FitListsToOwner();
     int SentCount() const;
     int RcvdCount() const;
     int MultiCount() const;
 
+    // The large members first, the small ones packed behind them: a log holds tens of
+    // thousands of lines.
     const TQSOOwner* FOwner;
-    TBand FBand = b160m;
-    TMode FMode = mCW;
     TDateTime FDateTime = 0;
     TCall FCall;
-    std::string FSentRST;
-    std::string FRcvdRST;
     TLineTexts FTexts;  // sent and received numbers, multipliers
-    std::int32_t FPoints = 0;
-    SQSOFlags FQSOFlags;
-    bool FTimeHasBeenSet = false;
     // Bit i: received number i was typed or read (numbers 0 to 63).
     std::uint64_t FRcvdHasBeenSet = 0;
-    bool FSelected = false;
     std::vector<std::string> FComment;
+    std::int32_t FPoints = 0;
+    SQSOFlags FQSOFlags;
+    TBand FBand = b160m;
+    TMode FMode = mCW;
+    TRSTText FSentRST;
+    TRSTText FRcvdRST;
+    bool FTimeHasBeenSet = false;
+    bool FSelected = false;
 };
 
 // The band for an amount a = round(f * 1000) of a typed frequency or wavelength;

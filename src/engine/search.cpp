@@ -18,7 +18,7 @@ int ColumnOf(const TContestLog& log, TColumnProperty property, int arrayIndex = 
 class TMatcher {
 public:
     TMatcher(const std::string& text, bool whole) : FText(UpperCase(Trim(text))), FWhole(whole) {}
-    bool operator()(const std::string& field) const {
+    bool operator()(std::string_view field) const {
         const std::string f = UpperCase(Trim(field));
         return FWhole ? f == FText : f.find(FText) != std::string::npos;
     }

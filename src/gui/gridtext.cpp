@@ -45,8 +45,8 @@ std::string GridCellText(const TContestLog& log, int col, int row) {
         case cpBand: return q->GetFormattedBand();
         case cpMode: return q->GetFormattedMode();
         case cpCall: return q->Call().Call();
-        case cpSentRST: return q->SentRST();
-        case cpRcvdRST: return q->RcvdRST();
+        case cpSentRST: return std::string(q->SentRST());
+        case cpRcvdRST: return std::string(q->RcvdRST());
         case cpSentNumber: return q->SentNumbers(index);
         case cpRcvdNumber: return q->RcvdNumbers(index);
         case cpMul: return q->Multies(index);

@@ -34,7 +34,8 @@ std::string Dump(const TContestLog& log) {
         flags.Exclude(qfInvalid);
         flags.Exclude(qfTooManyQTCs);
         s += Format("%d|%d|%.9f|%s|%s|%s|%u|%d|", q.Band(), q.Mode(), q.DateTime(), q.Call().Call().c_str(),
-                    q.SentRST().c_str(), q.RcvdRST().c_str(), flags.bits(), q.TimeHasBeenSet());
+                    std::string(q.SentRST()).c_str(), std::string(q.RcvdRST()).c_str(), flags.bits(),
+                    q.TimeHasBeenSet());
         for (int k = 0; k < log.NoOfSentNumbers(); ++k) s += q.SentNumbers(k) + ",";
         for (int k = 0; k < log.NoOfRcvdNumbers(); ++k) s += q.RcvdNumbers(k) + (q.RcvdHasBeenSet(k) ? "+" : "-");
         for (const auto& c : q.Comment()) s += "#" + c;

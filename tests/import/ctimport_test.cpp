@@ -310,7 +310,7 @@ TEST_F(CT, RoundTripFromANativeLog) {
         TQSO& q = *native->QSOs(native->NoOfQSOs() - 1);
         q.SetDateTime(q.DateTime() + i / 1440.0);
         records.push_back({call, q.RcvdNumbers(0), code, static_cast<std::uint8_t>(mode + 1),
-                           static_cast<std::int16_t>(std::stoi(q.RcvdRST())), 0,
+                           static_cast<std::int16_t>(std::stoi(std::string(q.RcvdRST()))), 0,
                            static_cast<std::int32_t>(std::llround((q.DateTime() - 25569.0) * 86400.0))});
         ++i;
     }

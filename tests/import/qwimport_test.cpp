@@ -224,9 +224,10 @@ TEST_F(QW, RoundTripFromANativeLog) {
             const CivilTime t = DecodeTime(q.DateTime());
             std::uint8_t code = 1;
             while (QWBandOf(code) != band) ++code;
-            records.push_back(
-                {Format("%.2d%.2d", t.hour, t.minute), Format("%.2d%.2d%.2d", d.year % 100, d.month, d.day), call, "",
-                 code, static_cast<std::uint16_t>(std::stoi(q.SentRST())), 1, std::stoi(rst + q.RcvdNumbers(0)), ""});
+            records.push_back({Format("%.2d%.2d", t.hour, t.minute),
+                               Format("%.2d%.2d%.2d", d.year % 100, d.month, d.day), call, "", code,
+                               static_cast<std::uint16_t>(std::stoi(std::string(q.SentRST()))), 1,
+                               std::stoi(rst + q.RcvdNumbers(0)), ""});
             ++i;
         }
     }
