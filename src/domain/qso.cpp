@@ -158,6 +158,17 @@ std::uint64_t LowBits(int n) {
 
 }  // namespace
 
+const std::vector<std::string>& TCommentLines::Lines() const {
+    static const std::vector<std::string> none;
+    return FLines ? *FLines : none;
+}
+
+void TCommentLines::Assign(const std::vector<std::string>& lines) {
+    if (lines.empty()) FLines.reset();
+    else if (FLines) *FLines = lines;
+    else FLines = std::make_unique<std::vector<std::string>>(lines);
+}
+
 TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FCall.SetCtyStuff(log ? log->CtyStuff() : nullptr);
     const int rcvdCount = RcvdCount();
@@ -226,8 +237,8 @@ void TQSO::SetQSOFlags(SQSOFlags flags) {
 }
 
 void TQSO::SetComment(const std::vector<std::string>& lines) {
-    FComment = lines;
-    if (FComment.empty()) FQSOFlags.Exclude(qfCommentAdded);
+    FComment.Assign(lines);
+    if (lines.empty()) FQSOFlags.Exclude(qfCommentAdded);
     else FQSOFlags.Include(qfCommentAdded);
 }
 
@@ -534,7 +545,7 @@ bool TQSO::CopyFrom(const TQSO* o) {
     SetQSOFlags(o->FQSOFlags);
     FTimeHasBeenSet = o->FTimeHasBeenSet;
     FSelected = false;
-    SetComment(o->FComment);
+    SetComment(o->Comment());
     for (int i = 0; i < SentCount(); ++i) SetSentNumbers(i, o->SentNumbers(i));
     for (int i = 0; i < RcvdCount(); ++i) {
         SetRcvdNumbers(i, o->RcvdNumbers(i));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,27 @@ protected:
 
 // Characters the decimal separator of the user's locale; '.' in the C locale.
 char LocaleDecimalSeparator();
+
+// The comment lines of a log line. Few lines have any, so they are kept apart and a
+// line without comment spends one pointer on them.
+class TCommentLines {
+public:
+    TCommentLines() = default;
+    TCommentLines(const TCommentLines& other) { *this = other; }
+    TCommentLines& operator=(const TCommentLines& other) {
+        if (this != &other) Assign(other.Lines());
+        return *this;
+    }
+    TCommentLines(TCommentLines&&) noexcept = default;
+    TCommentLines& operator=(TCommentLines&&) noexcept = default;
+    ~TCommentLines() = default;
+
+    const std::vector<std::string>& Lines() const;
+    void Assign(const std::vector<std::string>& lines);
+
+private:
+    std::unique_ptr<std::vector<std::string>> FLines;
+};
 
 class TQSO {
 public:
@@ -72,7 +94,7 @@ public:
     void SetTimeHasBeenSet(bool v) { FTimeHasBeenSet = v; }
     bool Selected() const { return FSelected; }
     void SetSelected(bool v) { FSelected = v; }
-    const std::vector<std::string>& Comment() const { return FComment; }
+    const std::vector<std::string>& Comment() const { return FComment.Lines(); }
     void SetComment(const std::vector<std::string>& lines);
 
     // Indexed access; reads give "" (false) outside the log's counts, writes are ignored.
@@ -138,7 +160,7 @@ private:
     TLineTexts FTexts;  // sent and received numbers, multipliers
     // Bit i: received number i was typed or read (numbers 0 to 63).
     std::uint64_t FRcvdHasBeenSet = 0;
-    std::vector<std::string> FComment;
+    TCommentLines FComment;
     std::int32_t FPoints = 0;
     SQSOFlags FQSOFlags;
     TBand FBand = b160m;
