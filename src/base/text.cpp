@@ -45,13 +45,6 @@ std::string LowerCase(std::string_view s) {
     return r;
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpCase(a[i]) != UpCase(b[i])) return false;
-    return true;
-}
-
 int CompareText(std::string_view a, std::string_view b) {
     std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -105,7 +98,7 @@ bool TryStrToInt64(std::string_view s, std::int64_t& value) {
     return true;
 }
 
-bool TryStrToInt(std::string_view s, std::int32_t& value) {
+bool TryStrToIntGeneral(std::string_view s, std::int32_t& value) {
     std::int64_t v;
     if (!TryStrToInt64(s, v)) return false;
     if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) return false;

@@ -4,6 +4,7 @@
 // substrings clamp instead of failing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,7 +26,13 @@ inline std::string_view TrimmedView(std::string_view s) {
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 inline char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool SameText(std::string_view a, std::string_view b);
+// Equal ignoring ASCII case.
+inline bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpCase(a[i]) != UpCase(b[i])) return false;
+    return true;
+}
 // Ordinal comparison ignoring ASCII case: <0, 0, >0.
 int CompareText(std::string_view a, std::string_view b);
 
@@ -37,7 +44,24 @@ inline bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z')
 // Leading blanks are accepted, then an optional sign and decimal digits (or "$"/"0x"
 // followed by hex digits); anything after the number, an empty text or an overflow
 // of 32 bits makes the parse fail.
-bool TryStrToInt(std::string_view s, std::int32_t& value);
+bool TryStrToIntGeneral(std::string_view s, std::int32_t& value);
+// Plain decimal digits, nearly every number of a log, are read inline.
+inline bool TryStrToInt(std::string_view s, std::int32_t& value) {
+    if (!s.empty() && s.size() <= 9) {
+        std::int32_t v = 0;
+        std::size_t k = 0;
+        for (; k < s.size(); ++k) {
+            const unsigned digit = static_cast<unsigned char>(s[k]) - unsigned{'0'};
+            if (digit > 9) break;
+            v = v * 10 + static_cast<std::int32_t>(digit);
+        }
+        if (k == s.size()) {
+            value = v;
+            return true;
+        }
+    }
+    return TryStrToIntGeneral(s, value);
+}
 std::int32_t StrToIntDef(std::string_view s, std::int32_t def);
 bool TryStrToInt64(std::string_view s, std::int64_t& value);
 

@@ -82,16 +82,6 @@ std::string_view FitRST(std::string_view rst, std::size_t len, std::array<char, 
     return {buffer.data(), len};
 }
 
-// The texts of the default RSTs, made once: every new line starts with one.
-const std::string& DefaultRSTText(TMode mode) {
-    static const std::array<std::string, kNoOfModes> texts = [] {
-        std::array<std::string, kNoOfModes> t;
-        for (int m = 0; m < kNoOfModes; ++m) t[static_cast<std::size_t>(m)] = RSTText(DefaultRST[m]);
-        return t;
-    }();
-    return texts[mode];
-}
-
 std::size_t RSTTextLength(TMode mode) {
     const int rst = DefaultRST[mode];
     return rst >= 100 ? 3 : rst >= 10 ? 2 : 1;
@@ -177,7 +167,7 @@ TQSO::TQSO(const TQSOOwner* log, bool setEditedFlag) : FOwner(log) {
     FRcvdHasBeenSet = setEditedFlag ? LowBits(rcvdCount) : 0;
     FDateTime = kUnsetDate;
     FMode = mCW;
-    FSentRST = DefaultRSTText(mCW);
+    FSentRST.SetNumber(DefaultRST[mCW]);
     FRcvdRST = FSentRST;
     FTimeHasBeenSet = setEditedFlag;
 }
@@ -215,7 +205,7 @@ bool TQSO::WriteRST(TRSTText& field, std::string_view value) {
         return true;
     }
     if (value.empty()) {
-        field = DefaultRSTText(FMode);
+        field.SetNumber(DefaultRST[FMode]);
         return true;
     }
     const std::string_view v = value.substr(0, kRSTStrLen);
@@ -223,7 +213,7 @@ bool TQSO::WriteRST(TRSTText& field, std::string_view value) {
     std::int32_t n;
     if (!TryStrToInt(v, n)) return false;
     if (n > DefaultRST[FMode] || n < MinimumRST[FMode]) n = DefaultRST[FMode];
-    field = std::to_string(n);
+    field.SetNumber(n);
     return true;
 }
 
@@ -454,7 +444,7 @@ bool TQSO::SetChangedRST(TColumnProperty whatRST, std::string_view text) {
     std::int32_t n;
     if (!TryStrToInt(FitRST(trimmed, RSTTextLength(FMode), buffer), n)) return false;
     if (n < MinimumRST[FMode] || n > DefaultRST[FMode]) n = DefaultRST[FMode];
-    field = std::to_string(n);
+    field.SetNumber(n);
     return true;
 }
 

@@ -25,6 +25,13 @@ public:
     std::size_t size() const { return FSize; }
     bool empty() const { return FSize == 0; }
     void clear() { FSize = 0; }
+    // The decimal digits of `n`, cut to three characters as any text.
+    void SetNumber(int n) {
+        if (n < 0 || n > 999) return Assign(std::to_string(n));
+        FSize = static_cast<std::uint8_t>(n >= 100 ? 3 : n >= 10 ? 2 : 1);
+        for (int i = FSize - 1; i >= 0; --i, n /= 10)
+            FChars[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
+    }
     // Appends `c` unless the text is full.
     void Append(char c) {
         if (FSize < FChars.size()) FChars[FSize++] = c;

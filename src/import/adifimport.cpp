@@ -351,7 +351,7 @@ void TADIFImport::ReadRecords() {
         q.SetChangedQTCFlag(0, false);
         q.SetCall("");
         ++FCounts.qsos;
-        if (!q.SetChangedCall(Trim(val(fCall))))
+        if (!q.SetChangedCall(val(fCall)))
             Note(rec.start,
                  "record " + std::to_string(FCounts.records) + ": call not accepted: '" + QuotedPart(val(fCall)) + "'");
         if (has(fQSODate) && val(fQSODate).size() == 8) {
@@ -385,7 +385,7 @@ void TADIFImport::ReadRecords() {
                 Note(rec.start, "record " + std::to_string(FCounts.records) + ": frequency in no band: '" +
                                     QuotedPart(val(fFreq)) + "'");
         }
-        if (has(fMode)) q.SetChangedModeEx(Trim(val(fMode)));
+        if (has(fMode)) q.SetChangedModeEx(TrimmedView(val(fMode)));
         const std::size_t rstLength = static_cast<std::size_t>(RSTLength[q.Mode()]);
         if (has(fRSTSent) && val(fRSTSent).size() > rstLength) {
             q.SetChangedRST(cpSentRST, val(fRSTSent).substr(0, rstLength));
