@@ -228,11 +228,24 @@ TEST_F(Qso, QTCSwitchAndFlagsWrite) {
     EXPECT_EQ(q.SentNumbers(0), "");
 }
 
-TEST_F(Qso, CommentSetsItsFlag) {
-    q.SetComment({"a"});
+TEST_F(Qso, CommentLinesAndTheirFlag) {
+    q.SetComment({"a", "b"});
     EXPECT_TRUE(q.QSOFlags().Contains(qfCommentAdded));
+    q.SetComment(q.Comment());  // its own lines
+    EXPECT_EQ(q.Comment(), (std::vector<std::string>{"a", "b"}));
+    // A copy (as undo keeps one) and a line copied into own their lines.
+    TQSO copy(q);
+    TQSO other(&log, false);
+    other.CopyFrom(&q);
+    q.SetComment({"c"});
+    EXPECT_EQ(copy.Comment(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(other.Comment(), (std::vector<std::string>{"a", "b"}));
+    copy = q;
+    EXPECT_EQ(copy.Comment(), std::vector<std::string>{"c"});
     q.SetComment({});
     EXPECT_FALSE(q.QSOFlags().Contains(qfCommentAdded));
+    EXPECT_TRUE(q.Comment().empty());
+    EXPECT_EQ(copy.Comment(), std::vector<std::string>{"c"});
 }
 
 TEST_F(Qso, FormattingComparingAndCopying) {
