@@ -1,5 +1,6 @@
 #include "base/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -163,6 +164,26 @@ std::string Format(const char* fmt, ...) {
         std::vsnprintf(r.data(), r.size() + 1, fmt, ap2);
     }
     va_end(ap2);
+    return r;
+}
+
+std::string ZeroPadded(std::int64_t value, int digits) {
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    // The magnitude as unsigned, so the most negative value has one too.
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const std::size_t zeros =
+        digits > end - p ? std::min<std::size_t>(static_cast<std::size_t>(digits - (end - p)), 64) : 0;
+    std::string r;
+    r.reserve(zeros + static_cast<std::size_t>(end - p) + 1);
+    if (value < 0) r += '-';
+    r.append(zeros, '0');
+    r.append(p, end);
     return r;
 }
 

@@ -7,7 +7,7 @@ namespace qz {
 
 void TCQZoneContest::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (FQSOList.empty()) q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+    if (FQSOList.empty()) q->SetSentNumbers(0, ZeroPadded(FOwnCall.CQZone(), 2));
     else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }

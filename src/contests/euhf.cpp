@@ -37,7 +37,7 @@ std::string T_EUHF::GetMulti(int index, int multiIndex) {
         AddMessage(LS(lsInvalidLicenceYear) + ": " + rcvd, index);
         return {};
     }
-    return NewMulti(index, 0, Format("%.2d", year), true);
+    return NewMulti(index, 0, ZeroPadded(year, 2), true);
 }
 
 std::int32_t T_EUHF::GetPoints(int index) {

@@ -52,7 +52,7 @@ std::string T_HADX_DX::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex != 0 || !q->IsGood() || !IsHomeStation(q->Call())) return {};
     const std::string rcvd = q->RcvdNumbers(0);
     std::int32_t member;
-    if (TryStrToInt(rcvd, member)) return NewMulti(index, 0, Format("%.3d", member), true);
+    if (TryStrToInt(rcvd, member)) return NewMulti(index, 0, ZeroPadded(member, 3), true);
     std::string county = FAmiAllocationTable ? FAmiAllocationTable->GetMainItem(rcvd, true) : std::string();
     if (county.empty()) AddMessage(LS(lsUnknownRegion) + " " + rcvd, index);
     return NewMulti(index, 0, county, true);

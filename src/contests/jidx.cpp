@@ -62,7 +62,7 @@ std::int32_t T_JA_DX::GetPoints(int index) {
 
 void T_JA_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    q->SetSentNumbers(0, FQSOList.empty() ? Format("%.2d", FOwnCall.CQZone()) : FQSOList.back()->SentNumbers(0));
+    q->SetSentNumbers(0, FQSOList.empty() ? ZeroPadded(FOwnCall.CQZone(), 2) : FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
 

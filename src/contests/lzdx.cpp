@@ -44,7 +44,7 @@ std::int32_t T_LZDX_DX::GetPoints(int index) {
 
 void T_LZDX_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
-    q->SetSentNumbers(0, FQSOList.empty() ? Format("%.2d", FOwnCall.ITUZone()) : FQSOList.back()->SentNumbers(0));
+    q->SetSentNumbers(0, FQSOList.empty() ? ZeroPadded(FOwnCall.ITUZone(), 2) : FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
 

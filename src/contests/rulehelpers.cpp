@@ -38,7 +38,7 @@ std::string RangeCandidate(const TContestLog& log, int index, const std::string&
         log.AddMessage(Format("%s: %d", LS(messageIndex).c_str(), value), index);
         return {};
     }
-    return Format("%.2d", value);
+    return ZeroPadded(value, 2);
 }
 
 std::string CQZoneCandidate(const TContestLog& log, int index, const std::string& text) {
@@ -51,7 +51,7 @@ std::string ITUZoneCandidate(const TContestLog& log, int index, const std::strin
         log.AddMessage(Format("%s: %s", LS(lsInvalidZone).c_str(), text.c_str()), index);
         return {};
     }
-    return Format("%.2d", zone);
+    return ZeroPadded(zone, 2);
 }
 
 bool SameCallRcvdNumber(const TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& list,
@@ -86,7 +86,7 @@ bool ZoneSuggestion(const TCall& call, TZone zone, std::vector<std::string>& lis
     const std::vector<std::string>* zones = cty ? cty->GetZones(call.CtyMasterPrefix(), zone) : nullptr;
     if (!zones) return false;
     list = *zones;
-    result = Format("%.2d", zone == zCQ ? call.CQZone() : call.ITUZone());
+    result = ZeroPadded(zone == zCQ ? call.CQZone() : call.ITUZone(), 2);
     return true;
 }
 

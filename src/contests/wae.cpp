@@ -187,7 +187,7 @@ void T_WAE::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetRcvdHasBeenSet(1, true);
     } else {
         std::int32_t n;
-        q->SetSentNumbers(0, TryStrToInt(last.SentNumbers(0), n) ? Format("%.3d", n + 1) : std::string());
+        q->SetSentNumbers(0, TryStrToInt(last.SentNumbers(0), n) ? ZeroPadded(std::int64_t{n} + 1, 3) : std::string());
     }
     AppendQSO(std::move(q));
 }

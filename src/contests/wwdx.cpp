@@ -90,7 +90,7 @@ std::int32_t T_WWDX_RTTY::GetPoints(int index) {
 void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) {
-        q->SetSentNumbers(0, Format("%.2d", FOwnCall.CQZone()));
+        q->SetSentNumbers(0, ZeroPadded(FOwnCall.CQZone(), 2));
         if (IsWVECountry(FOwnCall.CtyMasterPrefix()) && !setEditedFlag)
             q->SetSentNumbers(1, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
     } else {

@@ -494,9 +494,9 @@ std::string TQSO::GetFormattedDate(TPartOfDate part) const {
     CivilDate d = DecodeDate(FDateTime);
     int month = (d.month >= 0 && d.month <= 12) ? d.month : 0;
     switch (part) {
-        case podDay: return Format("%.2d", d.day);
+        case podDay: return ZeroPadded(d.day, 2);
         case podMonth: return std::string(MonthNames[static_cast<std::size_t>(month)]);
-        case podYear: return Format("%.4d", d.year);
+        case podYear: return ZeroPadded(d.year, 4);
         default:
             return Format(DateFormat, d.day, std::string(MonthNames[static_cast<std::size_t>(month)]).c_str(), d.year);
     }
@@ -505,8 +505,8 @@ std::string TQSO::GetFormattedDate(TPartOfDate part) const {
 std::string TQSO::GetFormattedTime(TPartOfTime part) const {
     CivilTime t = DecodeTime(FDateTime);
     switch (part) {
-        case potHour: return Format("%.2d", t.hour);
-        case potMinute: return Format("%.2d", t.minute);
+        case potHour: return ZeroPadded(t.hour, 2);
+        case potMinute: return ZeroPadded(t.minute, 2);
         default: return Format(TimeFormat, t.hour, t.minute);
     }
 }

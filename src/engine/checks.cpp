@@ -381,7 +381,7 @@ bool TContestLog::SetSentNumbers(TSetSentNumberMode mode, const std::string& sta
         if (mode == smSetFixNumber) {
             q.SetChangedNumber(cpSentNumber, numberIndex, startNumber);
         } else {
-            q.SetChangedNumber(cpSentNumber, numberIndex, Format("%.3d", next));
+            q.SetChangedNumber(cpSentNumber, numberIndex, ZeroPadded(next, 3));
             if (next < std::numeric_limits<std::int32_t>::max()) ++next;
         }
     }

@@ -300,8 +300,8 @@ std::string TContestLog::QueryExchangeValue(int promptStringIndex, const std::st
 std::string TContestLog::NextSentSerialText(int numberIndex) const {
     if (FQSOList.empty()) return "001";
     std::int32_t n;
-    if (TryStrToInt(FQSOList.back()->SentNumbers(numberIndex), n)) return Format("%.3d", n + 1);
-    return Format("%.3d", NoOfQSOs() + 1);
+    if (TryStrToInt(FQSOList.back()->SentNumbers(numberIndex), n)) return ZeroPadded(std::int64_t{n} + 1, 3);
+    return ZeroPadded(NoOfQSOs() + 1, 3);
 }
 
 std::unique_ptr<TQSO> TContestLog::NewQSOWithDefaults(bool setEditedFlag) const {

@@ -269,7 +269,7 @@ std::string TContestLog::GetNextSentQSONumber(int numberIndex) const {
         if ((*it)->IsQTC()) continue;
         std::string s = (*it)->SentNumbers(numberIndex);
         std::int32_t n;
-        if (!s.empty() && TryStrToInt(s, n)) return Format("%.3d", n + 1);
+        if (!s.empty() && TryStrToInt(s, n)) return ZeroPadded(std::int64_t{n} + 1, 3);
     }
     return {};
 }

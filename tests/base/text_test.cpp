@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace qz {
 namespace {
 
@@ -37,6 +39,16 @@ TEST(Text, IntegerParsingAcceptsLeadingBlanksOnly) {
     EXPECT_FALSE(TryStrToInt("", v));
     EXPECT_FALSE(TryStrToInt("-", v));
     EXPECT_FALSE(TryStrToInt("99999999999", v));  // overflow is a failure, not a wrap
+    // Around the nine digits read without the general parse.
+    EXPECT_TRUE(TryStrToInt("999999999", v));
+    EXPECT_EQ(v, 999999999);
+    EXPECT_TRUE(TryStrToInt("0000000009", v));
+    EXPECT_EQ(v, 9);
+    EXPECT_TRUE(TryStrToInt("2147483647", v));
+    EXPECT_EQ(v, 2147483647);
+    EXPECT_FALSE(TryStrToInt("2147483648", v));
+    EXPECT_FALSE(TryStrToInt("12/", v));
+    EXPECT_FALSE(TryStrToInt("1:2", v));
     EXPECT_EQ(StrToIntDef("abc", -1), -1);
 }
 
@@ -73,6 +85,15 @@ TEST(Text, SplitLinesAcceptsEveryLineEnd) {
 TEST(Text, FormatUsesTheCLocale) {
     EXPECT_EQ(Format("%5d|%-3s|%.3d", 42, "x", 7), "   42|x  |007");
     EXPECT_EQ(Format("%.2f", 1.5), "1.50");
+}
+
+TEST(Text, ZeroPaddedWritesWhatFormatWrites) {
+    for (const std::int64_t value : {0LL, 1LL, 7LL, 9LL, 10LL, 40LL, 99LL, 100LL, 599LL, 1000LL, 123456789LL, -1LL,
+                                     -7LL, -10LL, -123LL, 2147483647LL, -2147483648LL})
+        for (int digits = 1; digits <= 5; ++digits)
+            EXPECT_EQ(ZeroPadded(value, digits), Format("%.*lld", digits, static_cast<long long>(value)))
+                << value << " " << digits;
+    EXPECT_EQ(ZeroPadded(INT64_MIN, 2), "-9223372036854775808");
 }
 
 }  // namespace
