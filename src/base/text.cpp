@@ -202,7 +202,12 @@ std::vector<std::string> SplitString(std::string_view s, char delimiter) {
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    return {views.begin(), views.end()};
+}
+
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0, i = 0;
     while (i < text.size()) {
         char c = text[i];

@@ -87,6 +87,8 @@ std::vector<std::string> SplitString(std::string_view s, char delimiter);
 // Splits text into lines at CR LF, lone LF or lone CR. A final line end does not
 // produce an empty last line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into `text`, for readers that keep the text.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // Cuts to at most `maxLength` bytes (short-string assignment).
 std::string CutTo(std::string_view s, std::size_t maxLength);

@@ -264,20 +264,17 @@ TCabrilloImport::TCabrilloImport(std::string_view bytes, std::string fileName, s
 
 bool TCabrilloImport::Load() {
     if (FLoaded) return true;
-    std::string bytes;
-    if (FFromBytes) {
-        bytes = FBytes;
-    } else {
-        if (!ReadWholeFile(FFileName, bytes, &FLastError)) return false;
-    }
+    FLines.clear();
+    if (!FFromBytes && !ReadWholeFile(FFileName, FBytes, &FLastError)) return false;
+    const std::string_view bytes = FBytes;
     // The text ends at the first zero byte; data lines after it are counted so that
     // the reader can say how many it did not read.
     const std::size_t zero = bytes.find('\0');
-    FLines = SplitLines(std::string_view(bytes).substr(0, zero));
+    FLines = SplitLineViews(bytes.substr(0, zero));
     FCutAtZeroLine = -1;
     FLostAfterZero = 0;
     if (zero != std::string::npos) {
-        for (std::string& line : SplitLines(std::string_view(bytes).substr(zero))) {
+        for (std::string& line : SplitLines(bytes.substr(zero))) {
             std::erase(line, '\0');
             if (cabrillo::IsQSOLine(line) || cabrillo::IsQTCLine(line)) ++FLostAfterZero;
         }
@@ -295,7 +292,7 @@ bool TCabrilloImport::Load() {
 TFileType TCabrilloImport::CheckFormat() {
     if (FileNotFound || !Load()) return ftUnknown;
     // The tag is recognised in any letter case, like every other tag.
-    for (const std::string& line : FLines)
+    for (const std::string_view line : FLines)
         if (UpperCase(line).find(cabrillo::kStartOfLog) != std::string::npos) return ftCabrillo;
     return ftUnknown;
 }
@@ -316,10 +313,10 @@ std::string TCabrilloImport::TagValue(std::string_view tag) const {
     std::string value;
     bool found = false;
     for (const int index : FHeaderLines) {
-        const std::string& line = FLines[static_cast<std::size_t>(index)];
+        const std::string_view line = FLines[static_cast<std::size_t>(index)];
         if (tag.empty()) break;
         for (std::size_t pos = 0; pos < 5 && pos + tag.size() <= line.size(); ++pos) {
-            if (!SameText(std::string_view(line).substr(pos, tag.size()), tag)) continue;
+            if (!SameText(line.substr(pos, tag.size()), tag)) continue;
             // The tag must be a whole tag: ADDRESS does not take the lines of ADDRESS-CITY,
             // CLUB not those of HQ-CLUB.
             const std::size_t after = pos + tag.size();
@@ -400,6 +397,10 @@ void TCabrilloImport::ReleaseSource() {
     FLines.clear();
     FHeaderLines.clear();
     FLoaded = false;
+    if (!FFromBytes) {
+        FBytes.clear();
+        FBytes.shrink_to_fit();
+    }
 }
 
 std::string TCabrilloImport::ShownLine(int lineIndex) const {
@@ -423,7 +424,7 @@ void TCabrilloImport::ReadDataLines() {
     TDataLine data;
     std::string error;
     for (int i = 0; i < static_cast<int>(FLines.size()); ++i) {
-        const std::string& line = FLines[static_cast<std::size_t>(i)];
+        const std::string_view line = FLines[static_cast<std::size_t>(i)];
         const bool qso = cabrillo::IsQSOLine(line);
         if (!qso && !cabrillo::IsQTCLine(line)) {
             if (endOfLog < 0 && StartsText(cabrillo::kEndOfLog.substr(0, 10), TrimLeft(line))) endOfLog = i;

@@ -50,7 +50,7 @@ public:
     // false when the file is no Cabrillo log.
     bool ReadHeader(TFileHeader& header);
 
-    const std::vector<std::string>& Lines() const { return FLines; }
+    const std::vector<std::string_view>& Lines() const { return FLines; }
     const TCabrilloReadCounts& Counts() const { return FCounts; }
 
 private:
@@ -64,9 +64,9 @@ private:
     std::string ShownLine(int lineIndex) const;
 
     bool FFromBytes = false;
-    std::string FBytes;
+    std::string FBytes;  // the text handed in, or the file as read; FLines point into it
     bool FLoaded = false;
-    std::vector<std::string> FLines;
+    std::vector<std::string_view> FLines;
     std::vector<int> FHeaderLines;  // indexes of the lines that are no QSO or QTC lines
     // The first line after a zero byte that ended the text, -1 when there was none.
     int FCutAtZeroLine = -1;
