@@ -48,6 +48,12 @@ bool RunsFitFields(std::string_view line, int from, std::span<const TField> fiel
     std::array<int, 16> lastRunEnd{};
     if (fields.size() > runs.size()) return false;
     std::size_t i = static_cast<std::size_t>(from - 1);
+    // The columns of a line do not overlap, so at most one field takes a run. Runs come
+    // in column order: the search starts at the field of the previous run.
+    const auto fits = [&](std::size_t f, int start, int stop) {
+        return start >= fields[f].column.first && stop <= fields[f].column.last;
+    };
+    std::size_t last = 0;
     while (i < end) {
         if (IsBlank(line[i])) {
             ++i;
@@ -56,9 +62,14 @@ bool RunsFitFields(std::string_view line, int from, std::span<const TField> fiel
         const int start = static_cast<int>(i) + 1;
         while (i < end && !IsBlank(line[i])) ++i;
         const int stop = static_cast<int>(i);
-        std::size_t f = 0;
-        while (f < fields.size() && !(start >= fields[f].column.first && stop <= fields[f].column.last)) ++f;
-        if (f == fields.size()) return false;
+        std::size_t f = last;
+        while (f < fields.size() && !fits(f, start, stop)) ++f;
+        if (f == fields.size()) {
+            f = 0;
+            while (f < last && !fits(f, start, stop)) ++f;
+            if (f == last) return false;
+        }
+        last = f;
         if (runs[f]++ == 0) firstRunStart[f] = start;
         lastRunEnd[f] = stop;
     }
