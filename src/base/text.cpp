@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace qz {
@@ -208,18 +209,19 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 std::vector<std::string_view> SplitLineViews(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0, i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    // Each line end is found by the library's search: files have tens of thousands of
+    // lines. A lone CR ends a line as well as LF and CR LF.
+    while (p < end) {
+        const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        const char* stop = lf ? static_cast<const char*>(lf) : end;
+        if (const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(stop - p)))
+            stop = static_cast<const char*>(cr);
+        lines.emplace_back(p, static_cast<std::size_t>(stop - p));
+        if (stop == end) break;
+        p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
 }
 

@@ -79,6 +79,16 @@ TEST(Text, SplitLinesAcceptsEveryLineEnd) {
     EXPECT_EQ(lines[3], "d");
     EXPECT_EQ(SplitLines("a\r\n").size(), 1u);
     EXPECT_EQ(SplitLines("a\r\n\r\nb").size(), 3u);  // an empty line in the middle stays
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitLines(""), V{});
+    EXPECT_EQ(SplitLines("\r\r\n\n"), (V{"", "", ""}));
+    EXPECT_EQ(SplitLines("a\rb\nc\r"), (V{"a", "b", "c"}));
+    EXPECT_EQ(SplitLines("\n\ra\n\r"), (V{"", "", "a", ""}));
+    const std::string text = "QSO: 1\r\nQSO: 2\rEND";
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    ASSERT_EQ(views.size(), 3u);
+    EXPECT_EQ(views[1], "QSO: 2");
+    EXPECT_EQ(views[1].data(), text.data() + 8);  // a view into the text, not a copy
     EXPECT_EQ(SplitString("a,,b", ',').size(), 3u);
 }
 
