@@ -47,17 +47,6 @@ std::string LowerCase(std::string_view s) {
     return r;
 }
 
-int CompareText(std::string_view a, std::string_view b) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(UpCase(a[i]));
-        auto y = static_cast<unsigned char>(UpCase(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
     // Plain decimal digits, the usual case, without the general parse.
     if (!s.empty() && s.size() <= 18) {

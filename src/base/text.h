@@ -33,8 +33,18 @@ inline bool SameText(std::string_view a, std::string_view b) {
         if (UpCase(a[i]) != UpCase(b[i])) return false;
     return true;
 }
-// Ordinal comparison ignoring ASCII case: <0, 0, >0.
-int CompareText(std::string_view a, std::string_view b);
+// Ordinal comparison ignoring ASCII case: <0, 0, >0. Inline: sorted lists of
+// multiplier values compare with it for every line of a log.
+inline int CompareText(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(UpCase(a[i]));
+        const auto y = static_cast<unsigned char>(UpCase(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
 
 // Inline: the parsers ask them once per byte.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -16,8 +16,6 @@
 
 namespace qz {
 
-bool TMultiValueLess::operator()(const std::string& a, const std::string& b) const { return CompareText(a, b) < 0; }
-
 TContestLog::TContestLog() = default;
 TContestLog::~TContestLog() = default;
 

@@ -13,6 +13,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/text.h"
 #include "domain/call.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
@@ -46,7 +47,7 @@ struct TMultiListItem {
 // Multiplier values of one kind, sorted ignoring case (a value and its other-case
 // spelling share one entry).
 struct TMultiValueLess {
-    bool operator()(const std::string& a, const std::string& b) const;
+    bool operator()(const std::string& a, const std::string& b) const { return CompareText(a, b) < 0; }
 };
 using TMultiList = std::map<std::string, TMultiListItem, TMultiValueLess>;
 
