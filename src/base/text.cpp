@@ -200,13 +200,21 @@ std::vector<std::string_view> SplitLineViews(std::string_view text) {
     std::vector<std::string_view> lines;
     const char* p = text.data();
     const char* const end = p + text.size();
-    // Each line end is found by the library's search: files have tens of thousands of
-    // lines. A lone CR ends a line as well as LF and CR LF.
+    // Line ends are found by the library's search: files have tens of thousands of
+    // lines. A lone CR ends a line as well as LF and CR LF. The next LF and the next CR
+    // are each searched for again only once the line start has passed them, so a file
+    // of one kind of line end is not searched to its end for the other on every line.
+    const char* nextLF = nullptr;
+    const char* nextCR = nullptr;
+    const auto next = [&](const char*& found, char c) {
+        if (!found || found < p) {
+            const void* at = std::memchr(p, c, static_cast<std::size_t>(end - p));
+            found = at ? static_cast<const char*>(at) : end;
+        }
+        return found;
+    };
     while (p < end) {
-        const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-        const char* stop = lf ? static_cast<const char*>(lf) : end;
-        if (const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(stop - p)))
-            stop = static_cast<const char*>(cr);
+        const char* stop = std::min(next(nextLF, '\n'), next(nextCR, '\r'));
         lines.emplace_back(p, static_cast<std::size_t>(stop - p));
         if (stop == end) break;
         p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
