@@ -202,15 +202,9 @@ void TASCIIConvert::ReadLines(const TASCIIImportSettings& s) {
     const std::string lineWord = LS(lsLine);
     AddMessage(LS(lsASCIIImportReport));
     int lineNo = 0;
-    std::size_t start = 0;
     bool first = true;
     std::string line;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-        const std::string_view raw = text.substr(start, end - start);
-        start = end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2
-                                                                                                         : end + 1;
+    for (const std::string_view raw : SplitLineViews(text)) {
         ++lineNo;
         line = ExpandTabs(raw, s.TabLength);
         const bool inRange = lineNo >= s.LinesFrom && (s.LinesTo <= 0 || lineNo <= s.LinesTo);

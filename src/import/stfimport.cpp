@@ -46,20 +46,6 @@ bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> 
     return false;
 }
 
-std::vector<std::string_view> LinesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 60 + 1);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n' && text[i] != '\r') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 // The first category entry from `last` down to `first` that is part of the value.
 template <typename Table>
 int CategoryFromValue(std::string_view value, const Table& table, int first, int last, int fallback) {
@@ -117,7 +103,7 @@ bool TSTFConvert::LoadBytes() {
 
 bool TSTFConvert::Load() {
     if (!LoadBytes()) return false;
-    if (FLines.empty()) FLines = LinesOf(FText.Bytes());
+    if (FLines.empty()) FLines = SplitLineViews(FText.Bytes());
     return true;
 }
 
