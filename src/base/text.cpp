@@ -10,16 +10,7 @@
 
 namespace qz {
 
-namespace {
-bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-}  // namespace
-
-std::string Trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsTrimmable(s[b])) ++b;
-    while (e > b && IsTrimmable(s[e - 1])) --e;
-    return std::string(s.substr(b, e - b));
-}
+std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
 
 std::string TrimLeft(std::string_view s) {
     std::size_t b = 0;
@@ -48,16 +39,7 @@ std::string LowerCase(std::string_view s) {
 }
 
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
-    // Plain decimal digits, the usual case, without the general parse.
-    if (!s.empty() && s.size() <= 18) {
-        std::int64_t v = 0;
-        std::size_t k = 0;
-        for (; k < s.size() && IsDigit(s[k]); ++k) v = v * 10 + (s[k] - '0');
-        if (k == s.size()) {
-            value = v;
-            return true;
-        }
-    }
+    if (TryPlainDigits(s, 18, value)) return true;
     std::size_t i = 0;
     while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     bool negative = false;

@@ -16,10 +16,12 @@ namespace qz {
 std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
+// The bytes that trimming removes: control bytes and the blank.
+inline bool IsTrimmable(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 // Trim without a copy: a view of `s` without the bytes up to 0x20 at both ends.
 inline std::string_view TrimmedView(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+    while (!s.empty() && IsTrimmable(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsTrimmable(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -55,22 +57,22 @@ inline bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z')
 // followed by hex digits); anything after the number, an empty text or an overflow
 // of 32 bits makes the parse fail.
 bool TryStrToIntGeneral(std::string_view s, std::int32_t& value);
-// Plain decimal digits, nearly every number of a log, are read inline.
-inline bool TryStrToInt(std::string_view s, std::int32_t& value) {
-    if (!s.empty() && s.size() <= 9) {
-        std::int32_t v = 0;
-        std::size_t k = 0;
-        for (; k < s.size(); ++k) {
-            const unsigned digit = static_cast<unsigned char>(s[k]) - unsigned{'0'};
-            if (digit > 9) break;
-            v = v * 10 + static_cast<std::int32_t>(digit);
-        }
-        if (k == s.size()) {
-            value = v;
-            return true;
-        }
+// Plain decimal digits, nearly every number of a log, read without the general parse:
+// false unless `s` is 1 to `maxDigits` digits (few enough that `T` cannot overflow).
+template <typename T>
+inline bool TryPlainDigits(std::string_view s, std::size_t maxDigits, T& value) {
+    if (s.empty() || s.size() > maxDigits) return false;
+    T v = 0;
+    for (const char c : s) {
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9) return false;
+        v = v * 10 + static_cast<T>(digit);
     }
-    return TryStrToIntGeneral(s, value);
+    value = v;
+    return true;
+}
+inline bool TryStrToInt(std::string_view s, std::int32_t& value) {
+    return TryPlainDigits(s, 9, value) || TryStrToIntGeneral(s, value);
 }
 std::int32_t StrToIntDef(std::string_view s, std::int32_t def);
 bool TryStrToInt64(std::string_view s, std::int64_t& value);
