@@ -47,14 +47,6 @@ constexpr std::array<std::string_view, kNoOfFields> kFieldNames = {
 
 constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-// `name` equals the lower-case `lower` ignoring case.
-bool IsName(std::string_view name, std::string_view lower) {
-    if (name.size() != lower.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (Lower(name[i]) != lower[i]) return false;
-    return true;
-}
-
 template <typename T>
 T Load(const char* p) {
     T v;
@@ -62,7 +54,7 @@ T Load(const char* p) {
     return v;
 }
 
-// IsName for a name of the scanner (letters, digits and "_" only) and a field name of at
+// SameText for a name of the scanner (letters, digits and "_" only) and a field name of at
 // least four characters, a word at a time. Setting bit 5 of every byte folds the case of
 // such names without mixing any two of their characters ("_" becomes DEL on both sides).
 bool IsFieldName(std::string_view name, std::string_view lower) {
@@ -106,7 +98,7 @@ int FieldOf(std::string_view name) {
     const int f = kFieldSlots[FieldSlot(name.size(), Lower(name[1]), Lower(name.back()))];
     if (f < 0) return -1;
     const std::string_view field = kFieldNames[static_cast<std::size_t>(f)];
-    return (field.size() >= 4 ? IsFieldName(name, field) : IsName(name, field)) ? f : -1;
+    return (field.size() >= 4 ? IsFieldName(name, field) : SameText(name, field)) ? f : -1;
 }
 
 struct TRecord {
@@ -121,9 +113,9 @@ struct TRecord {
 };
 
 // The first `name` tag anywhere in `text` from `from` on; false when there is none.
-bool FindField(std::string_view text, std::size_t from, std::string_view lowerName, std::string_view& value) {
+bool FindField(std::string_view text, std::size_t from, std::string_view name, std::string_view& value) {
     for (TADIFScanner tags(text, from); tags.Next();) {
-        if (!tags.Absent() && IsName(tags.Name(), lowerName)) {
+        if (!tags.Absent() && SameText(tags.Name(), name)) {
             value = tags.Value();
             return true;
         }
@@ -210,9 +202,8 @@ void TADIFScanner::TakeValue(std::size_t v, std::size_t length) {
 }
 
 bool ADIFFieldValue(std::string_view name, std::string_view text, std::string& value) {
-    const std::string lower = LowerCase(name);
     std::string_view v;
-    if (!FindField(text, 0, lower, v)) return false;
+    if (!FindField(text, 0, name, v)) return false;
     value.assign(v);
     return true;
 }
@@ -242,7 +233,7 @@ TFileType TADIFImport::CheckFormat() {
         if (!p) break;
         const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
         pos = at + 1;
-        if (at + 4 < text.size() && IsName(text.substr(at + 1, 3), adif::kEOH) &&
+        if (at + 4 < text.size() && SameText(text.substr(at + 1, 3), adif::kEOH) &&
             (text[at + 4] == '>' || text[at + 4] == ':')) {
             TADIFScanner tag(text, at);
             if (!tag.Next() || tag.Problem()) continue;
@@ -260,7 +251,7 @@ TFileType TADIFImport::CheckFormat() {
         if (!p) break;
         const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(p) - text.data());
         pos = at + 1;
-        if (at + 4 < text.size() && IsName(text.substr(at + 1, 3), adif::kEOR) && text[at + 4] == '>') {
+        if (at + 4 < text.size() && SameText(text.substr(at + 1, 3), adif::kEOR) && text[at + 4] == '>') {
             FHasHeader = false;
             FDataStart = first;
             return ftADIF;
@@ -415,13 +406,13 @@ void TADIFImport::ReadRecords() {
         }
         if (tags.Absent()) continue;
         const std::string_view name = tags.Name();
-        if (name.size() == 3 && IsName(name, adif::kEOR)) {
+        if (name.size() == 3 && SameText(name, adif::kEOR)) {
             ++FCounts.records;
             apply();
             rec.Clear();
             continue;
         }
-        if (name.size() == 3 && IsName(name, adif::kEOH)) {
+        if (name.size() == 3 && SameText(name, adif::kEOH)) {
             // Another header end: what came before it were header fields.
             rec.Clear();
             continue;
