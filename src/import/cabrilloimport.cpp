@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <utility>
 
 #include "base/datetime.h"
 #include "base/language.h"
@@ -257,8 +258,8 @@ cabrillo::TLineShape LineShapeOf(const TContestLog& log) {
 TCabrilloImport::TCabrilloImport(std::string fileName, std::vector<std::string>* messages)
     : TConvert(std::move(fileName), messages) {}
 
-TCabrilloImport::TCabrilloImport(std::string_view bytes, std::string fileName, std::vector<std::string>* messages)
-    : TConvert(std::move(fileName), messages), FFromBytes(true), FBytes(bytes) {
+TCabrilloImport::TCabrilloImport(std::string bytes, std::string fileName, std::vector<std::string>* messages)
+    : TConvert(std::move(fileName), messages), FFromBytes(true), FBytes(std::move(bytes)) {
     FileNotFound = false;
 }
 

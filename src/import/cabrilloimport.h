@@ -28,9 +28,9 @@ class TCabrilloImport : public TConvert {
 public:
     // Reads the file `fileName`.
     TCabrilloImport(std::string fileName, std::vector<std::string>* messages);
-    // Reads `bytes` instead; `fileName` names them in messages and gives the own call
-    // from its folder when the file names none.
-    TCabrilloImport(std::string_view bytes, std::string fileName, std::vector<std::string>* messages);
+    // Reads `bytes` instead, taken over from the caller; `fileName` names them in
+    // messages and gives the own call from its folder when the file names none.
+    TCabrilloImport(std::string bytes, std::string fileName, std::vector<std::string>* messages);
 
     // ftCabrillo when some line contains "START-OF-LOG" (the file is loaded into
     // Lines()), else ftUnknown.

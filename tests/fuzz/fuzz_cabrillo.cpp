@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qz::TContest contest = kContests[size % std::size(kContests)];
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> messages;
-    qz::TCabrilloImport reader(bytes, "fuzz.log", &messages);
+    qz::TCabrilloImport reader(std::string(bytes), "fuzz.log", &messages);
     reader.Cty = cty;
     reader.FixContest = contest;
     reader.DefaultContest = qz::cWWDXcw;
