@@ -128,8 +128,7 @@ bool FindField(std::string_view text, std::size_t from, std::string_view name, s
 bool TADIFScanner::ScanUnusual(std::size_t at) {
     const std::string_view text(FText, FSize);
     const std::size_t n = FSize;
-    std::size_t i = at + 1;
-    while (i < n && adifscan::IsNameChar(text[i])) ++i;
+    const std::size_t i = adifscan::NameEnd(FText, at + 1, n);
     FStart = at;
     FNameLength = i - at - 1;
     FValueStart = i;

@@ -317,6 +317,37 @@ TEST_F(ADIF, TheScannerShortcutReadsWhatTheGeneralWayReads) {
     }
 }
 
+// The scanner looks at sixteen bytes at a time where it can: names and values ending
+// on either side of such a block, and near the end of the text, are read as byte by byte.
+TEST(ADIFScan, NamesAndValuesAcrossBlockEdges) {
+    const std::string stops = std::string("/:@[`{^ <>\x7f") + '\x80' + '\xff' + '\0';
+    for (std::size_t length = 0; length <= 40; ++length) {
+        for (char stop : stops) {
+            for (std::size_t tail : {0, 1, 15, 16, 17}) {
+                std::string text(length, 'a');
+                for (std::size_t k = 0; k < length; ++k) text[k] = "aZ9_"[k % 4];
+                text += stop;
+                text += std::string(tail, 'x');
+                ASSERT_EQ(adifscan::NameEnd(text.data(), 0, text.size()), length)
+                    << length << " " << int(stop) << " " << tail;
+            }
+        }
+        const std::string name(length, 'A');
+        EXPECT_EQ(adifscan::NameEnd(name.data(), 0, name.size()), length);
+    }
+    for (std::size_t length = 0; length <= 20; ++length) {
+        for (std::size_t open = 0; open <= 20; ++open) {
+            std::string text(40, 'x');
+            text[open] = '<';
+            for (std::size_t readable : {length, std::size_t{16}, std::size_t{40}}) {
+                if (readable < length) continue;
+                ASSERT_EQ(adifscan::HasTagOpen(text.data(), length, readable), open < length)
+                    << length << " " << open << " " << readable;
+            }
+        }
+    }
+}
+
 TEST_F(ADIF, GarbageIsReadInLinearTimeWithFewMessages) {
     std::string garbage;
     garbage.reserve(8u << 20);
