@@ -36,7 +36,7 @@ void AppendWithAge(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool s
     if (first) {
         if (!setEditedFlag) q->SetSentNumbers(0, log.QueryExchangeValue(lsColAAExchange, log.ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, log.QSOs(log.NoOfQSOs() - 1)->SentNumbers(0));
+        q->CopySentNumber(0, *log.QSOs(log.NoOfQSOs() - 1));
     }
     log.AppendQSO(std::move(q));
 }

@@ -91,7 +91,7 @@ std::int32_t T_ARRL::GetPoints(int index) {
 void T_ARRL::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    if (!first) q->CopySentNumber(0, *FQSOList.back());
     else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColPower, ConstantSentNumber));
     AppendQSO(std::move(q));
 }
@@ -155,7 +155,7 @@ void T_ARRL10M::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetMode(mCW);
     }
     if (!constantExchange) q->SetSentNumbers(0, NextSentSerialText(0));
-    else if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else if (!first) q->CopySentNumber(0, *FQSOList.back());
     else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
     AppendQSO(std::move(q));
 }

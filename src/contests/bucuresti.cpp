@@ -67,7 +67,7 @@ void T_BUCURESTI::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (!first) {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     } else {
         q->SetBand(b80m);
         if (!setEditedFlag) {

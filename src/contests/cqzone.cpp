@@ -8,7 +8,7 @@ namespace qz {
 void TCQZoneContest::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) q->SetSentNumbers(0, ZeroPadded(FOwnCall.CQZone(), 2));
-    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else q->CopySentNumber(0, *FQSOList.back());
     AppendQSO(std::move(q));
 }
 

@@ -41,7 +41,7 @@ void T_DARC10M::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b10m);
         q->SetSentNumbers(1, FirstSentDOK(*this, setEditedFlag));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -66,8 +66,8 @@ void T_DARC_ROOKIE::CreateAndAppendQSO(bool setEditedFlag) {
             q->SetSentNumbers(1, QueryExchangeValue(lsRookiePrompt2, ""));
         }
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(0, *FQSOList.back());
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -34,8 +34,8 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
         const bool yl = ShowMessageBoxes && AskYesNo(LS(lsAskYLOrOM)) == TMsgAnswer::Yes;
         q->SetSentNumbers(1, yl ? "YL" : "OM");
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(0, *FQSOList.back());
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

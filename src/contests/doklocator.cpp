@@ -12,8 +12,8 @@ void TDOKLocatorContest::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ""));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(0, *FQSOList.back());
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

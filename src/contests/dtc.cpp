@@ -43,7 +43,7 @@ void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
         if (IsDLStation(FOwnCall) && !setEditedFlag)
             q->SetSentNumbers(0, QueryExchangeValue(lsColDTCExchange, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

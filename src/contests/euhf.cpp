@@ -48,7 +48,7 @@ std::int32_t T_EUHF::GetPoints(int index) {
 void T_EUHF::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
-    if (!first) q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    if (!first) q->CopySentNumber(0, *FQSOList.back());
     else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColEUHFExchange, ConstantSentNumber));
     AppendQSO(std::move(q));
 }

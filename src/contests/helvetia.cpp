@@ -21,7 +21,7 @@ void AppendSerialAndCanton(TContestLog& log, std::unique_ptr<TQSO> q, bool first
     if (first) {
         if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(lsColCanton, log.ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, log.QSOs(log.NoOfQSOs() - 1)->SentNumbers(1));
+        q->CopySentNumber(1, *log.QSOs(log.NoOfQSOs() - 1));
     }
     log.AppendQSO(std::move(q));
 }

@@ -47,7 +47,7 @@ void T_HNY::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColSentMember, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

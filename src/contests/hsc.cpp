@@ -41,7 +41,7 @@ void T_HSC::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentMember, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -74,7 +74,7 @@ std::int32_t T_IARU::GetPoints(int index) {
 void T_IARU::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) q->SetSentNumbers(0, ZeroPadded(FOwnCall.ITUZone(), 2));
-    else q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+    else q->CopySentNumber(0, *FQSOList.back());
     AppendQSO(std::move(q));
 }
 

@@ -48,7 +48,7 @@ void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
     if (first) {
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnIOTA, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -47,7 +47,7 @@ void T_PA_BEKER::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     } else {
         q->SetBand(b80m);
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColDistrict, ConstantSentNumber));

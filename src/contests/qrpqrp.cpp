@@ -47,7 +47,7 @@ void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsQRPClassPrompt, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

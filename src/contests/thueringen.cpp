@@ -53,7 +53,7 @@ void T_Thueringen::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -53,7 +53,7 @@ void T_TOPS::CreateAndAppendQSO(bool setEditedFlag) {
             ConstantSentNumber = FMemberList->GetMemberNumber(PublicFileHeader.fhUser_OwnCall);
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnTOPSMember, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -61,7 +61,7 @@ void TTwoSidedContest::AppendConstantQSO(bool setEditedFlag, int prompt) {
     if (FQSOList.empty()) {
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(prompt, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -34,7 +34,7 @@ void T_VHF::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b2m);
         if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnLocator, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -90,7 +90,7 @@ void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetSentRST("599");
         q->SetSentNumbers(0, AskSentDOK(*this, setEditedFlag));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

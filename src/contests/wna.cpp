@@ -48,7 +48,7 @@ void T_WNA::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b2m);
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

@@ -94,8 +94,8 @@ void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
         if (IsWVECountry(FOwnCall.CtyMasterPrefix()) && !setEditedFlag)
             q->SetSentNumbers(1, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
-        q->SetSentNumbers(1, FQSOList.back()->SentNumbers(1));
+        q->CopySentNumber(0, *FQSOList.back());
+        q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }
@@ -170,7 +170,7 @@ void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b160m);
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

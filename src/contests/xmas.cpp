@@ -42,7 +42,7 @@ void T_XMAS::CreateAndAppendQSO(bool setEditedFlag) {
         SetContestDate(*q, 12, 26, true);
         q->SetSentNumbers(0, FirstSentDOK(*this, setEditedFlag));
     } else {
-        q->SetSentNumbers(0, FQSOList.back()->SentNumbers(0));
+        q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
 }

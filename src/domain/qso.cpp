@@ -242,6 +242,11 @@ void TQSO::SetSentNumbers(int i, std::string_view value) {
     FTexts.Set(TLineTexts::ltSent, static_cast<std::size_t>(i), value);
 }
 
+void TQSO::CopySentNumber(int i, const TQSO& from) {
+    SetSentNumbers(i, i >= 0 && i < from.SentCount() ? from.FTexts.Get(TLineTexts::ltSent, static_cast<std::size_t>(i))
+                                                     : std::string_view());
+}
+
 std::string TQSO::RcvdNumbers(int i) const {
     if (i < 0 || i >= RcvdCount()) return {};
     return std::string(FTexts.Get(TLineTexts::ltRcvd, static_cast<std::size_t>(i)));
@@ -536,7 +541,7 @@ bool TQSO::CopyFrom(const TQSO* o) {
     FTimeHasBeenSet = o->FTimeHasBeenSet;
     FSelected = false;
     SetComment(o->Comment());
-    for (int i = 0; i < SentCount(); ++i) SetSentNumbers(i, o->SentNumbers(i));
+    for (int i = 0; i < SentCount(); ++i) CopySentNumber(i, *o);
     for (int i = 0; i < RcvdCount(); ++i) {
         SetRcvdNumbers(i, o->RcvdNumbers(i));
         SetRcvdHasBeenSet(i, o->RcvdHasBeenSet(i));

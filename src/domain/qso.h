@@ -100,6 +100,9 @@ public:
     // Indexed access; reads give "" (false) outside the log's counts, writes are ignored.
     std::string SentNumbers(int i) const;
     void SetSentNumbers(int i, std::string_view value);
+    // Sets sent number i to that of `from` (a new line keeping the previous line's
+    // exchange), without a string of its own.
+    void CopySentNumber(int i, const TQSO& from);
     std::string RcvdNumbers(int i) const;
     void SetRcvdNumbers(int i, std::string_view value);
     bool RcvdHasBeenSet(int i) const;
