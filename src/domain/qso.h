@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "domain/blockpool.h"
 #include "domain/call.h"
 #include "domain/linetexts.h"
 #include "domain/rsttext.h"
@@ -63,6 +64,10 @@ public:
     // A new line with the log's counts, dated 29 February 2000 00:00 (a date not yet
     // entered), mode CW with the default RSTs.
     TQSO(const TQSOOwner* log, bool setEditedFlag);
+
+    // Lines come from the block pool: a log makes and drops them by the ten thousand.
+    static void* operator new(std::size_t size) { return blockpool::Allocate(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { blockpool::Release(p, size); }
 
     const TQSOOwner* Owner() const { return FOwner; }
     // Moves the line to another log (used when a log is re-created); list sizes follow.
