@@ -3,6 +3,7 @@
 #include "base/encoding.h"
 #include "base/text.h"
 #include "cli/terminal.h"
+#include "import/contestnames.h"
 
 namespace qz::cli {
 
@@ -27,13 +28,10 @@ bool ParseContest(const std::string& text, TContest& contest) {
         contest = static_cast<TContest>(ordinal);
         return true;
     }
-    for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
-        if (SameText(CabrilloContestNames[static_cast<std::size_t>(c)], text)) {
-            contest = static_cast<TContest>(c);
-            return true;
-        }
-    }
-    return false;
+    const TContest named = ContestFromSpelling(Utf8ToCp1252(text));
+    if (named == cNoContest || named >= cEndOfContestlist) return false;
+    contest = named;
+    return true;
 }
 
 int TakeCommonOptions(TArgs& args, const std::string& command, unsigned accepted, TCommonOptions& options) {

@@ -21,8 +21,9 @@ std::string Shown(std::string text, const std::string& path);
 // file already, else the file name, ":" and `error`. Made printable like Shown.
 std::string NamedOnce(const std::string& error, const std::string& path);
 
-// A Cabrillo keyword (the first contest that uses it) or an ordinal of a contest as
-// 'qz contests' lists them; false for anything else and for the two end markers.
+// An ordinal of a contest as 'qz contests' lists them, else a name as the readers of
+// foreign logs take it (ContestFromSpelling: a Cabrillo keyword or another program's
+// spelling such as "WAE CW"); false for anything else and for the two end markers.
 bool ParseContest(const std::string& text, TContest& contest);
 
 // The options that commands share. Which of them a command takes is given by the

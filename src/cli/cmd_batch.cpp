@@ -22,7 +22,6 @@
 #include "cli/table.h"
 #include "cli/terminal.h"
 #include "domain/defs.h"
-#include "import/cabrilloimport.h"
 #include "import/detect.h"
 #include "import/registry.h"
 
@@ -122,14 +121,6 @@ bool ParseFileType(const std::string& text, TFileType& type) {
     return false;
 }
 
-// A keyword or ordinal, else the spellings of other programs that the Cabrillo reader
-// understands.
-bool ParseAnyContest(const std::string& text, TContest& contest) {
-    if (ParseContest(text, contest)) return true;
-    contest = CabrilloContestFromName(Utf8ToCp1252(text));
-    return contest != cNoContest && contest != cEndOfContestlist;
-}
-
 // The row of 'qz score --tsv' for a scored file.
 std::vector<std::string> ScoreRow(const TBatchFileResult& r) {
     std::string settings;
@@ -184,7 +175,7 @@ int TakeJobOptions(TArgs& args, TBatchCommand& c) {
     }
     if (s.job != TBatchJob::Export && TakeOption(args, "--contest", value)) {
         TContest& contest = s.job == TBatchJob::Convert ? s.fixContest : s.defaultContest;
-        if (!(s.job == TBatchJob::Convert ? ParseContest(value, contest) : ParseAnyContest(value, contest))) {
+        if (!ParseContest(value, contest)) {
             Err("qz batch: unknown contest '" + Utf8ToCp1252(value) + "' (see 'qz contests')\n");
             return 2;
         }

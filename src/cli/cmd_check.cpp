@@ -16,7 +16,6 @@
 #include "cli/terminal.h"
 #include "domain/cty.h"
 #include "engine/checks.h"
-#include "import/cabrilloimport.h"
 #include "import/openlog.h"
 
 namespace qz::cli {
@@ -41,6 +40,7 @@ constexpr const char* kUsage =
     "                     numeric fields whose values rise from one contact to the next.\n"
     "  --tsv              tab-separated rows: file, line, check, call, message\n"
     "  --contest KEYWORD  the contest for foreign files that name none the program knows\n"
+    "                     (a keyword, a spelling or an ordinal as 'qz contests' lists them)\n"
     "  --cty FILE         the country file (default: the installed one)\n"
     "  --layout NAME      the stored column layout for column text files\n"
     "  --messages         also print what the readers said about each file (stderr)\n"
@@ -161,11 +161,8 @@ int CmdCheck(const TArgs& argsIn) {
     if (haveList && !ParseCheckList(list, checks)) return 2;
     TOpenLogOptions open = OpenOptions(common);
     if (haveContest && !ParseContest(contestText, open.defaultContest)) {
-        open.defaultContest = CabrilloContestFromName(Utf8ToCp1252(contestText));
-        if (open.defaultContest == cNoContest || open.defaultContest == cEndOfContestlist) {
-            Err("qz check: unknown contest '" + Utf8ToCp1252(contestText) + "' (see 'qz contests')\n");
-            return 2;
-        }
+        Err("qz check: unknown contest '" + Utf8ToCp1252(contestText) + "' (see 'qz contests')\n");
+        return 2;
     }
     if (!LoadCountryFile("check", common)) return 1;
     open.cty = common.cty;

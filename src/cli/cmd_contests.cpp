@@ -1,5 +1,7 @@
-// qz contests: every contest the program knows, with its Cabrillo keyword and mode kind.
+// qz contests: every contest the program knows, with its Cabrillo keyword, mode kind and
+// the spellings of other programs that stand for it.
 #include <string>
+#include <vector>
 
 #include "base/text.h"
 #include "cli/commands.h"
@@ -7,12 +9,20 @@
 #include "cli/terminal.h"
 #include "contests/factory.h"
 #include "domain/defs.h"
+#include "import/contestnames.h"
 
 namespace qz::cli {
 
 namespace {
 const char* const kModeKindNames[] = {"CW", "SSB", "RTTY", "digital", "mixed"};
+
+std::string JoinedSpellings(const std::vector<std::string>& spellings) {
+    std::string joined;
+    for (const std::string& s : spellings) joined += (joined.empty() ? "" : ", ") + s;
+    return joined;
 }
+
+}  // namespace
 
 int CmdContests(const TArgs& argsIn) {
     TArgs args = argsIn;
@@ -20,6 +30,8 @@ int CmdContests(const TArgs& argsIn) {
         Out("usage: qz contests [--tsv]\n\n"
             "Lists every contest: ordinal, long name, Cabrillo keyword, mode kind and whether\n"
             "it scores by its own rules (no: its rules are not built yet, its logs are not scored).\n"
+            "The last column holds the other names logs give the contest (from the table\n"
+            "AssignmentTables/contestnames.dat of the data folder), \", \" between them.\n"
             "  --tsv   tab-separated values with a header line\n");
         return 0;
     }
@@ -28,13 +40,14 @@ int CmdContests(const TArgs& argsIn) {
         Err("qz contests: unexpected argument '" + args[0] + "'\n");
         return 2;
     }
-    TTable table({"ordinal", "contest", "cabrillo", "mode", "rules"});
+    TTable table({"ordinal", "contest", "cabrillo", "mode", "rules", "aliases"});
+    const TContestNameTable& names = ContestNameTable();
     table.RightAlign({0});
     // The first and last values only mark the ends of the list.
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         table.AddRow({std::to_string(c), std::string(ContestNames[c]), std::string(CabrilloContestNames[c]),
-                      kModeKindNames[ContestModeKinds[c]],
-                      ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no"});
+                      kModeKindNames[ContestModeKinds[c]], ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no",
+                      JoinedSpellings(names.Spellings(static_cast<TContest>(c)))});
     }
     Out(table.Render(tsv));
     return 0;

@@ -14,21 +14,12 @@
 #include "cli/terminal.h"
 #include "contests/factory.h"
 #include "domain/cty.h"
-#include "import/cabrilloimport.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
 
 namespace qz::cli {
 
 namespace {
-
-// A keyword or ordinal, else the spellings of other programs ("WAE CW") that the
-// Cabrillo reader understands.
-bool ParseScoreContest(const std::string& text, TContest& contest) {
-    if (ParseContest(text, contest)) return true;
-    contest = CabrilloContestFromName(Utf8ToCp1252(text));
-    return contest != cNoContest && contest != cEndOfContestlist;
-}
 
 constexpr const char* kUsage =
     "usage: qz score [--contest KEYWORD] [--layout NAME] [--messages] [--tsv] [--save] [--cty FILE]\n"
@@ -82,7 +73,7 @@ int CmdScore(const TArgs& argsIn) {
         return 2;
     }
     TOpenLogOptions open = OpenOptions(common);
-    if (haveContest && !ParseScoreContest(contest, open.defaultContest)) {
+    if (haveContest && !ParseContest(contest, open.defaultContest)) {
         Err("qz score: unknown contest '" + Utf8ToCp1252(contest) + "' (see 'qz contests')\n");
         return 2;
     }

@@ -15,6 +15,7 @@
 #include "base/lsnumbers.h"
 #include "base/text.h"
 #include "domain/adifformat.h"
+#include "import/contestnames.h"
 
 namespace qz {
 
@@ -283,7 +284,7 @@ bool TADIFImport::ReadHeader(TFileHeader& h) {
     std::string_view contestId;
     h.fhContest_Contest = FixContest;
     if (h.fhContest_Contest == cNoContest && FindField(text, 0, adif::kContestId, contestId))
-        h.fhContest_Contest = ContestFromName(Trim(contestId));
+        h.fhContest_Contest = ContestFromSpelling(contestId);
     if (h.fhContest_Contest == cNoContest) h.fhContest_Contest = DefaultContest;
     return true;
 }

@@ -16,6 +16,7 @@
 #include "base/lsnumbers.h"
 #include "base/text.h"
 #include "domain/cabrilloformat.h"
+#include "import/contestnames.h"
 #include "logfile/qzf.h"
 
 namespace qz {
@@ -214,37 +215,7 @@ bool ModeOfField(std::string_view text, TMode& mode) {
     return ModeFromSpelling(t, mode);
 }
 
-struct TAlias {
-    const char* name;
-    TContest contest;
-};
-// Spellings of other programs for contests whose keyword is spelt otherwise here;
-// compared with the name upper-cased, blanks and underscores made "-".
-constexpr TAlias kContestAliases[] = {
-    {"WAE-CW", cWAEcw},          {"WAEDC-CW", cWAEcw},        {"WAE-DX-CW", cWAEcw},   {"DARC-WAE-CW", cWAEcw},
-    {"WAE-SSB", cWAEssb},        {"WAE-PH", cWAEssb},         {"WAEDC-SSB", cWAEssb},  {"WAE-DX-SSB", cWAEssb},
-    {"DARC-WAE-SSB", cWAEssb},   {"WAE-RTTY", cWAErtty},      {"WAE-RY", cWAErtty},    {"WAEDC-RTTY", cWAErtty},
-    {"WAE-DX-RTTY", cWAErtty},   {"DARC-WAE-RTTY", cWAErtty}, {"UBA-DX-SSB", cUBAssb}, {"EA-MAJESTAD-CW", cEAcw},
-    {"EA-MAJESTAD-SSB", cEAssb},
-};
-
 }  // namespace
-
-TContest CabrilloContestFromName(std::string_view name) {
-    const TContest direct = ContestFromName(name);
-    if (direct != cNoContest) return direct;
-    std::string key;
-    for (char c : UpperCase(Trim(name))) {
-        if (c == '"' || c == '\'') continue;
-        if (c == ' ' || c == '_' || c == '\t') c = '-';
-        if (c == '-' && (key.empty() || key.back() == '-')) continue;
-        key += c;
-    }
-    while (!key.empty() && key.back() == '-') key.pop_back();
-    for (const TAlias& a : kContestAliases)
-        if (key == a.name) return a.contest;
-    return ContestFromName(key);
-}
 
 cabrillo::TLineShape LineShapeOf(const TContestLog& log) {
     cabrillo::TLineShape shape;
@@ -347,7 +318,7 @@ bool TCabrilloImport::ReadHeader(TFileHeader& h) {
     const std::string version = TagValue(kStartOfLog);
     h.fhUser_OwnCall = CutTo(TagValue(kCallsign), kCallStringLen);
     if (h.fhUser_OwnCall.empty()) h.fhUser_OwnCall = CutTo(CallFromFolderName(FFileName), kCallStringLen);
-    h.fhContest_Contest = FixContest != cNoContest ? FixContest : CabrilloContestFromName(TagValue(kContest));
+    h.fhContest_Contest = FixContest != cNoContest ? FixContest : ContestFromSpelling(TagValue(kContest));
     if (h.fhContest_Contest == cNoContest) h.fhContest_Contest = DefaultContest;
     if (version.empty()) AddMessage(FFileName + ": " + ImportText(itNoVersion));
     if (!version.empty() && (version[0] == '2' || version[0] == '3')) {

@@ -74,11 +74,6 @@ private:
     TCabrilloReadCounts FCounts;
 };
 
-// The contest named by a CONTEST value: ContestFromName, and for names it does not
-// know the spellings other programs use for the same contests ("WAE CW",
-// "WAEDC-RTTY", "UBA-DX-SSB", "EA-MAJESTAD-CW"...).
-TContest CabrilloContestFromName(std::string_view name);
-
 // The shape of the QSO lines of a log's contest.
 cabrillo::TLineShape LineShapeOf(const TContestLog& log);
 

@@ -3,7 +3,6 @@
 // to the log column allocated to that keyword, through the QSO's text setters. Rows
 // the reader cannot use and rows whose field count differs from the order line are
 // reported with their line numbers.
-#include "import/fixedfield.h"
 #include "import/stfimport.h"
 
 #include <array>
@@ -15,6 +14,8 @@
 #include "base/lsnumbers.h"
 #include "base/options.h"
 #include "base/text.h"
+#include "import/contestnames.h"
+#include "import/fixedfield.h"
 
 namespace qz {
 
@@ -155,7 +156,7 @@ bool TSTFConvert::ReadHeader(TFileHeader& h) {
     std::string call = LettersAndFigsOnly(HeaderValue("MyCall"));
     if (call.empty()) call = CallFromFolderName(FFileName);
     h.fhUser_OwnCall = CutTo(call, kCallStringLen);
-    h.fhContest_Contest = FixContest != cNoContest ? FixContest : ContestFromName(HeaderValue("Contest"));
+    h.fhContest_Contest = FixContest != cNoContest ? FixContest : ContestFromSpelling(HeaderValue("Contest"));
     if (h.fhContest_Contest == cNoContest) h.fhContest_Contest = DefaultContest;
     const std::string c = HeaderValue("Category");
     h.fhContest_CategoryAssisted =

@@ -1,6 +1,7 @@
 // The Cabrillo reader: our own files read back field for field, header tags and
 // categories, the layouts of other programs, and damaged input.
 #include "import/cabrilloimport.h"
+#include "import/contestnames.h"
 
 #include <gtest/gtest.h>
 
@@ -237,16 +238,16 @@ TEST_F(CabrilloImport, CategoriesOfBothVersions) {
 }
 
 TEST_F(CabrilloImport, ContestSpellingsOfOtherPrograms) {
-    EXPECT_EQ(CabrilloContestFromName("WAE CW"), cWAEcw);
-    EXPECT_EQ(CabrilloContestFromName("WAE RTTY"), cWAErtty);
-    EXPECT_EQ(CabrilloContestFromName("wae_ssb"), cWAEssb);
-    EXPECT_EQ(CabrilloContestFromName("XMAS"), cXMAS);
-    EXPECT_EQ(CabrilloContestFromName("UBA-DX-SSB"), cUBAssb);
+    EXPECT_EQ(ContestFromSpelling("WAE CW"), cWAEcw);
+    EXPECT_EQ(ContestFromSpelling("WAE RTTY"), cWAErtty);
+    EXPECT_EQ(ContestFromSpelling("wae_ssb"), cWAEssb);
+    EXPECT_EQ(ContestFromSpelling("XMAS"), cXMAS);
+    EXPECT_EQ(ContestFromSpelling("UBA-DX-SSB"), cUBAssb);
     // Names the table already matches keep their contest.
-    EXPECT_EQ(CabrilloContestFromName("DARC-WAEDC-RTTY-2013"), cWAErtty);
-    EXPECT_EQ(CabrilloContestFromName("WAG"), cWAG);
-    EXPECT_EQ(CabrilloContestFromName("NAQP-CW"), cNoContest);
-    EXPECT_EQ(CabrilloContestFromName(""), cNoContest);
+    EXPECT_EQ(ContestFromSpelling("DARC-WAEDC-RTTY-2013"), cWAErtty);
+    EXPECT_EQ(ContestFromSpelling("WAG"), cWAG);
+    EXPECT_EQ(ContestFromSpelling("NAQP-CW"), cNoContest);
+    EXPECT_EQ(ContestFromSpelling(""), cNoContest);
 
     EXPECT_FALSE(Read(Header("NAQP-CW")));
     EXPECT_NE(reader_->LastError().find("NAQP-CW"), std::string::npos);

@@ -82,6 +82,36 @@ TEST_F(CabrilloCorpus, EveryLineIsReadOrReported) {
     }
 }
 
+// The contest each file names in its CONTEST: line, in the spelling its program wrote;
+// the files of contests we do not know name none of ours.
+TEST_F(CabrilloCorpus, TheContestLineNamesOurContestOrNone) {
+    const std::map<std::string, TContest> ours = {
+        {"arrl-10_2024_ve3ej.log", cAR10},
+        {"arrl-dx-cw_2025_aa3b.log", cARRLcw},
+        {"arrl-dx-ssb_2025_8p5a.log", cARRLssb},
+        {"cq-160-cw_2025_n0ni.log", cWWDX160cw},
+        {"cq-wpx-cw_2025_kb4dx.log", cWPXcw},
+        {"cq-wpx-ssb_2025_wr3z.log", cWPXssb},
+        {"cq-ww-cw_2024_w3lpl.log", cWWDXcw},
+        {"cq-ww-rtty_2024_k3mm.log", cWWDXrtty},
+        {"darc-waedc-cw_2024_aa3b.log", cWAEcw},        // WAE CW
+        {"darc-waedc-cw_2025_ii2q.log", cWAEcw},        // WAE CW
+        {"darc-waedc-rtty_2023_4e1fkb.log", cWAErtty},  // WAE RTTY
+        {"darc-xmas_2023_df5rf-p.log", cXMAS},          // XMAS
+        {"iaru-hf_2023_i44w.log", cIARU},
+        {"iaru-hf_2025_gb8wr.log", cIARU},
+        {"sac-cw_2023_3d2ag.log", cSACcw},
+    };
+    for (const std::string& file : CorpusFiles()) {
+        SCOPED_TRACE(file);
+        TCabrilloImport reader(file, nullptr);
+        TFileHeader header;
+        ASSERT_TRUE(reader.ReadHeader(header));
+        const auto known = ours.find(fs::path(file).filename().string());
+        EXPECT_EQ(header.fhContest_Contest, known == ours.end() ? cNoContest : known->second);
+    }
+}
+
 // Our score against the claimed score, for the contests whose rules exist. Each
 // tolerance is what the known causes explain (see the comments); anything beyond is a
 // fault of ours.
