@@ -45,6 +45,7 @@ inline constexpr std::string_view kQSLRcvd = "qsl_rcvd";
 inline constexpr std::string_view kContestId = "contest_id";
 inline constexpr std::string_view kAdifVer = "adif_ver";
 inline constexpr std::string_view kStationCallsign = "station_callsign";
+inline constexpr std::string_view kOperator = "operator";
 inline constexpr std::string_view kEOH = "eoh";
 inline constexpr std::string_view kEOR = "eor";
 

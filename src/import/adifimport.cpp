@@ -277,9 +277,13 @@ bool TADIFImport::ReadHeader(TFileHeader& h) {
             if (eq != std::string::npos && eq < end) call = Trim(text.substr(eq + 1, end - eq - 1));
         }
     }
+    // Then the station fields of the file (of the header or the first record that has
+    // one); the folder's name only when the file names no station at all.
+    for (std::string_view field : {adif::kStationCallsign, adif::kOperator}) {
+        std::string_view station;
+        if (call.empty() && FindField(text, 0, field, station)) call = Trim(station);
+    }
     if (call.empty()) call = CallFromFolderName(FFileName);
-    std::string_view station;
-    if (call.empty() && FindField(text, 0, adif::kStationCallsign, station)) call = Trim(station);
     h.fhUser_OwnCall = CutTo(call, kCallStringLen);
     std::string_view contestId;
     h.fhContest_Contest = FixContest;

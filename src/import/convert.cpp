@@ -121,6 +121,25 @@ TContest ContestFromName(std::string_view name) {
     return cNoContest;
 }
 
+namespace {
+
+// Shaped like a call: a prefix of one to three letters and digits ending with a letter,
+// one to four digits and one to four letters (DL1ABC, 9A1A, 2E0ABC, 3DA0XY, DR2006Q).
+bool IsCallShaped(std::string_view s) {
+    std::size_t i = s.size();
+    while (i > 0 && IsLetter(s[i - 1])) --i;
+    const std::size_t suffix = s.size() - i;
+    const std::size_t digitsEnd = i;
+    while (i > 0 && IsDigit(s[i - 1])) --i;
+    const std::size_t digits = digitsEnd - i;
+    if (suffix < 1 || suffix > 4 || digits < 1 || digits > 4 || i < 1 || i > 3) return false;
+    for (std::size_t k = 0; k < i; ++k)
+        if (!IsLetter(s[k]) && !IsDigit(s[k])) return false;
+    return true;
+}
+
+}  // namespace
+
 std::string CallFromFolderName(const std::string& fileName) {
     // The folder is the same whether the name came as x.log or as ../DL1ABC_P/x.log.
     std::error_code ec;
@@ -133,7 +152,11 @@ std::string CallFromFolderName(const std::string& fileName) {
         if (c == '_') c = '/';
         else if (!IsLetter(c) && !IsDigit(c)) return {};
     }
-    return folder;
+    // A folder such as "logs", "Downloads" or "2024" names no station: one of the parts
+    // between "/" must be the call itself.
+    for (const std::string& part : SplitString(folder, '/'))
+        if (IsCallShaped(part)) return folder;
+    return {};
 }
 
 }  // namespace qz

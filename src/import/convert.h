@@ -120,7 +120,9 @@ private:
 TContest ContestFromName(std::string_view name);
 
 // The name of the folder that directly holds the file, when it consists only of
-// letters, digits and "_", with every "_" made "/" (DL1ABC_P -> DL1ABC/P); else "".
+// letters, digits and "_" and one of its parts between "_" is shaped like a call
+// (DL1ABC, 9A1A), with every "_" made "/" (DL1ABC_P -> DL1ABC/P); else "" (logs,
+// Downloads, 2024). Readers take it only when the file names no own call.
 std::string CallFromFolderName(const std::string& fileName);
 
 }  // namespace qz

@@ -258,10 +258,23 @@ TEST_F(ADIF, FieldRulesOfTheReader) {
     EXPECT_FALSE(ADIFFieldValue("call", "<call:x>W1AW", value));
     EXPECT_TRUE(ADIFFieldValue("call", "<call:9>W1AW<eor>", value));
     EXPECT_EQ(value, "");
-    // The own call from the folder when the file names none.
-    auto folder = Read("<eoh><call:4>W1AW<eor>", cWWDXcw, "logs/DL1ABC_P/x.adi");
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(folder->PublicFileHeader.fhUser_OwnCall, "DL1ABC/P");
+}
+
+TEST_F(ADIF, OwnCallAndContestComeFromTheFileBeforeTheFolder) {
+    // The station fields of the file first, in this order; the folder only when the
+    // file names no station and only when the folder is shaped like a call.
+    auto own = [this](const std::string& text, const std::string& name) {
+        auto log = Read(text, cWWDXcw, name);
+        return log ? log->PublicFileHeader.fhUser_OwnCall : std::string("(no log)");
+    };
+    EXPECT_EQ(own("<station_callsign:5>G4XYZ<eoh><operator:5>K1ABC<call:4>W1AW<eor>", "x/DL1ABC/x.adi"), "G4XYZ");
+    EXPECT_EQ(own("<eoh><operator:5>K1ABC<call:4>W1AW<eor>", "x/DL1ABC/x.adi"), "K1ABC");
+    EXPECT_EQ(own("<eoh><call:4>W1AW<eor>", "logs/DL1ABC_P/x.adi"), "DL1ABC/P");
+    EXPECT_EQ(own("<eoh><call:4>W1AW<eor>", "home/Downloads/x.adi"), "");
+    // CONTEST_ID in another program's spelling.
+    auto wae = Read("<eoh><contest_id:6>WAE CW<call:4>W1AW<eor>", cNoContest);
+    ASSERT_TRUE(wae);
+    EXPECT_EQ(wae->Contest(), cWAEcw);
 }
 
 TEST_F(ADIF, DamagedInputKeepsWhatIsReadableAndSaysWhere) {

@@ -130,11 +130,14 @@ TEST(ContestFromName, ContainedKeywordRules) {
     EXPECT_EQ(ContestFromName("NO SUCH THING"), cNoContest);
 }
 
-TEST(CallFromFolderName, LettersDigitsAndUnderscoreOnly) {
+TEST(CallFromFolderName, OnlyAFolderShapedLikeACallNamesTheStation) {
     EXPECT_EQ(CallFromFolderName("/logs/DL1ABC_P/x.log"), "DL1ABC/P");
     EXPECT_EQ(CallFromFolderName("DL1ABC/x.log"), "DL1ABC");
-    EXPECT_EQ(CallFromFolderName("/logs/My Logs/x.log"), "");
-    EXPECT_EQ(CallFromFolderName("/logs/dl-1/x.log"), "");
+    EXPECT_EQ(CallFromFolderName("/a/EA8_DL1ABC/x.log"), "EA8/DL1ABC");
+    for (const char* call : {"9A1A", "2E0ABC", "3DA0XY", "DR2006Q", "dl1abc", "K3MM"})
+        EXPECT_EQ(CallFromFolderName(std::string("/a/") + call + "/x.log"), call);
+    for (const char* folder : {"logs", "Downloads", "2024", "logs2024", "backup2old", "x64", "My Logs", "dl-1", "A_B"})
+        EXPECT_EQ(CallFromFolderName(std::string("/a/") + folder + "/x.log"), "") << folder;
     EXPECT_EQ(CallFromFolderName("/x.log"), "");
 }
 
