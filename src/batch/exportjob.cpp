@@ -8,7 +8,6 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "batch/filejobs.h"
-#include "contests/factory.h"
 #include "engine/contestlog.h"
 #include "export/exporter.h"
 #include "import/detect.h"
@@ -71,10 +70,6 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
         return;
     }
     TContestLog& log = *opened.log;
-    if (!ContestHasOwnRules(log.Contest())) {
-        result.error = FileError(result.file, RulesNotBuiltMessage(log.Contest()));
-        return;
-    }
     log.MessageLines = &result.messages;
     log.ShowMessageBoxes = false;
     log.Compile(s.compile);

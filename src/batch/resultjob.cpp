@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "batch/filejobs.h"
-#include "contests/factory.h"
 #include "engine/contestlog.h"
 #include "import/openlog.h"
 
@@ -25,10 +24,6 @@ void ScoreFile(const TBatchContext& context, TBatchFileResult& result) {
     }
     result.claimedScore = opened.claimedScore;
     TContestLog& log = *opened.log;
-    if (!ContestHasOwnRules(log.Contest())) {
-        result.error = FileError(result.file, RulesNotBuiltMessage(log.Contest()));
-        return;
-    }
     log.MessageLines = &result.messages;
     log.ShowMessageBoxes = false;
     log.Compile(s.compile);

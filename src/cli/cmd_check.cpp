@@ -34,6 +34,8 @@ constexpr const char* kUsage =
     "      rcvd-serials   serial numbers of one station that do not increase\n"
     "      rcvd-fields    other received fields of one station that change (zone, ...)\n"
     "      extensions     calls logged without the /P, /M or /MM used on another line\n"
+    "                     (only in the contests that score portable stations apart:\n"
+    "                     the field days and the ARRL 10m contest)\n"
     "      members        member numbers that differ from the club's member list\n"
     "      qsy            band changes less than ten minutes apart\n"
     "                     The serial fields are the contest's numeric fields, else the\n"
@@ -90,7 +92,9 @@ public:
                 Collect(
                     name, [&] { log_.Check4NonConstantRcvdNumbers(k, {}); }, cpRcvdNumber, k, false);
         } else if (name == "extensions") {
-            Collect(name, [&] { log_.Check4MissingExtensions(false, cecPortable); });
+            // Only the contests whose rules care about /P, as the desktop program offers it.
+            if (log_.IsAnExtensionRelevantContest())
+                Collect(name, [&] { log_.Check4MissingExtensions(false, cecPortable); });
         } else if (name == "members") {
             if (log_.IsAMemberNumberContest()) Collect(name, [&] { log_.CheckMemberNumbers(false); });
         } else if (name == "qsy") {

@@ -9,7 +9,6 @@
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "contests/factory.h"
 #include "import/openlog.h"
 
 namespace qz::cli {
@@ -50,10 +49,6 @@ int CmdCompile(const TArgs& argsIn) {
     if (!opened.log) {
         for (const auto& m : opened.messages) Err("qz compile: " + Shown(m, path) + "\n");
         Err("qz compile: " + Shown(opened.error, path) + "\n");
-        return 1;
-    }
-    if (!ContestHasOwnRules(opened.log->Contest())) {
-        Err("qz compile: " + Utf8ToCp1252(path) + ": " + RulesNotBuiltMessage(opened.log->Contest()) + "\n");
         return 1;
     }
     std::vector<std::string> messages = std::move(opened.messages);

@@ -7,7 +7,6 @@
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
-#include "contests/factory.h"
 #include "domain/defs.h"
 #include "import/contestnames.h"
 
@@ -28,8 +27,7 @@ int CmdContests(const TArgs& argsIn) {
     TArgs args = argsIn;
     if (WantsHelp(args)) {
         Out("usage: qz contests [--tsv]\n\n"
-            "Lists every contest: ordinal, long name, Cabrillo keyword, mode kind and whether\n"
-            "it scores by its own rules (no: its rules are not built yet, its logs are not scored).\n"
+            "Lists every contest: ordinal, long name, Cabrillo keyword and mode kind.\n"
             "The last column holds the other names logs give the contest (from the table\n"
             "AssignmentTables/contestnames.dat of the data folder), \", \" between them.\n"
             "  --tsv   tab-separated values with a header line\n");
@@ -40,14 +38,13 @@ int CmdContests(const TArgs& argsIn) {
         Err("qz contests: unexpected argument '" + args[0] + "'\n");
         return 2;
     }
-    TTable table({"ordinal", "contest", "cabrillo", "mode", "rules", "aliases"});
+    TTable table({"ordinal", "contest", "cabrillo", "mode", "aliases"});
     const TContestNameTable& names = ContestNameTable();
     table.RightAlign({0});
     // The first and last values only mark the ends of the list.
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         table.AddRow({std::to_string(c), std::string(ContestNames[c]), std::string(CabrilloContestNames[c]),
-                      kModeKindNames[ContestModeKinds[c]], ContestHasOwnRules(static_cast<TContest>(c)) ? "yes" : "no",
-                      JoinedSpellings(names.Spellings(static_cast<TContest>(c)))});
+                      kModeKindNames[ContestModeKinds[c]], JoinedSpellings(names.Spellings(static_cast<TContest>(c)))});
     }
     Out(table.Render(tsv));
     return 0;

@@ -17,7 +17,6 @@
 #include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "contests/factory.h"
 #include "export/exporter.h"
 #include "import/openlog.h"
 
@@ -100,11 +99,6 @@ int CmdExport(const TArgs& argsIn) {
         return 1;
     }
     std::unique_ptr<TContestLog> log = std::move(opened.log);
-    if (!ContestHasOwnRules(log->Contest())) {
-        // Its points, multipliers and claimed score would all be 0.
-        Err("qz export: " + Utf8ToCp1252(logFile) + ": " + RulesNotBuiltMessage(log->Contest()) + "\n");
-        return 1;
-    }
     std::vector<std::string> compileMessages = std::move(opened.messages);
     log->MessageLines = &compileMessages;
     log->ShowMessageBoxes = false;

@@ -12,7 +12,6 @@
 #include "cli/commands.h"
 #include "cli/table.h"
 #include "cli/terminal.h"
-#include "contests/factory.h"
 #include "domain/cty.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
@@ -41,8 +40,6 @@ constexpr const char* kUsage =
     "  --save             store each converted foreign log as a native log beside its\n"
     "                     source (.QZF; the program asks before replacing a file)\n"
     "  --cty FILE         the country file to score with (default: the installed one)\n"
-    "A log of a contest whose rules are not built yet is named but not scored (its score\n"
-    "stays empty in --tsv).\n"
     "Exit status: 0 when every file was scored, 1 when one was not, 2 for a usage error.\n";
 
 // Stores a log read from a foreign file as a native log beside its source.
@@ -96,17 +93,6 @@ int CmdScore(const TArgs& argsIn) {
         }
         if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3) SaveConverted(path, *loaded.log);
         TContestLog& log = *loaded.log;
-        if (!ContestHasOwnRules(log.Contest())) {
-            // The base rules would score it 0: name the contest instead of a score.
-            for (const auto& m : messages) Err("qz score: " + Shown(m, path) + "\n");
-            Err("qz score: " + shown + ": " + RulesNotBuiltMessage(log.Contest()) + "\n");
-            if (tsv)
-                table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
-                              std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]), "", "", "",
-                              loaded.claimedScore, "", "", ""});
-            status = 1;
-            continue;
-        }
         log.MessageLines = &messages;
         log.ShowMessageBoxes = false;
         log.Compile(CompileSettingsFromOptions(Options));

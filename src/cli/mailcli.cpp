@@ -11,10 +11,10 @@
 #include "base/options.h"
 #include "base/text.h"
 #include "cli/terminal.h"
-#include "contests/factory.h"
 #include "engine/compilesettings.h"
 #include "export/exporter.h"
 #include "import/openlog.h"
+#include "mail/mailaddress.h"
 #include "mail/mailclient.h"
 #include "mail/robotaddresses.h"
 #include "mail/sendlog.h"
@@ -80,6 +80,16 @@ std::string WriteForMailClient(const std::string& command, const std::string& na
     return path;
 }
 
+// Says what became of a --to address that is not the contest's stored robot address.
+void ReportRecipientStore(const std::string& command, TContest contest, const std::string& to, TRecipientStore store) {
+    const std::string contestName(ContestNames[static_cast<std::size_t>(contest)]);
+    if (store == TRecipientStore::Stored)
+        Err("qz " + command + ": " + Trim(to) + " is stored as the log robot address of " + contestName + "\n");
+    else if (store == TRecipientStore::Declined)
+        Err("qz " + command + ": " + Trim(to) + " was not stored as the log robot address of " + contestName +
+            " (--yes stores it)\n");
+}
+
 }  // namespace
 
 void TakeMailOptions(TArgs& args, TMailOptions& options) {
@@ -95,10 +105,6 @@ bool OpenAndCompile(const std::string& command, const std::string& path, const T
     if (!o.log) {
         for (const auto& m : o.messages) Err("qz " + command + ": " + Shown(m, path) + "\n");
         Err("qz " + command + ": " + Shown(o.error, path) + "\n");
-        return false;
-    }
-    if (!ContestHasOwnRules(o.log->Contest())) {
-        Err("qz " + command + ": " + Utf8ToCp1252(path) + ": " + RulesNotBuiltMessage(o.log->Contest()) + "\n");
         return false;
     }
     std::vector<std::string> messages = std::move(o.messages);
@@ -131,6 +137,9 @@ int SendExport(const std::string& command, const TContestLog& log, const std::st
     if (Options.EMail_Type.oValue == 1) {
         if (attachmentPath.empty()) attachmentPath = WriteForMailClient(command, attachmentName, attachment);
         if (attachmentPath.empty()) return 1;
+        std::vector<std::string> parsed;
+        if (!Trim(options.to).empty() && ParseAddressList(options.to, parsed, nullptr))
+            ReportRecipientStore(command, contest, options.to, OfferToStoreRecipient(contest, options.to));
         std::string error;
         if (!ComposeWithMailClient(attachmentPath, subject, to, &error)) {
             Err("qz " + command + ": " + error + "\n");
@@ -161,6 +170,7 @@ int SendExport(const std::string& command, const TContestLog& log, const std::st
             " but hold no password: give it with --password-stdin or store it in the settings\n");
         return false;
     });
+    if (!Trim(options.to).empty()) ReportRecipientStore(command, contest, options.to, out.recipientStore);
     return out.Sent() ? 0 : 1;
 }
 

@@ -30,7 +30,7 @@ struct TCommand {
 const TCommand kCommands[] = {
     {"contests", "list every contest with its Cabrillo keyword and mode kind", false, CmdContests},
     {"call", "look calls up in the country file: country, zones, prefix, district", true, CmdCall},
-    {"export", "compile a log of any format and write it as Cabrillo 3.0, STF or ADIF", true, CmdExport},
+    {"export", "compile a log and write it as Cabrillo, STF, ADIF, RES, Swisslog or dBase", true, CmdExport},
     {"info", "show the type of files and the header of native logs", true, CmdInfo},
     {"compile", "compile a log of any format and print its result report", true, CmdCompile},
     {"convert", "convert foreign logs into native logs", true, CmdConvert},
@@ -52,7 +52,9 @@ void PrintHelp() {
     for (const auto& c : kCommands)
         Out("  " + std::string(c.name) + std::string(12 - std::string(c.name).size(), ' ') + c.summary + "\n");
     Out("\nGlobal options:\n"
-        "  --lang eng|ger   language of messages and reports (default: the stored choice, else eng)\n"
+        "  --lang eng|ger   language of reports and of the messages from the language file\n"
+        "                   (default eng, whatever the desktop program stores; the command\n"
+        "                   line's own texts are English)\n"
         "  --yes, --no      answer every question of the program with yes or no\n"
         "  --ask            prompt for values a contest asks for (the constant exchange of a\n"
         "                   new log); without it they take their default\n"
@@ -64,18 +66,16 @@ void PrintHelp() {
         "Environment: QZ_DATA_DIR and QZ_CONFIG_DIR replace the data and settings folders.\n");
 }
 
-// Loads the language chosen by --lang or the settings; ends the program with the
-// bilingual message when the file is missing or of another version.
+// Loads the language chosen by --lang, English without it; ends the program with the
+// bilingual message when the file is missing or of another version. The desktop
+// program's stored choice is not taken: the command line's own texts are English, and
+// a command that took German strings from the settings would answer in two languages.
 bool LoadLanguage(const std::string& langOption) {
     TLanguage lang = lEnglish;
-    if (!langOption.empty()) {
-        if (langOption == "ger" || langOption == "de" || langOption == "german") lang = lGerman;
-        else if (langOption != "eng" && langOption != "en" && langOption != "english") {
-            Err("qz: unknown language '" + langOption + "' (eng or ger)\n");
-            return false;
-        }
-    } else {
-        lang = ReadSettingInteger("Language", 0) == 1 ? lGerman : lEnglish;
+    if (langOption == "ger" || langOption == "de" || langOption == "german") lang = lGerman;
+    else if (!langOption.empty() && langOption != "eng" && langOption != "en" && langOption != "english") {
+        Err("qz: unknown language '" + langOption + "' (eng or ger)\n");
+        return false;
     }
     std::string path = LanguageFilePath(lang);
     TLanguageLoadResult result;

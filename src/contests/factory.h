@@ -25,11 +25,4 @@ std::unique_ptr<TContestLog> CreateContestLog(const TFileHeader& header, std::ve
 // True when the factory has a class for `contest` (every value but the two markers).
 bool ContestHasClass(TContest contest);
 
-// True when `contest` scores by rules of its own. A contest without them has only its
-// definition and the base rules, which score every log 0: its results must not be
-// reported as a score.
-bool ContestHasOwnRules(TContest contest);
-// "<long name> (<Cabrillo keyword>): rules of this contest are not built yet".
-std::string RulesNotBuiltMessage(TContest contest);
-
 }  // namespace qz

@@ -14,24 +14,13 @@ namespace qz {
 
 namespace {
 
-TSendOutcome Failure(TSendStatus status, const std::string& error) {
+TSendOutcome Failure(TSendStatus status, const std::string& error, TRecipientStore store) {
     ShowErrorMessage(LS(lsSendingFailed) + ": " + error);
     TSendOutcome out;
     out.status = status;
+    out.recipientStore = store;
     out.error = error;
     return out;
-}
-
-// Step 2: offers to store a recipient that is not the contest's robot address.
-void OfferToStoreRecipient(const TSendRequest& request) {
-    if (request.contest <= cNoContest || request.contest > kNoOfRobotAddresses) return;
-    std::string& stored = EMailAddresses[static_cast<std::size_t>(request.contest)];
-    const std::string typed = Trim(request.recipients);
-    if (SameText(typed, stored) || typed.size() > kMaxRobotAddressLength) return;
-    if (AskYesNo(LS(lsStoreRobotAddress)) != TMsgAnswer::Yes) return;
-    stored = typed;
-    TEMailAddressList list;
-    if (!list.SaveToFile()) ShowErrorMessage(list.Error());
 }
 
 TEMailFile KeptMessage(const TSendRequest& r, const TOptions& o, bool copy) {
@@ -50,6 +39,20 @@ TEMailFile KeptMessage(const TSendRequest& r, const TOptions& o, bool copy) {
 }
 
 }  // namespace
+
+TRecipientStore OfferToStoreRecipient(TContest contest, const std::string& recipients) {
+    if (contest <= cNoContest || contest > kNoOfRobotAddresses) return TRecipientStore::NotAsked;
+    std::string& stored = EMailAddresses[static_cast<std::size_t>(contest)];
+    const std::string typed = Trim(recipients);
+    if (typed.empty() || SameText(typed, stored) || typed.size() > kMaxRobotAddressLength)
+        return TRecipientStore::NotAsked;
+    if (AskYesNo(LS(lsStoreRobotAddress)) != TMsgAnswer::Yes) return TRecipientStore::Declined;
+    stored = typed;
+    TEMailAddressList list;
+    if (list.SaveToFile()) return TRecipientStore::Stored;
+    ShowErrorMessage(list.Error());
+    return TRecipientStore::NotWritten;
+}
 
 TSmtpSettings SmtpSettingsFromOptions(const TOptions& options) {
     TSmtpSettings s;
@@ -75,20 +78,24 @@ TSendOutcome SendLogByEMail(const TSendRequest& request, const TOptions& options
     }
     TMailMessage message;
     std::string error;
+    const TRecipientStore notAsked = TRecipientStore::NotAsked;
     if (!BareAddress(options.EMail_Sender.oValue, message.from, &error))
-        return Failure(TSendStatus::Invalid, "sender: " + error);
-    if (!ParseAddressList(request.recipients, message.to, &error)) return Failure(TSendStatus::Invalid, error);
+        return Failure(TSendStatus::Invalid, "sender: " + error, notAsked);
+    if (!ParseAddressList(request.recipients, message.to, &error))
+        return Failure(TSendStatus::Invalid, error, notAsked);
     if (request.attachment.size() > kMaxAttachmentSize)
-        return Failure(TSendStatus::Invalid, request.attachmentName + ": the attachment has " +
-                                                 std::to_string(request.attachment.size()) + " bytes, more than the " +
-                                                 std::to_string(kMaxAttachmentSize) + " that are sent");
-    OfferToStoreRecipient(request);
+        return Failure(TSendStatus::Invalid,
+                       request.attachmentName + ": the attachment has " + std::to_string(request.attachment.size()) +
+                           " bytes, more than the " + std::to_string(kMaxAttachmentSize) + " that are sent",
+                       notAsked);
+    const TRecipientStore store = OfferToStoreRecipient(request.contest, request.recipients);
 
     TSmtpSettings settings = SmtpSettingsFromOptions(options);
     if ((settings.userName.empty() || settings.password.empty()) && askCredentials &&
         !askCredentials(settings.userName, settings.password)) {
         TSendOutcome out;
         out.cancelled = true;
+        out.recipientStore = store;
         out.error = "cancelled";
         return out;
     }
@@ -100,10 +107,11 @@ TSendOutcome SendLogByEMail(const TSendRequest& request, const TOptions& options
     message.attachment = request.attachment;
 
     const TSendResult result = SendMail(settings, message);
-    if (!result.Ok()) return Failure(result.status, result.message);
+    if (!result.Ok()) return Failure(result.status, result.message, store);
 
     TSendOutcome out;
     out.status = TSendStatus::Sent;
+    out.recipientStore = store;
     TEMailFile kept = KeptMessage(request, options, copy);
     std::string keepError;
     out.keptFile = kept.SaveToFile(options.Path_EMails.oValue, NowLocal(), &keepError);

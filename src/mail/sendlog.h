@@ -30,8 +30,22 @@ struct TSendRequest {
 // prefilled with the settings; false when the user cancels.
 using TCredentialsQuery = std::function<bool(std::string& userName, std::string& password)>;
 
+// What became of a recipient that differs from the contest's stored robot address.
+enum class TRecipientStore {
+    NotAsked,    // the same address, no contest, too long, or the send stopped before
+    Stored,      // taken as the contest's robot address and the list file written
+    NotWritten,  // taken for this run, but the list file could not be written (shown)
+    Declined     // the answer was No (or no answer could be had)
+};
+
+// Step 2 of SendLogByEMail on its own, for a sender that does not go through it (the
+// platform's mail client): when `recipients` differs (ignoring case) from the robot
+// address of `contest`, the Yes/No question 586; Yes stores it and writes the list file.
+TRecipientStore OfferToStoreRecipient(TContest contest, const std::string& recipients);
+
 struct TSendOutcome {
     TSendStatus status = TSendStatus::Failed;
+    TRecipientStore recipientStore = TRecipientStore::NotAsked;
     bool cancelled = false;  // the credentials were not given: nothing was tried
     std::string keptFile;    // the message file, "" when it could not be written
     std::string error;       // why nothing was sent
@@ -48,7 +62,8 @@ std::string BodyWithFooter(const std::string& body);
 // Sends `request` with the settings of `options`:
 //  1. no SMTP server or sender: error 587, nothing sent;
 //  2. a recipient that differs (ignoring case) from the contest's robot address: the
-//     Yes/No question 586; Yes stores it and writes the address list file;
+//     Yes/No question 586; Yes stores it and writes the address list file (the outcome's
+//     recipientStore says which);
 //  3. user name or password missing: `askCredentials` (none given: no login);
 //  4. sends; on success the message is kept in `options.Path_EMails` and the info box
 //     582 with 583 and the file name (or 581) is shown; on failure the error box 584

@@ -14,8 +14,9 @@ TEST(Cli, ContestsListsEveryContest) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = SplitLinesForTest(r.out);
     ASSERT_EQ(lines.size(), 86u);  // header plus 85 contests
-    EXPECT_EQ(lines[0], "ordinal\tcontest\tcabrillo\tmode\trules");
-    EXPECT_EQ(lines[1], "1\tCQ WW DX Contest CW\tCQ-WW-CW\tCW\tyes");
+    EXPECT_EQ(lines[0], "ordinal\tcontest\tcabrillo\tmode\taliases");
+    EXPECT_EQ(lines[1].rfind("1\tCQ WW DX Contest CW\tCQ-WW-CW\tCW\t", 0), 0u) << lines[1];
+    EXPECT_NE(lines[5].find("\tWAE CW, "), std::string::npos) << lines[5];  // the names of other programs
     EXPECT_EQ(lines[85].rfind("85\tWestfalen Nord Aktivit\xC3\xA4tstag\tWNA\tmixed\t", 0), 0u);  // UTF-8 on output
 }
 
@@ -24,6 +25,9 @@ TEST(Cli, VersionHelpAndUnknownCommand) {
     test::RunResult help = test::RunQz("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("contests"), std::string::npos);
+    // Every format 'qz export' writes is named.
+    for (const char* format : {"Cabrillo", "STF", "ADIF", "RES", "Swisslog", "dBase"})
+        EXPECT_NE(help.out.find(format), std::string::npos) << format;
     test::RunResult bad = test::RunQz("frobnicate");
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("unknown command"), std::string::npos);

@@ -589,20 +589,6 @@ TEST_F(Factory, MarkersAndUnknownValuesGiveNoLog) {
     }
 }
 
-// Every contest scores by its own rules; the mark in the factory row stays as the guard
-// for a contest value added later without its rules.
-TEST(FactoryRules, ContestsWithoutRulesOfTheirOwn) {
-    const std::vector<TContest> notBuilt;
-    std::vector<TContest> marked;
-    for (int c = cNoContest + 1; c < cEndOfContestlist; ++c)
-        if (!ContestHasOwnRules(static_cast<TContest>(c))) marked.push_back(static_cast<TContest>(c));
-    EXPECT_EQ(marked, notBuilt);
-    EXPECT_FALSE(ContestHasOwnRules(cNoContest));
-    EXPECT_FALSE(ContestHasOwnRules(cEndOfContestlist));
-    EXPECT_EQ(RulesNotBuiltMessage(cIARU),
-              "IARU HF World Championship (IARU-HF): rules of this contest are not built yet");
-}
-
 TEST_F(Factory, MissingCountryFileGivesNoLog) {
     TFileHeader h = Header(cWAG, "W1AW");  // would switch sides with country data
     h.fhContest_CtyFile = (fs::temp_directory_path() / "qz-no-such-folder" / "no-such-cty.dat").string();
