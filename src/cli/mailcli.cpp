@@ -23,7 +23,8 @@ namespace qz::cli {
 
 const char* const kMailOptionsUsage =
     "  --to ADDRESS  the recipient(s), \",\" between several (default: the log robot\n"
-    "                address stored for the log's contest)\n"
+    "                address stored for the log's contest); a new one is stored for the\n"
+    "                contest when the question is answered yes (on a terminal, or --yes)\n"
     "  --subject S   the subject (default: the log's own call)\n"
     "  --body TEXT   the message text above the footer (default: none)\n"
     "  --password-stdin\n"
