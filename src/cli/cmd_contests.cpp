@@ -27,7 +27,8 @@ int CmdContests(const TArgs& argsIn) {
     TArgs args = argsIn;
     if (WantsHelp(args)) {
         Out("usage: qz contests [--tsv]\n\n"
-            "Lists every contest: ordinal, long name, Cabrillo keyword and mode kind.\n"
+            "Lists every contest: ordinal, long name, Cabrillo keyword, mode kind and whether\n"
+            "it scores by its own rules (every contest does; the column stays for scripts).\n"
             "The last column holds the other names logs give the contest (from the table\n"
             "AssignmentTables/contestnames.dat of the data folder), \", \" between them.\n"
             "  --tsv   tab-separated values with a header line\n");
@@ -38,13 +39,14 @@ int CmdContests(const TArgs& argsIn) {
         Err("qz contests: unexpected argument '" + args[0] + "'\n");
         return 2;
     }
-    TTable table({"ordinal", "contest", "cabrillo", "mode", "aliases"});
+    TTable table({"ordinal", "contest", "cabrillo", "mode", "rules", "aliases"});
     const TContestNameTable& names = ContestNameTable();
     table.RightAlign({0});
     // The first and last values only mark the ends of the list.
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         table.AddRow({std::to_string(c), std::string(ContestNames[c]), std::string(CabrilloContestNames[c]),
-                      kModeKindNames[ContestModeKinds[c]], JoinedSpellings(names.Spellings(static_cast<TContest>(c)))});
+                      kModeKindNames[ContestModeKinds[c]], "yes",
+                      JoinedSpellings(names.Spellings(static_cast<TContest>(c)))});
     }
     Out(table.Render(tsv));
     return 0;

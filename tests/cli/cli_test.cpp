@@ -14,7 +14,7 @@ TEST(Cli, ContestsListsEveryContest) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = SplitLinesForTest(r.out);
     ASSERT_EQ(lines.size(), 86u);  // header plus 85 contests
-    EXPECT_EQ(lines[0], "ordinal\tcontest\tcabrillo\tmode\taliases");
+    EXPECT_EQ(lines[0], "ordinal\tcontest\tcabrillo\tmode\trules\taliases");
     EXPECT_EQ(lines[1].rfind("1\tCQ WW DX Contest CW\tCQ-WW-CW\tCW\t", 0), 0u) << lines[1];
     EXPECT_NE(lines[5].find("\tWAE CW, "), std::string::npos) << lines[5];  // the names of other programs
     EXPECT_EQ(lines[85].rfind("85\tWestfalen Nord Aktivit\xC3\xA4tstag\tWNA\tmixed\t", 0), 0u);  // UTF-8 on output
