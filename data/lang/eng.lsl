@@ -747,7 +747,7 @@ date not understood:
 time not understood:
 no worked call
 QSO or QTC lines after END-OF-LOG were read, the first at line
-the file ends at a zero byte; QSO or QTC lines after it not read:
+the line holds a zero byte (a damaged file):
 QSO lines with another exchange than the contest's were split at the worked call, the first at line
 QSO lines with more exchange fields than the contest takes (joined into its last number), the first at line
 QSO lines with fewer exchange fields than the contest takes, the first at line

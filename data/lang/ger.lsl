@@ -747,7 +747,7 @@ Datum nicht verstanden:
 Zeit nicht verstanden:
 kein Rufzeichen der Gegenstation
 QSO- oder QTC-Zeilen nach END-OF-LOG wurden gelesen, die erste in Zeile
-die Datei endet an einem Null-Byte; QSO- oder QTC-Zeilen danach nicht gelesen:
+die Zeile enthält ein Null-Byte (eine beschädigte Datei):
 QSO-Zeilen mit einem anderen Austausch als dem des Contests wurden am Rufzeichen geteilt, die erste in Zeile
 QSO-Zeilen mit mehr Austauschfeldern als der Contest verlangt (in seine letzte Nummer zusammengefasst), die erste in Zeile
 QSO-Zeilen mit weniger Austauschfeldern als der Contest verlangt, die erste in Zeile

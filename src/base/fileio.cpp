@@ -76,7 +76,12 @@ TReadFileError CheckReadableFile(const std::string& path, std::uint64_t maxSize,
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return OpenError(path, error);
     if (size) *size = static_cast<std::uint64_t>(st.st_size);
-    return CheckStat(st, path, maxSize, error);
+    if (TReadFileError why = CheckStat(st, path, maxSize, error); why != TReadFileError::None) return why;
+    // The permission bits alone do not tell (root, access lists): only opening does. A
+    // file that cannot be opened is said to be so, not taken for one of no known format.
+    TFd fd(OpenForReading(path));
+    if (fd.get() < 0) return OpenError(path, error);
+    return TReadFileError::None;
 }
 
 TReadFileError ReadWholeFileEx(const std::string& path, std::string& bytes, std::string* error, std::uint64_t maxSize) {

@@ -24,7 +24,8 @@ enum class TReadFileError : std::uint8_t {
 };
 
 // Checks that `path` names a regular file (after symbolic links) of at most `maxSize`
-// bytes. `error` gets "<path>: <reason>"; `size` the file's size when known.
+// bytes that can be opened for reading. `error` gets "<path>: <reason>"; `size` the
+// file's size when known.
 TReadFileError CheckReadableFile(const std::string& path, std::uint64_t maxSize, std::string* error,
                                  std::uint64_t* size = nullptr);
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/droppedlines.h"
 #include "batch/slimmedresults.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
@@ -69,6 +70,9 @@ struct TBatchFileResult {
     // What the reader, the compile and the writer said (skipped lines, cut values),
     // and any message the core would have shown in a box.
     std::vector<std::string> messages;
+    // The lines the reader could not read and left out (their messages are among
+    // `messages` too); a file with any is done but not whole.
+    TDroppedLines dropped;
     // Export and convert: the file written.
     std::string written;
     // Results: the log's figures, and what a reader needs to reproduce them.

@@ -18,13 +18,15 @@ namespace {
 // The type to convert the file as; ftUnknown after setting the error.
 TFileType TypeToConvert(const TBatchSettings& s, TBatchFileResult& result) {
     if (!CheckBatchInput(result, false)) return ftUnknown;
-    const TFileType detected = DetectFileType(result.file);
+    std::string unreadable;
+    const TFileType detected = DetectFileType(result.file, &unreadable);
     if (detected == ftQZ4 || detected == ftQZ3) {
         result.error = FileError(result.file, "already a native log");
         return ftUnknown;
     }
     if (s.importFormat == ftUnknown) {
-        if (detected == ftUnknown) result.error = result.file + " " + LS(lsUnknownFileType);
+        if (detected == ftUnknown)
+            result.error = !unreadable.empty() ? unreadable : result.file + " " + LS(lsUnknownFileType);
         return detected;
     }
     // CT files of every version go through one converter; their versions are one format.
@@ -69,6 +71,7 @@ void ConvertFile(const TBatchContext& context, TBatchFileResult& result) {
     converter->StoreTarget =
         s.outputFolder.empty() ? TStoreTarget{false, true, ""} : TStoreTarget{false, false, s.outputFolder};
     const std::string written = converter->ConvertLog(false);
+    result.dropped = converter->Dropped();
     if (written.empty()) {
         if (converter->Cancelled()) result.error = FileError(target, "exists and was kept");
         else if (!converter->LastError().empty()) result.error = converter->LastError();

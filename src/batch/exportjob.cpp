@@ -48,9 +48,9 @@ bool CheckBatchInput(TBatchFileResult& result, bool nativeOnly) {
         return false;
     }
     if (nativeOnly) {
-        const TFileType type = DetectFileType(result.file);
+        const TFileType type = DetectFileType(result.file, &error);
         if (type != ftQZ4 && type != ftQZ3) {
-            result.error = FileError(result.file, "not a native log");
+            result.error = !error.empty() ? error : FileError(result.file, "not a native log");
             return false;
         }
     }
@@ -65,6 +65,7 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
     open.cty = context.cty;
     TOpenedLog opened = OpenLog(result.file, open);
     result.messages = std::move(opened.messages);
+    result.dropped = std::move(opened.dropped);
     if (!opened.log) {
         result.error = opened.error;
         return;

@@ -18,6 +18,7 @@ void ScoreFile(const TBatchContext& context, TBatchFileResult& result) {
     open.layoutName = s.layoutName;
     TOpenedLog opened = OpenLog(result.file, open);
     result.messages = std::move(opened.messages);
+    result.dropped = std::move(opened.dropped);
     if (!opened.log) {
         result.error = opened.error;
         return;

@@ -21,6 +21,20 @@ std::string NamedOnce(const std::string& error, const std::string& path) {
     return Utf8ToCp1252(path) + ": " + error;
 }
 
+int ReportDroppedLines(const std::string& command, const std::string& path, const TDroppedLines& dropped,
+                       bool listedElsewhere) {
+    if (dropped.count == 0) return 0;
+    const std::string prefix = "qz " + command + ": ";
+    if (!listedElsewhere)
+        for (const std::string& m : dropped.listed) Err(prefix + EscapedControls(NamedOnce(m, path)) + "\n");
+    const std::string lines = dropped.count == 1 ? "1 line" : std::to_string(dropped.count) + " lines";
+    Err(prefix + EscapedControls(Utf8ToCp1252(path)) + ": " + lines + " could not be read and " +
+        (dropped.count == 1 ? "is" : "are") + " not in the log" +
+        (!listedElsewhere && dropped.Unlisted() > 0 ? " (" + std::to_string(dropped.Unlisted()) + " not listed)" : "") +
+        "\n");
+    return dropped.count;
+}
+
 bool ParseContest(const std::string& text, TContest& contest) {
     std::int32_t ordinal;
     if (TryStrToInt(text, ordinal)) {

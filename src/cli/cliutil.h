@@ -3,9 +3,12 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/droppedlines.h"
 #include "cli/commands.h"
+#include "cli/table.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
 #include "engine/contestlog.h"
@@ -20,6 +23,12 @@ std::string Shown(std::string text, const std::string& path);
 // A message about `path` that names it once: `error` as it stands when it names the
 // file already, else the file name, ":" and `error`. Made printable like Shown.
 std::string NamedOnce(const std::string& error, const std::string& path);
+
+// Shows on standard error what the reader left out of `path`: unless `listedElsewhere`
+// (the messages, which hold them, are printed anyway) every listed line, and always
+// how many lines were not read. Returns that number; a command that got any exits 1.
+int ReportDroppedLines(const std::string& command, const std::string& path, const TDroppedLines& dropped,
+                       bool listedElsewhere);
 
 // An ordinal of a contest as 'qz contests' lists them, else a name as the readers of
 // foreign logs take it (ContestFromSpelling: a Cabrillo keyword or another program's

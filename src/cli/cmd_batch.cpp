@@ -64,9 +64,13 @@ constexpr const char* kUsage =
     "                once for the whole batch)\n"
     "  --layout NAME read column text files by the stored column layout NAME\n"
     "  --messages    also print what the readers and the compile said about each file\n"
-    "Every file that fails is named with its reason on standard error. A progress line\n"
-    "is shown when standard error is a terminal.\n"
-    "Exit status: 0 when every file was processed, 1 when one failed, 2 for a usage error.\n";
+    "Every file that fails is named with its reason on standard error, and so is every\n"
+    "line a reader could not read (the file is processed without it; the --tsv table\n"
+    "counts such lines in its last column, dropped). Tabs, line ends and backslashes in\n"
+    "--tsv fields are written as \\t, \\n, \\r and \\\\. A progress line is shown when\n"
+    "standard error is a terminal.\n"
+    "Exit status: 0 when every file was processed whole, 1 when one failed or lines of one\n"
+    "could not be read, 2 for a usage error.\n";
 
 struct TExportFormatName {
     const char* name;
@@ -135,7 +139,8 @@ std::vector<std::string> ScoreRow(const TBatchFileResult& r) {
             r.claimedScore,
             Utf8ToCp1252(r.ctyFile),
             r.ctyVersion.empty() ? "unknown" : r.ctyVersion,
-            settings};
+            settings,
+            std::to_string(r.dropped.count)};
 }
 
 struct TBatchCommand {
@@ -243,11 +248,13 @@ bool WriteList(const TBatchCommand& c, const std::string& bytes) {
 int RunJob(TBatchCommand& c) {
     TBatchProgress progress(::isatty(STDERR_FILENO));
     c.settings.progress = [&](std::size_t done, std::size_t total) { progress.Update(done, total); };
+    int droppedFiles = 0;
     auto finished = [&](const TBatchFileResult& r) {
-        if (r.ok && (!c.messages || r.messages.empty())) return;
+        if (r.ok && r.dropped.count == 0 && (!c.messages || r.messages.empty())) return;
         progress.Clear();
         if (c.messages)
             for (const std::string& m : r.messages) Err(Shown(m, r.file) + "\n");
+        if (ReportDroppedLines("batch", r.file, r.dropped, c.messages) > 0) ++droppedFiles;
         if (!r.ok) Err("qz batch: " + Shown(r.error, r.file) + "\n");
     };
     TBatchOutcome outcome = RunBatch(c.files, c.settings, finished);
@@ -261,7 +268,7 @@ int RunJob(TBatchCommand& c) {
         std::string bytes;
         if (c.tsv) {
             TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion",
-                          "settings"});
+                          "settings", "dropped"});
             for (const TBatchFileResult& r : outcome.files)
                 if (r.ok) table.AddRow(ScoreRow(r));
             bytes = Cp1252ToUtf8(table.Render(true));
@@ -276,7 +283,10 @@ int RunJob(TBatchCommand& c) {
     if (outcome.failed > 0)
         Err("qz batch: " + std::to_string(outcome.failed) + " of " + std::to_string(outcome.files.size()) +
             " files failed\n");
-    return ok ? 0 : 1;
+    if (droppedFiles > 0)
+        Err("qz batch: " + std::to_string(droppedFiles) + " of " + std::to_string(outcome.files.size()) +
+            " files had lines that could not be read\n");
+    return ok && droppedFiles == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ constexpr const char* kUsage =
     "  --layout NAME      the stored column layout for column text files\n"
     "  --messages         also print what the readers said about each file (stderr)\n"
     "Exit status: 0 when every log is clean, 1 when a check found something or a file\n"
-    "could not be read, 2 for a usage error.\n";
+    "(or a line of it, named on standard error) could not be read, 2 for a usage error.\n"
+    "In --tsv rows tabs, line ends and backslashes are written as \\t, \\n, \\r and \\\\.\n";
 
 const std::vector<std::string> kCheckNames = {"sent-serials", "sent-gaps",  "sent-fields", "rcvd-serials",
                                               "rcvd-fields",  "extensions", "members",     "qsy"};
@@ -185,6 +186,7 @@ int CmdCheck(const TArgs& argsIn) {
             status = 1;
             continue;
         }
+        if (ReportDroppedLines("check", path, loaded.dropped, common.messages) > 0) status = 1;
         TContestLog& log = *loaded.log;
         log.ShowMessageBoxes = false;
         log.MessageLines = &messages;

@@ -25,7 +25,9 @@ constexpr const char* kUsage =
     "  --messages    also print the reader's and the compile messages (after the report)\n"
     "  --cty FILE    the country file to check the log with (default: the one the log names)\n"
     "  --layout NAME read column text files by the stored column layout NAME\n"
-    "The language of the report follows the global option --lang.\n";
+    "The language of the report follows the global option --lang.\n"
+    "Lines of the log that could not be read are named on standard error; the report\n"
+    "leaves them out and the exit status is 1.\n";
 
 }  // namespace
 
@@ -51,6 +53,7 @@ int CmdCompile(const TArgs& argsIn) {
         Err("qz compile: " + Shown(opened.error, path) + "\n");
         return 1;
     }
+    const int dropped = ReportDroppedLines("compile", path, opened.dropped, common.messages);
     std::vector<std::string> messages = std::move(opened.messages);
     TContestLog& log = *opened.log;
     log.MessageLines = &messages;
@@ -66,7 +69,7 @@ int CmdCompile(const TArgs& argsIn) {
     if (common.messages)
         for (const auto& line : messages) text += Shown(line, path) + "\n";
     Out(text);
-    return 0;
+    return dropped > 0 ? 1 : 0;
 }
 
 }  // namespace qz::cli

@@ -69,10 +69,15 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         Err("qz convert: " + shown + " " + LS(lsFileEmptyOrMissing) + "\n");
         return false;
     }
-    const TFileType type = DetectFileType(path);
+    const TFileType type = DetectFileType(path, &error);
+    if (type == ftUnknown && !error.empty()) {
+        Err("qz convert: " + NamedOnce(error, path) + "\n");
+        return false;
+    }
     std::string written;
     bool cancelled = false;
     std::vector<std::string> messages;
+    TDroppedLines dropped;
     if (type == ftQZ4) {
         Err("qz convert: " + shown + ": already a native log, nothing to convert\n");
         return true;
@@ -86,6 +91,8 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         written = qz3.ConvertLog();
         error = qz3.LastError();
         cancelled = qz3.Cancelled();
+        dropped = qz3.Dropped;
+        messages = dropped.listed;
     } else {
         std::unique_ptr<TConvert> converter = MakeConverter(type, path, &messages);
         if (!converter) {
@@ -106,6 +113,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         written = converter->ConvertLog(false);
         error = converter->LastError();
         cancelled = converter->Cancelled();
+        dropped = converter->Dropped();
     }
     for (const auto& m : messages) Err("qz convert: " + shown + ": " + m + "\n");
     if (written.empty()) {
@@ -115,7 +123,8 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         return false;
     }
     Out(Utf8ToCp1252(written) + "\n");
-    return true;
+    // The messages above list the lines left out.
+    return ReportDroppedLines("convert", path, dropped, true) == 0;
 }
 
 }  // namespace

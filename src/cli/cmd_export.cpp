@@ -43,7 +43,9 @@ constexpr const char* kUsage =
     "  --messages    print the compile messages on standard error\n"
     "An existing OUT is never replaced without --force: it may be the file the log was\n"
     "converted from.\n"
-    "Values cut to fit a Cabrillo column are reported on standard error.\n";
+    "Values cut to fit a Cabrillo column are reported on standard error, and so are lines\n"
+    "of the log that could not be read: they are not in the output, which is written all\n"
+    "the same, and the exit status is 1.\n";
 
 bool WriteStdout(const std::string& bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) return false;
@@ -99,6 +101,7 @@ int CmdExport(const TArgs& argsIn) {
         return 1;
     }
     std::unique_ptr<TContestLog> log = std::move(opened.log);
+    const int status = ReportDroppedLines("export", logFile, opened.dropped, common.messages) > 0 ? 1 : 0;
     std::vector<std::string> compileMessages = std::move(opened.messages);
     log->MessageLines = &compileMessages;
     log->ShowMessageBoxes = false;
@@ -119,7 +122,7 @@ int CmdExport(const TArgs& argsIn) {
             Err("qz export: cannot write to standard output\n");
             return 1;
         }
-        return 0;
+        return status;
     }
     if (!haveOut) outFile = std::filesystem::path(logFile).replace_extension(OutputWindowExtension(window)).string();
     std::error_code ec;
@@ -151,7 +154,7 @@ int CmdExport(const TArgs& argsIn) {
             (error.empty() ? LS(lsConversionFailed) + " " + Utf8ToCp1252(outFile) : Shown(error, outFile)) + "\n");
         return 1;
     }
-    return 0;
+    return status;
 }
 
 }  // namespace qz::cli

@@ -24,8 +24,10 @@ constexpr const char* kUsage =
     "Shows for each file the type the program recognises and, for a native log, its\n"
     "header: own call, contest, categories, number of lines, and when and with which\n"
     "program version the file was created and last modified.\n"
-    "  --tsv   tab-separated values, one row per file with a header line\n"
-    "The exit status is 1 when a file cannot be read or a native log's header is damaged.\n";
+    "  --tsv   tab-separated values, one row per file with a header line (tabs, line\n"
+    "          ends and backslashes in fields written as \\t, \\n, \\r and \\\\)\n"
+    "The exit status is 1 when a file cannot be read (it is named on standard error with\n"
+    "the reason: no permission, cut short, ...) or a native log's header is damaged.\n";
 
 // A stored time stamp as "YYYY-MM-DD HH:MM:SS"; "" for none, "?" for a damaged one.
 std::string StampText(TDateTime dt) {
@@ -118,7 +120,13 @@ int CmdInfo(const TArgs& argsIn) {
             status = 1;
             continue;
         }
-        const TFileType type = DetectFileType(path);
+        const TFileType type = DetectFileType(path, &error);
+        if (type == ftUnknown && !error.empty()) {
+            // Unreadable, or a log of a known format too damaged to be recognised.
+            Err("qz info: " + NamedOnce(error, path) + "\n");
+            status = 1;
+            continue;
+        }
         row.type = tsv ? std::string(FileTypeKeyword(type))
                        : std::string(FileTypeDescription(type)) + " (" + std::string(FileTypeKeyword(type)) + ")";
         const bool native = type == ftQZ4;

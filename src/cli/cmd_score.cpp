@@ -35,12 +35,16 @@ constexpr const char* kUsage =
     "  --messages         also print the reader's and the compile messages\n"
     "  --tsv              print one tab-separated row per file instead of the reports:\n"
     "                     file, call, contest, QSOs, multipliers, score, claimed score,\n"
-    "                     country file, its version and the compile settings that\n"
-    "                     differ from their defaults\n"
+    "                     country file, its version, the compile settings that\n"
+    "                     differ from their defaults and the number of lines that could\n"
+    "                     not be read (tabs, line ends and backslashes in fields are\n"
+    "                     written as \\t, \\n, \\r and \\\\)\n"
     "  --save             store each converted foreign log as a native log beside its\n"
     "                     source (.QZF; the program asks before replacing a file)\n"
     "  --cty FILE         the country file to score with (default: the installed one)\n"
-    "Exit status: 0 when every file was scored, 1 when one was not, 2 for a usage error.\n";
+    "Lines a reader cannot read are left out of the log and named on standard error.\n"
+    "Exit status: 0 when every file was scored in full, 1 when one was not or lines of one\n"
+    "could not be read, 2 for a usage error.\n";
 
 // Stores a log read from a foreign file as a native log beside its source.
 void SaveConverted(const std::string& path, TContestLog& log) {
@@ -77,8 +81,8 @@ int CmdScore(const TArgs& argsIn) {
     if (!LoadCountryFile("score", common)) return 1;
     open.cty = common.cty;
 
-    TTable table(
-        {"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion", "settings"});
+    TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion",
+                  "settings", "dropped"});
     int status = 0;
     bool first = true;
     for (const std::string& path : args) {
@@ -91,6 +95,8 @@ int CmdScore(const TArgs& argsIn) {
             status = 1;
             continue;
         }
+        const int dropped = ReportDroppedLines("score", path, loaded.dropped, common.messages);
+        if (dropped > 0) status = 1;
         if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3) SaveConverted(path, *loaded.log);
         TContestLog& log = *loaded.log;
         log.MessageLines = &messages;
@@ -108,7 +114,8 @@ int CmdScore(const TArgs& argsIn) {
             table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
                           std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]),
                           std::to_string(log.GetNoOfAllGoodQSOs()), std::to_string(multipliers), std::to_string(score),
-                          loaded.claimedScore, provenance.ctyFile, provenance.ctyVersion, provenance.settings});
+                          loaded.claimedScore, provenance.ctyFile, provenance.ctyVersion, provenance.settings,
+                          std::to_string(dropped)});
             if (common.messages)
                 for (const auto& m : messages) Err(Shown(m, path) + "\n");
             continue;

@@ -108,6 +108,11 @@ bool OpenAndCompile(const std::string& command, const std::string& path, const T
         Err("qz " + command + ": " + Shown(o.error, path) + "\n");
         return false;
     }
+    // A log that lacks lines of its file is not sent as if it were complete.
+    if (ReportDroppedLines(command, path, o.dropped, false) > 0) {
+        Err("qz " + command + ": " + Utf8ToCp1252(path) + ": not sent while lines of it cannot be read\n");
+        return false;
+    }
     std::vector<std::string> messages = std::move(o.messages);
     o.log->MessageLines = &messages;
     o.log->ShowMessageBoxes = false;

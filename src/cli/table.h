@@ -3,9 +3,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qz::cli {
+
+// `text` on one line for a terminal or a field of tab-separated values: tab, CR and LF
+// written as \t, \r and \n, every other control character as \xNN, and with
+// `escapeBackslash` a backslash as \\ (so that the field can be read back exactly).
+std::string EscapedControls(std::string_view text, bool escapeBackslash = false);
 
 class TTable {
 public:
@@ -13,6 +19,8 @@ public:
     void AddRow(std::vector<std::string> row) { rows_.push_back(std::move(row)); }
     // Columns whose index is listed are right-aligned in the aligned form.
     void RightAlign(std::vector<std::size_t> columns) { right_ = std::move(columns); }
+    // As tab-separated values every field goes through EscapedControls (backslash
+    // included): a file name with a tab or a line end cannot break the row.
     std::string Render(bool tsv) const;
 
 private:

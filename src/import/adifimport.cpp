@@ -318,10 +318,14 @@ void TADIFImport::ReleaseSource() {
     if (!FFromBytes) FText.Clear();
 }
 
+std::string TADIFImport::Place(std::size_t offset) const {
+    return FFileName + " " + LS(lsLine) + " " + std::to_string(FText.LineOf(offset)) + " (byte " +
+           std::to_string(offset + 1) + "): ";
+}
+
 void TADIFImport::Note(std::size_t offset, const std::string& text) {
     if (FCap.Full()) return FCap.Skip();
-    FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(FText.LineOf(offset)) + " (byte " +
-             std::to_string(offset + 1) + "): " + text);
+    FCap.Add(Place(offset) + text);
 }
 
 void TADIFImport::ReadRecords() {
@@ -336,7 +340,8 @@ void TADIFImport::ReadRecords() {
         const auto val = [&](TField f) { return rec.value[f]; };
         if (!has(fCall)) {
             ++FCounts.withoutCall;
-            Note(rec.start, "record " + std::to_string(FCounts.records) + " has no call field and was not read");
+            DropLine(Place(rec.start) + "record " + std::to_string(FCounts.records) +
+                     " has no call field and was not read");
             return;
         }
         const int before = log.NoOfQSOs();

@@ -50,6 +50,8 @@ private:
     bool BuildLog(bool showMessageBoxes) override;
     void ReleaseSource() override;
     void ReadRecords();
+    // "<file> line <n> (byte <b>): " for the byte at `offset`.
+    std::string Place(std::size_t offset) const;
     void Note(std::size_t offset, const std::string& text);
 
     TSourceText FText;

@@ -97,6 +97,11 @@ bool TBinaryConvert::RecordError(std::size_t record, const std::string& text) {
     return false;
 }
 
+void TBinaryConvert::DropCutRecord(const std::string& file, std::size_t record, std::size_t have, std::size_t size) {
+    DropLine(file + ": record " + std::to_string(record) + ": the file ends inside this record (" +
+             std::to_string(have) + " of " + std::to_string(size) + " bytes); it was not read");
+}
+
 TQSO& TBinaryConvert::AppendLine(bool setEditedFlag) {
     TContestLog& log = *FContestLog;
     const int before = log.NoOfQSOs();

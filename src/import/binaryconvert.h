@@ -49,6 +49,9 @@ protected:
     void RecordNote(const std::string& file, std::size_t record, const std::string& text);
     // Fails the conversion: FLastError = "<file>: record <n>: <text>".
     bool RecordError(std::size_t record, const std::string& text);
+    // `file` ends inside record `record` (`have` of its `size` bytes): the record is
+    // left out and reported as dropped; the complete records before it are kept.
+    void DropCutRecord(const std::string& file, std::size_t record, std::size_t have, std::size_t size);
     // The new last line of the log after CreateAndAppendQSO (appends a bare line when
     // a contest class appends none).
     TQSO& AppendLine(bool setEditedFlag);

@@ -66,7 +66,7 @@ constexpr TImportTextEntry kImportTexts[] = {
     {746, "time not understood:"},
     {747, "no worked call"},
     {748, "QSO or QTC lines after END-OF-LOG were read, the first at line"},
-    {749, "the file ends at a zero byte; QSO or QTC lines after it not read:"},
+    {749, "the line holds a zero byte (a damaged file):"},
     {750, "QSO lines with another exchange than the contest's were split at the worked call, the first at line"},
     {751,
      "QSO lines with more exchange fields than the contest takes (joined into its last number), the first at "
@@ -238,25 +238,16 @@ bool TCabrilloImport::Load() {
     if (FLoaded) return true;
     FLines.clear();
     if (!FFromBytes && !ReadWholeFile(FFileName, FBytes, &FLastError)) return false;
-    const std::string_view bytes = FBytes;
-    // The text ends at the first zero byte; data lines after it are counted so that
-    // the reader can say how many it did not read.
-    const std::size_t zero = bytes.find('\0');
-    FLines = SplitLineViews(bytes.substr(0, zero));
-    FCutAtZeroLine = -1;
-    FLostAfterZero = 0;
-    if (zero != std::string::npos) {
-        for (std::string& line : SplitLines(bytes.substr(zero))) {
-            std::erase(line, '\0');
-            if (cabrillo::IsQSOLine(line) || cabrillo::IsQTCLine(line)) ++FLostAfterZero;
-        }
-        if (FLostAfterZero > 0) FCutAtZeroLine = static_cast<int>(FLines.size());
-    }
-    // Tags are looked for in every line that is not a data line, several times each.
+    FLines = SplitLineViews(FBytes);
+    // Tags are looked for in every line that is not a data line, several times each. A
+    // line holding a zero byte is damaged: neither header nor data (ReadDataLines
+    // reports it).
     FHeaderLines.clear();
-    for (std::size_t i = 0; i < FLines.size(); ++i)
-        if (!cabrillo::IsQSOLine(FLines[i]) && !cabrillo::IsQTCLine(FLines[i]))
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        const std::string_view line = FLines[i];
+        if (line.find('\0') == std::string_view::npos && !cabrillo::IsQSOLine(line) && !cabrillo::IsQTCLine(line))
             FHeaderLines.push_back(static_cast<int>(i));
+    }
     FLoaded = true;
     return true;
 }
@@ -387,9 +378,13 @@ void TCabrilloImport::Note(int lineIndex, const std::string& text) const {
     AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + text);
 }
 
+void TCabrilloImport::Drop(int lineIndex, const std::string& reason) {
+    DropLine(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + ImportText(itNotRead) + " " +
+             reason);
+}
+
 void TCabrilloImport::ReadDataLines() {
     FCounts = TCabrilloReadCounts{};
-    FCounts.dataLines = FCounts.skipped = FLostAfterZero;
     const cabrillo::TLineShape shape = LineShapeOf(*FContestLog);
     int endOfLog = -1, afterEnd = -1, byCall = -1, surplus = -1;
     int byCallCount = 0, surplusCount = 0, afterEndCount = 0;
@@ -397,6 +392,13 @@ void TCabrilloImport::ReadDataLines() {
     std::string error;
     for (int i = 0; i < static_cast<int>(FLines.size()); ++i) {
         const std::string_view line = FLines[static_cast<std::size_t>(i)];
+        if (line.find('\0') != std::string_view::npos) {
+            // Zeros and blanks alone pad a file after its end and hold nothing to lose.
+            if (line.find_first_not_of(std::string_view("\0 \t", 3)) == std::string_view::npos) continue;
+            ++FCounts.skipped;
+            Drop(i, ImportText(itZeroByte) + " " + ShownLine(i));
+            continue;
+        }
         const bool qso = cabrillo::IsQSOLine(line);
         if (!qso && !cabrillo::IsQTCLine(line)) {
             if (endOfLog < 0 && StartsText(cabrillo::kEndOfLog.substr(0, 10), TrimLeft(line))) endOfLog = i;
@@ -404,19 +406,20 @@ void TCabrilloImport::ReadDataLines() {
                 // A QSO line under a misspelt tag is data, not header: say it was not read.
                 ++FCounts.dataLines;
                 ++FCounts.skipped;
-                Note(i, ImportText(itNotRead) + " " + ImportText(itUnknownTag) + ": " + ShownLine(i));
+                Drop(i, ImportText(itUnknownTag) + ": " + ShownLine(i));
             }
             continue;
         }
         ++FCounts.dataLines;
         if (endOfLog >= 0 && afterEndCount++ == 0) afterEnd = i;
         if (!qso && !shape.qtcContest) {
+            // No loss: the contest has no QTC traffic to score. Told, but not dropped.
             Note(i, ImportText(itNotRead) + " " + ImportText(itQTCNotQTCContest));
             ++FCounts.skipped;
             continue;
         }
         if (!cabrillo::SplitDataLine(line, shape, data, error)) {
-            Note(i, ImportText(itNotRead) + " " + ImportText(itNoFields) + " (" + error + "): " + ShownLine(i));
+            Drop(i, ImportText(itNoFields) + " (" + error + "): " + ShownLine(i));
             ++FCounts.skipped;
             continue;
         }
@@ -442,9 +445,6 @@ void TCabrilloImport::ReadDataLines() {
     summary(afterEndCount, afterEnd, itAfterEnd);
     summary(byCallCount, byCall, itCallPosition);
     summary(surplusCount, surplus, itSurplus);
-    if (FCutAtZeroLine >= 0)
-        AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(FCutAtZeroLine + 1) + ": " +
-                   ImportText(itZeroByte) + " " + std::to_string(FLostAfterZero));
 }
 
 void TCabrilloImport::ApplyCommonPart(int lineIndex, const TDataLine& data, TQSO& q) {
@@ -485,8 +485,8 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
             qtcKind = QTCFlagKinds[0];
             call = data.firstCall;
         } else {
-            AddMessage(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + " " +
-                       LS(lsQTCWithoutOwnCall));
+            DropLine(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + " " +
+                     LS(lsQTCWithoutOwnCall));
             return false;
         }
     }

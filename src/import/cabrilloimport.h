@@ -16,7 +16,7 @@ namespace qz {
 
 // What the reader did with the data lines of a file.
 struct TCabrilloReadCounts {
-    int dataLines = 0;    // QSO and QTC lines seen (up to a zero byte)
+    int dataLines = 0;    // QSO and QTC lines seen
     int qsos = 0;         // QSO lines read into the log
     int qtcs = 0;         // QTC lines read into the log
     int skipped = 0;      // lines reported in the messages and not read
@@ -61,6 +61,8 @@ private:
     bool ApplyLine(int lineIndex, const cabrillo::TDataLine& data);
     void ApplyCommonPart(int lineIndex, const cabrillo::TDataLine& data, TQSO& q);
     void Note(int lineIndex, const std::string& text) const;
+    // Leaves the line out of the log and reports it as dropped.
+    void Drop(int lineIndex, const std::string& reason);
     std::string ShownLine(int lineIndex) const;
 
     bool FFromBytes = false;
@@ -68,9 +70,6 @@ private:
     bool FLoaded = false;
     std::vector<std::string_view> FLines;
     std::vector<int> FHeaderLines;  // indexes of the lines that are no QSO or QTC lines
-    // The first line after a zero byte that ended the text, -1 when there was none.
-    int FCutAtZeroLine = -1;
-    int FLostAfterZero = 0;
     TCabrilloReadCounts FCounts;
 };
 

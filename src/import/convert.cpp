@@ -48,8 +48,16 @@ void TConvert::AddMessage(const std::string& text) const {
     if (FMessages) FMessages->push_back(text);
 }
 
+void TConvert::DropLine(const std::string& message) {
+    // A file of nothing but damaged lines must not flood the message list: past the
+    // listed ones only the count grows.
+    if (FDropped.listed.size() < TDroppedLines::kListed) AddMessage(message);
+    FDropped.Add(message);
+}
+
 bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
     FContestLog.reset();
+    FDropped = TDroppedLines{};
     FLastError.clear();
     FCancelled = false;
     if (FixContest != cNoContest) header.fhContest_Contest = FixContest;

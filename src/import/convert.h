@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/droppedlines.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
 #include "engine/contestlog.h"
@@ -63,6 +64,12 @@ public:
 
     const std::string& FileName() const { return FFileName; }
     const std::string& LastError() const { return FLastError; }
+    // After CheckFormat gave ftUnknown: why a file that is of the converter's format
+    // (by its marks, or by its extension where that is all the format has) cannot be
+    // read, e.g. it is cut short; "" when it is simply of another format.
+    const std::string& DamagedReason() const { return FDamaged; }
+    // The lines of the file the last conversion could not read and left out.
+    const TDroppedLines& Dropped() const { return FDropped; }
     bool Cancelled() const { return FCancelled; }
 
     bool FileNotFound = false;
@@ -96,6 +103,9 @@ protected:
     bool CreateLog(TFileHeader header, bool showMessageBoxes);
     // Adds a remark to the caller's message list.
     void AddMessage(const std::string& text) const;
+    // A line (record) of the file that is left out of the log: counted and reported,
+    // `message` naming the file, the line and the reason.
+    void DropLine(const std::string& message);
     // Reads the file into FContestLog; false when nothing could be read (FLastError says
     // why, FCancelled when the user cancelled).
     virtual bool BuildLog(bool showMessageBoxes);
@@ -109,6 +119,10 @@ protected:
     bool FCancelled = false;
     // Set by a converter that reads a claimed score from its file.
     std::string FClaimedScore;
+    // Emptied by CreateLog.
+    TDroppedLines FDropped;
+    // Set by CheckFormat, see DamagedReason.
+    std::string FDamaged;
 
 private:
     bool FInMemory = false;

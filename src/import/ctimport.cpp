@@ -92,6 +92,7 @@ TFileType TCTConvert::CheckFormat() { return VersionTest(false); }
 TFileType TCTConvert::VersionTest(bool showMessageBoxes) {
     CTSubVersionGreaterThan934 = false;
     FHeader.clear();
+    FDamaged.clear();
     const auto fail = [&](const std::string& text) {
         FLastError = text;
         if (showMessageBoxes) ShowErrorMessage(text);
@@ -114,7 +115,12 @@ TFileType TCTConvert::VersionTest(bool showMessageBoxes) {
     if (type == ftUnknown) return fail(FFileName + ": " + LS(lsUnknownCTVersion) + " " + std::string(mark));
     if (type == ftCT9) CTSubVersionGreaterThan934 = CTSubVersionAtLeast34(text);
     const std::size_t headerSize = type == ftCT8 ? ct::kHeaderSizeCT8 : ct::kHeaderSizeCT9;
-    if (size <= headerSize) return fail(tooShort);
+    if (size <= headerSize) {
+        FDamaged = FFileName + ": a CT log (" + std::string(mark) +
+                   ") that ends inside its header or right after it (" + std::to_string(size) + " of " +
+                   std::to_string(headerSize) + " bytes): no line to read";
+        return fail(tooShort);
+    }
     return type;
 }
 
@@ -167,11 +173,14 @@ bool TCTConvert::ReadRecords(TFileType type) {
     std::size_t number = 0;
     for (std::size_t pos = headerSize; pos < bytes.size(); pos += step) {
         ++number;
-        if (bytes.size() - pos < step) {
-            ProgressEnd();
-            return RecordError(number, "the file ends inside this record (" + std::to_string(bytes.size() - pos) +
-                                           " of " + std::to_string(step) + " bytes); nothing was converted");
+        // The trailer of a CT10 record holds nothing that is read: a file cut inside it
+        // loses no data.
+        if (bytes.size() - pos < ct::kRecordSize) {
+            DropCutRecord(FFileName, number, bytes.size() - pos, step);
+            break;
         }
+        if (bytes.size() - pos < step)
+            RecordNote(FFileName, number, "the file ends inside the record's trailer, which holds nothing read");
         ReadRecord(bytes.substr(pos, ct::kRecordSize), number, shifted);
         ProgressStep(1);
     }
@@ -254,9 +263,7 @@ void TCTConvert::ReadQTCFile(bool shifted) {
     }
     ProgressEnd();
     if (bytes.size() % ct::kQTCRecordSize != 0)
-        RecordNote(name, records + 1,
-                   "the file ends inside this record (" + std::to_string(bytes.size() % ct::kQTCRecordSize) +
-                       " of 64 bytes); it was not read");
+        DropCutRecord(name, records + 1, bytes.size() % ct::kQTCRecordSize, ct::kQTCRecordSize);
     InsertRowsAtTime(std::move(rows));
 }
 

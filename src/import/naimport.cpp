@@ -79,8 +79,13 @@ TFileType TNAConvert::CheckFormat() { return VersionTest(false); }
 TFileType TNAConvert::VersionTest(bool showMessageBoxes) {
     std::uint64_t size = 0;
     std::string first;
+    FDamaged.clear();
+    // Only files of the NA extension get here: a length that does not fit is an NA log
+    // cut short (or none at all), and is said so rather than guessed at as text.
     if (!Peek(na::kHeaderSize, first, size) || size <= na::kHeaderSize || first.size() < na::kHeaderSize) {
         FLastError = FFileName + " " + LS(lsFileTooShort);
+        FDamaged = FFileName + ": " + std::to_string(size) + " bytes, no more than the " +
+                   std::to_string(na::kHeaderSize) + "-byte header of an NA log: an NA log cut short, or no NA log";
         if (showMessageBoxes) ShowErrorMessage(FLastError);
         return ftUnknown;
     }
@@ -90,6 +95,7 @@ TFileType TNAConvert::VersionTest(bool showMessageBoxes) {
     if (showMessageBoxes && AskOkCancel(question) == TMsgAnswer::Ok) return ftNA10;
     FLastError = FFileName + ": the length (" + std::to_string(size) +
                  " bytes) is no whole number of 40-byte records: no NA log, or a damaged one";
+    FDamaged = FLastError;
     return ftUnknown;
 }
 
@@ -162,9 +168,10 @@ bool TNAConvert::BuildLog(bool showMessageBoxes) {
     std::size_t number = 0;
     for (std::size_t pos = na::kHeaderSize; pos < bytes.size(); pos += na::kRecordSize) {
         ++number;
-        if (bytes.size() - pos < na::kRecordSize)
-            return RecordError(number, "the file ends inside this record (" + std::to_string(bytes.size() - pos) +
-                                           " of 40 bytes); nothing was converted");
+        if (bytes.size() - pos < na::kRecordSize) {
+            DropCutRecord(FFileName, number, bytes.size() - pos, na::kRecordSize);
+            break;
+        }
         ReadRecord(bytes.substr(pos, na::kRecordSize), number, layout, version9);
     }
     return true;

@@ -20,12 +20,15 @@ void ReadNative(const std::string& path, const TOpenLogOptions& o, TOpenedLog& r
         qzf.Messages = &r.messages;
         r.log = qzf.ReadLogFromBytes(bytes, path, o.cty);
         r.error = qzf.LastError();
+        r.dropped = std::move(qzf.Dropped);
     } else {
         TQZ3 qz3(path);
         qz3.Cty = o.cty;
         qz3.FixContest = o.fixContest;
         r.log = qz3.ReadFromBytes(bytes);
         r.error = qz3.LastError();
+        r.dropped = std::move(qz3.Dropped);
+        r.messages.insert(r.messages.end(), r.dropped.listed.begin(), r.dropped.listed.end());
     }
 }
 
@@ -44,6 +47,7 @@ void ReadForeign(const std::string& path, const TOpenLogOptions& o, std::span<co
     if (o.prepareConverter) o.prepareConverter(*converter);
     r.log = converter->ReadLog(o.showMessageBoxes);
     r.claimedScore = converter->ClaimedScore();
+    r.dropped = converter->Dropped();
     if (!r.log) r.error = converter->LastError().empty() ? LS(lsConversionFailed) + " " + path : converter->LastError();
 }
 
@@ -61,11 +65,12 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
     const std::span<const TConverterRow> rows = o.converters.empty() ? ConverterRegistry() : o.converters;
     // The converter that recognises a foreign file has loaded it and reads it on.
     std::unique_ptr<TConvert> recognizer;
-    r.type = o.forceType != ftUnknown ? o.forceType : DetectFileType(path, rows, recognizer, &r.messages);
+    std::string unreadable;
+    r.type = o.forceType != ftUnknown ? o.forceType : DetectFileType(path, rows, recognizer, &r.messages, &unreadable);
     switch (r.type) {
         case ftQZ4:
         case ftQZ3: ReadNative(path, o, r); break;
-        case ftUnknown: r.error = path + " " + LS(lsUnknownFileType); break;
+        case ftUnknown: r.error = unreadable.empty() ? path + " " + LS(lsUnknownFileType) : unreadable; break;
         default: ReadForeign(path, o, rows, std::move(recognizer), r); break;
     }
     if (r.log) {

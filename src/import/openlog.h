@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/droppedlines.h"
 #include "base/fileio.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
@@ -58,6 +59,9 @@ struct TOpenedLog {
     // What the readers said about the file: skipped lines, doubtful values, damaged
     // records. Each message names the file.
     std::vector<std::string> messages;
+    // The lines (records) the reader could not read and left out of the log; their
+    // messages are among `messages` too. A front end shows them unasked and fails.
+    TDroppedLines dropped;
     // Why no log was opened: names the file and the reason.
     std::string error;
 };

@@ -64,8 +64,13 @@ TFileType TQWConvert::CheckFormat() { return VersionTest(false); }
 TFileType TQWConvert::VersionTest(bool showMessageBoxes) {
     std::uint64_t size = 0;
     std::string first;
+    FDamaged.clear();
+    // Only files of the QW extension get here: a length that does not fit is a QW log
+    // cut short (or none at all), and is said so rather than guessed at as text.
     if (!Peek(0, first, size) || size <= qw::kHeaderSize) {
         FLastError = FFileName + " " + LS(lsFileTooShort);
+        FDamaged = FFileName + ": " + std::to_string(size) + " bytes, no more than the " +
+                   std::to_string(qw::kHeaderSize) + "-byte header of a QW log: a QW log cut short, or no QW log";
         if (showMessageBoxes) ShowErrorMessage(FLastError);
         return ftUnknown;
     }
@@ -73,6 +78,7 @@ TFileType TQWConvert::VersionTest(bool showMessageBoxes) {
     if (showMessageBoxes && AskOkCancel(FFileName + " " + LS(lsQWUnusualLength)) == TMsgAnswer::Ok) return ftQW4;
     FLastError = FFileName + ": the length (" + std::to_string(size) +
                  " bytes) is no header and whole number of 62-byte records: no QW log, or a damaged one";
+    FDamaged = FLastError;
     return ftUnknown;
 }
 
@@ -99,9 +105,10 @@ bool TQWConvert::BuildLog(bool showMessageBoxes) {
     std::size_t number = 0;
     for (std::size_t pos = qw::kHeaderSize; pos < bytes.size(); pos += qw::kRecordSize) {
         ++number;
-        if (bytes.size() - pos < qw::kRecordSize)
-            return RecordError(number, "the file ends inside this record (" + std::to_string(bytes.size() - pos) +
-                                           " of 62 bytes); nothing was converted");
+        if (bytes.size() - pos < qw::kRecordSize) {
+            DropCutRecord(FFileName, number, bytes.size() - pos, qw::kRecordSize);
+            break;
+        }
         ReadRecord(bytes.substr(pos, qw::kRecordSize));
     }
     if (Options.Import_BIN_Look4QTCFile.oValue) ReadQTCFile();
@@ -179,9 +186,7 @@ void TQWConvert::ReadQTCFile() {
     }
     ProgressEnd();
     if (bytes.size() % qw::kQTCRecordSize != 0)
-        RecordNote(name, records + 1,
-                   "the file ends inside this record (" + std::to_string(bytes.size() % qw::kQTCRecordSize) +
-                       " of 302 bytes); it was not read");
+        DropCutRecord(name, records + 1, bytes.size() % qw::kQTCRecordSize, qw::kQTCRecordSize);
     InsertRowsAtTime(std::move(rows));
 }
 

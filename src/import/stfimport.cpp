@@ -279,9 +279,13 @@ bool TSTFConvert::BuildLog(bool showMessageBoxes) {
     return true;
 }
 
+std::string TSTFConvert::Place(int lineIndex) const {
+    return FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": ";
+}
+
 void TSTFConvert::Note(int lineIndex, const std::string& text) {
     if (FCap.Full()) return FCap.Skip();
-    FCap.Add(FFileName + " " + LS(lsLine) + " " + std::to_string(lineIndex + 1) + ": " + text);
+    FCap.Add(Place(lineIndex) + text);
 }
 
 void TSTFConvert::ReadQSOSection() {
@@ -364,7 +368,7 @@ void TSTFConvert::ReadRow(int lineIndex, int qtcKind) {
                 if (!SetQSODate(q, token)) {
                     log.DeleteQSO(log.NoOfQSOs() - 1, false);
                     ++FCounts.dropped;
-                    Note(lineIndex, "date not understood: '" + token + "'; the row was not read");
+                    DropLine(Place(lineIndex) + "date not understood: '" + token + "'; the row was not read");
                     return;
                 }
                 break;

@@ -75,6 +75,8 @@ private:
     void ReadQSOSection();
     void ReadQTCSections();
     void ReadRow(int lineIndex, int qtcKind);
+    // "<file> line <n>: " for the line at `lineIndex`.
+    std::string Place(int lineIndex) const;
     void Note(int lineIndex, const std::string& text);
 
     TSourceText FText;

@@ -170,6 +170,7 @@ TQZ3::TQZ3(std::string fileName) : LogMaker(MakeLogWithFactory), FFileName(std::
 
 std::unique_ptr<TContestLog> TQZ3::ReadFromBytes(std::string_view bytes) {
     FLastError.clear();
+    Dropped = TDroppedLines{};
     auto fail = [&](const std::string& what) -> std::unique_ptr<TContestLog> {
         FLastError = FFileName + ": " + what;
         return nullptr;
@@ -231,10 +232,11 @@ std::unique_ptr<TContestLog> TQZ3::ReadFromBytes(std::string_view bytes) {
         ProgressStep(1);
     }
     ProgressEnd();
+    // A file cut inside its last record keeps every complete record before the cut.
     const std::size_t rest = (bytes.size() - qz3::kRecordSize) % qz3::kRecordSize;
     if (rest != 0)
-        return fail("line " + std::to_string(records + 1) + ": the record is cut short (" + std::to_string(rest) +
-                    " of 35 bytes)");
+        Dropped.Add(FFileName + ": line " + std::to_string(records + 1) + ": the record is cut short (" +
+                    std::to_string(rest) + " of 35 bytes); the file ends inside this line, which was not read");
     AppendInTimeOrder(*log, lines);
     return log;
 }
@@ -272,6 +274,13 @@ std::string TQZ3::ConvertLog() {
     if (!ReadWholeFile(FFileName, bytes, &FLastError)) return {};
     std::unique_ptr<TContestLog> log = ReadFromBytes(bytes);
     if (!log) return {};
+    // Converting in place would replace the damaged file and lose the cut record's
+    // bytes for good: the source stays as it is.
+    if (Dropped.count > 0 && TargetFileName.empty() &&
+        SameText(fs::path(FFileName).extension().string(), qzf::kExtension)) {
+        FLastError = Dropped.listed.front() + "; the file was not converted in place";
+        return {};
+    }
 
     std::string target = TargetFileName;
     std::string movedTo;

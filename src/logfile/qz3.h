@@ -48,7 +48,9 @@ public:
     std::string ConvertLog();
 
     // Reads a version-3 file held in memory into a new native log (lines in time
-    // order); nullptr with LastError() naming the file and line when it is damaged.
+    // order); nullptr with LastError() naming the file and line when it is damaged. A
+    // file cut inside its last record gives the complete records, the cut one in
+    // Dropped.
     std::unique_ptr<TContestLog> ReadFromBytes(std::string_view bytes);
 
     // Ask before an existing ".QZ3" or native file is replaced; false replaces it.
@@ -61,6 +63,8 @@ public:
     // Country data for the new log; without it the installed country file is loaded.
     std::shared_ptr<const TCtyStuff> Cty;
     TContestLogMaker LogMaker;
+    // The lines the last read left out.
+    TDroppedLines Dropped;
 
     const std::string& FileName() const { return FFileName; }
     const std::string& LastError() const { return FLastError; }

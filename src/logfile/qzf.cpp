@@ -126,7 +126,9 @@ public:
         return ok;
     }
 
-    int Records() const { return line_; }
+    int Records() const { return line_ - (cut_ ? 1 : 0); }
+    // ReadAll stopped because the file ends inside the last record it tried.
+    bool EndsInsideRecord() const { return cut_; }
     int ZeroRecords() const { return zeroRecords_; }
     int FirstZero() const { return firstZero_; }
 
@@ -139,18 +141,23 @@ private:
         error_ = "line " + std::to_string(line_) + ": " + what;
         return false;
     }
+    // The record runs past the end of the bytes: the file was cut inside it.
+    bool Cut(const std::string& what) {
+        cut_ = true;
+        return Bad(what);
+    }
 
     bool String(std::string& value, const char* what) {
-        if (r_.Left() < 1) return Bad(std::string("the record ends before its ") + what);
+        if (r_.Left() < 1) return Cut(std::string("the record ends before its ") + what);
         std::size_t n = r_.U8();
-        if (n > r_.Left()) return Bad(std::string("the ") + what + " runs past the end of the file");
+        if (n > r_.Left()) return Cut(std::string("the ") + what + " runs past the end of the file");
         value = r_.Bytes(n);
         return true;
     }
 
     bool ReadRecord(TQSO& q) {
         if (r_.Left() < qzf::kRecordFixedSize)
-            return Bad("the record is cut short (" + std::to_string(r_.Left()) + " of at least " +
+            return Cut("the record is cut short (" + std::to_string(r_.Left()) + " of at least " +
                        std::to_string(qzf::kRecordFixedSize) + " bytes)");
         const std::uint8_t band = r_.U8();
         const std::uint8_t mode = r_.U8();
@@ -182,7 +189,7 @@ private:
         q.SetCall(call);
         // Every string takes at least its length byte.
         if (sentCount + rcvdCount > r_.Left())
-            return Bad("the counts of exchanged numbers (" + std::to_string(sentCount) + " sent, " +
+            return Cut("the counts of exchanged numbers (" + std::to_string(sentCount) + " sent, " +
                        std::to_string(rcvdCount) + " received) run past the end of the file");
         std::string value;
         for (std::size_t i = 0; i < sentCount; ++i) {
@@ -194,13 +201,13 @@ private:
             q.SetRcvdNumbers(static_cast<int>(i), value);
         }
         if (flags & (1u << qfCommentAdded)) {
-            if (r_.Left() < 4) return Bad("the record ends before its comment length");
+            if (r_.Left() < 4) return Cut("the record ends before its comment length");
             const std::int32_t len = r_.I32();
             if (len < 0 || len > qzf::kMaxCommentLength)
                 return Bad("comment length " + std::to_string(len) + " outside 0.." +
                            std::to_string(qzf::kMaxCommentLength));
             if (static_cast<std::size_t>(len) > r_.Left())
-                return Bad("the comment of " + std::to_string(len) + " bytes runs past the end of the file");
+                return Cut("the comment of " + std::to_string(len) + " bytes runs past the end of the file");
             q.SetComment(SplitLines(r_.Bytes(static_cast<std::size_t>(len))));
         }
         return true;
@@ -213,6 +220,7 @@ private:
     int line_ = 0;
     int zeroRecords_ = 0;
     int firstZero_ = 0;
+    bool cut_ = false;
 };
 
 }  // namespace
@@ -288,6 +296,10 @@ TFileType NativeFileType(std::string_view firstBytes, std::uint64_t fileSize) {
     if (SameStart(version, QZVersionString, 6)) return fileSize >= kFileHeaderSize ? ftQZ4 : ftUnknown;
     if (SameStart(version, QZ3VersionString, 6)) return ftQZ3;
     return ftUnknown;
+}
+
+bool IsCutNativeHeader(std::string_view firstBytes, std::uint64_t fileSize) {
+    return fileSize < kFileHeaderSize && SameStart(VersionPrefix(firstBytes), QZVersionString, 6);
 }
 
 TFileType NativeFileTypeOfFile(const std::string& fileName) {
@@ -405,6 +417,7 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
                                                     std::shared_ptr<const TCtyStuff> cty) {
     FLastError.clear();
     FFileName = fileName;
+    Dropped = TDroppedLines{};
     TFileHeader header;
     std::string error;
     if (!ReadNativeHeader(bytes, fileName, header, &FLastError)) return nullptr;
@@ -418,8 +431,20 @@ std::unique_ptr<TContestLog> TQZF::ReadLogFromBytes(std::string_view bytes, cons
     const std::size_t expected =
         header.fhContest_NoOfQSOs > 0 ? static_cast<std::size_t>(header.fhContest_NoOfQSOs) : 0;
     if (!reader.ReadAll(lines, expected)) {
-        Fail(fileName + ": " + error);
-        return nullptr;
+        // Variable-length records cannot be resynchronised after a damaged one; a file
+        // cut inside its last record keeps every complete record before the cut.
+        if (!reader.EndsInsideRecord()) {
+            Fail(fileName + ": " + error);
+            return nullptr;
+        }
+        // The header's count tells how many lines the rest of the file held.
+        const int lost = std::max(1, header.fhContest_NoOfQSOs - reader.Records());
+        const std::string message =
+            fileName + ": " + error + "; the file ends inside this line" +
+            (lost > 1 ? ": it and the lines after it (" + std::to_string(lost) + " by the header's count) were not read"
+                      : ", which was not read");
+        Dropped.Add(message, lost);
+        if (Messages) Messages->push_back(message);
     }
     if (Messages) {
         if (reader.ZeroRecords() > 0)

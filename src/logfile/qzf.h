@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/droppedlines.h"
 #include "base/fileio.h"
 #include "domain/cty.h"
 #include "domain/defs.h"
@@ -48,6 +49,8 @@ void DeriveCategoriesFromOldFields(TFileHeader& header);
 // bytes (it holds 35-byte records and need not reach that size).
 bool IsNativeLog(std::string_view firstBytes, std::uint64_t fileSize);
 TFileType NativeFileType(std::string_view firstBytes, std::uint64_t fileSize);
+// A file that starts like a version-4 native log but ends inside its header.
+bool IsCutNativeHeader(std::string_view firstBytes, std::uint64_t fileSize);
 // The same for a file on disk; ftUnknown when it cannot be read.
 TFileType NativeFileTypeOfFile(const std::string& fileName);
 
@@ -115,6 +118,8 @@ public:
     // but zero bytes, which are no lines and are skipped, and a number of records that
     // differs from the header's count. Each names the file.
     std::vector<std::string>* Messages = nullptr;
+    // The lines the last read left out: a last record cut by the end of the file.
+    TDroppedLines Dropped;
 
 private:
     bool Fail(const std::string& message);

@@ -79,6 +79,32 @@ TEST_F(CliBatch, TsvRowsAreThoseOfScore) {
     EXPECT_EQ(batch.out, score.out);
 }
 
+// A log with a line that cannot be read keeps its entry (without that line), the line
+// is named on standard error, the table counts it, and the batch fails.
+TEST_F(CliBatch, ALineThatCannotBeReadIsNamedCountedAndFailsTheBatch) {
+    const std::string nul =
+        Log("nul.log",
+            CabrilloLog("DL3NUL", std::string("QSO: 21000 CW 2013-11-23 0012 DL3NUL 599 14 G4\0BC 599 14\r\n", 58)));
+    test::RunResult list = Run("batch results --cty " + cty_ + " " + a_ + " " + nul);
+    EXPECT_EQ(list.status, 1);
+    EXPECT_NE(list.err.find("nul.log line 7: not read: the line holds a zero byte"), std::string::npos) << list.err;
+    EXPECT_NE(list.err.find("1 of 2 files had lines that could not be read"), std::string::npos) << list.err;
+    EXPECT_NE(list.out.find("<CALL>DL3NUL</CALL>\r\n <QSO>2</QSO>"), std::string::npos) << list.out;
+    EXPECT_EQ(list.out.find("FEHLER"), std::string::npos) << list.out;
+    // The list of clean logs is what it always was.
+    test::RunResult clean = Run("batch results --cty " + cty_ + " " + a_);
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(list.out.substr(0, list.out.find("<TEILNAHME>", 20)), clean.out.substr(0, clean.out.find("</FINAL>")));
+
+    test::RunResult tsv = Run("batch results --tsv --cty " + cty_ + " " + a_ + " " + nul);
+    EXPECT_EQ(tsv.status, 1);
+    auto lines = SplitLines(tsv.out);
+    ASSERT_EQ(lines.size(), 3u) << tsv.out;
+    EXPECT_EQ(lines[0].substr(lines[0].rfind('\t')), "\tdropped");
+    EXPECT_EQ(lines[1].substr(lines[1].rfind('\t')), "\t0");
+    EXPECT_EQ(lines[2].substr(lines[2].rfind('\t')), "\t1");
+}
+
 TEST_F(CliBatch, ConvertThenExportBesideTheLogs) {
     test::RunResult converted = Run("batch convert --cty " + cty_ + " " + a_ + " " + b_);
     ASSERT_EQ(converted.status, 0) << converted.err;

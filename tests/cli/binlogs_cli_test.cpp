@@ -85,9 +85,31 @@ TEST_F(CliBinaryLogs, DamagedFilesNameTheRecord) {
         test::MakeCTFile({}, {{"W1AW", "14", 4, 1, 599, 0, kSeconds}, {"K1ABC", "14", 4, 1, 599, 0, kSeconds}});
     file.resize(file.size() - 10);
     test::WriteFile(dir_.File("cut.bin"), file);
-    test::RunResult r = Run("score --cty " + cty_ + " " + dir_.File("cut.bin"));
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("cut.bin: record 2"), std::string::npos) << r.err;
+    // A CT log cut inside its last record keeps the complete ones, names the cut one
+    // and fails the command.
+    test::RunResult r = Run("score --tsv --cty " + cty_ + " " + dir_.File("cut.bin"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cut.bin: record 2: the file ends inside this record"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("\tCQ-WW-CW\t1\t"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.back(), '\n');
+    EXPECT_EQ(r.out.substr(r.out.rfind('\t', r.out.size() - 2)), "\t1\n") << r.out;
+
+    // QW and NA logs are known by their length only: cut short, they get that reason,
+    // never "no known format" or a guess at a column text.
+    std::string qw = test::MakeQWFile("DL1ABC", "", "", {{"1200", "131123", "W1AW"}, {"1201", "131123", "K1ABC"}});
+    qw.resize(qw.size() - 10);
+    test::WriteFile(dir_.File("qw.bin"), qw);
+    test::WriteFile(dir_.File("na.qdf"), test::MakeNAFile(100, "DL1ABC", "cqww", {{0, 8, false, "W1AW"}}) + "cut");
+    for (const std::string& command : {"score --contest CQ-WW-CW --cty " + cty_, std::string("info")}) {
+        for (const char* name : {"qw.bin", "na.qdf"}) {
+            SCOPED_TRACE(command + " " + name);
+            r = Run(command + " " + dir_.File(name));
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find(std::string(name) + ": the length ("), std::string::npos) << r.err;
+            EXPECT_EQ(r.err.find("known format"), std::string::npos) << r.err;
+            EXPECT_EQ(r.err.find("column"), std::string::npos) << r.err;
+        }
+    }
     // A companion file alone is no log.
     test::WriteFile(dir_.File("alone.QTC"), test::MakeCTQTCFile({{"W1AW", kSeconds, 4, "1/1", "1200", "K1ABC", "1"}}));
     r = Run("score --cty " + cty_ + " " + dir_.File("alone.QTC"));

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -254,6 +255,39 @@ TEST(CliOpen, WhatIsNoLogFileIsRefusedByEveryCommand) {
             EXPECT_EQ(r.status, 1);
             EXPECT_NE(r.err.find(path + ": is not a regular file"), std::string::npos) << r.err;
         }
+    }
+}
+
+// Permission bits do not stop root: run as root, the commands run as nobody here.
+TEST(CliOpen, AFileThatCannotBeOpenedIsSaidToBeSo) {
+    test::TempDir dir;
+    const std::string log = MakeNativeLog(dir.File("locked.QZF"));
+    const std::string cut = dir.File("cut.qzf");
+    test::WriteFile(cut, test::ReadFile(log).substr(0, 3000));
+    ASSERT_EQ(::chmod(log.c_str(), 0), 0);
+    for (const char* folder : {"data", "config"}) {
+        fs::create_directories(dir.File(folder));
+        fs::permissions(dir.File(folder), fs::perms::all);
+    }
+    std::string env = "QZ_DATA_DIR=" + dir.File("data") + " QZ_CONFIG_DIR=" + dir.File("config");
+    if (::geteuid() == 0) {
+        const std::string nobody = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+        if (std::system((nobody + " true 2>/dev/null").c_str()) != 0)
+            GTEST_SKIP() << "running as root without setpriv: permission bits cannot stop root";
+        env += " " + nobody;
+    }
+    for (const std::string command : {"info", "score", "compile", "export --format stf -o -"}) {
+        SCOPED_TRACE(command);
+        test::RunResult r = test::RunQz(command + " " + log, env);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(log + ": cannot open the file: Permission denied"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("known format"), std::string::npos) << r.err;
+        // A native log cut inside its header is named as one, never guessed at.
+        r = test::RunQz(command + " " + cut, env);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(cut + ": a native log that ends inside its header (3000 of 4096 bytes)"),
+                  std::string::npos)
+            << r.err;
     }
 }
 

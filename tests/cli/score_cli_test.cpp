@@ -2,6 +2,7 @@
 // summary rows, the contest for files that name none we know, and saving on request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -65,9 +66,41 @@ TEST_F(CliScore, SummaryRowsCarryTheClaimedScore) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = SplitLines(r.out);
     ASSERT_EQ(lines.size(), 3u) << r.out;
-    EXPECT_EQ(lines[0], "file\tcall\tcontest\tqsos\tmultipliers\tscore\tclaimed\tctyfile\tctyversion\tsettings");
-    EXPECT_EQ(lines[1], a + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t12\t" + cty_ + "\tunknown\t");
-    EXPECT_EQ(lines[2], b + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\t" + cty_ + "\tunknown\t");
+    EXPECT_EQ(lines[0],
+              "file\tcall\tcontest\tqsos\tmultipliers\tscore\tclaimed\tctyfile\tctyversion\tsettings\tdropped");
+    EXPECT_EQ(lines[1], a + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t12\t" + cty_ + "\tunknown\t\t0");
+    EXPECT_EQ(lines[2], b + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\t" + cty_ + "\tunknown\t\t0");
+}
+
+// A damaged line costs that line only: it is named on standard error without being
+// asked for, counted in the summary row, and the command fails.
+TEST_F(CliScore, ALineThatCannotBeReadIsNamedCountedAndFailsTheCommand) {
+    std::string text = kCabrillo;
+    text.insert(text.find("QSO:  7000"),
+                std::string("QSO: 14000 CW 2013-11-23 0008 DL1ABC 599 14 \0K1ZZ 599 05\r\n", 58));
+    const std::string file = Log("nul.log", text);
+    test::RunResult tsv = Run("--tsv " + file);
+    EXPECT_EQ(tsv.status, 1);
+    auto lines = SplitLines(tsv.out);
+    ASSERT_EQ(lines.size(), 2u) << tsv.out;
+    EXPECT_EQ(lines[1], file + "\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t12\t" + cty_ + "\tunknown\t\t1");
+    EXPECT_NE(tsv.err.find("nul.log line 6: not read: the line holds a zero byte"), std::string::npos) << tsv.err;
+    EXPECT_NE(tsv.err.find("nul.log: 1 line could not be read"), std::string::npos) << tsv.err;
+    test::RunResult report = Run(file);
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.out.find("= 24"), std::string::npos) << report.out;
+    EXPECT_NE(report.err.find("line 6: not read"), std::string::npos) << report.err;
+}
+
+// A file name with a tab or a line end cannot break a row of tab-separated values.
+TEST_F(CliScore, TsvFieldsEscapeTabsLineEndsAndBackslashes) {
+    const std::string file = Log("a\tb\nc\\d.log", kCabrillo);
+    test::RunResult r = Run("--tsv '" + file + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto lines = SplitLines(r.out);
+    ASSERT_EQ(lines.size(), 2u) << r.out;
+    EXPECT_EQ(lines[1].substr(0, lines[1].find(".log")), (dir_.path() / "logs").string() + "/a\\tb\\nc\\\\d");
+    EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), '\t'), 10);
 }
 
 TEST_F(CliScore, ContestOptionServesFilesThatNameNoneWeKnow) {
@@ -136,7 +169,7 @@ TEST_F(CliScore, ResultNamesCountryFileVersionAndChangedSettings) {
     EXPECT_NE(r.out.find("Final result = 9 * (3 + 3) = 54"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Compile settings: Compile_CancelQSOIfModeIsNotAllowed=off\n"), std::string::npos) << r.out;
     test::RunResult tsv = Run("--tsv " + file);
-    EXPECT_NE(tsv.out.find("\t54\t12\t" + cty_ + "\t20230502\tCompile_CancelQSOIfModeIsNotAllowed=off\n"),
+    EXPECT_NE(tsv.out.find("\t54\t12\t" + cty_ + "\t20230502\tCompile_CancelQSOIfModeIsNotAllowed=off\t0\n"),
               std::string::npos)
         << tsv.out;
 

@@ -455,16 +455,24 @@ TEST_F(CabrilloImport, LineEndsEndMarkerAndTrailingText) {
     EXPECT_NE(AllMessages().find("after END-OF-LOG"), std::string::npos);
 }
 
-TEST_F(CabrilloImport, ZeroByteEndsTheTextAndTheLostLinesAreCounted) {
+TEST_F(CabrilloImport, AZeroByteLosesOnlyItsOwnLineWhichIsReportedAsDropped) {
     const std::string line = "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05\r\n";
-    auto log = Read(Header("CQ-WW-CW") + line + std::string("\0\0", 2) + line + line);
+    std::string text = Header("CQ-WW-CW");
+    for (int i = 0; i < 50; ++i) text += i == 6 ? line.substr(0, 20) + std::string(1, '\0') + line.substr(20) : line;
+    auto log = Read(text);
     ASSERT_TRUE(log);
-    EXPECT_EQ(log->NoOfQSOs(), 1);
-    EXPECT_EQ(reader_->Counts().skipped, 2);
-    EXPECT_NE(AllMessages().find("zero byte"), std::string::npos) << AllMessages();
+    EXPECT_EQ(log->NoOfQSOs(), 49);
+    EXPECT_EQ(reader_->Counts().skipped, 1);
+    ASSERT_EQ(reader_->Dropped().count, 1);
+    // The header takes three lines: the seventh QSO line is line 10.
+    EXPECT_NE(reader_->Dropped().listed[0].find("in/x.log line 10: not read: the line holds a zero byte"),
+              std::string::npos)
+        << reader_->Dropped().listed[0];
+    EXPECT_EQ(reader_->Dropped().listed[0].find('\0'), std::string::npos);
     // Zeros that pad a file after its end lose nothing and are not reported.
     Read(Header("CQ-WW-CW") + line + std::string(100, '\0'));
     EXPECT_EQ(AllMessages().find("zero byte"), std::string::npos);
+    EXPECT_EQ(reader_->Dropped().count, 0);
 }
 
 TEST_F(CabrilloImport, BadInputGivesAMessageOrNothingButNeverACrash) {

@@ -320,17 +320,27 @@ TEST_F(CT, RoundTripFromANativeLog) {
     test::ExpectSameLines(*native, *back, true, false);
 }
 
-TEST_F(CT, DamagedFilesAreRefusedNamingFileAndRecord) {
+TEST_F(CT, ACutLastRecordIsDroppedAndReportedAndTheCompleteOnesAreKept) {
     std::string file =
         test::MakeCTFile({}, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}, {"K1ABC", "05", 4, 1, 599, 0, kSeconds}});
     file.resize(file.size() - 7);
-    EXPECT_FALSE(Read(file));
-    EXPECT_NE(reader_->LastError().find("in/x.bin: record 2: the file ends inside this record"), std::string::npos)
-        << reader_->LastError();
+    auto cut = Read(file);
+    ASSERT_TRUE(cut) << reader_->LastError();
+    EXPECT_EQ(cut->NoOfQSOs(), 1);
+    EXPECT_EQ(reader_->Dropped().count, 1);
+    EXPECT_NE(AllMessages().find("in/x.bin: record 2: the file ends inside this record"), std::string::npos)
+        << AllMessages();
+    // The trailer of a CT10 record holds nothing read: cutting it loses nothing.
     std::string ct10 = test::MakeCTFile(TCTHeaderSpec("CT 10"), {{"W1AW", "05", 4, 1, 599, 0, kSeconds}});
-    ct10.resize(ct10.size() - 1);  // the skipped trailer of the last record is cut
-    EXPECT_FALSE(Read(ct10));
-    EXPECT_NE(reader_->LastError().find("record 1"), std::string::npos);
+    ct10.resize(ct10.size() - 1);
+    auto trailer = Read(ct10);
+    ASSERT_TRUE(trailer) << reader_->LastError();
+    EXPECT_EQ(trailer->NoOfQSOs(), 1);
+    EXPECT_EQ(reader_->Dropped().count, 0);
+    EXPECT_NE(AllMessages().find("record 1: the file ends inside the record's trailer"), std::string::npos);
+}
+
+TEST_F(CT, DamagedFilesAreRefusedNamingFileAndRecord) {
     // A contest the program does not score needs one given.
     TCTHeaderSpec ss;
     ss.contest = 7;
@@ -345,6 +355,7 @@ TEST_F(CT, DamagedFilesAreRefusedNamingFileAndRecord) {
     EXPECT_EQ(log->NoOfQSOs(), 2);
     EXPECT_NE(AllMessages().find("x.QTC: record 2: the file ends inside this record"), std::string::npos)
         << AllMessages();
+    EXPECT_EQ(reader_->Dropped().count, 1);
 }
 
 TEST_F(CT, OpenedByDetectionFromDiskWithItsCompanionFile) {

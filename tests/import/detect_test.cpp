@@ -46,9 +46,16 @@ public:
 
 using TKeep = std::unique_ptr<TConvert>*;
 using TMessages = std::vector<std::string>*;
-TFileType CheckB(const std::string& f, TKeep, TMessages) { return Contains(f, "MARK-B") ? ftCabrillo : ftUnknown; }
-TFileType CheckBinary(const std::string& f, TKeep, TMessages) { return Contains(f, "BINARY") ? ftQW4 : ftUnknown; }
-TFileType CheckBinaryToo(const std::string& f, TKeep, TMessages) { return Contains(f, "BINARY") ? ftNA10 : ftUnknown; }
+using TDamaged = std::string*;
+TFileType CheckB(const std::string& f, TKeep, TMessages, TDamaged) {
+    return Contains(f, "MARK-B") ? ftCabrillo : ftUnknown;
+}
+TFileType CheckBinary(const std::string& f, TKeep, TMessages, TDamaged) {
+    return Contains(f, "BINARY") ? ftQW4 : ftUnknown;
+}
+TFileType CheckBinaryToo(const std::string& f, TKeep, TMessages, TDamaged) {
+    return Contains(f, "BINARY") ? ftNA10 : ftUnknown;
+}
 
 const TConverterRow kFakeRows[] = {
     {ftSTF, ftSTF, "", CheckFormatWith<TFakeConvert>, MakeConverterOf<TFakeConvert>},
@@ -98,6 +105,26 @@ TEST_F(Detect, NativeLogsAreRecognisedBeforeAnyConverter) {
     EXPECT_EQ(DetectFileType(Write("d.qzf", short4), kFakeRows), ftSTF);
 }
 
+TEST_F(Detect, ADamagedLogOfAKnownFormatGetsItsReasonNotTheFallbacksGuess) {
+    std::unique_ptr<TConvert> keep;
+    std::string why;
+    const std::string cut = Write("cut.qzf", std::string("\x09QZ v 4.10") + std::string(100, 'x'));
+    EXPECT_EQ(DetectFileType(cut, kFakeRows, keep, nullptr, &why), ftUnknown);
+    EXPECT_EQ(why, cut + ": a native log that ends inside its header (110 of 4096 bytes): no line to read");
+    // The program's converters: a QW or NA log whose length does not fit.
+    const std::string qw = Write("x.bin", std::string(1300, 'a'));
+    EXPECT_EQ(DetectFileType(qw, &why), ftUnknown);
+    EXPECT_EQ(why.rfind(qw + ": the length (1300 bytes) is no header and whole number of 62-byte records", 0), 0u)
+        << why;
+    const std::string na = Write("x.qdf", std::string(100, 'a'));
+    EXPECT_EQ(DetectFileType(na, &why), ftUnknown);
+    EXPECT_EQ(why.rfind(na + ": 100 bytes, no more than the 800-byte header of an NA log", 0), 0u) << why;
+    // A file of another extension is no such log: the fallback takes it, no reason.
+    const bool asciiAvailable = ConverterRegistry().back().make != nullptr;
+    EXPECT_EQ(DetectFileType(Write("x.dat", std::string(1300, 'a')), &why), asciiAvailable ? ftASCII : ftUnknown);
+    EXPECT_EQ(why, "");
+}
+
 TEST_F(Detect, RegistryKeepsTheDetectionOrderAndRowsWithoutMakerClaimNothing) {
     const TFileType order[] = {ftSTF, ftCabrillo, ftADIF, ftCT8, ftQW4, ftNA9, ftASCII};
     const std::string_view extensions[] = {"", "", "", "", "bin", "qdf", ""};
@@ -109,7 +136,7 @@ TEST_F(Detect, RegistryKeepsTheDetectionOrderAndRowsWithoutMakerClaimNothing) {
         EXPECT_EQ(rows[i].onlyForExtension, extensions[i]);
         EXPECT_EQ(rows[i].fallback, i + 1 == rows.size());
         if (rows[i].make) continue;
-        EXPECT_EQ(rows[i].checkFormat(sample, nullptr, nullptr), ftUnknown) << FileTypeKeyword(order[i]);
+        EXPECT_EQ(rows[i].checkFormat(sample, nullptr, nullptr, nullptr), ftUnknown) << FileTypeKeyword(order[i]);
         for (int t = rows[i].firstType; t <= rows[i].lastType; ++t)
             EXPECT_FALSE(MakeConverter(static_cast<TFileType>(t), sample, nullptr));
     }

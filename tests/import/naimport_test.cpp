@@ -71,16 +71,25 @@ TEST_F(NA, RecognisedByLengthOnly) {
         TNAConvert reader(bytes, "x.qdf", nullptr);
         EXPECT_EQ(reader.CheckFormat(), c.type) << c.size;
     }
+    // Without message boxes a length that does not fit is said to be one (no guess).
+    TNAConvert cut(std::string(1210, '\0'), "x.qdf", nullptr);
+    EXPECT_EQ(cut.CheckFormat(), ftUnknown);
+    EXPECT_NE(cut.DamagedReason().find("x.qdf: the length (1210 bytes) is no whole number of 40-byte records"),
+              std::string::npos)
+        << cut.DamagedReason();
     // With message boxes an unusual length is read after the user's OK; the body then
-    // ends inside a record, which is refused naming it.
+    // ends inside a record, which is left out and reported as dropped.
     TSilentFrontEnd yes(TMsgAnswer::Yes);
     SetFrontEnd(&yes);
     TNAConvert reader(std::string(1210, '\0'), "x.qdf", nullptr);
     reader.Cty = test::TinyCty();
     reader.DefaultContest = cWWDXcw;
-    EXPECT_FALSE(reader.ReadLog(true));
-    EXPECT_NE(reader.LastError().find("x.qdf: record 11: the file ends inside this record"), std::string::npos)
-        << reader.LastError();
+    auto log = reader.ReadLog(true);
+    ASSERT_TRUE(log) << reader.LastError();
+    EXPECT_EQ(log->NoOfQSOs(), 10);
+    ASSERT_EQ(reader.Dropped().count, 1);
+    EXPECT_NE(reader.Dropped().listed[0].find("x.qdf: record 11: the file ends inside this record"), std::string::npos)
+        << reader.Dropped().listed[0];
     SetFrontEnd(nullptr);
 }
 

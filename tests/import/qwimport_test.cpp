@@ -100,7 +100,11 @@ TEST_F(QW, RecognisedByHeaderAndRecordSize) {
     test::WriteFile(dir.File("q.bin"), test::MakeQWFile("DL1ABC", "JO31AA", "G24", {{"1200", "131123", "W1AW"}}));
     test::WriteFile(dir.File("q.qdf"), test::MakeQWFile("DL1ABC", "JO31AA", "G24", {{"1200", "131123", "W1AW"}}));
     EXPECT_EQ(DetectFileType(dir.File("q.bin")), ftQW4);
-    EXPECT_EQ(DetectFileType(dir.File("q.qdf")), ftASCII);  // 1302 bytes: no whole NA record count either
+    // 1302 bytes: no whole NA record count either, which is the reason given, not a guess.
+    std::string why;
+    EXPECT_EQ(DetectFileType(dir.File("q.qdf"), &why), ftUnknown);
+    EXPECT_NE(why.find("q.qdf: the length (1302 bytes) is no whole number of 40-byte records"), std::string::npos)
+        << why;
 }
 
 TEST_F(QW, DateTimeTextsBandCodesAndModes) {
@@ -245,16 +249,20 @@ TEST_F(QW, DamagedFilesNeverReadBeyondTheirFields) {
     ASSERT_TRUE(log) << reader_->LastError();
     EXPECT_EQ(log->QSOs(0)->Call().Call().size(), 14u);
     EXPECT_EQ(log->QSOs(0)->RcvdNumbers(1).size(), 5u);
-    // A body that ends inside a record, accepted by the user, is refused naming it.
+    // A body that ends inside a record, accepted by the user, keeps the whole records
+    // and reports the cut one as dropped.
     TSilentFrontEnd yes(TMsgAnswer::Yes);
     SetFrontEnd(&yes);
     file.resize(file.size() + 30, '\0');
     TQWConvert reader(file, "x.bin", nullptr);
     reader.DefaultContest = cWWDXcw;
     reader.Cty = test::TinyCty();
-    EXPECT_FALSE(reader.ReadLog(true));
-    EXPECT_NE(reader.LastError().find("x.bin: record 2: the file ends inside this record"), std::string::npos)
-        << reader.LastError();
+    auto cut = reader.ReadLog(true);
+    ASSERT_TRUE(cut) << reader.LastError();
+    EXPECT_EQ(cut->NoOfQSOs(), 1);
+    ASSERT_EQ(reader.Dropped().count, 1);
+    EXPECT_NE(reader.Dropped().listed[0].find("x.bin: record 2: the file ends inside this record"), std::string::npos)
+        << reader.Dropped().listed[0];
     SetFrontEnd(nullptr);
     // A companion file that ends inside a record keeps its whole records.
     TQWQTCRecord g;

@@ -180,7 +180,6 @@ TEST(QZ3Read, DamageIsRefusedWithFileAndLine) {
          }()),
          "line 1: invalid band code 0"},
         {head + V3Record(badMode), "line 1: invalid mode value 19"},
-        {head + V3Record(good) + V3Record(good).substr(0, 20), "line 2: the record is cut short"},
         {std::string("\x09QZ v 4.10") + head.substr(10), "not a log file of version 3"},
     };
     for (const auto& c : cases) {
@@ -189,6 +188,20 @@ TEST(QZ3Read, DamageIsRefusedWithFileAndLine) {
         EXPECT_NE(error.find("/old/log.dat"), std::string::npos) << error;
         EXPECT_NE(error.find(c.expected), std::string::npos) << error;
     }
+}
+
+TEST(QZ3Read, ACutLastRecordKeepsTheCompleteOnesAndIsReportedAsDropped) {
+    V3Line good;
+    TQZ3 qz3("/old/log.dat");
+    qz3.LogMaker = TestMaker();
+    auto log = qz3.ReadFromBytes(V3Header("DL1ABC", 0) + V3Record(good) + V3Record(good).substr(0, 20));
+    ASSERT_TRUE(log) << qz3.LastError();
+    EXPECT_EQ(log->NoOfQSOs(), 1);
+    EXPECT_EQ(qz3.Dropped.count, 1);
+    ASSERT_EQ(qz3.Dropped.listed.size(), 1u);
+    EXPECT_NE(qz3.Dropped.listed[0].find("/old/log.dat: line 2: the record is cut short (20 of 35 bytes)"),
+              std::string::npos)
+        << qz3.Dropped.listed[0];
 }
 
 // --- Time stamps -------------------------------------------------------------------------
@@ -289,6 +302,16 @@ TEST_F(QZ3Convert, QzfFileIsConvertedInPlaceAfterTheQuestion) {
     EXPECT_FALSE(fs::exists(dir_.File("y.QZ3")));
 }
 
+TEST_F(QZ3Convert, ACutQzfFileIsNotReplacedByItsConversion) {
+    const std::string source = dir_.File("cut.qzf");
+    const std::string cut = SmallV3() + SmallV3().substr(35, 10);
+    test::WriteFile(source, cut);
+    TQZ3 qz3 = Make(source);
+    EXPECT_EQ(qz3.ConvertLog(), "");
+    EXPECT_NE(qz3.LastError().find("not converted in place"), std::string::npos) << qz3.LastError();
+    EXPECT_EQ(test::ReadFile(source), cut);
+}
+
 TEST_F(QZ3Convert, ExistingQZ3IsReplacedOnlyAfterTheQuestion) {
     const std::string source = dir_.File("z.dat");
     test::WriteFile(source, SmallV3());
@@ -305,13 +328,22 @@ TEST_F(QZ3Convert, ExistingQZ3IsReplacedOnlyAfterTheQuestion) {
 }
 
 TEST_F(QZ3Convert, DamagedFileIsNotMovedAndFailedStoreUndoesTheMove) {
+    std::string badBand = SmallV3();
+    badBand[35] = 7;
     const std::string damaged = dir_.File("bad.dat");
-    test::WriteFile(damaged, SmallV3() + "short");
+    test::WriteFile(damaged, badBand);
     TQZ3 bad = Make(damaged);
     EXPECT_EQ(bad.ConvertLog(), "");
-    EXPECT_NE(bad.LastError().find("line 2"), std::string::npos) << bad.LastError();
+    EXPECT_NE(bad.LastError().find("line 1: invalid band code 7"), std::string::npos) << bad.LastError();
     EXPECT_TRUE(fs::exists(damaged));
     EXPECT_FALSE(fs::exists(dir_.File("bad.QZ3")));
+    // A file cut inside its last record is converted without it; the source is kept.
+    const std::string cut = dir_.File("cut.dat");
+    test::WriteFile(cut, SmallV3() + "short");
+    TQZ3 cutLog = Make(cut);
+    EXPECT_EQ(cutLog.ConvertLog(), dir_.File("cut.QZF"));
+    EXPECT_EQ(cutLog.Dropped.count, 1);
+    EXPECT_EQ(test::ReadFile(dir_.File("cut.QZ3")), SmallV3() + "short");
 
     const std::string source = dir_.File("w.dat");
     test::WriteFile(source, SmallV3());

@@ -54,11 +54,13 @@ TQSO& Add(TContestLog& log, const std::string& call, int minute, std::initialize
     return ref;
 }
 
-std::unique_ptr<TContestLog> Read(std::string_view bytes, std::string* error = nullptr, int sent = 2, int rcvd = 2) {
+std::unique_ptr<TContestLog> Read(std::string_view bytes, std::string* error = nullptr, int sent = 2, int rcvd = 2,
+                                  TDroppedLines* dropped = nullptr) {
     TQZF qzf;
     qzf.LogMaker = TestMaker(sent, rcvd);
     auto log = qzf.ReadLogFromBytes(bytes, "/logs/damaged.qzf");
     if (error) *error = qzf.LastError();
+    if (dropped) *dropped = qzf.Dropped;
     return log;
 }
 
@@ -392,16 +394,30 @@ struct DamageCase {
     const char* name;
     void (*damage)(std::string& bytes);
     const char* expected;  // part of the message
+    // A file cut inside a line keeps the complete lines before it and reports the cut
+    // line as dropped; -1: the file is refused.
+    int kept = -1;
 };
 
 class QZFDamage : public ::testing::TestWithParam<DamageCase> {};
 
-TEST_P(QZFDamage, IsRefusedWithFileAndLine) {
+TEST_P(QZFDamage, IsRefusedOrCutWithFileAndLine) {
     std::string bytes = OneLineBytes();
     bytes += OneLineBytes().substr(kFileHeaderSize);  // a second, sound line
     GetParam().damage(bytes);
     std::string error;
-    EXPECT_FALSE(Read(bytes, &error));
+    TDroppedLines dropped;
+    auto log = Read(bytes, &error, 2, 2, &dropped);
+    if (GetParam().kept >= 0) {
+        ASSERT_TRUE(log) << error;
+        EXPECT_EQ(log->NoOfQSOs(), GetParam().kept);
+        EXPECT_EQ(dropped.count, 1);
+        ASSERT_EQ(dropped.listed.size(), 1u);
+        error = dropped.listed[0];
+    } else {
+        EXPECT_FALSE(log);
+        EXPECT_EQ(dropped.count, 0);
+    }
     EXPECT_NE(error.find("/logs/damaged.qzf"), std::string::npos) << error;
     EXPECT_NE(error.find(GetParam().expected), std::string::npos) << error;
 }
@@ -416,8 +432,9 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"TooManyColumns", [](std::string& b) { PutU16(b, fho::NoOfColumnDescriptors, 41); },
                    "column count 41 exceeds 40"},
         DamageCase{"TruncatedFixedPart",
-                   [](std::string& b) { b.resize(b.size() - (b.size() - kFileHeaderSize) / 2 + 10); }, "line 2"},
-        DamageCase{"TruncatedRecord", [](std::string& b) { b.resize(kRec + 12); }, "line 1: the record is cut short"},
+                   [](std::string& b) { b.resize(b.size() - (b.size() - kFileHeaderSize) / 2 + 10); }, "line 2", 1},
+        DamageCase{"TruncatedRecord", [](std::string& b) { b.resize(kRec + 12); }, "line 1: the record is cut short",
+                   0},
         DamageCase{"BadRSTLength", [](std::string& b) { b[kRec + 10] = 4; }, "line 1: length of the sent RST"},
         DamageCase{"BadBand", [](std::string& b) { b[kRec] = static_cast<char>(kNoOfBands); }, "line 1: invalid band"},
         DamageCase{"BadMode", [](std::string& b) { b[kRec + 1] = static_cast<char>(mEndOfList); },
@@ -431,22 +448,22 @@ INSTANTIATE_TEST_SUITE_P(
                        b.resize(kRec + 24);
                        b[kRec + 23] = 100;
                    },
-                   "line 1: the call runs past the end"},
+                   "line 1: the call runs past the end", 0},
         DamageCase{"HugeCount", [](std::string& b) { PutU16(b, kRec + 19, 65535); },
-                   "line 1: the counts of exchanged numbers"},
+                   "line 1: the counts of exchanged numbers", 0},
         DamageCase{"NumberPastTheEnd",
                    [](std::string& b) {
                        b.resize(kRec + 28 + 5);  // after the call "W1AW": the first sent number
                        b[kRec + 28] = 50;
                    },
-                   "line 1: the sent number runs past the end"},
+                   "line 1: the sent number runs past the end", 0},
         DamageCase{"CommentLengthPastTheEnd",
                    [](std::string& b) {
                        std::size_t half = (b.size() - kFileHeaderSize) / 2;
                        b.resize(kFileHeaderSize + half);
                        PutI32(b, b.size() - 19, 4000);  // before "first\r\nsecond\r\n", 15 bytes
                    },
-                   "line 1: the comment of 4000 bytes runs past the end"},
+                   "line 1: the comment of 4000 bytes runs past the end", 0},
         DamageCase{"CommentLongerThanItsLimit",
                    [](std::string& b) {
                        std::size_t half = (b.size() - kFileHeaderSize) / 2;
@@ -460,7 +477,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "line 1: comment length -1"},
         DamageCase{"CommentCutShort", [](std::string& b) { b.resize(b.size() - (b.size() - kFileHeaderSize) / 2 - 3); },
-                   "line 1: the comment of 15 bytes runs past the end"},
+                   "line 1: the comment of 15 bytes runs past the end", 0},
         DamageCase{"WrongVersion", [](std::string& b) { std::memcpy(&b[1], "QZ v 3.00", 9); },
                    "not a log file of version 4"}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
