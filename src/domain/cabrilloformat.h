@@ -15,6 +15,7 @@ namespace qz::cabrillo {
 inline constexpr std::string_view kStartOfLog = "START-OF-LOG";
 inline constexpr std::string_view kCreatedBy = "CREATED-BY";
 inline constexpr std::string_view kLocation = "LOCATION";
+inline constexpr std::string_view kGridLocator = "GRID-LOCATOR";
 inline constexpr std::string_view kContest = "CONTEST";
 inline constexpr std::string_view kCallsign = "CALLSIGN";
 inline constexpr std::string_view kCategoryOperator = "CATEGORY-OPERATOR";
@@ -83,6 +84,14 @@ inline constexpr TQSOColumns kQTCContestQSO{{31, 43}, {45, 47}, {49, 54}, kAbsen
 inline constexpr TQSOColumns kWide{{31, 43}, {45, 47}, {49, 52}, {54, 59}, {61, 73},
                                    {75, 77}, {79, 82}, {84, 89}, {91, 91}, 91};
 
+// The transmitter number starts in its column; a number of two or three digits runs on
+// past the line's length (it is the last field).
+inline constexpr int kMaxTransmitterDigits = 3;
+constexpr TColumn TransmitterField(const TQSOColumns& c) {
+    return c.transmitter.Width() > 0 ? TColumn{c.transmitter.first, c.transmitter.first + kMaxTransmitterDigits - 1}
+                                     : kAbsent;
+}
+
 // The part after the time of a QTC row.
 struct TQTCColumns {
     TColumn firstCall;  // the station that received the QTCs
@@ -95,8 +104,9 @@ struct TQTCColumns {
 };
 inline constexpr TQTCColumns kQTC{{31, 43}, {45, 50}, {56, 68}, {70, 73}, {75, 87}, {89, 92}, 92};
 
-// The transmitter number written in the last column of non-QTC contests.
-inline constexpr char kTransmitterNumber = '0';
+// Frequencies up to this many kHz fit the frequency column; a line whose frequency is
+// not known, or lies outside its band, gets the band's fixed text.
+inline constexpr std::uint32_t kMaxColumnFrequency = 99999;
 
 // A QTC group "a/b" of two whole numbers spelled with at least 3 and 2 digits
 // ("3/10" -> "003/10"); any other text unchanged.

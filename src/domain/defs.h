@@ -21,6 +21,9 @@ inline constexpr int kRSTStrLen = 3;
 inline constexpr int kVersionStringLen = 9;
 inline constexpr int kCallStringLen = 26;
 inline constexpr int kARRLSectionStringLen = 3;
+// A Cabrillo LOCATION that does not fit the section field, and the own grid locator.
+inline constexpr int kLocationStringLen = 63;
+inline constexpr int kGridLocatorStringLen = 10;
 inline constexpr int kLocatorStringLen = 6;
 inline constexpr int kSpecificStringLen = 31;
 inline constexpr int kLongShortStringLen = 255;
@@ -163,9 +166,12 @@ struct TFileHeader {
     std::string fhUser_Power;
     std::string fhUser_Club;
     TPowerCategory fhUser_PowerCategory = powHighPower;
-    std::string fhUser_ARRLSection;  // max 3
+    // The ARRL section or Cabrillo LOCATION; max kLocationStringLen, of which the first
+    // 3 characters are stored in the section field older readers know.
+    std::string fhUser_ARRLSection;
     std::string fhUser_Name;
-    std::string fhUser_Specific;  // max 31
+    std::string fhUser_Specific;     // max 31
+    std::string fhUser_GridLocator;  // max kGridLocatorStringLen
 
     TContest fhContest_Contest = cNoContest;
     std::string fhContest_Category;

@@ -40,6 +40,10 @@ void EncodeFileHeader(const TFileHeader& h, std::string& out) {
     w.ShortString(h.fhUser_ARRLSection, kARRLSectionStringLen);
     w.ShortString(h.fhUser_Name, kLongShortStringLen);
     w.ShortString(h.fhUser_Specific, kSpecificStringLen);
+    // Zeros, as ever, unless the header has the data.
+    const bool longLocation = h.fhUser_ARRLSection.size() > static_cast<std::size_t>(kARRLSectionStringLen);
+    w.ShortString(longLocation ? std::string_view(h.fhUser_ARRLSection) : std::string_view(), kLocationStringLen);
+    w.ShortString(h.fhUser_GridLocator, kGridLocatorStringLen);
     w.Zeros(fho::Contest - fho::UserSpare);
 
     w.U8(h.fhContest_Contest);
@@ -87,6 +91,21 @@ TNumVersion ReadVersion(TByteReader& r) {
     v.Release = r.I32();
     v.Compilation = r.I32();
     return v;
+}
+
+// The fields in bytes that older versions kept zero. A damaged length there makes the
+// field empty instead of the header unreadable: the rest of it is as sound as ever.
+void ReadReservedFields(TByteReader& r, TFileHeader& h) {
+    bool ok = true;
+    std::string location = r.ShortString(kLocationStringLen, &ok);
+    // A writer that knew only the section field wrote zeros here; a location that does
+    // not start with the section is none of this header's.
+    if (ok && location.size() > static_cast<std::size_t>(kARRLSectionStringLen) &&
+        location.compare(0, h.fhUser_ARRLSection.size(), h.fhUser_ARRLSection) == 0 &&
+        h.fhUser_ARRLSection.size() == static_cast<std::size_t>(kARRLSectionStringLen))
+        h.fhUser_ARRLSection = std::move(location);
+    std::string grid = r.ShortString(kGridLocatorStringLen, &ok);
+    if (ok) h.fhUser_GridLocator = std::move(grid);
 }
 
 }  // namespace
@@ -137,6 +156,7 @@ bool DecodeFileHeader(std::string_view bytes, TFileHeader& h, std::string* error
     ok = ok && ReadShort(r, kARRLSectionStringLen, x.fhUser_ARRLSection, "ARRL section", error);
     ok = ok && ReadShort(r, kLongShortStringLen, x.fhUser_Name, "name", error);
     ok = ok && ReadShort(r, kSpecificStringLen, x.fhUser_Specific, "specific", error);
+    ReadReservedFields(r, x);
     r.Seek(fho::Contest);
     ok = ok && ReadEnum(r, kNoOfContests, x.fhContest_Contest, "contest", error);
     ok = ok && ReadShort(r, kLongShortStringLen, x.fhContest_Category, "category", error);

@@ -30,7 +30,11 @@ inline constexpr std::size_t PowerCategory = 1819;
 inline constexpr std::size_t ARRLSection = 1820;
 inline constexpr std::size_t Name = 1824;
 inline constexpr std::size_t Specific = 2080;
-inline constexpr std::size_t UserSpare = 2112;
+// Fields that older versions left as reserved zero bytes (and readers skipped): the
+// whole location when it is longer than the section field, and the grid locator.
+inline constexpr std::size_t Location = 2112;
+inline constexpr std::size_t GridLocator = 2176;
+inline constexpr std::size_t UserSpare = 2187;
 inline constexpr std::size_t Contest = 2560;
 inline constexpr std::size_t Category = 2561;
 inline constexpr std::size_t ParticipationCategory = 2817;

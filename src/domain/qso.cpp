@@ -528,6 +528,11 @@ bool TQSO::SameQSO(const TQSO* o) const {
     return true;
 }
 
+std::uint32_t TQSO::FrequencyInBand() const {
+    TBand band;
+    return FFrequency != 0 && BandFromAmount(std::int64_t{FFrequency} * 1000, band) && band == FBand ? FFrequency : 0;
+}
+
 bool TQSO::CopyFrom(const TQSO* o) {
     if (!o) return false;
     FBand = o->FBand;
@@ -541,6 +546,8 @@ bool TQSO::CopyFrom(const TQSO* o) {
     FTimeHasBeenSet = o->FTimeHasBeenSet;
     FSelected = false;
     SetComment(o->Comment());
+    FFrequency = o->FFrequency;
+    FTransmitterNumber = o->FTransmitterNumber;
     for (int i = 0; i < SentCount(); ++i) CopySentNumber(i, *o);
     for (int i = 0; i < RcvdCount(); ++i) {
         SetRcvdNumbers(i, o->RcvdNumbers(i));

@@ -101,6 +101,15 @@ public:
     void SetSelected(bool v) { FSelected = v; }
     const std::vector<std::string>& Comment() const { return FComment.Lines(); }
     void SetComment(const std::vector<std::string>& lines);
+    // The logged frequency in kHz as a log file gave it; 0 when only the band is known.
+    std::uint32_t Frequency() const { return FFrequency; }
+    void SetFrequency(std::uint32_t kHz) { FFrequency = kHz; }
+    // The logged frequency when it lies in the line's band (the band may have been
+    // changed since), else 0: what an export may write instead of the band.
+    std::uint32_t FrequencyInBand() const;
+    // The number of the transmitter that made the QSO (0 or 1 in a multi-two log).
+    std::uint8_t TransmitterNumber() const { return FTransmitterNumber; }
+    void SetTransmitterNumber(std::uint8_t n) { FTransmitterNumber = n; }
 
     // Indexed access; reads give "" (false) outside the log's counts, writes are ignored.
     std::string SentNumbers(int i) const;
@@ -170,6 +179,7 @@ private:
     std::uint64_t FRcvdHasBeenSet = 0;
     TCommentLines FComment;
     std::int32_t FPoints = 0;
+    std::uint32_t FFrequency = 0;
     SQSOFlags FQSOFlags;
     TBand FBand = b160m;
     TMode FMode = mCW;
@@ -177,6 +187,7 @@ private:
     TRSTText FRcvdRST;
     bool FTimeHasBeenSet = false;
     bool FSelected = false;
+    std::uint8_t FTransmitterNumber = 0;
 };
 
 // The band for an amount a = round(f * 1000) of a typed frequency or wavelength;

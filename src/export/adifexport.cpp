@@ -121,7 +121,12 @@ std::string TADIFExport::ExportSingleQSO(int index) const {
     // readable for ADIF readers, but our own lines stay one record each.
     if (FConfig.CALL) adif::AppendTag(r, adif::kCall, LineSafe(q.Call().Call()));
     if (FConfig.BAND) adif::AppendTag(r, adif::kBand, UpperCase(BandNames[q.Band()]));
-    if (FConfig.FREQ) adif::AppendTag(r, adif::kFreq, BandFrequencies[q.Band()]);
+    if (FConfig.FREQ) {
+        // In MHz: the logged frequency when known, else the band's.
+        const std::uint32_t kHz = q.FrequencyInBand();
+        adif::AppendTag(r, adif::kFreq,
+                        kHz != 0 ? Format("%u.%03u", kHz / 1000, kHz % 1000) : std::string(BandFrequencies[q.Band()]));
+    }
     if (FConfig.MODE) adif::AppendTag(r, adif::kMode, ADIFModeNames[q.Mode()]);
     if (FConfig.QSO_DATE) adif::AppendTag(r, adif::kQSODate, Format("%.4d%.2d%.2d", d.year, d.month, d.day));
     if (FConfig.TIME_ON) adif::AppendTag(r, adif::kTimeOn, time);

@@ -59,6 +59,12 @@ private:
 
 }  // namespace
 
+std::string FrequencyText(const TQSO& q) {
+    const std::uint32_t kHz = q.FrequencyInBand();
+    if (kHz != 0 && kHz <= cabrillo::kMaxColumnFrequency) return std::to_string(kHz);
+    return std::string(CategoryName(CabrilloBandFrequencies, q.Band()));
+}
+
 void AddTagLines(std::vector<std::string>& lines, std::string_view tag, std::string_view text) {
     std::vector<std::string> parts = HeaderTextLines(text);
     if (parts.empty()) parts.emplace_back();
@@ -84,6 +90,7 @@ void TCabrilloExport::AddHeader(std::vector<std::string>& lines) {
     lines.push_back(TagLine(kStartOfLog, kFormatVersion));
     lines.push_back(TagLine(kCreatedBy, std::string(kWriterProgramName) + std::string(kWriterBanner)));
     lines.push_back(TagLine(kLocation, h.fhUser_ARRLSection));
+    if (!h.fhUser_GridLocator.empty()) lines.push_back(TagLine(kGridLocator, h.fhUser_GridLocator));
     lines.push_back(TagLine(kContest, CategoryName(CabrilloContestNames, FContestLog.Contest())));
     lines.push_back(TagLine(kCallsign, h.fhUser_OwnCall));
     lines.push_back(TagLine(kCategoryOperator, CategoryName(CategoryOperatorNames, h.fhContest_CategoryOperator)));
@@ -155,7 +162,7 @@ std::string TCabrilloExport::QSOLine(int index) {
     } else {
         line.Put(kTag, std::string(word) + ": ");
     }
-    line.Put(kFrequency, CategoryName(CabrilloBandFrequencies, q->Band()));
+    line.Put(kFrequency, FrequencyText(*q), true);
     line.Put(kMode, CategoryName(CabrilloModeNames, q->Mode()), true);
     const CivilDate d = DecodeDate(q->DateTime());
     const CivilTime t = DecodeTime(q->DateTime());
@@ -202,8 +209,8 @@ std::string TCabrilloExport::QSOLine(int index) {
     put(cols.rcvdRST, q->RcvdRST());
     if (rcvdCount >= 1) put(cols.rcvdNumber1, q->RcvdNumbers(0));
     if (rcvdCount >= 2) put(cols.rcvdNumber2, q->RcvdNumbers(1));
-    if (cols.transmitter.Width() > 0)
-        line.Text()[static_cast<std::size_t>(cols.transmitter.first - 1)] = kTransmitterNumber;
+    // The last field; a number of two or three digits lengthens the line.
+    if (cols.transmitter.Width() > 0) line.Put(TransmitterField(cols), std::to_string(q->TransmitterNumber()));
     return std::move(line.Text());
 }
 

@@ -29,6 +29,10 @@ private:
     bool FOwnCallCutReported = false;
 };
 
+// The frequency column's text: the logged frequency in kHz when it is known, fits the
+// column and lies in the line's band, else the band's fixed text ("14000", "   50").
+std::string FrequencyText(const TQSO& q);
+
 // Tag + ": " + line for each line of `text` (split at CR, LF or CR LF); Tag + ": "
 // alone for an empty text.
 void AddTagLines(std::vector<std::string>& lines, std::string_view tag, std::string_view text);

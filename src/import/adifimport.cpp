@@ -372,15 +372,15 @@ void TADIFImport::ReadRecords() {
         const TField timeField = has(fTimeOn) ? fTimeOn : fTimeOff;
         if (has(timeField) && (val(timeField).size() == 4 || val(timeField).size() == 6))
             q.SetChangedTime(val(timeField).substr(0, 4));
+        double mhz = 0;
+        // ADIF frequencies are in MHz; the line keeps whole kHz.
+        const bool freqRead = has(fFreq) && TryStrToFloat(Trim(val(fFreq)), mhz, '.') && mhz > 0 && mhz < 4e6;
+        if (freqRead) q.SetFrequency(static_cast<std::uint32_t>(std::llround(mhz * 1000)));
         if (has(fBand)) {
             if (!q.SetChangedBand(val(fBand))) q.SetChangedBandEx(val(fBand), '.');
         } else if (has(fFreq)) {
-            // ADIF frequencies are in MHz.
-            double mhz = 0;
             TBand band;
-            if (TryStrToFloat(Trim(val(fFreq)), mhz, '.') && mhz > 0 && mhz < 1e7 &&
-                BandFromAmount(std::llround(mhz * 1e6), band))
-                q.SetBand(band);
+            if (freqRead && BandFromAmount(std::llround(mhz * 1e6), band)) q.SetBand(band);
             else if (!q.SetChangedBand(val(fFreq)))
                 Note(rec.start, "record " + std::to_string(FCounts.records) + ": frequency in no band: '" +
                                     QuotedPart(val(fFreq)) + "'");

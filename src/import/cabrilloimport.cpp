@@ -166,9 +166,10 @@ void CategoriesVersion2(std::string_view c, TFileHeader& h) {
 }
 
 // The band of a frequency field: a fixed band text of the writer ("14000", "  1.2",
-// also "1.2G"), a band name, or a frequency in kHz. Runs once per line, so it compares
-// without building strings.
-bool BandOfFrequency(std::string_view text, TBand& band) {
+// also "1.2G"), a band name, or a frequency in kHz, which is also given in `kHz` (0 for
+// the other texts). Runs once per line, so it compares without building strings.
+bool BandOfFrequency(std::string_view text, TBand& band, std::uint32_t& kHz) {
+    kHz = 0;
     // The writer's band texts without their padding, looked up first: "10" is the 3 cm
     // band, not 10 kHz.
     static const std::array<std::string_view, kNoOfBands> kFixed = [] {
@@ -193,7 +194,11 @@ bool BandOfFrequency(std::string_view text, TBand& band) {
         khz = khz * 10 + (c - '0');
         if (!digitsOnly) break;
     }
-    if (digitsOnly) return khz > 0 && BandFromAmount(khz * 1000, band);
+    if (digitsOnly) {
+        if (khz <= 0 || !BandFromAmount(khz * 1000, band)) return false;
+        kHz = static_cast<std::uint32_t>(khz);
+        return true;
+    }
     char kept[32];
     std::size_t n = 0;
     for (char c : t)
@@ -270,7 +275,7 @@ bool TCabrilloImport::IsQTCLine(int index) const {
            cabrillo::IsQTCLine(FLines[static_cast<std::size_t>(index)]);
 }
 
-std::string TCabrilloImport::TagValue(std::string_view tag) const {
+std::string TCabrilloImport::TagValue(std::string_view tag, bool* foundTag) const {
     const bool joined = SameText(tag, cabrillo::kAddress) || SameText(tag, cabrillo::kOperators) ||
                         SameText(tag, cabrillo::kClub) || SameText(tag, cabrillo::kSoapbox);
     std::string value;
@@ -293,6 +298,7 @@ std::string TCabrilloImport::TagValue(std::string_view tag) const {
         }
         if (found && !joined) break;
     }
+    if (foundTag) *foundTag = found;
     if (SameText(tag, cabrillo::kCallsign)) {
         std::string call;
         for (char c : Trim(value))
@@ -323,6 +329,10 @@ bool TCabrilloImport::ReadHeader(TFileHeader& h) {
         if (anyV3 || (version[0] == '3' && Trim(v2).empty())) CategoriesVersion3(*this, h);
         else CategoriesVersion2(v2, h);
     }
+    bool hasLocation = false;
+    const std::string location = Trim(TagValue(kLocation, &hasLocation));
+    if (hasLocation) h.fhUser_ARRLSection = CutTo(location, kLocationStringLen);
+    h.fhUser_GridLocator = CutTo(Trim(TagValue(kGridLocator)), kGridLocatorStringLen);
     h.fhUser_Name = CutTo(TagValue(kName), kLongShortStringLen);
     h.fhUser_EMail = CutTo(TagValue(kEMail), kLongShortStringLen);
     std::string address = TagValue(kAddress);
@@ -449,8 +459,11 @@ void TCabrilloImport::ReadDataLines() {
 
 void TCabrilloImport::ApplyCommonPart(int lineIndex, const TDataLine& data, TQSO& q) {
     TBand band;
-    if (BandOfFrequency(data.frequency, band)) q.SetBand(band);
-    else
+    std::uint32_t kHz = 0;
+    if (BandOfFrequency(data.frequency, band, kHz)) {
+        q.SetBand(band);
+        q.SetFrequency(kHz);
+    } else
         Note(lineIndex, ImportText(itFrequency) + " " + std::string(BandNames[q.Band()]) + ": " + Trim(data.frequency));
 
     TMode mode;
@@ -522,6 +535,9 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
     if (data.hasRcvdRST) q.SetChangedRST(cpRcvdRST, data.rcvdRST);
     for (std::size_t i = 0; i < data.rcvd.size(); ++i)
         q.SetChangedNumber(cpRcvdNumber, static_cast<int>(i), data.rcvd[i]);
+    std::int32_t transmitter = 0;
+    if (TryStrToInt(Trim(data.transmitter), transmitter) && transmitter >= 0 && transmitter <= 255)
+        q.SetTransmitterNumber(static_cast<std::uint8_t>(transmitter));
     ++FCounts.qsos;
     return true;
 }

@@ -41,8 +41,8 @@ public:
     // or "_" right before or after it), without leading blanks, colons and equal
     // signs. ADDRESS, OPERATORS, CLUB and
     // SOAPBOX join all their lines with CR LF; CALLSIGN keeps only the characters of a
-    // call. "" when the tag is missing.
-    std::string TagValue(std::string_view tag) const;
+    // call. "" when the tag is missing; `found` (when given) tells whether it was.
+    std::string TagValue(std::string_view tag, bool* found = nullptr) const;
     bool IsQSOLine(int index) const;
     bool IsQTCLine(int index) const;
 

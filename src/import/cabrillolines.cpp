@@ -141,6 +141,7 @@ void CutOwnLine(std::string_view line, const TLineShape& shape, TDataLine& out) 
     out.rcvd[0] = Cut(line, c.rcvdNumber1);
     if (out.sent.size() > 1) out.sent[1] = Cut(line, c.sentNumber2);
     if (out.rcvd.size() > 1) out.rcvd[1] = Cut(line, c.rcvdNumber2);
+    out.transmitter = Cut(line, TransmitterField(c));
 }
 
 // ---- Field layout -------------------------------------------------------------------
@@ -257,6 +258,7 @@ bool SplitExchange(std::span<const std::string_view> e, const TLineShape& shape,
     }
     out.firstCall = std::string(e[0]);
     out.secondCall = std::string(e[static_cast<std::size_t>(call)]);
+    if (tx) out.transmitter = std::string(e[static_cast<std::size_t>(m - 1)]);
     std::span<const std::string_view> sent = e.subspan(1, static_cast<std::size_t>(call - 1));
     std::span<const std::string_view> rcvd =
         e.subspan(static_cast<std::size_t>(call + 1), static_cast<std::size_t>(m - call - 1 - tx));
@@ -444,10 +446,12 @@ bool IsOwnLayoutLine(std::string_view line, const TLineShape& shape) {
         return RunsFitFields(line, kQTC.firstCall.first, kQTCFields, kQTC.lineLength);
     }
     const TQSOColumns& c = QSOColumnsOf(shape);
-    const TField fields[] = {{c.firstCall, aLeft, false},  {c.sentRST, aLeft, false},    {c.sentNumber1, aLeft, true},
-                             {c.sentNumber2, aLeft, true}, {c.secondCall, aLeft, false}, {c.rcvdRST, aLeft, false},
-                             {c.rcvdNumber1, aLeft, true}, {c.rcvdNumber2, aLeft, true}, {c.transmitter, aLeft, false}};
-    return RunsFitFields(line, c.firstCall.first, fields, c.lineLength);
+    const TField fields[] = {
+        {c.firstCall, aLeft, false},  {c.sentRST, aLeft, false},    {c.sentNumber1, aLeft, true},
+        {c.sentNumber2, aLeft, true}, {c.secondCall, aLeft, false}, {c.rcvdRST, aLeft, false},
+        {c.rcvdNumber1, aLeft, true}, {c.rcvdNumber2, aLeft, true}, {TransmitterField(c), aLeft, false}};
+    const TColumn tx = TransmitterField(c);
+    return RunsFitFields(line, c.firstCall.first, fields, std::max(c.lineLength, tx.last));
 }
 
 namespace {
@@ -456,7 +460,7 @@ namespace {
 // other into the same object.
 void Reset(TDataLine& d) {
     for (std::string* s : {&d.frequency, &d.mode, &d.year, &d.month, &d.day, &d.time, &d.firstCall, &d.secondCall,
-                           &d.sentRST, &d.rcvdRST, &d.group, &d.qtcTime, &d.qtcCall, &d.qtcSerial})
+                           &d.sentRST, &d.rcvdRST, &d.group, &d.qtcTime, &d.qtcCall, &d.qtcSerial, &d.transmitter})
         s->clear();
     for (std::string& n : d.sent) n.clear();
     for (std::string& n : d.rcvd) n.clear();

@@ -39,6 +39,8 @@ struct TDataLine {
     std::string sentRST, rcvdRST;
     std::vector<std::string> sent, rcvd;
     std::string group, qtcTime, qtcCall, qtcSerial;
+    // QSO lines: the transmitter number after the exchange, "" when the line has none.
+    std::string transmitter;
     TExchangeMatch match = emExact;
     // Field-read lines only: a half had more fields than the contest takes (they were
     // joined into its last number, or dropped when it takes none) or fewer.

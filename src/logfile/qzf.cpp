@@ -74,19 +74,38 @@ std::string JoinComment(const std::vector<std::string>& lines) {
     return text;
 }
 
+bool HasLineData(const TQSO& q) { return q.Frequency() != 0 || q.TransmitterNumber() != 0; }
+
+// The string behind the sent numbers of a record with kLineDataFlagBit.
+void PutLineData(TByteWriter& w, const TQSO& q) {
+    w.U8(static_cast<std::uint8_t>(qzf::kLineDataTransmitterEnd));
+    w.U32(q.Frequency());
+    w.U8(q.TransmitterNumber());
+}
+
+void TakeLineData(std::string_view data, TQSO& q) {
+    TByteReader r(data);
+    if (data.size() >= qzf::kLineDataFrequencyEnd) q.SetFrequency(r.U32());
+    if (data.size() >= qzf::kLineDataTransmitterEnd) q.SetTransmitterNumber(r.U8());
+}
+
 void EncodeRecord(TQSO& q, int sentCount, int rcvdCount, TByteWriter& w) {
     if (!q.Comment().empty()) q.IncludeFlag(qfCommentAdded);
-    const std::uint8_t flags = static_cast<std::uint8_t>(q.QSOFlags().bits() & qzf::kStoredFlagBits);
+    std::uint8_t flags = static_cast<std::uint8_t>(q.QSOFlags().bits() & qzf::kStoredFlagBits);
+    // A line without line data is written as it always was.
+    const bool lineData = HasLineData(q) && sentCount < 0xFFFF;
+    if (lineData) flags |= qzf::kLineDataFlagBit;
     w.U8(q.Band());
     w.U8(q.Mode());
     w.F64(q.DateTime());
     w.ShortString(q.SentRST(), kRSTStrLen);
     w.ShortString(q.RcvdRST(), kRSTStrLen);
     w.U8(flags);
-    w.U16(static_cast<std::uint16_t>(sentCount));
+    w.U16(static_cast<std::uint16_t>(sentCount + (lineData ? 1 : 0)));
     w.U16(static_cast<std::uint16_t>(rcvdCount));
     PutString(w, q.Call().Call(), qzf::kMaxStringLength);
     for (int i = 0; i < sentCount; ++i) PutString(w, q.SentNumbers(i), qzf::kMaxStringLength);
+    if (lineData) PutLineData(w, q);
     for (int i = 0; i < rcvdCount; ++i) PutString(w, q.RcvdNumbers(i), qzf::kMaxStringLength);
     if (flags & (1u << qfCommentAdded)) {
         std::string text = JoinComment(q.Comment());
@@ -192,9 +211,15 @@ private:
             return Cut("the counts of exchanged numbers (" + std::to_string(sentCount) + " sent, " +
                        std::to_string(rcvdCount) + " received) run past the end of the file");
         std::string value;
-        for (std::size_t i = 0; i < sentCount; ++i) {
+        const bool lineData = (flags & qzf::kLineDataFlagBit) != 0 && sentCount > 0;
+        const std::size_t sentNumbers = lineData ? sentCount - 1 : sentCount;
+        for (std::size_t i = 0; i < sentNumbers; ++i) {
             if (!String(value, "sent number")) return false;
             q.SetSentNumbers(static_cast<int>(i), value);
+        }
+        if (lineData) {
+            if (!String(value, "line data")) return false;
+            TakeLineData(value, q);
         }
         for (std::size_t i = 0; i < rcvdCount; ++i) {
             if (!String(value, "received number")) return false;

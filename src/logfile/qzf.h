@@ -26,6 +26,16 @@ inline constexpr std::int32_t kMaxCommentLength = 4096;
 // Flags that a record keeps (bit i = TQSOFlags ordinal i): sent/received QTC, user
 // deleted, questionable, cross-checked, comment added. Compile results are not kept.
 inline constexpr std::uint8_t kStoredFlagBits = 0xDE;
+// Bit 5 of the flags byte, which readers have always masked off: the record carries
+// one sent-number string more than its log's count, the line data that has no field
+// of its own (kLineData*). A reader that does not know the bit reads that string as a
+// surplus sent number and drops it, as it drops every number beyond its log's count.
+inline constexpr std::uint8_t kLineDataFlagBit = 0x20;
+// The line data string: the frequency in kHz (32 bits), then the transmitter number
+// (8 bits). A reader takes the fields the string is long enough for and ignores bytes
+// after them, so fields can be appended later.
+inline constexpr std::size_t kLineDataFrequencyEnd = 4;
+inline constexpr std::size_t kLineDataTransmitterEnd = 5;
 inline constexpr std::string_view kExtension = ".QZF";
 }  // namespace qzf
 

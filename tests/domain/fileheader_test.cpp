@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace qz {
@@ -105,6 +106,43 @@ TEST(FileHeader, RoundTripGivesTheSameHeaderAndBytes) {
     std::string again;
     EncodeFileHeader(h, again);
     EXPECT_EQ(again, b);
+}
+
+TEST(FileHeader, LocationAndGridLiveInBytesThatOlderVersionsLeftZero) {
+    TFileHeader full = FullHeader();
+    full.fhUser_ARRLSection = "Isle of Wight";
+    full.fhUser_GridLocator = "IO90IQ";
+    std::string b;
+    EncodeFileHeader(full, b);
+    ASSERT_EQ(b.size(), 4096u);
+    EXPECT_EQ(b.substr(fho::ARRLSection, 4), std::string("\003Isl"));  // what older readers see
+    EXPECT_EQ(b.substr(fho::Location, 14), std::string("\015Isle of Wight"));
+    EXPECT_EQ(b.substr(fho::GridLocator, 7), std::string("\006IO90IQ"));
+    TFileHeader h;
+    std::string error;
+    ASSERT_TRUE(DecodeFileHeader(b, h, &error)) << error;
+    EXPECT_EQ(h.fhUser_ARRLSection, "Isle of Wight");
+    EXPECT_EQ(h.fhUser_GridLocator, "IO90IQ");
+    std::string again;
+    EncodeFileHeader(h, again);
+    EXPECT_EQ(again, b);
+
+    // Saved by a version that wrote zeros there: the section field alone.
+    std::string older = b;
+    std::fill(older.begin() + fho::Location, older.begin() + fho::Contest, '\0');
+    ASSERT_TRUE(DecodeFileHeader(older, h, &error));
+    EXPECT_EQ(h.fhUser_ARRLSection, "Isl");
+    EXPECT_EQ(h.fhUser_GridLocator, "");
+    // The section changed by such a version: the stale location is not taken.
+    std::string changed = b;
+    changed.replace(fho::ARRLSection, 4, std::string("\003MDC"));
+    ASSERT_TRUE(DecodeFileHeader(changed, h, &error));
+    EXPECT_EQ(h.fhUser_ARRLSection, "MDC");
+    // A damaged length there empties the field and leaves the header readable.
+    std::string damaged = b;
+    damaged[fho::GridLocator] = 11;
+    ASSERT_TRUE(DecodeFileHeader(damaged, h, &error));
+    EXPECT_EQ(h.fhUser_GridLocator, "");
 }
 
 TEST(FileHeader, OverlongValuesAreCutToTheirField) {

@@ -296,6 +296,36 @@ TEST_F(CabrilloExport, MultiLineHeaderTextsNeverBreakATagLine) {
     EXPECT_EQ(soapbox, (std::vector<std::string>{"SOAPBOX: Line one", "SOAPBOX: ", "SOAPBOX: Line three"}));
 }
 
+TEST_F(CabrilloExport, LoggedFrequencyTransmitterLocationAndGridAreWritten) {
+    TFileHeader h = FullHeader(cWWDXcw);
+    h.fhUser_ARRLSection = "Isle of Wight";
+    h.fhUser_GridLocator = "IO90IQ";
+    auto log = test::MakeContestLog(h);
+    ASSERT_TRUE(log);
+    Add(*log, {"W1AW", b40m, mCW, "2013-11-23 00:07", "599", {"14"}, "599", {"05"}});
+    Add(*log, {"G4ABC", b20m, mCW, "2013-11-23 00:10", "599", {"14"}, "599", {"14"}});
+    Add(*log, {"JA1XYZ", b6m, mCW, "2013-11-23 00:15", "599", {"14"}, "599", {"25"}});
+    log->QSOs(0)->SetFrequency(7008);
+    log->QSOs(0)->SetTransmitterNumber(1);
+    log->QSOs(1)->SetFrequency(7008);  // no longer the line's band
+    log->QSOs(2)->SetFrequency(50100);
+    log->Compile();
+    const auto lines = Export(*log);
+    const auto qsos = QSOLines(lines);
+    ASSERT_EQ(qsos.size(), 3u);
+    EXPECT_EQ(qsos[0].substr(0, 10), "QSO:  7008");
+    EXPECT_EQ(qsos[0].substr(80), "1");
+    EXPECT_EQ(qsos[1].substr(0, 10), "QSO: 14000");
+    EXPECT_EQ(qsos[1].substr(80), "0");
+    EXPECT_EQ(qsos[2].substr(0, 10), "QSO:    50");  // 50100 kHz is no frequency of 6 m
+    EXPECT_EQ(HeaderValue(lines, "LOCATION"), "Isle of Wight");
+    EXPECT_EQ(HeaderValue(lines, "GRID-LOCATOR"), "IO90IQ");
+
+    // Without a grid the header has no GRID-LOCATOR line, as before.
+    log->PublicFileHeader.fhUser_GridLocator.clear();
+    EXPECT_EQ(HeaderValue(Export(*log), "GRID-LOCATOR"), "<missing>");
+}
+
 TEST_F(CabrilloExport, LogWithoutLinesHasAHeaderAndTheEndMarker) {
     auto log = test::MakeExportTestLog(1, 1, 1, false, FullHeader(cDARC10));
     log->Compile();

@@ -95,6 +95,10 @@ void ExpectRoundTrip(TContestLog& log, int sentKept, int rcvdKept, int firstNumb
         EXPECT_EQ(b.Call().Call(), a.Call().Call());
         EXPECT_EQ(b.QSOFlags().Contains(qfUserDeleted), a.QSOFlags().Contains(qfUserDeleted));
         EXPECT_EQ(b.QTCKind(), a.QTCKind());
+        EXPECT_EQ(b.Frequency(), a.FrequencyInBand());
+        if (!log.IsAQTCContest()) {
+            EXPECT_EQ(b.TransmitterNumber(), a.TransmitterNumber());
+        }
         if (a.IsQTC()) {
             EXPECT_EQ(b.RcvdNumbers(1), cabrillo::FormatQTCGroup(a.RcvdNumbers(1)));
             for (int n = 2; n <= 4; ++n) EXPECT_EQ(b.RcvdNumbers(n), a.RcvdNumbers(n)) << "QTC number " << n;
@@ -121,6 +125,12 @@ TEST_F(CabrilloImport, OwnFilesReadBackFieldForField) {
         Add(*log, {"DL2AAA", b80m, mCW, "2013-11-24 00:20", "599", {"14"}, "599", {"14"}, Flags({qfUserDeleted})});
         Add(*log, {"K1ZZ", b15m, mSSB, "2013-11-24 12:25", "59", {"14"}, "57", {"5"}});
         Add(*log, {"G4ABC", b10m, mCW, "2013-11-24 13:00", "599", {"14"}, "599", {""}});
+        // A multi-two log: logged frequencies and transmitter numbers; a frequency
+        // outside the line's band (the band was changed) gives the band's text.
+        log->QSOs(0)->SetFrequency(14025);
+        log->QSOs(0)->SetTransmitterNumber(1);
+        log->QSOs(1)->SetFrequency(7008);
+        log->QSOs(3)->SetFrequency(14200);
         ExpectRoundTrip(*log, 1, 1, 6);
     }
     {
@@ -128,6 +138,8 @@ TEST_F(CabrilloImport, OwnFilesReadBackFieldForField) {
         auto log = test::MakeExportTestLog(2, 2, 1, false, FullHeader(cDARC10));
         Add(*log, {"DF1XX", b10m, mCW, "2014-01-12 09:00", "599", {"001", "F43"}, "599", {"017", "B36"}});
         Add(*log, {"DK2ZZ", b10m, mSSB, "2014-01-12 09:30", "59", {"12345", "DOK123"}, "55", {"7", ""}});
+        log->QSOs(1)->SetFrequency(28500);
+        log->QSOs(1)->SetTransmitterNumber(12);
         ExpectRoundTrip(*log, 2, 2, 4);
     }
     {
@@ -196,7 +208,8 @@ TEST_F(CabrilloImport, HeaderTagsAreFoundByNameIgnoringCaseAndSpacing) {
     auto log = Read(
         "START-OF-LOG: 3.0\r\ncallsign:dl1abc\r\nCONTEST:CQ-WW-CW\r\nNAME: First\r\nNAME: Second\r\n"
         "SOAPBOX: one\r\nSOAPBOX: two\r\nADDRESS: Street 1\r\nADDRESS-CITY: Town\r\n"
-        "ADDRESS-COUNTRY: -\r\nHQ-CLUB: Other\r\nCLUB:  \r\nEND-OF-LOG:\r\n");
+        "ADDRESS-COUNTRY: -\r\nHQ-CLUB: Other\r\nCLUB:  \r\nHQ-GRID-LOCATOR: JO00\r\nlocation: MDC \r\n"
+        "GRID-LOCATOR: FM19LG\r\nEND-OF-LOG:\r\n");
     ASSERT_TRUE(log) << reader_->LastError();
     const TFileHeader& h = log->PublicFileHeader;
     EXPECT_EQ(h.fhUser_OwnCall, "DL1ABC");
@@ -207,6 +220,17 @@ TEST_F(CabrilloImport, HeaderTagsAreFoundByNameIgnoringCaseAndSpacing) {
     EXPECT_EQ(h.fhUser_Address, "Street 1\r\nTown");
     EXPECT_EQ(h.fhUser_Club, "");  // HQ-CLUB is another tag
     EXPECT_EQ(reader_->TagValue("CLAIMED-SCORE"), "");
+    EXPECT_EQ(h.fhUser_ARRLSection, "MDC");
+    EXPECT_EQ(h.fhUser_GridLocator, "FM19LG");
+
+    // No LOCATION keeps the default DX; an empty one stays empty.
+    auto none = Read(Header("CQ-WW-CW"));
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->PublicFileHeader.fhUser_ARRLSection, "DX");
+    EXPECT_EQ(none->PublicFileHeader.fhUser_GridLocator, "");
+    auto empty = Read(Header("CQ-WW-CW") + "LOCATION: \r\n");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->PublicFileHeader.fhUser_ARRLSection, "");
 }
 
 TEST_F(CabrilloImport, CategoriesOfBothVersions) {
@@ -296,6 +320,12 @@ TEST_F(CabrilloImport, BlankSeparatedQSOLinesAreReadByTheirFields) {
     EXPECT_EQ(log->QSOs(4)->Band(), b80m);
     EXPECT_EQ(log->QSOs(4)->Call().Call(), "DL6AG");
     EXPECT_EQ(reader_->Counts().fieldLayout, 5);
+    // Frequencies in kHz and transmitter numbers are kept where the line has them.
+    EXPECT_EQ(a.Frequency(), 28050u);
+    EXPECT_EQ(log->QSOs(1)->Frequency(), 7008u);
+    EXPECT_EQ(log->QSOs(4)->Frequency(), 3525u);
+    EXPECT_EQ(log->QSOs(1)->TransmitterNumber(), 0);
+    EXPECT_EQ(log->QSOs(2)->TransmitterNumber(), 1);
 }
 
 TEST_F(CabrilloImport, ExchangesWithoutRSTFollowTheFieldCounts) {

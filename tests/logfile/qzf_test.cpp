@@ -206,6 +206,64 @@ TEST(QZFRoundTrip, ThroughTheFactoryAQTCContestKeepsItsQTCNumbers) {
     EXPECT_EQ(back->QSOs(0)->RcvdNumbers(1), "1234");
 }
 
+TEST(QZFLineData, FrequencyAndTransmitterRoundTripAndOlderReadersDropThem) {
+    auto log = NewLog();
+    TQSO& a = Add(*log, "W1AW", 10, {"001", "14"}, {"599", "05"});
+    a.SetFrequency(7008);
+    a.SetTransmitterNumber(1);
+    a.SetComment({"kept"});
+    Add(*log, "G4ABC", 20, {"002", "14"}, {"599", "14"});
+    Add(*log, "JA1XYZ", 30, {"003", "14"}, {"599", "25"}).SetTransmitterNumber(1);
+    const std::string bytes = TQZF::EncodeLog(*log);
+    std::string error;
+    auto back = Read(bytes, &error);
+    ASSERT_TRUE(back) << error;
+    ASSERT_EQ(back->NoOfQSOs(), 3);
+    EXPECT_EQ(back->QSOs(0)->Frequency(), 7008u);
+    EXPECT_EQ(back->QSOs(0)->TransmitterNumber(), 1);
+    EXPECT_EQ(back->QSOs(0)->Comment(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(back->QSOs(1)->Frequency(), 0u);
+    EXPECT_EQ(back->QSOs(1)->TransmitterNumber(), 0);
+    EXPECT_EQ(back->QSOs(2)->Frequency(), 0u);
+    EXPECT_EQ(back->QSOs(2)->TransmitterNumber(), 1);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(back->QSOs(i)->SameQSO(log->QSOs(i))) << "line " << i;
+    EXPECT_EQ(TQZF::EncodeLog(*back).substr(kFileHeaderSize), bytes.substr(kFileHeaderSize));
+
+    // A reader that does not know the line data (the flag bit masked off, as it was)
+    // reads one surplus sent number, drops it, and reads every field as before.
+    std::string older = bytes;
+    older[kRec + 18] = static_cast<char>(older[kRec + 18] & qzf::kStoredFlagBits);
+    auto old = Read(older, &error);
+    ASSERT_TRUE(old) << error;
+    ASSERT_EQ(old->NoOfQSOs(), 3);
+    EXPECT_TRUE(old->QSOs(0)->SameQSO(log->QSOs(0)));
+    EXPECT_EQ(old->QSOs(0)->SentNumbers(1), "14");
+    EXPECT_EQ(old->QSOs(0)->Comment(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(old->QSOs(0)->Frequency(), 0u);
+    EXPECT_EQ(old->QSOs(1)->Call().Call(), "G4ABC");
+}
+
+TEST(QZFLineData, FileOfTheVersionBeforeReadsAndStoresToTheSameBytes) {
+    // Written by qz 4.10 before lines had line data.
+    const std::string file = std::string(QZ_TEST_DATA_DIR) + "/logfile/narrow_cqww_4.10.QZF";
+    const std::string bytes = test::ReadFile(file);
+    ASSERT_GT(bytes.size(), kFileHeaderSize);
+    TQZF qzf;
+    auto log = qzf.ReadLogFromBytes(bytes, file, test::TinyCty());
+    ASSERT_TRUE(log) << qzf.LastError();
+    ASSERT_EQ(log->NoOfQSOs(), 6);
+    EXPECT_EQ(log->QSOs(3)->Call().Call(), "JA1XYZ");
+    EXPECT_EQ(log->QSOs(3)->Band(), b40m);
+    EXPECT_TRUE(log->QSOs(4)->QSOFlags().Contains(qfUserDeleted));
+    EXPECT_EQ(log->PublicFileHeader.fhUser_ARRLSection, "DX");
+    EXPECT_EQ(log->PublicFileHeader.fhUser_GridLocator, "");
+    std::string again = TQZF::EncodeLog(*log);
+    ASSERT_EQ(again.size(), bytes.size());
+    // All but the last-modified stamp and version.
+    for (std::size_t i = fho::LastModifiedTimeStamp; i < fho::NoOfColumnDescriptors; ++i) again[i] = bytes[i];
+    EXPECT_TRUE(again == bytes);
+}
+
 // --- Header rules --------------------------------------------------------------------
 
 TEST(QZFHeader, NewHeaderDefaults) {
