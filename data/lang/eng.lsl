@@ -271,11 +271,11 @@ is not an Asian station
 No country found for
 More than ten QTCs with this station
 Call extended to
-
-
+QTCs count only with a station on another continent
+QTC with a station not worked in a QSO before it
 District
-
-
+On CW and SSB only non-European stations send QTCs
+This QSO was already reported in a QTC exchanged with this station
 is not an OK/OM station
 Unknown district
 does not exist or is empty.

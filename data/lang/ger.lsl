@@ -271,11 +271,11 @@ ist keine asiatische Station
 Kein Land gefunden für
 Mehr als zehn QTCs mit dieser Station
 Rufzeichen ergänzt zu
-
-
+QTCs zählen nur mit einer Station auf einem anderen Kontinent
+QTC mit einer Station, die vorher in keinem QSO gearbeitet wurde
 Bezirk
-
-
+In CW und SSB senden nur außereuropäische Stationen QTCs
+Dieses QSO wurde schon in einem QTC mit dieser Station ausgetauscht
 ist keine OK/OM-Station
 Unbekannter Bezirk
 existiert nicht oder ist leer.

@@ -25,11 +25,27 @@ namespace {
 
 constexpr std::array<TBand, 5> kWAEBands = {b80m, b40m, b20m, b15m, b10m};
 
-// Countries whose call areas count as separate multipliers.
+// Countries whose numerical call areas count as separate multipliers.
 bool CountsByDistrict(const std::string& masterPrefix) {
-    static constexpr std::array<std::string_view, 8> kDistrictCountries = {"K",  "VE", "VK", "ZL",
-                                                                           "ZS", "JA", "PY", "UA9"};
+    static constexpr std::array<std::string_view, 9> kDistrictCountries = {"K",  "VE", "VK",  "ZL", "ZS",
+                                                                           "JA", "PY", "UA9", "BY"};
     return std::find(kDistrictCountries.begin(), kDistrictCountries.end(), masterPrefix) != kDistrictCountries.end();
+}
+
+// A QTC row that takes part in the counting: neither a QSO row nor deleted by the user.
+bool CountsAsQTC(const TQSO& q) { return q.IsQTC() && !q.QSOFlags().Contains(qfUserDeleted); }
+
+// The QSO a QTC row reports (time, call and serial), with the direction and the station
+// it was exchanged with: the same QSO may pass between two stations once each way. Two
+// QSOs with one station in the same minute (on two bands) differ by their serials.
+std::string ReportedQSOKey(const TQSO& q) {
+    std::string key(q.QSOFlags().Contains(qfSentQTC) ? ">" : "<");
+    key += q.Call().Call();
+    for (int i = 2; i <= 4; ++i) {
+        key += '\t';
+        key += UpperCase(TrimmedView(q.RcvdNumbers(i)));
+    }
+    return key;
 }
 
 }  // namespace
@@ -46,21 +62,89 @@ T_WAE::T_WAE(const TFileHeader& header) {
 
 bool T_WAE::IsValidQSO(int index, bool showMessage) {
     // Compile asks every line for validity first, so line 0 starts a new pass.
-    if (index == 0 && CompilingLine(0)) {
-        FQTCsPerStation.clear();
-        FQTCScanned = 0;
-    }
+    if (index == 0 && CompilingLine(0)) StartCompilePass();
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
     const TQSO* q = QSOs(index);
     if (q->Mode() != mRTTY && (FOwnCall.Continent() == coEU) == (q->Call().Continent() == coEU)) {
         if (showMessage) AddMessage(LS(lsSameSideWAEQSO), index);
         return false;
     }
+    if (q->IsQTC()) {
+        if (const int refusal = QTCRefusal(index)) {
+            if (showMessage) AddMessage(LS(refusal), index);
+            return false;
+        }
+    }
     if (q->QSOFlags().Contains(qfTooManyQTCs)) {
         if (showMessage) AddMessage(LS(lsTooManyQTCs), index);
         return false;
     }
     return true;
+}
+
+int T_WAE::QTCRefusal(int index) {
+    const TQSO& q = *QSOs(index);
+    const bool ownIsEuropean = FOwnCall.Continent() == coEU;
+    if (q.Mode() == mRTTY) {
+        if (FOwnCall.Continent() == q.Call().Continent()) return lsQTCSameContinent;
+    } else if (q.QSOFlags().Contains(qfSentQTC) == ownIsEuropean) {
+        return lsQTCFromEurope;
+    }
+    if (!StationWorkedBy(index)) return lsQTCStationNotWorked;
+    if (ReportedBefore(index)) return lsQTCRepeated;
+    return 0;
+}
+
+void T_WAE::StartCompilePass() {
+    FQTCsPerStation.clear();
+    FReportedQSOs.clear();
+    FQTCScanned = 0;
+    FFirstQSOTime.clear();
+    for (int i = 0; i < NoOfQSOs(); ++i) {
+        const TQSO& o = *QSOs(i);
+        if (o.IsQTC() || o.QSOFlags().Contains(qfUserDeleted)) continue;
+        auto [it, added] = FFirstQSOTime.try_emplace(o.Call().Call(), o.DateTime());
+        if (!added) it->second = std::min(it->second, o.DateTime());
+    }
+}
+
+void T_WAE::ScanQTCRowsBefore(int index) {
+    for (; FQTCScanned < index; ++FQTCScanned) {
+        const TQSO& o = *QSOs(FQTCScanned);
+        if (!CountsAsQTC(o)) continue;
+        ++FQTCsPerStation[o.Call().Call()];
+        FReportedQSOs.insert(ReportedQSOKey(o));
+    }
+}
+
+bool T_WAE::StationWorkedBy(int index) {
+    const TQSO& q = *QSOs(index);
+    const std::string& call = q.Call().Call();
+    if (CompilingLine(index)) {
+        auto it = FFirstQSOTime.find(call);
+        return it != FFirstQSOTime.end() && it->second <= q.DateTime();
+    }
+    for (int j = 0; j < NoOfQSOs(); ++j) {
+        const TQSO& o = *QSOs(j);
+        if (!o.IsQTC() && !o.QSOFlags().Contains(qfUserDeleted) && o.Call().Call() == call &&
+            o.DateTime() <= q.DateTime())
+            return true;
+    }
+    return false;
+}
+
+bool T_WAE::ReportedBefore(int index) {
+    const TQSO& q = *QSOs(index);
+    const std::string key = ReportedQSOKey(q);
+    if (CompilingLine(index) && FQTCScanned <= index) {
+        ScanQTCRowsBefore(index);
+        return FReportedQSOs.count(key) > 0;
+    }
+    for (int j = 0; j < index; ++j) {
+        const TQSO& o = *QSOs(j);
+        if (CountsAsQTC(o) && o.Call().Call() == q.Call().Call() && ReportedQSOKey(o) == key) return true;
+    }
+    return false;
 }
 
 std::string T_WAE::DupeKey(int index) const {
@@ -86,20 +170,16 @@ bool T_WAE::IsDupe(int index) {
 
 int T_WAE::EarlierQTCsWithStation(int index) {
     const std::string& call = QSOs(index)->Call().Call();
-    auto counts = [](const TQSO& o) { return o.IsQTC() && !o.QSOFlags().Contains(qfUserDeleted); };
     if (CompilingLine(index) && FQTCScanned <= index) {
         // During Compile the rows are asked in order: count each row once.
-        for (; FQTCScanned < index; ++FQTCScanned) {
-            const TQSO& o = *QSOs(FQTCScanned);
-            if (counts(o)) ++FQTCsPerStation[o.Call().Call()];
-        }
+        ScanQTCRowsBefore(index);
         auto it = FQTCsPerStation.find(call);
         return it == FQTCsPerStation.end() ? 0 : it->second;
     }
     int n = 0;
     for (int j = 0; j < index; ++j) {
         const TQSO& o = *QSOs(j);
-        if (counts(o) && o.Call().Call() == call) ++n;
+        if (CountsAsQTC(o) && o.Call().Call() == call) ++n;
     }
     return n;
 }

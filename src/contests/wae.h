@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/contestlog.h"
@@ -42,6 +43,10 @@ public:
     std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const override;
     std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const override;
     bool IsAQTCRcvdNumber(int numberIndex) const override;
+    // Besides the base check: on CW and SSB one station is European and the other not.
+    // A QTC row counts only with a station on another continent (on CW and SSB: sent by
+    // the non-European station), worked in a QSO row at or before the QTC's time, and
+    // only once per reported QSO, direction and station.
     bool IsValidQSO(int index, bool showMessage) override;
     int GetSentNumericNumberIndex() const override;
     int GetRcvdNumericNumberIndex() const override;
@@ -50,11 +55,24 @@ protected:
     std::string DupeKey(int index) const override;
 
 private:
+    // The first reason the QTC row `index` does not count (a language string), or 0.
+    int QTCRefusal(int index);
     // Number of QTC rows before `index` (not user-deleted) with the call of row `index`.
     int EarlierQTCsWithStation(int index);
+    // True when a QSO row (not user-deleted) with the call of row `index` is no later.
+    bool StationWorkedBy(int index);
+    // True when a QTC row before `index` reports the same QSO in the same direction
+    // with the same station.
+    bool ReportedBefore(int index);
+    // Starts a compile pass: the time of the first QSO with each station.
+    void StartCompilePass();
+    // Counts the QTC rows before `index` into the compile-pass state.
+    void ScanQTCRowsBefore(int index);
 
-    // Compile-pass state: QTC rows per call among the rows before FQTCScanned.
-    std::unordered_map<std::string, int> FQTCsPerStation;
+    // Compile-pass state, so that a pass costs one look at each row.
+    std::unordered_map<std::string, TDateTime> FFirstQSOTime;  // per call
+    std::unordered_map<std::string, int> FQTCsPerStation;      // QTC rows before FQTCScanned
+    std::unordered_set<std::string> FReportedQSOs;             // of the rows before FQTCScanned
     int FQTCScanned = 0;
 };
 

@@ -60,6 +60,15 @@ void AddZone(std::vector<std::string>& list, int zone) {
     if (it == list.end() || *it != z) list.insert(it, std::move(z));
 }
 
+// The country file gives every KG4 call to Guantanamo Bay, but only KG4 with a suffix
+// of exactly two letters is one; KG4 with any other suffix is a US station in call area
+// 4. A bare KG4 (DL1ABC/KG4) is the location prefix and stays Guantanamo Bay. Asked only
+// of a record found for the relevant part `rel`, so it costs nothing for other calls.
+bool IsUSCallUnderKG4(const TPrefixRec& p, std::string_view rel) {
+    if (p.prIsFullCall || p.prPrefix != "KG4" || rel.size() <= 3) return false;
+    return !(rel.size() == 5 && IsUpperLetter(rel[3]) && IsUpperLetter(rel[4]));
+}
+
 }  // namespace
 
 // Reads the text character by character the way the format is laid out: a leading run
@@ -488,8 +497,9 @@ const TPrefixRec* TCtyStuff::fCty(std::string_view call) const {
     n = std::min(n, std::max<std::size_t>(longest, 1));
     for (; n > 0; --n) {
         const TPrefixRec* p = Find(rel.substr(0, n));
-        // A full call stands for that call only, not for longer calls starting with it.
-        if (p && (!p->prIsFullCall || n == rel.size())) return p;
+        // A full call stands for that call only, not for longer calls starting with it;
+        // the other KG4 calls go on to the prefix of the United States.
+        if (p && (!p->prIsFullCall || n == rel.size()) && !IsUSCallUnderKG4(*p, rel)) return p;
     }
     return nullptr;
 }

@@ -72,7 +72,9 @@ public:
     // The record for a call: the whole call as a full-call entry, else the longest
     // leading part of its relevant part; nullptr when none matches or no data is loaded.
     // A full-call entry ("=" in the file) matches the whole call or its whole relevant
-    // part only, never a longer call that starts with it (=N0J is not N0JK).
+    // part only, never a longer call that starts with it (=N0J is not N0JK). Of the
+    // calls the file gives to Guantanamo Bay by the prefix KG4 only those with a
+    // two-letter suffix (KG4AB, KG4AB/P) stay there; KG4W, KG4IGC are the United States.
     const TPrefixRec* fCty(std::string_view call) const;
     // The part of a call with "/" that decides its country (DL1ABC/P -> DL1ABC,
     // DL1ABC/EA8 -> EA8, W1ABC/4 -> W4, DL1ABC/3 -> DL3).

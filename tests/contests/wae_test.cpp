@@ -6,6 +6,7 @@
 
 #include "base/datetime.h"
 #include "base/language.h"
+#include "base/text.h"
 #include "contests/annotatedlog.h"
 #include "testutil.h"
 
@@ -24,7 +25,8 @@ TEST_P(WAELogs, ScoreAsAnnotated) { test::CheckAnnotatedLog(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Annotated, WAELogs, ::testing::ValuesIn(test::AnnotatedLogs("wae")), test::AnnotatedLogName);
 
-// Appends a QTC row (1 sent, 2 received) with `call` and the reported QSO.
+// Appends a QTC row (1 sent, 2 received) with `call` and the reported QSO, whose time
+// differs from row to row.
 void AddQTC(TContestLog& log, int kind, const std::string& call, TBand band, const std::string& group,
             const std::string& reportedCall) {
     auto q = log.NewQSO(true);
@@ -34,7 +36,7 @@ void AddQTC(TContestLog& log, int kind, const std::string& call, TBand band, con
     q->SetMode(mCW);
     q->SetDateTime(EncodeDate(2013, 11, 23) + log.NoOfQSOs() / 1440.0);
     q->SetRcvdNumbers(1, group);
-    q->SetRcvdNumbers(2, "1200");
+    q->SetRcvdNumbers(2, ZeroPadded(1200 + log.NoOfQSOs(), 4));  // one QSO reported once
     q->SetRcvdNumbers(3, reportedCall);
     q->SetRcvdNumbers(4, "001");
     log.AppendQSO(std::move(q));
@@ -149,41 +151,47 @@ TEST_F(WAE, QTCLimitIsRecountedOnEveryCompile) {
     AddQSO(*log, "JA1ABC", b20m, mCW, {"001"});
     for (int i = 0; i < 11; ++i) AddQTC(*log, 2, "JA1ABC", b20m, "1/10", "W1AW");
     AddQTC(*log, 2, "VK2ABC", b20m, "1/1", "W1AW");
+    AddQSO(*log, "VK2ABC", b20m, mCW, {"002"});
     std::vector<std::string> messages;
     log->MessageLines = &messages;
     log->Compile();
     EXPECT_TRUE(log->QSOs(11)->QSOFlags().Contains(qfTooManyQTCs));
     EXPECT_FALSE(log->QSOs(12)->QSOFlags().Contains(qfTooManyQTCs));
-    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 11);
-    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 1);
+    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 10);
+    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 2);  // VK2ABC's QTC came before its QSO
 
     // Outside Compile the rules answer from the lines themselves, with the same result.
     auto flags = FlagsOf(*log);
     for (int i = 1; i < log->NoOfQSOs(); ++i) EXPECT_FALSE(log->IsDupe(i));
     EXPECT_EQ(FlagsOf(*log), flags);
+    for (int i = 0; i < log->NoOfQSOs(); ++i) {
+        const bool counted = !flags[i].Contains(qfInvalid) && !flags[i].Contains(qfTooManyQTCs);
+        EXPECT_EQ(log->IsValidQSO(i, false), counted) << i;
+    }
     // A flagged row is invalid with its reason when asked outside Compile.
     messages.clear();
     EXPECT_FALSE(log->IsValidQSO(11, true));
-    EXPECT_EQ(messages, std::vector<std::string>{"QSO #12: " + LS(271)});
+    EXPECT_FALSE(log->IsValidQSO(12, true));
+    EXPECT_EQ(messages, (std::vector<std::string>{"QSO #12: " + LS(271), "QSO #13: " + LS(274)}));
 
     // Deleting one of the first ten makes room for the eleventh on the next compile.
     log->QSOs(3)->IncludeFlag(qfUserDeleted);
     log->Compile();
     EXPECT_FALSE(log->QSOs(11)->QSOFlags().Contains(qfTooManyQTCs));
-    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 11);
-    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 0);
+    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 10);
+    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 1);
     EXPECT_EQ(log->GetNoOfAllUserDeletedQSOs(), 1);
 }
 
 TEST_F(WAE, QTCRowsNeverMakeQSOsDupes) {
     auto log = MakeRulesLog<T_WAE>(cWAEcw, "DL1ABC");
-    AddQTC(*log, 2, "JA1ABC", b20m, "1/2", "W1AW");
-    AddQTC(*log, 2, "JA1ABC", b20m, "1/2", "W2AW");
     AddQSO(*log, "JA1ABC", b20m, mCW, {"001"});
-    AddQSO(*log, "JA1ABC", b20m, mCW, {"002"});
+    AddQTC(*log, 2, "JA1ABC", b40m, "1/2", "W1AW");
+    AddQSO(*log, "JA1ABC", b40m, mCW, {"002"});
+    AddQSO(*log, "JA1ABC", b40m, mCW, {"003"});
     log->Compile();
     EXPECT_EQ(FlagsOf(*log),
-              (std::vector<SQSOFlags>{SQSOFlags{qfRcvdQTC}, SQSOFlags{qfRcvdQTC}, SQSOFlags{}, SQSOFlags{qfDupe}}));
+              (std::vector<SQSOFlags>{SQSOFlags{}, SQSOFlags{qfRcvdQTC}, SQSOFlags{}, SQSOFlags{qfDupe}}));
     EXPECT_FALSE(log->IsDupe(2));
     EXPECT_TRUE(log->IsDupe(3));
 }
@@ -194,20 +202,21 @@ TEST_F(WAE, QTCRowsBringPointsNeverMultipliers) {
     auto log = MakeRulesLog<T_WAE>(cWAEcw, "DL1ABC");
     AddQSO(*log, "JA1ABC", b20m, mCW, {"001"});
     AddQTC(*log, 2, "JA1ABC", b40m, "1/2", "W1AW");
+    AddQSO(*log, "VK2ABC", b20m, mCW, {"002"});
     AddQTC(*log, 2, "VK2ABC", b15m, "1/1", "W2AW");
-    AddQSO(*log, "VK2ABC", b15m, mCW, {"002"});
+    AddQSO(*log, "VK2ABC", b15m, mCW, {"003"});
     log->Compile();
-    EXPECT_EQ(log->GetAllPoints(), 4);
+    EXPECT_EQ(log->GetAllPoints(), 5);
     EXPECT_EQ(log->QSOs(1)->Multies(0), "");
-    EXPECT_EQ(log->QSOs(2)->Multies(0), "");
-    EXPECT_EQ(log->QSOs(3)->Multies(0), "VK2");  // the contact earns it, after the QTC
+    EXPECT_EQ(log->QSOs(3)->Multies(0), "");
+    EXPECT_EQ(log->QSOs(4)->Multies(0), "VK2");  // the contact earns it, after the QTC
     EXPECT_EQ(log->GetNoOfBandMulties(0, b40m), 0);
     for (TBand b : {b80m, b40m, b20m, b15m, b10m}) {
         int registered = 0;
         for (const auto& [value, item] : log->MultiList()[0]) registered += item.mliBandLists[b].empty() ? 0 : 1;
         EXPECT_EQ(registered, log->GetNoOfBandMulties(0, b)) << BandNames[b];
     }
-    EXPECT_EQ(log->GetFinalResult(), 4 * 4);  // JA1 on 20 m and VK2 on 15 m, factor 2 each
+    EXPECT_EQ(log->GetFinalResult(), 5 * 6);  // JA1 and VK2 on 20 m, VK2 on 15 m, factor 2 each
 }
 
 TEST_F(WAE, ReportShowsQTCsAndWeightedMultipliers) {

@@ -104,6 +104,38 @@ TEST(CtyParse, VersionIsTheDateOfTheVerEntry) {
     EXPECT_EQ(TCtyStuff::FromText("Canada: 05: 09: NA: 44.35: 78.75: 5.0: VE:\n    VE,VER2023;\n")->Version(), "");
 }
 
+// The file gives all of KG4 to Guantanamo Bay; only a two-letter suffix is one.
+TEST(CtyLookup, KG4IsGuantanamoOnlyWithATwoLetterSuffix) {
+    auto cty = TCtyStuff::FromText(
+        "United States: 05: 08: NA: 37.53: 91.67: 5.0: K:\n"
+        "    K,N,W,=KG4XY(4)[8];\n"
+        "Guantanamo Bay: 08: 11: NA: 20.00: 75.00: 5.0: KG4:\n"
+        "    KG4,=KG44WW,=W1AW/KG4;\n");
+    const std::pair<const char*, const char*> cases[] = {{"KG4AB", "KG4"},
+                                                         {"kg4ab", "KG4"},
+                                                         {"KG4AB/P", "KG4"},
+                                                         {"KG4ZZ/QRP", "KG4"},
+                                                         {"DL1ABC/KG4", "KG4"},
+                                                         {"KG4W", "K"},
+                                                         {"KG4IGC", "K"},
+                                                         {"KG4W/P", "K"},
+                                                         {"KG4IGC/4", "K"},
+                                                         {"KG4AB/4", "K"},
+                                                         {"KG4A1", "K"},
+                                                         {"KG4ABC/P", "K"},
+                                                         // Exact calls of the file win over the rule, either way.
+                                                         {"KG44WW", "KG4"},
+                                                         {"W1AW/KG4", "KG4"},
+                                                         {"KG4XY", "K"},
+                                                         {"KG4XY/P", "K"}};
+    for (const auto& [call, master] : cases) {
+        const TPrefixRec* p = cty->fCty(call);
+        ASSERT_NE(p, nullptr) << call;
+        EXPECT_EQ(p->prMasterPrefix, master) << call;
+    }
+    EXPECT_EQ(cty->fCty("KG4XY")->prCQZone, 4);
+}
+
 TEST(CtyParse, ZoneListsAreSortedTwoDigitSetsPerEntity) {
     TCtyStuff cty(DataFile("basic.dat"));
     EXPECT_EQ(Zones(cty, "K", zCQ), "03,05");
