@@ -774,10 +774,10 @@ is a W/VE station: from the USA and Canada only QSOs with DX stations count
 
 
 
-
-
-
-
+the server took the whole message but did not confirm it; the message may have been delivered; check before sending again
+the server refused the message; nothing was delivered. Its answer:
+the server answered:
+the server stopped taking the message (time-out); nothing was delivered
 
 
 

@@ -774,10 +774,10 @@ ist eine W/VE-Station: aus den USA und Kanada zählen nur Verbindungen mit DX-Sta
 
 
 
-
-
-
-
+der Server hat die ganze Nachricht angenommen, aber nicht bestätigt; sie wurde vielleicht zugestellt; vor einem erneuten Senden bitte prüfen
+der Server hat die Nachricht abgelehnt; nichts wurde zugestellt. Seine Antwort:
+Antwort des Servers:
+der Server hat die Nachricht nicht weiter angenommen (Zeitüberschreitung); nichts wurde zugestellt
 
 
 

@@ -83,4 +83,16 @@ std::string Utf8ToCp1252(std::string_view s) {
     return out;
 }
 
+bool IsControlByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0);
+}
+
+std::string PrintableText(std::string_view text) {
+    std::string s(text);
+    for (char& c : s)
+        if (IsControlByte(c)) c = ' ';
+    return s;
+}
+
 }  // namespace qz

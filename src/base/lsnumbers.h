@@ -211,5 +211,9 @@ inline constexpr int lsJournalFile = 597;              // "File"
 inline constexpr int lsJournalDate = 598;              // "Date"
 inline constexpr int lsJournalCall = 599;              // "Call"
 inline constexpr int lsSentMailTitle = 600;            // "Sent e-mail"
+inline constexpr int lsMailUnconfirmed = 776;          // "the server took the whole message but did not confirm ..."
+inline constexpr int lsMailRefused = 777;              // "the server refused the message; ... Its answer:"
+inline constexpr int lsServerAnswered = 778;           // "the server answered:"
+inline constexpr int lsMailStalled = 779;              // "the server stopped taking the message (time-out); ..."
 
 }  // namespace qz

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "base/encoding.h"
 #include "base/passwordscramble.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
@@ -45,10 +46,8 @@ public:
     std::string Raw(const std::string& name) const { return FStore.GetString(kMainSection, name, ""); }
 
     void Note(const std::string& name, const std::string& what, const std::string& def) {
-        std::string shown = Raw(name);
-        for (char& c : shown)
-            if (static_cast<unsigned char>(c) < 0x20) c = '?';
-        FNotes.push_back("settings: " + name + "=" + shown + " " + what + "; the default " + def + " is used");
+        FNotes.push_back("settings: " + name + "=" + PrintableText(Raw(name)) + " " + what + "; the default " + def +
+                         " is used");
     }
 
     bool Bool(const std::string& name, bool def) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/encoding.h"
 #include "base/fileio.h"
 
 namespace qz {
@@ -45,13 +46,7 @@ int TSourceText::LineOf(std::size_t offset) const {
 }
 
 std::string QuotedPart(std::string_view text, std::size_t maxLength) {
-    std::string s;
-    const std::size_t n = std::min(text.size(), maxLength);
-    s.reserve(n + 3);
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        s += c < 0x20 ? ' ' : static_cast<char>(c);
-    }
+    std::string s = PrintableText(text.substr(0, maxLength));
     while (!s.empty() && s.back() == ' ') s.pop_back();
     std::size_t lead = 0;
     while (lead < s.size() && s[lead] == ' ') ++lead;

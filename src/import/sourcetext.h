@@ -35,7 +35,7 @@ private:
     mutable int FLinesBefore = 0;
 };
 
-// A piece of a line fit for quoting in a message: control bytes as blanks, trimmed,
+// A piece of a line fit for quoting in a message: made printable (PrintableText), trimmed,
 // cut to `maxLength` with "..." appended.
 std::string QuotedPart(std::string_view text, std::size_t maxLength = 60);
 

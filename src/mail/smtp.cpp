@@ -3,12 +3,18 @@
 #include <curl/curl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <mutex>
 #include <random>
 
+#include "base/encoding.h"
+#include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "mail/mailaddress.h"
 
@@ -83,10 +89,93 @@ TSendResult CheckMessage(const TMailMessage& m) {
     return Result(TSendStatus::Sent, "");
 }
 
-std::string FailureText(CURLcode code, const char* detail, const TSmtpSettings& s) {
+// What the server said, read from libcurl's protocol trace: its last complete reply,
+// whether it took the message data (354) and whether it answered after that.
+struct TServerReplies {
+    std::string partial;  // the lines of a reply not yet complete
+    std::string last;     // the last complete reply, its lines joined by blanks
+    bool dataAccepted = false;
+    bool answeredAfterData = false;
+};
+
+// A reply longer than this is cut: it is only shown.
+constexpr std::size_t kMaxReplyShown = 300;
+
+int OnTrace(CURL*, curl_infotype type, char* data, std::size_t size, void* user) {
+    if (type != CURLINFO_HEADER_IN) return 0;
+    auto* r = static_cast<TServerReplies*>(user);
+    const std::string_view line = TrimmedView(std::string_view(data, size));
+    if (r->partial.size() < kMaxReplyShown) r->partial += (r->partial.empty() ? "" : " ") + std::string(line);
+    // The last line of a reply has a blank (or nothing) after its code, the others "-".
+    if (line.size() < 3 || (line.size() > 3 && line[3] == '-')) return 0;
+    if (r->dataAccepted) r->answeredAfterData = true;
+    if (line.substr(0, 3) == "354") r->dataAccepted = true;
+    r->last = PrintableText(CutTo(r->partial, kMaxReplyShown));
+    r->partial.clear();
+    return 0;
+}
+
+// Hands the attachment to libcurl piece by piece, so that a failure can tell whether
+// all of it had left: the attachment is the message's last part but for its closing
+// line.
+struct TAttachmentReader {
+    const std::string* data = nullptr;
+    std::size_t pos = 0;
+    bool AllRead() const { return pos >= data->size(); }
+};
+
+std::size_t ReadAttachment(char* buffer, std::size_t size, std::size_t count, void* arg) {
+    auto* r = static_cast<TAttachmentReader*>(arg);
+    const std::size_t n = std::min(size * count, r->data->size() - r->pos);
+    std::memcpy(buffer, r->data->data() + r->pos, n);
+    r->pos += n;
+    return n;
+}
+
+int SeekAttachment(void* arg, curl_off_t offset, int origin) {
+    auto* r = static_cast<TAttachmentReader*>(arg);
+    if (origin != SEEK_SET || offset < 0 || static_cast<std::size_t>(offset) > r->data->size())
+        return CURL_SEEKFUNC_FAIL;
+    r->pos = static_cast<std::size_t>(offset);
+    return CURL_SEEKFUNC_OK;
+}
+
+bool IsErrorReply(const std::string& reply) { return !reply.empty() && (reply[0] == '4' || reply[0] == '5'); }
+
+std::string Where(const TSmtpSettings& s) { return s.host + ":" + std::to_string(s.port) + ": "; }
+
+std::string FailureText(CURLcode code, const char* detail, const TServerReplies& replies, const TSmtpSettings& s) {
     std::string text = curl_easy_strerror(code);
     if (detail && *detail && text != detail) text += " (" + std::string(detail) + ")";
-    return s.host + ":" + std::to_string(s.port) + ": " + text;
+    if (IsErrorReply(replies.last)) text += "; " + LS(lsServerAnswered) + " " + replies.last;
+    return Where(s) + text;
+}
+
+// What a failed transfer means for the message: once the server has taken the data,
+// its answer to the end of the data decides; without one, the whole message having
+// left means it may have been delivered.
+TSendResult FailureResult(CURLcode code, const char* detail, const TServerReplies& replies, bool wholeMessageSent,
+                          const TSmtpSettings& s, long timeout) {
+    if (replies.dataAccepted && replies.answeredAfterData)
+        return Result(TSendStatus::Failed, Where(s) + LS(lsMailRefused) + " " + replies.last);
+    if (replies.dataAccepted && wholeMessageSent)
+        return Result(TSendStatus::Unconfirmed,
+                      Where(s) + LS(lsMailUnconfirmed) + " (" + curl_easy_strerror(code) + ")");
+    switch (code) {
+        case CURLE_USE_SSL_FAILED:
+            return Result(TSendStatus::NoTLS, Where(s) +
+                                                  "the server offers no encryption (STARTTLS); the user name and "
+                                                  "password are only sent over an encrypted connection, so nothing was "
+                                                  "sent. Use the server's encrypted port (465 or 587) or a server "
+                                                  "without login");
+        case CURLE_OPERATION_TIMEDOUT:
+            if (replies.dataAccepted)
+                return Result(TSendStatus::TimedOut,
+                              Where(s) + LS(lsMailStalled) + " (" + std::to_string(timeout) + " s)");
+            return Result(TSendStatus::TimedOut, Where(s) + "no answer from the server within " +
+                                                     std::to_string(timeout) + " seconds (time-out); nothing was sent");
+        default: return Result(TSendStatus::Failed, FailureText(code, detail, replies, s));
+    }
 }
 
 }  // namespace
@@ -138,7 +227,9 @@ TSendResult SendMail(const TSmtpSettings& s, const TMailMessage& m) {
     curl_mime_type(body, "text/plain; charset=windows-1252");
     curl_mime_encoder(body, "quoted-printable");
     curl_mimepart* file = curl_mime_addpart(mime.get());
-    curl_mime_data(file, m.attachment.data(), m.attachment.size());
+    TAttachmentReader attachment{&m.attachment};
+    curl_mime_data_cb(file, static_cast<curl_off_t>(m.attachment.size()), ReadAttachment, SeekAttachment, nullptr,
+                      &attachment);
     curl_mime_filename(file, m.attachmentName.c_str());
     curl_mime_type(file, "text/plain; charset=ISO-8859-1");
     curl_mime_encoder(file, "base64");
@@ -157,6 +248,15 @@ TSendResult SendMail(const TSmtpSettings& s, const TMailMessage& m) {
     if (!s.caFile.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, s.caFile.c_str());
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, timeout);
     curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeout);
+    // The answers have their time-out; the message data has none of its own, so a
+    // server that stops reading it would hold the transfer for ever: not a byte moved
+    // for as long as a connection may take ends it.
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, timeout);
+    TServerReplies replies;
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, OnTrace);
+    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &replies);
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.c_str());
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
@@ -166,20 +266,8 @@ TSendResult SendMail(const TSmtpSettings& s, const TMailMessage& m) {
     // curl_easy_perform closes the connection when it returns (the handle is not
     // reused), also after a failure.
     const CURLcode code = curl_easy_perform(c);
-    switch (code) {
-        case CURLE_OK: return Result(TSendStatus::Sent, "");
-        case CURLE_USE_SSL_FAILED:
-            return Result(TSendStatus::NoTLS, s.host + ":" + std::to_string(s.port) +
-                                                  ": the server offers no encryption (STARTTLS); the user name and "
-                                                  "password are only sent over an encrypted connection, so nothing was "
-                                                  "sent. Use the server's encrypted port (465 or 587) or a server "
-                                                  "without login");
-        case CURLE_OPERATION_TIMEDOUT:
-            return Result(TSendStatus::TimedOut, s.host + ":" + std::to_string(s.port) +
-                                                     ": no answer from the server within " + std::to_string(timeout) +
-                                                     " seconds (time-out); nothing was sent");
-        default: return Result(TSendStatus::Failed, FailureText(code, detail, s));
-    }
+    if (code == CURLE_OK) return Result(TSendStatus::Sent, "");
+    return FailureResult(code, detail, replies, attachment.AllRead(), s, timeout);
 }
 
 }  // namespace qz

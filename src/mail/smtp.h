@@ -27,7 +27,9 @@ struct TSmtpSettings {
     std::string userName, password;
     // A file of certificates to trust instead of the system's ("" = the system's).
     std::string caFile;
-    // Time allowed for connecting and for each answer of the server.
+    // Time allowed for connecting, for each answer of the server, and for any stretch
+    // of the transfer in which not a byte moves (a server that stops reading the
+    // message).
     int timeoutSeconds = kDefaultSmtpTimeoutSeconds;
 };
 
@@ -48,13 +50,16 @@ enum class TSendStatus : std::uint8_t {
     Sent,
     Invalid,   // refused before connecting (a bad address, an attachment too large)
     NoTLS,     // a login is needed but the server offers no encryption
-    TimedOut,  // no connection or no answer within the time allowed
+    TimedOut,  // no connection, no answer or no progress within the time allowed
     Failed,    // anything else the server or the connection did
+    // The server took the whole message but its answer never came: the message may
+    // have been delivered.
+    Unconfirmed,
 };
 
 struct TSendResult {
     TSendStatus status = TSendStatus::Failed;
-    std::string message;  // why it failed; "" when sent
+    std::string message;  // why it failed, with the server's answer when it gave one; "" when sent
     bool Ok() const { return status == TSendStatus::Sent; }
 };
 

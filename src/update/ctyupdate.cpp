@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/datetime.h"
+#include "base/encoding.h"
 #include "base/fileio.h"
 #include "base/installfiles.h"
 #include "domain/cty.h"
@@ -129,12 +131,11 @@ TCtyUpdateResult TCTYUpdate::Execute() {
     result.destFile = request_.destFile;
     const TInstalled installed = ReadInstalled();
     result.installedVersion = installed.version;
-    if (!request_.url.empty()) {
-        FetchAndInstall(request_.url, installed, -1, result);
-        return result;
-    }
-    if (!CheckNewVersion(installed, result)) return result;
-    FetchAndInstall(request_.fileUrl, installed, result.offeredVersion.release, result);
+    if (!request_.url.empty()) FetchAndInstall(request_.url, installed, -1, result);
+    else if (CheckNewVersion(installed, result))
+        FetchAndInstall(request_.fileUrl, installed, result.offeredVersion.release, result);
+    // The message quotes what the server and the files hold.
+    result.message = PrintableText(result.message);
     return result;
 }
 
@@ -199,6 +200,18 @@ void TCTYUpdate::FetchAndInstall(const std::string& url, const TInstalled& insta
         }
     }
     result.offeredVersion = version;
+    if (CtyDateTooFarAhead(version, NowUTC())) {
+        result.message = url + ": the offered country file names a version date more than a year ahead (" +
+                         Quoted(version) + "); such a file is not installed";
+        return;
+    }
+    if (!version.Known() && installed.version.Known() && !request_.force) {
+        result.message = url +
+                         ": the offered country file names no version (no \"CTY-\" line, no =VER entry), "
+                         "the installed one does (" +
+                         Quoted(installed.version) + "); --force installs it anyway";
+        return;
+    }
     const TCtyVersionOrder order = CompareCtyVersions(installed.version, version);
     if (order == TCtyVersionOrder::Older && !request_.force) {
         result.message = url + ": the offered country file (" + Quoted(version) +

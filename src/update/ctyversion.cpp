@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/datetime.h"
 #include "base/text.h"
 #include "domain/cty.h"
 
@@ -53,6 +54,14 @@ TCtyVersionOrder CompareCtyVersions(const TCtyVersion& installed, const TCtyVers
     if (!installed.date.empty() && !offered.date.empty()) return Order(DateKey(installed.date), DateKey(offered.date));
     if (!installed.Known() && offered.Known()) return TCtyVersionOrder::Newer;
     return TCtyVersionOrder::Unknown;
+}
+
+bool CtyDateTooFarAhead(const TCtyVersion& version, double today) {
+    constexpr std::size_t kDigits = 8;  // YYYYMMDD
+    if (version.date.size() != kDigits) return version.date.size() > kDigits;
+    const CivilDate d = DecodeDate(today);
+    const std::string limit = ZeroPadded(d.year + 1, 4) + ZeroPadded(d.month, 2) + ZeroPadded(d.day, 2);
+    return version.date > limit;
 }
 
 std::string CtyVersionText(const TCtyVersion& version) {

@@ -39,6 +39,11 @@ enum class TCtyVersionOrder : std::uint8_t {
 // older than any offered file that has one.
 TCtyVersionOrder CompareCtyVersions(const TCtyVersion& installed, const TCtyVersion& offered);
 
+// True when the version date lies more than a year after `today` (TDateTime): no
+// published file carries such a date, and once installed it would make every later
+// file look older. More than eight digits count as such a date too.
+bool CtyDateTooFarAhead(const TCtyVersion& version, double today);
+
 // "CTY-2301, VER20230502", either part alone, or "unknown".
 std::string CtyVersionText(const TCtyVersion& version);
 

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <mutex>
@@ -30,6 +32,7 @@ struct TTransfer {
     bool progressShown = false;
     curl_off_t progressTotal = 0;
     curl_off_t progressDone = 0;
+    std::chrono::steady_clock::time_point started;
 };
 
 std::size_t OnData(char* data, std::size_t size, std::size_t count, void* user) {
@@ -91,8 +94,16 @@ TDownloadResult ResultOf(CURLcode code, CURL* curl, const TTransfer& t, const st
         case CURLE_COULDNT_RESOLVE_HOST:
         case CURLE_COULDNT_RESOLVE_PROXY:
         case CURLE_COULDNT_CONNECT: return Fail(TDownloadStatus::NoConnection, url, "no connection (" + detail + ")");
-        case CURLE_OPERATION_TIMEDOUT:
+        case CURLE_OPERATION_TIMEDOUT: {
+            // Which of the two limits ended it: the one nearer to the time it took.
+            const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - t.started).count();
+            if (std::abs(took - static_cast<double>(t.options->connectTimeoutSeconds)) <
+                std::abs(took - static_cast<double>(t.options->timeoutSeconds)))
+                return Fail(TDownloadStatus::TimedOut, url,
+                            "the server sent nothing for " + std::to_string(t.options->connectTimeoutSeconds) +
+                                " seconds (" + detail + ")");
             return Fail(TDownloadStatus::TimedOut, url, "the download took too long (" + detail + ")");
+        }
         case CURLE_HTTP_RETURNED_ERROR:
             return Fail(TDownloadStatus::HttpError, url,
                         "the server answered with status " + std::to_string(httpStatus), httpStatus);
@@ -137,6 +148,8 @@ TDownloadResult Download(const std::string& url, const TDownloadOptions& options
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, options.connectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT, options.timeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options.connectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
     curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.c_str());
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, message);
@@ -146,6 +159,7 @@ TDownloadResult Download(const std::string& url, const TDownloadOptions& options
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &t);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 
+    t.started = std::chrono::steady_clock::now();
     const CURLcode code = curl_easy_perform(curl);
     if (t.progressShown) ProgressEnd();
     TDownloadResult result = ResultOf(code, curl, t, url, message);

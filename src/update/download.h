@@ -18,6 +18,8 @@ struct TDownloadOptions {
     TUrlPolicy policy = TUrlPolicy::HttpsOnly;
     // A body larger than this ends the download (stated or as received).
     std::uint64_t maxBytes = 16u * 1024 * 1024;
+    // Connecting; also the longest stretch in which the server sends nothing (a server
+    // that accepts the connection and then stays silent is given up after it).
     long connectTimeoutSeconds = 20;
     // The whole transfer, redirects included.
     long timeoutSeconds = 300;

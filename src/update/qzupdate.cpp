@@ -3,10 +3,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/frontend.h"
 #include "base/language.h"
 #include "base/settingsstore.h"
@@ -33,6 +35,14 @@ TQZUpdate::TQZUpdate(std::string url, TDownloadOptions options) : url_(std::move
 }
 
 TQZCheckResult TQZUpdate::CheckNewVersion() {
+    TQZCheckResult result = Check();
+    // The message quotes what the server sent (the download page, the reason of a
+    // failure).
+    result.message = PrintableText(result.message);
+    return result;
+}
+
+TQZCheckResult TQZUpdate::Check() {
     TQZCheckResult result;
     if (url_.empty()) {
         result.outcome = TQZCheckOutcome::NoAddress;
@@ -74,8 +84,9 @@ bool CanUpdate(int openLogs) {
 }
 
 bool OpenInBrowser(const std::string& url, std::string* error) {
-    if (!IsAllowedUrl(url, TUrlPolicy::HttpOrHttps) || url.find_first_of(" \t\r\n") != std::string::npos) {
-        if (error) *error = url + ": not a web address, not opened";
+    if (!IsAllowedUrl(url, TUrlPolicy::HttpOrHttps) ||
+        std::any_of(url.begin(), url.end(), [](char c) { return c == ' ' || IsControlByte(c); })) {
+        if (error) *error = PrintableText(url) + ": not a web address, not opened";
         return false;
     }
     std::string program = "xdg-open";

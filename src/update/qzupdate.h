@@ -40,10 +40,12 @@ class TQZUpdate {
 public:
     // `url` "" takes the address from the setting.
     explicit TQZUpdate(std::string url = "", TDownloadOptions options = {});
-    // Fetches the version file and compares its version with the program's own.
+    // Fetches the version file and compares its version with the program's own. The
+    // message is printable: what the server sent cannot control a terminal.
     TQZCheckResult CheckNewVersion();
 
 private:
+    TQZCheckResult Check();
     std::string url_;
     TDownloadOptions options_;
 };

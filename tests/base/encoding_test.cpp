@@ -16,5 +16,11 @@ TEST(Encoding, Utf8ToCp1252KeepsBytesThatAreNoUtf8WithoutEatingTheNext) {
     EXPECT_EQ(Utf8ToCp1252("\xC3"), "\xC3");
 }
 
+TEST(Encoding, PrintableTextLeavesNothingThatControlsATerminal) {
+    // An escape sequence, a bell, a line end, DEL and the undefined byte 0x9D (a C1
+    // control once converted to UTF-8) go; the euro sign 0x80 and letters stay.
+    EXPECT_EQ(PrintableText("\x1B]0;owned\x07 a\r\nb\x7F\x9D \x80 \xE4"), " ]0;owned  a  b   \x80 \xE4");
+}
+
 }  // namespace
 }  // namespace qz

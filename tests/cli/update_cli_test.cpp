@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/datetime.h"
+#include "base/text.h"
 #include "cli_run.h"
 #include "testutil.h"
 #include "update/testserver.h"
@@ -14,7 +16,10 @@ namespace {
 TEST(CliUpdate, CountryFileFromAnAddressIsUsedByTheNextCommand) {
     test::TempDir served, data;
     std::string good = test::ReadFile(test::TestCountryFile());
-    good.replace(good.find("=VER20230502") + 4, 8, "20990101");
+    // Newer than any installed file, and not more than a year ahead (which is refused).
+    const CivilDate today = DecodeDate(NowUTC());
+    good.replace(good.find("=VER20230502") + 4, 8,
+                 ZeroPadded(today.year + 1, 4) + ZeroPadded(today.month, 2) + ZeroPadded(today.day, 2));
     good += "Testland: 14: 28: EU: 0.0: 0.0: 0.0: QQ:\n    QQ;\n";
     test::WriteFile(served.File("cty.dat"), good);
     test::TestHttpServer server(served.path().string());

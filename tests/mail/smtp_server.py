@@ -10,13 +10,19 @@ connection was encrypted at that moment.
   --starttls CERT KEY     offer STARTTLS with this certificate
   --implicit-tls CERT KEY TLS from the first byte
   --login USER:PASSWORD   require a login with these credentials
-  --mode deliver|close|silent
-                          close: accept and close at once; silent: accept, never answer
+  --mode deliver|close|silent|stall|unconfirmed|reject
+                          close: accept and close at once; silent: accept, never answer;
+                          the others answer every command up to DATA with a success
+                          and then stall: stop reading the message (with a small
+                          receive buffer, so that the client's sending stops too),
+                          unconfirmed: read the whole message and never answer,
+                          reject: read it and answer 554 with a text
   --lifetime SECONDS      (default 60)
 """
 import argparse
 import asyncio
 import os
+import socket
 import ssl
 import sys
 
@@ -29,7 +35,7 @@ def main():
     p.add_argument("--starttls", nargs=2)
     p.add_argument("--implicit-tls", nargs=2)
     p.add_argument("--login")
-    p.add_argument("--mode", default="deliver", choices=["deliver", "close", "silent"])
+    p.add_argument("--mode", default="deliver", choices=["deliver", "close", "silent", "stall", "unconfirmed", "reject"])
     p.add_argument("--lifetime", type=float, default=60)
     a = p.parse_args()
     os.makedirs(a.out, exist_ok=True)
@@ -93,21 +99,55 @@ def main():
         if a.mode == "close":
             writer.close()
             return
+        if a.mode != "silent":
+            await scripted_dialogue(reader, writer)
         await asyncio.sleep(a.lifetime)
+
+    async def scripted_dialogue(reader, writer):
+        writer.write(b"220 qz-test ESMTP\r\n")
+        while True:
+            line = await reader.readline()
+            if not line:
+                return
+            if line[:4].upper() == b"DATA":
+                writer.write(b"354 End data with <CR><LF>.<CR><LF>\r\n")
+                await writer.drain()
+                break
+            writer.write(b"250 OK\r\n")
+            await writer.drain()
+        if a.mode == "stall":
+            return
+        while True:
+            line = await reader.readline()
+            if not line or line == b".\r\n":
+                break
+        if a.mode == "reject":
+            writer.write(b"554 5.7.1 Message refused: looks like spam\r\n")
+            await writer.drain()
+            if (await reader.readline())[:4].upper() == b"QUIT":
+                writer.write(b"221 Bye\r\n")
+                await writer.drain()
+            writer.close()
 
     async def serve():
         loop = asyncio.get_running_loop()
         if a.mode == "deliver":
             server = await loop.create_server(factory, "127.0.0.1", 0, ssl=context(a.implicit_tls))
         else:
-            server = await asyncio.start_server(raw_client, "127.0.0.1", 0)
+            sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+            if a.mode == "stall":
+                sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+            sock.bind(("127.0.0.1", 0))
+            server = await asyncio.start_server(raw_client, sock=sock)
         print(server.sockets[0].getsockname()[1], flush=True)
         stdin_closed = loop.run_in_executor(None, sys.stdin.read)
         try:
             await asyncio.wait_for(stdin_closed, a.lifetime)
         except asyncio.TimeoutError:
             pass
-        server.close()
+        # Ends here: leaving asyncio.run would wait for the thread that reads standard
+        # input, which may never return, and for clients still connected.
+        os._exit(0)
 
     asyncio.run(serve())
     os._exit(0)

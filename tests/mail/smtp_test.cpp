@@ -9,6 +9,7 @@
 #include "mail/mailtest.h"
 #include "mail/smtp.h"
 #include "mail/smtpserver.h"
+#include "testutil.h"
 
 namespace qz {
 namespace {
@@ -26,6 +27,7 @@ class Smtp : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!test::SmtpServerAvailable()) GTEST_SKIP() << "python3-aiosmtpd or openssl is not installed";
+        test::UseEnglishStrings();
     }
     static TMailMessage Message() {
         TMailMessage m;
@@ -153,6 +155,58 @@ TEST_F(Smtp, AServerThatNeverAnswersTimesOut) {
     EXPECT_EQ(r.status, TSendStatus::TimedOut) << r.message;
     EXPECT_NE(r.message.find("time-out"), std::string::npos) << r.message;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(8));
+}
+
+TEST_F(Smtp, AServerThatStopsReadingTheMessageEndsTheSendWithAMessage) {
+    SmtpServer::Options o;
+    o.mode = "stall";
+    o.lifetimeSeconds = 30;
+    SmtpServer server(o);
+    ASSERT_NE(server.Port(), 0) << server.Error();
+    TSmtpSettings s = Settings(server);
+    s.timeoutSeconds = 1;
+    TMailMessage m = Message();
+    // More than the socket buffers of both ends hold, so that the client's writing stops.
+    m.attachment.clear();
+    while (m.attachment.size() < kMaxAttachmentSize - 1024 * 1024) m.attachment += kAttachment;
+    const auto start = std::chrono::steady_clock::now();
+    const TSendResult r = SendMail(s, m);
+    EXPECT_EQ(r.status, TSendStatus::TimedOut) << r.message;
+    EXPECT_NE(r.message.find("stopped taking the message"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("nothing was delivered"), std::string::npos) << r.message;
+    // The transfer rate is averaged over a few seconds before the limit applies.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+}
+
+TEST_F(Smtp, TheAnswerToTheEndOfTheMessageDecidesWhatIsReported) {
+    {
+        // Took every byte, never answered: it may well have been delivered.
+        SmtpServer::Options o;
+        o.mode = "unconfirmed";
+        o.lifetimeSeconds = 30;
+        SmtpServer server(o);
+        ASSERT_NE(server.Port(), 0) << server.Error();
+        TSmtpSettings s = Settings(server);
+        s.timeoutSeconds = 1;
+        const TSendResult r = SendMail(s, Message());
+        EXPECT_EQ(r.status, TSendStatus::Unconfirmed) << r.message;
+        EXPECT_NE(r.message.find("may have been delivered; check before sending again"), std::string::npos)
+            << r.message;
+        EXPECT_EQ(r.message.find("nothing was"), std::string::npos) << r.message;
+    }
+    {
+        SmtpServer::Options o;
+        o.mode = "reject";
+        SmtpServer server(o);
+        ASSERT_NE(server.Port(), 0) << server.Error();
+        const TSendResult r = SendMail(Settings(server), Message());
+        EXPECT_EQ(r.status, TSendStatus::Failed) << r.message;
+        EXPECT_NE(r.message.find("refused the message; nothing was delivered. Its answer: 554 5.7.1 Message refused: "
+                                 "looks like spam"),
+                  std::string::npos)
+            << r.message;
+        EXPECT_EQ(r.message.find("Weird"), std::string::npos) << r.message;
+    }
 }
 
 TEST(SmtpInput, BadAddressesAndLargeAttachmentsAreRefusedBeforeConnecting) {

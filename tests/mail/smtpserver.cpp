@@ -65,7 +65,7 @@ SmtpServer::SmtpServer(const Options& options) {
                   .string();
     fs::create_directories(folder_);
     std::vector<std::string> args = {kPython,  ScriptPath(), "--out",      folder_,
-                                     "--mode", options.mode, "--lifetime", "120"};
+                                     "--mode", options.mode, "--lifetime", std::to_string(options.lifetimeSeconds)};
     if (options.tls != Options::Tls::None) {
         args.push_back(options.tls == Options::Tls::StartTls ? "--starttls" : "--implicit-tls");
         args.push_back(CertFolder() + "/cert.pem");

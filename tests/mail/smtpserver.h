@@ -13,8 +13,11 @@ class SmtpServer {
 public:
     struct Options {
         enum class Tls { None, StartTls, Implicit } tls = Tls::None;
-        std::string login;             // "user:password": a login is required
-        std::string mode = "deliver";  // or "close", "silent"
+        std::string login;  // "user:password": a login is required
+        // Or "close", "silent", "stall", "unconfirmed", "reject" (tests/mail/smtp_server.py).
+        std::string mode = "deliver";
+        // The server ends by itself after this long at the latest.
+        int lifetimeSeconds = 120;
     };
     explicit SmtpServer(const Options& options);
     ~SmtpServer();

@@ -3,11 +3,15 @@
 // file byte for byte as it was, and no stray file behind.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/datetime.h"
+#include "base/encoding.h"
+#include "base/text.h"
 #include "testutil.h"
 #include "update/ctyupdate.h"
 #include "update/testserver.h"
@@ -40,6 +44,11 @@ protected:
         test::WriteFile(served_->File("good.dat"), good_);
         test::WriteFile(served_->File("older.dat"), WithVersion(base, "20220101"));
         test::WriteFile(served_->File("same.dat"), base);
+        std::string unversioned = good_;
+        unversioned.erase(unversioned.find("=VER"), 13);
+        test::WriteFile(served_->File("unversioned.dat"), unversioned);
+        const CivilDate today = DecodeDate(NowUTC());
+        test::WriteFile(served_->File("future.dat"), WithVersion(base, ZeroPadded(today.year + 2, 4) + "0101"));
         test::WriteFile(served_->File("cut.dat"), good_.substr(0, good_.size() / 2));
         test::WriteFile(served_->File("few.dat"), base.substr(0, base.find(";\n", base.size() / 10) + 2));
         test::WriteFile(served_->File("garbage.dat"),
@@ -60,12 +69,13 @@ protected:
 
     std::string Dest() const { return (dir_.path() / "CountryFiles" / "cty.dat").string(); }
 
-    TCtyUpdateResult Run(const std::string& url, bool force = false, long timeout = 30) {
+    TCtyUpdateResult Run(const std::string& url, bool force = false, long timeout = 30, long connectTimeout = 20) {
         TCtyUpdateRequest r;
         r.url = url;
         r.force = force;
         r.installedFile = r.destFile = Dest();
         r.download.timeoutSeconds = timeout;
+        r.download.connectTimeoutSeconds = connectTimeout;
         r.download.showProgress = false;
         return TCTYUpdate(r).Execute();
     }
@@ -104,6 +114,7 @@ TEST_F(CtyUpdate, EveryFailureLeavesTheInstalledFileAsItWas) {
         std::string url;
         const char* message;
         long timeout = 30;
+        long connectTimeout = 20;
     };
     test::TestHttpServer gone(served_->path().string());
     ASSERT_TRUE(gone.Ready());
@@ -119,14 +130,21 @@ TEST_F(CtyUpdate, EveryFailureLeavesTheInstalledFileAsItWas) {
         {server_->Url("/endless"), "larger than 16 MB"},
         {server_->Url("/loop"), "redirect"},
         {server_->Url("/slow"), "too long", 2},
+        {server_->Url("/silent"), "sent nothing for 1 seconds", 300, 1},
+        {server_->Url("/files/unversioned.dat"), "names no version"},
+        {server_->Url("/files/future.dat"), "more than a year ahead"},
+        {server_->Url("/files/\x1B[2J\x1B]0;owned\x07.dat"), "owned"},
         {gone.Url("/files/good.dat"), "no connection"},
         {"ftp://127.0.0.1/cty.dat", "only http:// and https://"},
         {"/etc/passwd", "only http:// and https://"},
     };
     for (const Case& c : cases) {
-        const TCtyUpdateResult r = Run(c.url, false, c.timeout);
+        const auto start = std::chrono::steady_clock::now();
+        const TCtyUpdateResult r = Run(c.url, false, c.timeout, c.connectTimeout);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10)) << c.url;
         EXPECT_EQ(r.outcome, TCtyUpdateOutcome::Failed) << c.url;
         EXPECT_NE(r.message.find(c.message), std::string::npos) << c.url << ": " << r.message;
+        EXPECT_EQ(r.message, PrintableText(r.message)) << c.url;
         EXPECT_EQ(test::ReadFile(Dest()), installed_) << c.url;
         EXPECT_EQ(FilesBelow(dir_.path()), (std::vector<std::string>{"CountryFiles", "CountryFiles/cty.dat"})) << c.url;
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/datetime.h"
 #include "update/ctyversion.h"
 #include "update/qzupdate.h"
 
@@ -52,6 +53,11 @@ TEST(CtyVersion, Comparison) {
     for (const Case& c : cases)
         EXPECT_EQ(CompareCtyVersions(c.installed, c.offered), c.order)
             << CtyVersionText(c.installed) << " vs " << CtyVersionText(c.offered);
+    const double today = EncodeDate(2024, 2, 29);
+    EXPECT_FALSE(CtyDateTooFarAhead({-1, "20250228"}, today));
+    EXPECT_TRUE(CtyDateTooFarAhead({-1, "20250301"}, today));
+    EXPECT_TRUE(CtyDateTooFarAhead({-1, "202403011"}, today));
+    EXPECT_FALSE(CtyDateTooFarAhead({2301, ""}, today));
     EXPECT_EQ(CtyVersionText({2301, "20230502"}), "CTY-2301, VER20230502");
     EXPECT_EQ(CtyVersionText({}), "unknown");
 }
@@ -68,7 +74,8 @@ TEST(QZUpdate, VersionFile) {
 
 TEST(QZUpdate, OnlyWebAddressesAreOpened) {
     std::string error;
-    for (const char* url : {"file:///etc/passwd", "/usr/bin/xterm", "javascript:alert(1)", "https://x.org/a b", ""}) {
+    for (const char* url : {"file:///etc/passwd", "/usr/bin/xterm", "javascript:alert(1)", "https://x.org/a b",
+                            "https://x.org/\x1B]0;t\x07", ""}) {
         EXPECT_FALSE(OpenInBrowser(url, &error)) << url;
         EXPECT_NE(error.find("not opened"), std::string::npos) << error;
     }

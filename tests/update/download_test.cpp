@@ -1,12 +1,14 @@
 // Downloads over HTTPS check the server's certificate: a server with a certificate of
-// its own making is refused.
+// its own making is refused. What a server sends reaches the user only made printable.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "testutil.h"
+#include "base/encoding.h"
 #include "update/download.h"
+#include "update/qzupdate.h"
 #include "update/testserver.h"
 
 namespace qz {
@@ -31,6 +33,20 @@ TEST(Download, HttpsRefusesAnUntrustedCertificate) {
     EXPECT_EQ(r.status, TDownloadStatus::Failed) << r.error;
     EXPECT_NE(r.error.find("certificate"), std::string::npos) << r.error;
     EXPECT_EQ(body, "");
+}
+
+TEST(QZUpdate, WhatTheServerSendsCannotControlTheTerminal) {
+    test::TempDir dir;
+    test::WriteFile(dir.File("version.txt"), "99\n0\n0\n0\nhttps://example.org/\x1B]0;owned\x07\x1B[2J\n");
+    test::TestHttpServer server(dir.path().string());
+    if (!server.Ready()) GTEST_SKIP() << "python3 is needed for the test HTTP server";
+    const TQZCheckResult r = TQZUpdate(server.Url("/files/version.txt")).CheckNewVersion();
+    ASSERT_EQ(r.outcome, TQZCheckOutcome::NewerOffered) << r.message;
+    EXPECT_NE(r.message.find("https://example.org/ ]0;owned  [2J"), std::string::npos) << r.message;
+    // Such an address is not handed to the browser either.
+    std::string error;
+    EXPECT_FALSE(OpenInBrowser(r.offer.downloadPage, &error));
+    EXPECT_EQ(error, PrintableText(error));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ the certificate) it speaks HTTPS.
   /html            a web page with status 200
   /endless         a body without end (bounded at 1 GB)
   /slow            one byte every 0.2 s (bounded at 5 minutes)
+  /silent          reads the request and sends nothing (for 20 s, then closes)
   /loop            a redirect to itself
   /moved/NAME      a redirect to /files/NAME
 """
@@ -84,6 +85,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(b"#")
                 self.wfile.flush()
                 time.sleep(0.2)
+            self.close_connection = True
+        elif kind == "silent":
+            time.sleep(20)
             self.close_connection = True
         elif kind == "loop":
             self.send_response(302)
