@@ -3,20 +3,39 @@
 #include "base/fileio.h"
 
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <random>
+#include <set>
+#include <utility>
 
 namespace qz {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::atomic<TFileFault> injectedFault{TFileFault::None};
+std::atomic<int> injectedError{0};
+
+// True (with errno set) when a test asked this operation to fail.
+bool Injected(TFileFault operation) {
+    TFileFault expected = operation;
+    if (injectedFault.load(std::memory_order_relaxed) != operation ||
+        !injectedFault.compare_exchange_strong(expected, TFileFault::None))
+        return false;
+    errno = injectedError.load();
+    return true;
+}
 
 std::string SizeText(std::uint64_t bytes) {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) return std::to_string(bytes / (1024 * 1024)) + " MB";
@@ -61,7 +80,10 @@ private:
 
 // Opens for reading without blocking on a FIFO whose writer never comes; the caller
 // checks with fstat what was opened.
-int OpenForReading(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }
+int OpenForReading(const std::string& path) {
+    if (Injected(TFileFault::Read)) return -1;
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
 
 TReadFileError OpenError(const std::string& path, std::string* error) {
     const int e = errno;
@@ -150,7 +172,67 @@ std::string ResolveLinks(const std::string& path) {
         if (ec) break;
         p = target.is_absolute() ? target : p.parent_path() / target;
     }
+    // A dangling link (perhaps left by another user) is never followed to create a file
+    // wherever it points: the link itself is what gets replaced.
+    if (!fs::exists(p, ec)) return path;
     return p.string();
+}
+
+bool PathTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+namespace {
+
+// "<name>.tmp<pid>-<n>-<r>" of the atomic write and "<name>.download<pid>-<n>" of the
+// country-file update: names no user gives a file.
+bool IsOwnTemporaryName(std::string_view name) {
+    auto digitsAndDashes = [](std::string_view s, int dashes) {
+        int seen = 0;
+        bool digitBefore = false;
+        for (char c : s) {
+            if (c == '-' && digitBefore) {
+                ++seen;
+                digitBefore = false;
+            } else if (c >= '0' && c <= '9') {
+                digitBefore = true;
+            } else {
+                return false;
+            }
+        }
+        return seen == dashes && digitBefore;
+    };
+    for (const auto& [marker, dashes] : {std::pair<std::string_view, int>{".tmp", 2}, {".download", 1}}) {
+        const std::size_t at = name.rfind(marker);
+        if (at != std::string_view::npos && at > 0 && digitsAndDashes(name.substr(at + marker.size()), dashes))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+    // Once per folder and run: a batch writing thousands of files into one folder reads
+    // it once.
+    static std::mutex mutex;
+    static std::set<std::string> done;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!done.insert(folder).second) return;
+    }
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(folder.empty() ? "." : folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        std::error_code fileEc;
+        if (!IsOwnTemporaryName(it->path().filename().string()) || !it->is_regular_file(fileEc) ||
+            it->is_symlink(fileEc))
+            continue;
+        const auto written = fs::last_write_time(it->path(), fileEc);
+        if (!fileEc && written < dayAgo) fs::remove(it->path(), fileEc);
+    }
 }
 
 bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::string* error, TWriteOptions options) {
@@ -158,6 +240,8 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
     const fs::path target(path);
     std::error_code ec;
     if (options.createFolders && target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+    // What a killed run of an earlier write left behind.
+    RemoveStaleTemporaryFiles(target.parent_path().string());
 
     // The permission bits of the file being replaced; a new file gets the usual ones
     // (0666 less the umask, applied by open).
@@ -197,7 +281,7 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
     const char* p = data.data();
     std::size_t left = data.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
+        const ssize_t n = Injected(TFileFault::Write) ? -1 : ::write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
             return fail("cannot write");
@@ -209,8 +293,54 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return fail("cannot close");
-    if (::rename(tmp.c_str(), path.c_str()) != 0) return fail("cannot replace the file");
+    if (options.keepExisting) {
+        if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return true;
+        if (errno != EEXIST) return fail("cannot create the file");
+        ::unlink(tmp.c_str());
+        return true;
+    }
+    if (Injected(TFileFault::Rename) || ::rename(tmp.c_str(), path.c_str()) != 0)
+        return fail("cannot replace the file");
     return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+const std::string* FindSameFile(const std::string& output, const std::vector<std::string>& inputs) {
+    for (const std::string& input : inputs)
+        if (SameFile(output, input)) return &input;
+    return nullptr;
+}
+
+TFileLock::TFileLock(const std::string& path) {
+    const std::string lockPath = path + ".lock";
+    std::error_code ec;
+    const fs::path folder = fs::path(lockPath).parent_path();
+    if (!folder.empty()) fs::create_directories(folder, ec);
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+        error_ = lockPath + ": cannot create the lock file: " + std::strerror(errno);
+        return;
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        error_ = lockPath + ": cannot lock: " + std::strerror(errno);
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+}
+
+TFileLock::~TFileLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+void InjectFileFault(TFileFault operation, int error) {
+    injectedError.store(error);
+    injectedFault.store(operation);
 }
 
 }  // namespace qz

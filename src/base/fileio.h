@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qz {
 
@@ -46,18 +47,62 @@ struct TWriteOptions {
     // Create missing folders of the path (for the program's own settings and data
     // files); off for files the user names, where a missing folder is a mistake.
     bool createFolders = false;
+    // Never replace a file that exists by then (another program put it there first):
+    // the write then succeeds without changing it. For copies of shipped files.
+    bool keepExisting = false;
 };
 
 // Writes `data` to `path` through a new temporary file in the same folder (created
 // exclusively, never through a symbolic link), flushed to disk and renamed over the
-// target. When `path` is a symbolic link, the file it points to is replaced and the
-// link stays; an existing file keeps its permission bits. On failure nothing at `path`
+// target. When `path` is a symbolic link to a file, that file is replaced and the link
+// stays (a dangling link is replaced itself); an existing file keeps its permission bits. On failure nothing at `path`
 // has changed and `error` names the file and the reason.
 bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error = nullptr,
                          TWriteOptions options = {});
 
-// The file a path finally names after following symbolic links (the path itself when it
-// is no link; a link to a missing file gives that missing file's path).
+// While it lives, holds an exclusive lock on "<path>.lock" (created when missing), so
+// that programs changing the same file one read-modify-write at a time never lose each
+// other's changes. The lock file is never replaced, unlike the file it guards, which is
+// replaced by a rename on every save. Waits for a lock held by another process.
+class TFileLock {
+public:
+    explicit TFileLock(const std::string& path);
+    ~TFileLock();
+    TFileLock(const TFileLock&) = delete;
+    TFileLock& operator=(const TFileLock&) = delete;
+    // False when the lock file could not be made or locked; `Error()` says why.
+    bool Locked() const { return fd_ >= 0; }
+    const std::string& Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    std::string error_;
+};
+
+// True when both paths name one existing file, by any spelling, symbolic or hard link:
+// a program that writes `a` must not when `b` is one of the files it reads.
+bool SameFile(const std::string& a, const std::string& b);
+// The first of `inputs` that is the same file as `output`, or nullptr.
+const std::string* FindSameFile(const std::string& output, const std::vector<std::string>& inputs);
+
+// Removes the temporary files of this program's own naming (an atomic write's
+// "<name>.tmp<pid>-<n>-<r>", a download's "<name>.download<pid>-<n>") older than a day
+// from `folder`: what a killed or crashed run left behind. Reads each folder once per
+// run; called before a file is written into it.
+void RemoveStaleTemporaryFiles(const std::string& folder);
+
+// The file a path finally names after following symbolic links: the path itself when
+// it is no link, and also when it is a dangling link (to a missing file), which is then
+// replaced itself, never followed to create a file elsewhere.
 std::string ResolveLinks(const std::string& path);
+
+// True when anything has this name: a file, a folder, or a symbolic link, a dangling one
+// included. The test before a file is replaced only when the user agrees.
+bool PathTaken(const std::string& path);
+
+// Test hook: the next file operation of this kind in this process fails with `error`
+// (an errno value), so that tests reach the error paths for every user, root included.
+enum class TFileFault : std::uint8_t { None, Read, Write, Rename };
+void InjectFileFault(TFileFault operation, int error);
 
 }  // namespace qz

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/fileio.h"
 #include "base/text.h"
 
 namespace fs = std::filesystem;
@@ -144,6 +145,41 @@ std::string DefaultCountryFilePath() {
     return own;
 }
 
+namespace {
+
+// True when `dest` holds a started copy of `source` that never finished (a first start
+// on a full disk, a killed copy): shorter than the shipped file and agreeing with its
+// start, an empty file included. A file the program saved itself has a backup beside it
+// (every save of a data file makes one first) and is the user's, whatever its length.
+bool IsInterruptedCopy(const fs::path& source, const fs::path& dest) {
+    std::error_code ec;
+    const auto destSize = fs::file_size(dest, ec);
+    if (ec) return false;
+    const auto sourceSize = fs::file_size(source, ec);
+    if (ec || destSize >= sourceSize) return false;
+    if (fs::exists(dest.parent_path() / "Backup" / (dest.filename().string() + ".0"), ec)) return false;
+    std::string have, shipped;
+    if (!ReadFileStart(dest.string(), static_cast<std::size_t>(destSize), have)) return false;
+    if (!ReadFileStart(source.string(), static_cast<std::size_t>(destSize), shipped)) return false;
+    return have == shipped;
+}
+
+// Copies one shipped file through a temporary file renamed into place, so that a full
+// disk leaves either no file or the whole one.
+// A file that is missing is created only if no other run of the program made it
+// meanwhile; a cut copy is replaced.
+bool InstallDataFile(const fs::path& source, const fs::path& dest, bool replace, std::string* error) {
+    std::string bytes;
+    if (!ReadWholeFile(source.string(), bytes, error)) return false;
+    std::string why;
+    if (WriteFileAtomically(dest.string(), bytes, &why, TWriteOptions{.createFolders = true, .keepExisting = !replace}))
+        return true;
+    if (error) *error = "cannot install " + source.string() + ": " + why;
+    return false;
+}
+
+}  // namespace
+
 bool InstallMissingDataFiles(std::string* error) {
     std::error_code ec;
     fs::path source(InstalledDataFolder());
@@ -156,13 +192,9 @@ bool InstallMissingDataFiles(std::string* error) {
         fs::path rel = fs::relative(it->path(), source, ec);
         if (ec) break;
         fs::path dest = target / rel;
-        if (fs::exists(dest, ec)) continue;
-        fs::create_directories(dest.parent_path(), ec);
-        if (ec || !fs::copy_file(it->path(), dest, ec)) {
-            ok = false;
-            if (error) *error = "cannot copy " + it->path().string() + " to " + dest.string() + ": " + ec.message();
-            ec.clear();
-        }
+        const bool present = fs::exists(fs::symlink_status(dest, ec));
+        if (present && !IsInterruptedCopy(it->path(), dest)) continue;
+        if (!InstallDataFile(it->path(), dest, present, error)) ok = false;
     }
     return ok;
 }
@@ -208,6 +240,15 @@ bool CopyToBackup(const std::string& fileName, std::string* backupPath) {
     if (dest.empty() || !fs::copy_file(file, dest, ec) || ec) return false;
     if (backupPath) *backupPath = dest.string();
     return true;
+}
+
+bool ReplaceDataFile(const std::string& path, std::string_view bytes, std::string* error) {
+    std::error_code ec;
+    if (fs::exists(path, ec) && !CopyToBackup(path)) {
+        if (error) *error = path + ": the backup copy could not be made; the file was not changed";
+        return false;
+    }
+    return WriteFileAtomically(path, bytes, error, TWriteOptions{.createFolders = true});
 }
 
 std::string FindFileIgnoringCase(const std::string& path) {

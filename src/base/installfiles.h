@@ -59,9 +59,10 @@ std::string TempFolder();
 std::string DefaultCountryFilePath();
 inline constexpr const char* kSystemCountryFile = "/usr/share/hamradio-files/cty.dat";
 
-// Copies every file of the installed read-only copy that the data folder lacks.
-// Returns false (with a message in `error`) when a copy failed; files already
-// present are never touched.
+// Copies every file of the installed read-only copy that the data folder lacks, each
+// through a temporary file renamed into place. A file left empty or cut short by an
+// earlier copy that never finished counts as missing; any other file present is never
+// touched. Returns false (with a message in `error`) when a copy failed.
 bool InstallMissingDataFiles(std::string* error = nullptr);
 
 // Moves an existing file into the subfolder "Backup" of its folder, named
@@ -73,6 +74,12 @@ bool MoveToBackup(const std::string& fileName);
 // that it never goes missing). False when the copy failed or the file does not exist;
 // `backupPath` gets the copy's path.
 bool CopyToBackup(const std::string& fileName, std::string* backupPath = nullptr);
+
+// Replaces a data file of the program (a list the user edits) with `bytes`: an existing
+// file is first copied into its backup folder (CopyToBackup), then the new content is
+// written beside it and renamed over it, so that a failure at any point leaves the old
+// file in place. Missing folders are made. False with `error` naming the file.
+bool ReplaceDataFile(const std::string& path, std::string_view bytes, std::string* error);
 
 // Finds a file ignoring the case of its name in its folder; returns the path as it
 // exists on disk, or the given path when none matches.

@@ -134,18 +134,41 @@ std::string EncodeLanguageText(std::string_view sourceText) {
     return out;
 }
 
+namespace {
+
+// The source text of a language file, refused when it lacks strings the program uses.
+bool ReadLanguageSource(const std::string& sourcePath, std::string& text, std::string* error) {
+    if (!ReadWholeFile(sourcePath, text, error)) return false;
+    const int count = TLanguageStrings::FromText(text).Count();
+    if (count >= kLanguageStringsUsed) return true;
+    if (error)
+        *error = sourcePath + ": holds " + std::to_string(count) + " strings, the program uses " +
+                 std::to_string(kLanguageStringsUsed) + "; the language file was not changed";
+    return false;
+}
+
+}  // namespace
+
 bool WriteLanguageFile(const std::string& sourcePath, const std::string& targetPath, std::string* error) {
     std::string text;
-    if (!ReadWholeFile(sourcePath, text, error)) return false;
+    if (!ReadLanguageSource(sourcePath, text, error)) return false;
     return WriteFileAtomically(targetPath, EncodeLanguageText(text), error, TWriteOptions{.createFolders = true});
 }
 
 bool WriteLanguageFiles(const std::string& sourceFolder, std::string* error) {
+    // Both sources are checked before either file is written, so that a bad one leaves
+    // the installed pair as it was.
+    std::string texts[2];
+    bool present[2] = {false, false};
     for (TLanguage lang : {lEnglish, lGerman}) {
-        std::string src = sourceFolder + "/" + std::string(LanguageFileNames[lang]);
-        if (!FileExists(src)) continue;
-        std::string dst = InstalledFilePath(InstalledFile(lang == lGerman ? "Ger.qz" : "Eng.qz"));
-        if (!WriteLanguageFile(src, dst, error)) return false;
+        const std::string src = sourceFolder + "/" + std::string(LanguageFileNames[lang]);
+        present[lang] = FileExists(src);
+        if (present[lang] && !ReadLanguageSource(src, texts[lang], error)) return false;
+    }
+    for (TLanguage lang : {lEnglish, lGerman}) {
+        if (!present[lang]) continue;
+        const std::string dst = InstalledFilePath(InstalledFile(lang == lGerman ? "Ger.qz" : "Eng.qz"));
+        if (!ReplaceDataFile(dst, EncodeLanguageText(texts[lang]), error)) return false;
     }
     return true;
 }

@@ -61,11 +61,15 @@ std::string LanguageFilePath(TLanguage language);
 std::string LanguageFileErrorMessage(const std::string& path, TLanguageLoadResult result);
 
 // Encodes a plain-text source into a language file: header with the program version,
-// then every byte plus 1. Written atomically.
+// then every byte plus 1.
 std::string EncodeLanguageText(std::string_view sourceText);
+// Encodes a source file into `targetPath`, written atomically (the build's encoder). A
+// source with fewer than kLanguageStringsUsed strings is refused.
 bool WriteLanguageFile(const std::string& sourcePath, const std::string& targetPath, std::string* error);
 // For English then German: encodes "eng.lsl"/"ger.lsl" of `sourceFolder` into the
-// installed language files; a missing source is skipped. Returns false on a failed write.
+// installed language files, each previous file kept in the backup folder
+// (ReplaceDataFile); a missing source is skipped. Both sources are checked before
+// either file is written. Returns false (with `error`) on a refused source or failed write.
 bool WriteLanguageFiles(const std::string& sourceFolder, std::string* error);
 
 // Text of a keyboard shortcut with localized key names ("Ctrl+S"). `key` is a

@@ -5,6 +5,11 @@
 
 namespace qz {
 
+// The number of strings a language file must hold: the highest number any front end
+// uses (the GUI's wizard buttons, 1096) plus one. A shorter file would blank the texts
+// and error reasons past its end.
+inline constexpr int kLanguageStringsUsed = 1097;
+
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"
 inline constexpr int lsUnknownFileType = 26;      // "is not a log file of a known format."

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -61,29 +62,58 @@ std::string SettingsFilePath() { return ConfigFolder() + "/settings.ini"; }
 
 TSettingsStore TSettingsStore::Load(const std::string& path) {
     std::string text;
-    // A missing or unreadable settings file gives the defaults, without a message.
-    if (!ReadWholeFile(path, text, nullptr)) return {};
-    return Parse(text);
+    std::string error;
+    switch (ReadWholeFileEx(path, text, &error)) {
+        case TReadFileError::None: break;
+        case TReadFileError::Missing: return {};  // no settings yet: the defaults
+        default: {
+            // Read as defaults, but never saved over: the file may hold every setting.
+            TSettingsStore store;
+            store.loadError_ = error;
+            return store;
+        }
+    }
+    TSettingsStore store = Parse(text);
+    if (!store.loadError_.empty()) store.loadError_ = path + ", " + store.loadError_;
+    return store;
 }
 
 TSettingsStore TSettingsStore::Parse(std::string_view text) {
     TSettingsStore store;
+    // A byte-order mark from an editor that saved the file as UTF-8.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     SectionData* current = nullptr;
+    int lineNo = 0;
+    auto fail = [&store, &lineNo](const char* what) {
+        if (store.loadError_.empty()) store.loadError_ = "line " + std::to_string(lineNo) + ": " + what;
+    };
     for (const std::string& raw : SplitLines(text)) {
+        ++lineNo;
         std::string line = Trim(raw);
         if (line.empty() || line[0] == ';' || line[0] == '#') continue;
         if (line.front() == '[') {
             if (line.back() != ']') {
-                current = nullptr;  // malformed header: ignore its values
+                fail("a section title without \"]\"");
+                current = nullptr;  // its values are not taken
                 continue;
             }
             current = &store.SectionFor(line.substr(1, line.size() - 2));
             continue;
         }
         auto eq = line.find('=');
-        if (current == nullptr || eq == std::string::npos) continue;
+        if (eq == std::string::npos || std::any_of(line.begin(), line.end(), [](char c) { return c == '\0'; })) {
+            fail("neither a section title nor NAME=VALUE");
+            continue;
+        }
+        if (current == nullptr) {
+            fail("a value before the first section title");
+            continue;
+        }
         std::string name = Trim(line.substr(0, eq));
-        if (name.empty()) continue;
+        if (name.empty()) {
+            fail("a value without a name");
+            continue;
+        }
         std::string value = Unescape(TrimLeft(std::string_view(raw).substr(raw.find('=') + 1)));
         // Later duplicates replace earlier ones.
         bool replaced = false;
@@ -181,6 +211,10 @@ std::string TSettingsStore::Serialize() const {
 }
 
 bool TSettingsStore::Save(const std::string& path, std::string* error) const {
+    if (!loadError_.empty()) {
+        if (error) *error = loadError_ + "; the settings file was not changed";
+        return false;
+    }
     // The file holds the SMTP password (scrambled, not encrypted), so it is readable by
     // its owner only: its folder is made with mode 0700, a new file is made empty with
     // mode 0600 before anything is written, and an existing one readable by others is

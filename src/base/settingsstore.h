@@ -3,7 +3,8 @@
 // settings.ini). The main section is "QZ"; the recent-files list uses "FileHistory".
 // Reads never fail towards the caller: a missing or unreadable value yields the
 // default. Writes replace the file atomically, so a failed write leaves the previous
-// file as it was.
+// file as it was. A file that exists but cannot be read or parsed is never written
+// over: the values the caller did not change would be lost with it.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +25,14 @@ std::string SettingsFilePath();
 // at once (the settings record). Keys are compared ignoring case.
 class TSettingsStore {
 public:
-    // Loads the file; a missing or unreadable file gives an empty store.
+    // Loads the file; a missing file gives an empty store. A file that cannot be read
+    // or holds a line that is no setting gives the values read so far and LoadError().
     static TSettingsStore Load(const std::string& path = SettingsFilePath());
+    // A leading UTF-8 byte-order mark is skipped.
     static TSettingsStore Parse(std::string_view text);
+    // "" when the file was missing or read whole; otherwise why it could not be read or
+    // parsed, naming the file (and line). Such a store is never saved.
+    const std::string& LoadError() const { return loadError_; }
 
     bool Has(std::string_view section, std::string_view name) const;
     std::string GetString(std::string_view section, std::string_view name, std::string_view def) const;
@@ -41,7 +47,7 @@ public:
 
     std::string Serialize() const;
     // Writes to a temporary file beside `path`, flushes it and renames it over the old
-    // file. False (old file untouched) when anything fails.
+    // file. False (old file untouched) when anything fails or LoadError() is set.
     bool Save(const std::string& path = SettingsFilePath(), std::string* error = nullptr) const;
 
 private:
@@ -55,6 +61,7 @@ private:
     const Entry* Find(std::string_view section, std::string_view name) const;
     SectionData& SectionFor(std::string_view section);
     std::vector<SectionData> sections_;
+    std::string loadError_;
 };
 
 std::int32_t ReadSettingInteger(std::string_view name, std::int32_t def, std::string_view section = kMainSection);

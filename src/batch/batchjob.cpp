@@ -5,6 +5,7 @@
 #include <map>
 #include <system_error>
 
+#include "base/fileio.h"
 #include "base/frontend.h"
 #include "batch/filejobs.h"
 #include "batch/workerpool.h"
@@ -68,7 +69,8 @@ void MarkConflicts(const std::vector<std::string>& files, const TBatchSettings& 
         const std::string target = PlannedOutput(s, files[i]);
         if (target.empty()) continue;
         const std::string key = FileKey(target);
-        if (auto in = inputs.find(key); in != inputs.end() && in->second != i) {
+        const std::string* same = FindSameFile(target, files);
+        if (auto in = inputs.find(key); (in != inputs.end() && in->second != i) || (same && same != &files[i])) {
             results[i].error = FileError(files[i], "its output " + target + " is a file of the list");
             continue;
         }

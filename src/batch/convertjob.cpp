@@ -1,8 +1,8 @@
 // The conversion job: the converter of the file's format writes it as a native log,
 // without dialogs and without questions.
-#include <filesystem>
 #include <memory>
 
+#include "base/fileio.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "batch/filejobs.h"
@@ -10,8 +10,6 @@
 #include "import/detect.h"
 
 namespace qz {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -57,8 +55,7 @@ void ConvertFile(const TBatchContext& context, TBatchFileResult& result) {
         return;
     }
     const std::string target = PlannedOutput(s, result.file);
-    std::error_code ec;
-    if (fs::equivalent(target, result.file, ec)) {
+    if (SameFile(target, result.file)) {
         result.error = FileError(result.file, "its native log would replace it");
         return;
     }

@@ -79,6 +79,10 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
     log.MessageLines = nullptr;
 
     std::error_code ec;
+    if (SameFile(target, result.file)) {
+        result.error = FileError(result.file, "its output " + target + " is the log itself");
+        return;
+    }
     if (fs::is_directory(target, ec)) {
         result.error = FileError(target, "is a folder, not a file");
         return;

@@ -225,6 +225,12 @@ int CheckListTarget(const TBatchCommand& c) {
         Err("qz batch results: " + Utf8ToCp1252(c.output) + ": is a folder, not a file\n");
         return 1;
     }
+    if (const std::string* input = FindSameFile(c.output, c.files)) {
+        Err("qz batch results: " + Utf8ToCp1252(c.output) + " is " +
+            (*input == c.output ? std::string("one of the logs") : "the log " + Utf8ToCp1252(*input)) +
+            " it reads; choose another name with -o\n");
+        return 1;
+    }
     if (!c.settings.replaceExisting && (fs::exists(c.output, ec) || fs::is_symlink(c.output, ec))) {
         Err("qz batch results: " + Utf8ToCp1252(c.output) + " exists and was kept (--force replaces it)\n");
         return 1;
@@ -327,6 +333,13 @@ int CmdBatch(const TArgs& argsIn) {
     if (c.files.empty() && lists.empty()) {
         Err("qz batch " + job + ": no file given (see 'qz batch --help')\n");
         return 2;
+    }
+    if (c.files.empty()) {
+        // An empty list is a failed step before this one, not a batch that went well.
+        std::string names;
+        for (const std::string& list : lists) names += (names.empty() ? "" : ", ") + Utf8ToCp1252(list);
+        Err("qz batch " + job + ": the file list names no file (" + names + ")\n");
+        return 1;
     }
     if (int status = CheckListTarget(c)) return status;
     if (!LoadCountryFile("batch", common)) return 1;

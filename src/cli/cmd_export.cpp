@@ -126,7 +126,7 @@ int CmdExport(const TArgs& argsIn) {
     }
     if (!haveOut) outFile = std::filesystem::path(logFile).replace_extension(OutputWindowExtension(window)).string();
     std::error_code ec;
-    if (std::filesystem::equivalent(outFile, logFile, ec)) {
+    if (SameFile(outFile, logFile)) {
         Err("qz export: " + Utf8ToCp1252(outFile) + " is the log itself; choose another name with -o\n");
         return 1;
     }

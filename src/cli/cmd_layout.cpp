@@ -1,9 +1,12 @@
 // qz layout: lists and edits the stored column layouts of the ASCII import.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/fileio.h"
 #include "base/text.h"
+#include "cli/cliutil.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "import/formatlist.h"
@@ -103,19 +106,33 @@ int CmdLayout(const TArgs& argsIn) {
         return args.empty() ? 2 : 0;
     }
     const std::string path = FormatListPath();
-    TFormatList list;
-    std::string error;
-    if (!list.LoadFromFile(path, &error)) Err("qz layout: " + error + "\n");
     const std::string verb = args[0];
     args.erase(args.begin());
+    if (verb != "list" && verb != "set" && verb != "delete") {
+        Err("qz layout: unknown action '" + Utf8ToCp1252(verb) + "' (list, set or delete)\n");
+        return 2;
+    }
+    // A change reads, edits and saves the list under its lock, so that runs at the same
+    // time each see the others' layouts.
+    std::optional<TFileLock> lock;
+    if (verb != "list") {
+        lock.emplace(path);
+        if (!lock->Locked()) {
+            Err("qz layout: " + Shown(lock->Error(), path) + "\n");
+            return 1;
+        }
+    }
+    TFormatList list;
+    std::string error;
+    if (!list.LoadFromFile(path, &error)) {
+        // Saving what could be read would lose the layouts after the damage.
+        Err("qz layout: " + Shown(error, path) + "\n  The list was not changed.\n");
+        return 1;
+    }
     if (verb == "list") {
         for (int i = 0; i < list.Count(); ++i) Out(Describe(list.Items(i)));
         if (list.Count() == 0) Err("qz layout: no layout is stored (" + Utf8ToCp1252(path) + ")\n");
         return 0;
-    }
-    if (verb != "set" && verb != "delete") {
-        Err("qz layout: unknown action '" + Utf8ToCp1252(verb) + "' (list, set or delete)\n");
-        return 2;
     }
     std::string ext;
     const bool haveExt = TakeOption(args, "--ext", ext);

@@ -46,13 +46,17 @@ constexpr const char* kUsage =
     "Exit status: 0 when every file was scored in full, 1 when one was not or lines of one\n"
     "could not be read, 2 for a usage error.\n";
 
-// Stores a log read from a foreign file as a native log beside its source.
-void SaveConverted(const std::string& path, TContestLog& log) {
+// Stores a log read from a foreign file as a native log beside its source; false after
+// a message when it was not stored.
+bool SaveConverted(const std::string& path, TContestLog& log) {
     TQZF qzf;
     const std::string written = qzf.StoreLog(path, log, true);
-    if (written.empty())
+    if (written.empty()) {
         Err("qz score: " + Shown(qzf.LastError().empty() ? path + ": not saved" : qzf.LastError(), path) + "\n");
-    else Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
+        return false;
+    }
+    Err("qz score: saved " + Utf8ToCp1252(written) + "\n");
+    return true;
 }
 
 }  // namespace
@@ -97,7 +101,7 @@ int CmdScore(const TArgs& argsIn) {
         }
         const int dropped = ReportDroppedLines("score", path, loaded.dropped, common.messages);
         if (dropped > 0) status = 1;
-        if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3) SaveConverted(path, *loaded.log);
+        if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3 && !SaveConverted(path, *loaded.log)) status = 1;
         TContestLog& log = *loaded.log;
         log.MessageLines = &messages;
         log.ShowMessageBoxes = false;

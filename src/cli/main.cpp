@@ -1,5 +1,6 @@
 // qz: the command-line front end of the contest log tool.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -131,8 +132,15 @@ int Run(int argc, char** argv) {
         if (c.needsLanguage && !WantsHelp(rest)) {
             std::string error;
             if (!InstallMissingDataFiles(&error)) Err("qz: " + error + "\n");
+            const TSettingsStore settings = TSettingsStore::Load();
+            if (!settings.LoadError().empty()) {
+                // Working on with defaults would save them over every stored setting.
+                Err("qz: the settings file cannot be used: " + settings.LoadError() +
+                    "\n  Nothing was changed; make it readable or move it away.\n");
+                return 1;
+            }
             if (!LoadLanguage(langOption)) return 1;
-            LoadOptions(Options, TSettingsStore::Load());
+            LoadOptions(Options, settings);
         }
         return c.run(rest);
     }
@@ -144,6 +152,9 @@ int Run(int argc, char** argv) {
 }  // namespace qz::cli
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit fails with EFBIG and is reported like a full
+    // disk, instead of ending the program by signal with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         int status = qz::cli::Run(argc, argv);
         // Results that never reached their reader are a failure: a full disk, a closed

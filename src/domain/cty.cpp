@@ -128,6 +128,7 @@ private:
     }
     bool Fail(const std::string& what) {
         fatal_ = true;
+        cty_.FLoadStopped = true;
         cty_.FLoadError = Format("%s, line %d: %s; loading stopped", name_.c_str(), line_, what.c_str());
         return false;
     }
@@ -414,6 +415,39 @@ TCtyStuff::TCtyStuff(const std::string& fileName) {
     std::string text;
     if (!ReadWholeFile(name, text, &FLoadError, kMaxFileSize)) return;
     Parse(text);
+    // Scoring against part of the countries would give wrong results without a word:
+    // a damaged file is refused whole.
+    if (std::string why = CountryFileDamage(*this); !why.empty()) {
+        Discard();
+        FLoadError = why;
+    }
+}
+
+void TCtyStuff::Discard() {
+    FNodes.clear();
+    FSlots.clear();
+    FKeyFilter.clear();
+    FLongestPrefix.clear();
+    FKeyCount = 0;
+    FMaxKeyLength = 0;
+    FCtyList.clear();
+    FCtyIndex.clear();
+    FVersion.clear();
+}
+
+std::string CountryFileDamage(const TCtyStuff& cty) {
+    const std::string& name = cty.FileName();
+    if (cty.LoadStopped()) return "damaged country file: " + cty.LoadError();
+    // The published list, under its own name, names its version and holds every
+    // entity: a file of that name that lacks either was cut short or mangled.
+    const bool published = SameText(std::filesystem::path(name).filename().string(), "cty.dat");
+    if (!published) return "";
+    if (cty.Version().empty())
+        return name + ": damaged country file: it names no version (no =VER entry), so it is not complete";
+    if (cty.CtyListCount() < kMinCountryFileEntities)
+        return Format("%s: damaged country file: it holds %d countries, a complete one at least %d", name.c_str(),
+                      cty.CtyListCount(), kMinCountryFileEntities);
+    return "";
 }
 
 std::uint64_t TCtyStuff::KeyHash(std::string_view key) {

@@ -68,6 +68,8 @@ public:
     // override that is no number, an over-long token, binary bytes, too many items) ends
     // loading there; what was read before it stays.
     const std::string& LoadError() const { return FLoadError; }
+    // True when a broken structure ended loading before the end of the file.
+    bool LoadStopped() const { return FLoadStopped; }
 
     // The record for a call: the whole call as a full-call entry, else the longest
     // leading part of its relevant part; nullptr when none matches or no data is loaded.
@@ -114,6 +116,8 @@ private:
     // so that it stays at most half full once the caller fills that slot).
     TSlot& SlotFor(std::string_view key, std::uint64_t hash);
     void Parse(std::string_view text);
+    // Drops everything loaded: lookups find nothing, CtyListCount() is 0.
+    void Discard();
 
     std::deque<TPrefixRec> FNodes;          // first record per key; addresses never change
     std::vector<TSlot> FSlots;              // size a power of two, at most half full
@@ -130,10 +134,22 @@ private:
     std::string FFileName;
     std::string FVersion;
     bool FStoreChangedFileName = false;
+    bool FLoadStopped = false;
     std::string FLoadError;
 };
 
+// The published country files hold about 340 entities (DXCC and WAE); far fewer means a
+// damaged or foreign file.
+inline constexpr int kMinCountryFileEntities = 300;
+
+// "" when a loaded country file is whole; otherwise why it is damaged, naming the file:
+// loading stopped at a broken entry, or a file named like the published list (cty.dat)
+// lacks the version entry or holds fewer than kMinCountryFileEntities countries. A file loaded from disk that is
+// damaged is refused (no data, LoadError() saying why).
+
 // The call helpers without country data (TCtyStuff's members answer the same).
+std::string CountryFileDamage(const TCtyStuff& cty);
+
 std::string CallRelevantPart(std::string_view call);
 int CallAreaOf(std::string_view call);
 std::string CallDistrict(std::string_view call, std::string_view masterPrefix);

@@ -31,8 +31,12 @@ void TContestLog::Init(const TFileHeader& header, std::shared_ptr<const TCtyStuf
 
     FCtyStuff = cty ? std::move(cty) : std::make_shared<TCtyStuff>(h.fhContest_CtyFile);
     if (FCtyStuff->CtyListCount() == 0) {
+        // The loader's reason names the file and says what is wrong with it.
+        const std::string& why = FCtyStuff->LoadError();
         ShowErrorMessage(LS(lsCtyFileMissing) + " " +
-                         (FCtyStuff->FileName().empty() ? h.fhContest_CtyFile : FCtyStuff->FileName()));
+                         (!why.empty()                    ? why
+                          : FCtyStuff->FileName().empty() ? h.fhContest_CtyFile
+                                                          : FCtyStuff->FileName()));
         ContestLogCreateError = ECtyFile;
         return;
     }

@@ -108,13 +108,7 @@ std::string TFormatList::ToBytes() const {
 }
 
 bool TFormatList::SaveToFile(const std::string& fileName, std::string* error) const {
-    std::error_code ec;
-    if (std::filesystem::exists(fileName, ec) && !MoveToBackup(fileName)) {
-        if (error) *error = fileName + ": the backup copy could not be made";
-        return false;
-    }
-    // The program's own data file: its folder is made when it is missing.
-    return WriteFileAtomically(fileName, ToBytes(), error, TWriteOptions{.createFolders = true});
+    return ReplaceDataFile(fileName, ToBytes(), error);
 }
 
 void TFormatList::Add(TPosListRec layout) { FItems.push_back(std::move(layout)); }

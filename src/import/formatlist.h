@@ -52,7 +52,8 @@ public:
     // A missing file gives an empty list and true.
     bool LoadFromFile(const std::string& fileName, std::string* error = nullptr);
     std::string ToBytes() const;
-    // Moves an existing file to the backup folder first, then writes the whole list.
+    // Copies an existing file into the backup folder first, then replaces it with the
+    // whole list (ReplaceDataFile): a failed save leaves the previous file in place.
     bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
 
     void Add(TPosListRec layout);

@@ -6,6 +6,7 @@
 #include "base/binio.h"
 #include "base/datetime.h"
 #include "base/frontend.h"
+#include "base/installfiles.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
@@ -255,6 +256,15 @@ bool TQZ3::MoveSourceAside(std::string& movedTo) {
         }
         // A folder in the way is removed only when it is empty.
         if (fs::is_directory(target, ec) && !fs::is_symlink(target, ec)) fs::remove(target, ec);
+        // The file replaced is another log's source: a copy of it is kept.
+        std::string backup;
+        if (fs::is_regular_file(fs::symlink_status(target, ec))) {
+            if (!CopyToBackup(movedTo, &backup)) {
+                FLastError = movedTo + ": the backup copy could not be made; nothing was changed";
+                return false;
+            }
+            ShowInfoMessage(movedTo + ": the previous file was kept as " + backup);
+        }
     }
     fs::rename(FFileName, target, ec);
     if (ec) {

@@ -407,8 +407,8 @@ std::string TQZF::StoreLog(const std::string& fileName, TContestLog& log, bool a
     FLastError.clear();
     FCancelled = false;
     std::string name = NativeFileName(fileName);
-    std::error_code ec;
-    while (ask4Overwrite && fs::exists(name, ec)) {
+    // A dangling link counts as a file: writing through it is replacing something.
+    while (ask4Overwrite && PathTaken(name)) {
         TMsgAnswer answer = AskYesNoCancel(name + " " + LS(lsOverwriteExisting));
         if (answer == TMsgAnswer::Yes) break;
         if (answer == TMsgAnswer::No && ChooseSaveName) {

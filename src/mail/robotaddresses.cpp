@@ -93,11 +93,7 @@ bool TEMailAddressList::LoadFromFile() {
 
 bool TEMailAddressList::SaveToFile() {
     FError.clear();
-    if (!MoveToBackup(FFileName)) {
-        FError = FFileName + ": the previous file could not be moved to its backup folder";
-        return false;
-    }
-    return WriteFileAtomically(FFileName, EncodeRobotAddresses(EMailAddresses), &FError, {.createFolders = true});
+    return ReplaceDataFile(FFileName, EncodeRobotAddresses(EMailAddresses), &FError);
 }
 
 bool LoadEMailAddressList() {

@@ -47,8 +47,9 @@ public:
     // otherwise reads it into EMailAddresses as DecodeRobotAddresses does and returns
     // true. Damaged records are reported in Messages().
     bool LoadFromFile();
-    // Moves an existing file into its backup folder, then writes all 85 records from
-    // EMailAddresses. False (with Error()) when the file could not be written.
+    // Copies an existing file into its backup folder, then replaces it with all 85
+    // records from EMailAddresses (ReplaceDataFile). False (with Error(), the previous
+    // file unchanged) when the file could not be written.
     bool SaveToFile();
 
     const std::string& FileName() const { return FFileName; }

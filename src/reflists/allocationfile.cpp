@@ -1,6 +1,8 @@
 // Parser of the assignment-table line format, used by both allocation table classes.
 #include "reflists/allocationfile.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 
 namespace qz {
@@ -51,6 +53,26 @@ std::vector<TAllocationLine> ParseAllocationText(std::string_view text) {
     for (const std::string& line : SplitLines(text))
         if (ParseAllocationLine(line, parsed)) lines.push_back(std::move(parsed));
     return lines;
+}
+
+std::string AllocationTextProblem(std::string_view text) {
+    TAllocationLine parsed;
+    int lineNo = 0;
+    bool anyRecord = false;
+    for (const std::string& line : SplitLines(text)) {
+        ++lineNo;
+        if (Trim(line).empty() || line.front() == '*') continue;
+        const auto binary = std::find_if(line.begin(), line.end(), [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return (u < 0x20 && c != '\t') || u == 0x7F;
+        });
+        if (binary != line.end())
+            return Format("line %d: binary data (byte 0x%02X)", lineNo, static_cast<unsigned char>(*binary));
+        if (!ParseAllocationLine(line, parsed))
+            return Format("line %d: \"%s\" is no \"MAIN: SUB, ...;\" line", lineNo, Copy(Trim(line), 1, 40).c_str());
+        anyRecord = true;
+    }
+    return anyRecord ? std::string() : std::string("holds no entries");
 }
 
 std::size_t TSubItemIndex::Find(std::string_view subItem, bool shortSubItem) const {

@@ -35,6 +35,33 @@ bool ParseAllocationLine(std::string_view line, TAllocationLine& out);
 // in file order.
 std::vector<TAllocationLine> ParseAllocationText(std::string_view text);
 
+// "" when every line of a table yields records or is blank or a comment, and at least
+// one yields records; otherwise why not: "line N: ..." for the first line that cannot be
+// read (binary bytes, no ":", no main item, no sub-item), or that the table is empty.
+std::string AllocationTextProblem(std::string_view text);
+
+// Reads an assignment table from its file: a missing file leaves `table` as it was and
+// answers false; a file that cannot be read, or holds a line that cannot be read or no
+// record at all, empties the table and answers false with `error` naming the file (and
+// line): a damaged table would make every exchange it should know look unknown.
+// Otherwise the table is replaced by the file's records.
+template <class TTable>
+bool ReadTableFile(TTable& table, const TFileToBeInstalled& entry, std::string* error) {
+    std::string bytes;
+    switch (ReadListFile(entry, bytes, error)) {
+        case TListFileRead::Missing: return false;
+        case TListFileRead::Failed: table.Clear(); return false;
+        case TListFileRead::Ok: break;
+    }
+    if (const std::string why = AllocationTextProblem(bytes); !why.empty()) {
+        table.Clear();
+        if (error) *error = ListFilePath(entry) + ", " + why + "; the table is damaged and not used";
+        return false;
+    }
+    table.ReadFromText(bytes);
+    return true;
+}
+
 // Index from sub-item (ignoring case) to the first record in file order that carries it,
 // so that a lookup gives the same answer as a scan of the records from the top.
 class TSubItemIndex {

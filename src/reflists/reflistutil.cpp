@@ -10,12 +10,14 @@ namespace qz {
 
 TListFileRead ReadListFile(const TFileToBeInstalled& entry, std::string& bytes, std::string* error) {
     bytes.clear();
-    std::string path = FindFileIgnoringCase(InstalledFilePath(entry));
+    const std::string path = ListFilePath(entry);
     if (!FileExists(path)) return TListFileRead::Missing;
     // A file of the list's name that is no regular file or too large is refused.
     if (!ReadWholeFile(path, bytes, error, kMaxListFileSize)) return TListFileRead::Failed;
     return TListFileRead::Ok;
 }
+
+std::string ListFilePath(const TFileToBeInstalled& entry) { return FindFileIgnoringCase(InstalledFilePath(entry)); }
 
 std::size_t TextHash::operator()(std::string_view s) const noexcept {
     std::size_t h = 14695981039346656037ull;

@@ -17,21 +17,8 @@ enum class TListFileRead { Ok, Missing, Failed };
 // case) into `bytes`. Missing: no such regular file. Failed: the file exists but could
 // not be read, or is larger than any reference list can be; `error` then names the file.
 TListFileRead ReadListFile(const TFileToBeInstalled& entry, std::string& bytes, std::string* error);
-
-// Reads an assignment table from its file: a missing file leaves `table` as it was and
-// answers false; an unreadable one empties it and answers false; otherwise the table is
-// replaced by the file's records.
-template <class TTable>
-bool ReadTableFile(TTable& table, const TFileToBeInstalled& entry, std::string* error) {
-    std::string bytes;
-    switch (ReadListFile(entry, bytes, error)) {
-        case TListFileRead::Missing: return false;
-        case TListFileRead::Failed: table.Clear(); return false;
-        case TListFileRead::Ok: break;
-    }
-    table.ReadFromText(bytes);
-    return true;
-}
+// The path of the list file of `entry`: its installed path, the name found ignoring case.
+std::string ListFilePath(const TFileToBeInstalled& entry);
 
 // Largest list file accepted; the biggest shipped lists are a few hundred kilobytes.
 inline constexpr std::size_t kMaxListFileSize = 64u * 1024u * 1024u;

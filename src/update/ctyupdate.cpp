@@ -27,6 +27,7 @@ namespace {
 class TTempFile {
 public:
     explicit TTempFile(const std::string& target) {
+        RemoveStaleTemporaryFiles(fs::path(target).parent_path().string());
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
             path_ = target + ".download" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
             fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

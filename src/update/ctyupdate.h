@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "domain/cty.h"
 #include "update/ctyversion.h"
 #include "update/download.h"
 
@@ -19,9 +20,6 @@ inline constexpr const char* kCtyVersionFileURL = "https://www.country-files.com
 inline constexpr const char* kCtyFileURL = "https://www.country-files.com/cty/cty.dat";
 // A country file is a few hundred kilobytes; anything past this is no country file.
 inline constexpr std::uint64_t kMaxCountryFileBytes = 16u * 1024 * 1024;
-// The published files hold about 340 entities (DXCC and WAE); far fewer means a damaged
-// or foreign file.
-inline constexpr int kMinCountryFileEntities = 300;
 
 struct TCtyUpdateRequest {
     // "" fetches the published file at the built-in addresses when its version file

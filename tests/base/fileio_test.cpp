@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include "testutil.h"
 
@@ -54,6 +58,51 @@ TEST(FileIO, SavingThroughALinkReplacesItsTargetAndKeepsPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     // Nothing but the two names is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(FileIO, ADanglingLinkIsReplacedNeverFollowed) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("elsewhere"));
+    const std::string link = dir.File("out.log");
+    fs::create_symlink(dir.File("elsewhere/planted.log"), link);
+    EXPECT_TRUE(PathTaken(link));
+    EXPECT_EQ(ResolveLinks(link), link);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(link, "new", &error)) << error;
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(test::ReadFile(link), "new");
+    EXPECT_FALSE(fs::exists(dir.File("elsewhere/planted.log")));
+}
+
+// A failed write leaves no temporary file; one that a killed run left is removed by the
+// next write into its folder once it is a day old, and nothing else is.
+TEST(FileIO, TemporaryFilesNeverStayBehind) {
+    test::TempDir dir;
+    const std::string file = dir.File("out.log");
+    test::WriteFile(file, "old");
+    for (const TFileFault fault : {TFileFault::Write, TFileFault::Rename}) {
+        InjectFileFault(fault, fault == TFileFault::Write ? EFBIG : EXDEV);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(file, "new", &error));
+        EXPECT_NE(error.find(fault == TFileFault::Write ? "File too large" : "cross-device"), std::string::npos)
+            << error;
+        EXPECT_EQ(test::ReadFile(file), "old");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    }
+
+    test::TempDir other;
+    const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    for (const char* name : {"out.log.tmp4242-0-17", "cty.dat.download4242-0", "fresh.log.tmp1-2-3", "notes.tmp",
+                             "plan.tmp12-1", "mine.download"}) {
+        test::WriteFile(other.File(name), "x");
+        if (std::string(name) != "fresh.log.tmp1-2-3") fs::last_write_time(other.File(name), twoDaysAgo);
+    }
+    ASSERT_TRUE(WriteFileAtomically(other.File("new.log"), "x"));
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(other.path())) left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"fresh.log.tmp1-2-3", "mine.download", "new.log", "notes.tmp",
+                                              "plan.tmp12-1"}));
 }
 
 TEST(FileIO, MissingFoldersAreCreatedOnlyOnRequest) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "base/version.h"
@@ -59,6 +60,52 @@ TEST(InstallFiles, FirstUseCopiesOnlyMissingFiles) {
     EXPECT_TRUE(FileExists(InstalledFilePath(InstalledFile("Ger.qz"))));
     fs::remove(target);
     fs::remove(InstalledFilePath(InstalledFile("Ger.qz")));
+}
+
+// Points the data folder at a fresh folder while it lives.
+class TOwnDataFolder {
+public:
+    TOwnDataFolder() : old_(std::getenv("QZ_DATA_DIR")) { ::setenv("QZ_DATA_DIR", dir_.path().c_str(), 1); }
+    ~TOwnDataFolder() { ::setenv("QZ_DATA_DIR", old_.c_str(), 1); }
+    std::string File(const std::string& rel) const { return dir_.File(rel); }
+
+private:
+    test::TempDir dir_;
+    std::string old_;
+};
+
+TEST(InstallFiles, ACopyCutShortByAFullDiskIsMadeWholeLater) {
+    TOwnDataFolder data;
+    const std::string shipped = std::string(QZ_STAGED_DATA_DIR) + "/";
+    std::string error;
+    {
+        test::FileSizeLimit full(100);  // every file past 100 bytes fails, as on a full disk
+        EXPECT_FALSE(InstallMissingDataFiles(&error));
+    }
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    // What failed left nothing behind: no cut table, no temporary file.
+    for (const auto& e : fs::recursive_directory_iterator(data.File(""))) {
+        if (!e.is_regular_file()) continue;
+        const std::string rel = fs::relative(e.path(), data.File("")).string();
+        EXPECT_EQ(test::ReadFile(e.path().string()), test::ReadFile(shipped + rel)) << rel;
+    }
+
+    // Tables that an earlier copy left empty or cut are installed again; a file the user
+    // changed, or saved with a backup beside it, stays.
+    const std::string uba = data.File("AssignmentTables/uba.dat"), dok = data.File("AssignmentTables/dok.dat");
+    const std::string ari = data.File("AssignmentTables/ari.dat"), formats = data.File("Encoded/FileFormatList.qz");
+    fs::create_directories(fs::path(uba).parent_path());
+    fs::create_directories(data.File("Encoded/Backup"));
+    test::WriteFile(uba, "");
+    test::WriteFile(dok, test::ReadFile(shipped + "AssignmentTables/dok.dat").substr(0, 5000));
+    test::WriteFile(ari, "Mine: ONE;\n");
+    test::WriteFile(formats, "");
+    test::WriteFile(data.File("Encoded/Backup/FileFormatList.qz.0"), "older");
+    ASSERT_TRUE(InstallMissingDataFiles(&error)) << error;
+    EXPECT_EQ(test::ReadFile(uba), test::ReadFile(shipped + "AssignmentTables/uba.dat"));
+    EXPECT_EQ(test::ReadFile(dok), test::ReadFile(shipped + "AssignmentTables/dok.dat"));
+    EXPECT_EQ(test::ReadFile(ari), "Mine: ONE;\n");
+    EXPECT_EQ(test::ReadFile(formats), "");
 }
 
 TEST(InstallFiles, FindsFilesIgnoringCase) {

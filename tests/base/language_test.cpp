@@ -80,15 +80,25 @@ TEST(Language, ShippedFilesLoadAndAgree) {
 
 TEST(Language, ClfEncodesTheSourcesOfAFolder) {
     test::TempDir dir;
-    test::WriteFile(dir.File("eng.lsl"), "\r\nOpen|Open a log\r\n");
+    const std::string shipped = test::ReadFile(std::string(QZ_SOURCE_DIR) + "/data/lang/eng.lsl");
+    test::WriteFile(dir.File("eng.lsl"), shipped);
     std::string error;
     ASSERT_TRUE(WriteLanguageFiles(dir.path().string(), &error)) << error;
     TLanguageLoadResult result;
     TLanguageStrings ls = TLanguageStrings::FromFile(LanguageFilePath(lEnglish), &result);
     EXPECT_EQ(result, TLanguageLoadResult::Ok);
-    EXPECT_EQ(ls.GetHint(1), "Open a log");
+    EXPECT_EQ(ls.GetString(195), TLanguageStrings::FromText(shipped).GetString(195));
     // No ger.lsl in the folder: the German file was not written.
     EXPECT_FALSE(FileExists(InstalledFilePath(InstalledFile("Ger.qz"))));
+
+    // A source lacking strings the program uses would blank every text past its end: it
+    // is refused, and the installed file stays.
+    const std::string installed = test::ReadFile(LanguageFilePath(lEnglish));
+    test::WriteFile(dir.File("eng.lsl"), "Open|Open a log\r\n");
+    EXPECT_FALSE(WriteLanguageFiles(dir.path().string(), &error));
+    EXPECT_NE(error.find("eng.lsl: holds 1 strings"), std::string::npos) << error;
+    EXPECT_EQ(test::ReadFile(LanguageFilePath(lEnglish)), installed);
+    std::filesystem::remove_all(std::filesystem::path(LanguageFilePath(lEnglish)).parent_path() / "Backup");
     std::filesystem::remove(LanguageFilePath(lEnglish));
 }
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
+#include "base/fileio.h"
 #include "testutil.h"
 
 namespace qz {
@@ -39,6 +42,36 @@ TEST(SettingsStore, GarbageAndHalfWrittenFilesFallBackToDefaults) {
     EXPECT_EQ(s.GetInteger(kMainSection, "C", 9), 5);
     EXPECT_FALSE(s.GetBool(kMainSection, "D", false));
     EXPECT_EQ(s.GetString(kMainSection, "E", "e"), "e");
+    EXPECT_EQ(s.LoadError(), "line 1: neither a section title nor NAME=VALUE");
+}
+
+// A file that cannot be read or parsed may hold every setting: a change must not
+// replace it with a file of the changed value alone.
+TEST(SettingsStore, AFileThatCannotBeReadIsNeverWrittenOver) {
+    test::TempDir dir;
+    const std::string path = dir.File("s.ini");
+    const std::string stored = "[QZ]\nLanguage=1\nEMail_SMTPHost=mail.example.org\n";
+    test::WriteFile(path, stored);
+
+    InjectFileFault(TFileFault::Read, EACCES);  // as a file owned by another user
+    TSettingsStore unreadable = TSettingsStore::Load(path);
+    EXPECT_NE(unreadable.LoadError().find("Permission denied"), std::string::npos) << unreadable.LoadError();
+    unreadable.SetInteger(kMainSection, "Language", 0);
+    std::string error;
+    EXPECT_FALSE(unreadable.Save(path, &error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(test::ReadFile(path), stored);
+
+    test::WriteFile(path, "[QZ]\nLanguage=1\n\x7F\x45LF binary\n");
+    TSettingsStore damaged = TSettingsStore::Load(path);
+    EXPECT_EQ(damaged.LoadError(), path + ", line 3: neither a section title nor NAME=VALUE");
+    EXPECT_FALSE(damaged.Save(path));
+}
+
+TEST(SettingsStore, AByteOrderMarkIsAccepted) {
+    TSettingsStore s = TSettingsStore::Parse("\xEF\xBB\xBF[QZ]\nLanguage=1\n");
+    EXPECT_EQ(s.GetInteger(kMainSection, "Language", 0), 1);
+    EXPECT_EQ(s.LoadError(), "");
 }
 
 // The file holds the SMTP password: only its owner may read it, whether it is new,

@@ -70,6 +70,25 @@ TEST_F(CliBatch, ResultListFromAListOnStandardInputIsTheSameForAnyNumberOfJobs) 
     EXPECT_EQ(test::ReadFile(out), "earlier");
     EXPECT_EQ(Run("batch results --cty " + cty_ + " --force -o " + out + " " + a_).status, 0);
     EXPECT_EQ(test::ReadFile(out).rfind("<FINAL>", 0), 0u);
+
+    // Not even --force writes the list over one of the logs it reads, by any name.
+    const std::string before = test::ReadFile(a_);
+    fs::create_symlink(a_, dir_.File("link.log"));
+    fs::create_hard_link(b_, dir_.File("hard.log"));
+    for (const std::string& target : {dir_.File("logs/../logs/dl1abc.log"), dir_.File("link.log")}) {
+        test::RunResult r = Run("batch results --cty " + cty_ + " --force -o " + target + " " + b_ + " " + a_);
+        EXPECT_EQ(r.status, 1) << target;
+        EXPECT_NE(r.err.find("it reads"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Run("batch results --cty " + cty_ + " --force -o " + dir_.File("hard.log") + " -@ " + list_).status, 1);
+    EXPECT_EQ(test::ReadFile(a_), before);
+    EXPECT_EQ(test::ReadFile(b_).rfind("START-OF-LOG", 0), 0u);
+
+    // A list that names no file is a failure, not an empty batch that went well.
+    test::WriteFile(dir_.File("empty.txt"), "\n\n");
+    test::RunResult none = Run("batch results --cty " + cty_ + " -@ " + dir_.File("empty.txt"));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("empty.txt"), std::string::npos) << none.err;
 }
 
 TEST_F(CliBatch, TsvRowsAreThoseOfScore) {

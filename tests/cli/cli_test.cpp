@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "testutil.h"
 
 namespace qz {
 namespace {
@@ -31,6 +32,26 @@ TEST(Cli, VersionHelpAndUnknownCommand) {
     test::RunResult bad = test::RunQz("frobnicate");
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("unknown command"), std::string::npos);
+}
+
+// A settings file that cannot be parsed is refused, never replaced by one holding only
+// the value changed; one saved with a byte-order mark is read as it is.
+TEST(Cli, ASettingsFileThatCannotBeParsedIsKept) {
+    test::TempDir dir;
+    const std::string env = "QZ_CONFIG_DIR=" + dir.File("") + " QZ_DATA_DIR=" + dir.File("data");
+    const std::string damaged =
+        "[QZ]\nADIF_TimeFormat=0\n\x7F"
+        "ELF\x02\x01\n[FileHistory]\nFile0=/logs/a.QZF\n";
+    test::WriteFile(dir.File("settings.ini"), damaged);
+    test::RunResult r = test::RunQz("adif-config set time=hhmmss", env);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("settings.ini, line 3"), std::string::npos) << r.err;
+    EXPECT_EQ(test::ReadFile(dir.File("settings.ini")), damaged);
+
+    test::WriteFile(dir.File("settings.ini"), "\xEF\xBB\xBF[QZ]\nADIF_TimeFormat=1\n");
+    r = test::RunQz("adif-config show", env);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("hhmmss"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -190,6 +190,57 @@ TEST(CliConvert, WithoutOutputFolderTheSourceIsKeptAsQZ3BesideIt) {
     EXPECT_NE(r.err.find("was renamed to"), std::string::npos) << r.err;
 }
 
+// A symbolic link left where the native log goes is an existing file: kept without
+// --force, and replaced itself with it, never followed to create a file elsewhere.
+TEST(CliConvert, ADanglingLinkIsReplacedNeverFollowed) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("out"));
+    fs::create_directory(dir.File("elsewhere"));
+    const std::string source = dir.File("contest.dat"), link = dir.File("out/contest.QZF");
+    test::WriteFile(source, LegacyLog());
+    fs::create_symlink(dir.File("elsewhere/planted.QZF"), link);
+    const std::string args = "convert --cty " + BasicCty() + " -o " + dir.File("out") + " " + source;
+
+    test::RunResult kept = test::RunQz(args);
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_NE(kept.err.find("--force"), std::string::npos) << kept.err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    test::RunResult forced = test::RunQz("convert --force" + args.substr(7));
+    ASSERT_EQ(forced.status, 0) << forced.err;
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_regular_file(link));
+    EXPECT_FALSE(fs::exists(dir.File("elsewhere/planted.QZF")));
+}
+
+// Converting in place renames the source to .QZ3; a .QZ3 of another log that --force
+// replaces is kept in the backup folder.
+TEST(CliConvert, ForceOverAnotherLogsQZ3KeepsABackup) {
+    test::TempDir dir;
+    const std::string source = dir.File("legacy.dat");
+    test::WriteFile(source, LegacyLog());
+    test::WriteFile(dir.File("legacy.QZ3"), "another log");
+    test::RunResult r = test::RunQz("convert --force --cty " + BasicCty() + " " + source);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::ReadFile(dir.File("legacy.QZ3")), LegacyLog());
+    EXPECT_EQ(test::ReadFile(dir.File("Backup/legacy.QZ3.0")), "another log");
+    EXPECT_NE(r.err.find("Backup/legacy.QZ3.0"), std::string::npos) << r.err;
+}
+
+// Writing past the file-size limit is a failure like a full disk: a message, exit 1 and
+// nothing left behind, not death by signal.
+TEST(CliConvert, AFileSizeLimitIsAFailureWithAMessage) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("out"));
+    const std::string source = dir.File("contest.dat");
+    test::WriteFile(source, LegacyLog());
+    // One block of 512 bytes: less than a native log's header.
+    test::RunResult r =
+        test::RunQz("convert --cty " + BasicCty() + " -o " + dir.File("out") + " " + source, "ulimit -f 1;");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(dir.File("out")));
+}
+
 TEST(CliConvert, UnrecognisedMissingAndUsageErrors) {
     test::TempDir dir;
     test::WriteFile(dir.File("notes.txt"), "hello\r\n");

@@ -3,6 +3,7 @@
 // read by a stored layout.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "cli_run.h"
@@ -98,6 +99,28 @@ TEST_F(CliFormats, ColumnTextByStoredLayout) {
     EXPECT_EQ(Run("layout set cols call=x").status, 2);
     EXPECT_EQ(Run("layout delete cols").status, 0);
     EXPECT_EQ(Run("convert --layout COLS --contest CQ-WW-CW --cty " + cty_ + " " + text).status, 1);
+}
+
+// Changes of the stored layouts run at the same time keep every layout; a damaged list
+// is reported and never saved over.
+TEST_F(CliFormats, LayoutChangesAtOnceKeepEveryLayout) {
+    std::string runs;
+    for (int i = 1; i <= 20; ++i)
+        runs += env_ + " " + QZ_BINARY + " layout set L" + std::to_string(i) + " call=1-10 >/dev/null 2>&1 & ";
+    ASSERT_EQ(std::system((runs + "wait").c_str()), 0);
+    test::RunResult list = Run("layout list");
+    ASSERT_EQ(list.status, 0) << list.err;
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_NE(list.out.find("L" + std::to_string(i) + "\n"), std::string::npos) << i << "\n" << list.out;
+
+    const std::string file = dir_.File("data/Encoded/FileFormatList.qz");
+    const std::string cut = test::ReadFile(file).substr(0, 300);
+    test::WriteFile(file, cut);
+    test::RunResult damaged = Run("layout list");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("FileFormatList.qz"), std::string::npos) << damaged.err;
+    EXPECT_EQ(Run("layout set NEW call=1-5").status, 1);
+    EXPECT_EQ(test::ReadFile(file), cut);
 }
 
 }  // namespace

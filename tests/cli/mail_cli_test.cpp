@@ -94,6 +94,16 @@ TEST_F(CliMail, FinalizeDeliversTheCabrilloLogOverStartTlsAndTheJournalListsIt) 
     EXPECT_EQ(rows[0], "date\tcontest\tcall\trecipient\tattachment\tfile");
     EXPECT_NE(rows[1].find("\tCQ WW DX Contest CW\tDL1ABC\trobot@example.net\tDL1ABC.log\t"), std::string::npos)
         << rows[1];
+    // Damaged message files are named and make the listing fail; the others are listed.
+    test::WriteFile(dir_.File("E-Mails/20131124_000000_DL9ZZ.qz_email"), "\x89PNG\r\n\x1A\n");
+    std::filesystem::create_directory(dir_.File("E-Mails/20131125_000000_DL8ZZ.qz_email"));
+    r = Journal("--tsv");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(SplitLines(r.out).size(), 2u) << r.out;
+    EXPECT_NE(r.err.find("20131124_000000_DL9ZZ.qz_email: no send date"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("20131125_000000_DL8ZZ.qz_email: is a folder"), std::string::npos) << r.err;
+    std::filesystem::remove(dir_.File("E-Mails/20131124_000000_DL9ZZ.qz_email"));
+    std::filesystem::remove(dir_.File("E-Mails/20131125_000000_DL8ZZ.qz_email"));
 
     // A second finalize of the now read-only log skips saving; the export exists and
     // is kept without --yes, so nothing is sent.

@@ -133,6 +133,27 @@ TEST_F(CliScore, SaveWritesTheNativeLogAndNativeLogsAreScoredToo) {
     test::RunResult again = Run("--tsv " + native);
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_NE(again.out.find("\tDL1ABC\tCQ-WW-CW\t2\t4\t24\t\t"), std::string::npos) << again.out;
+
+    // A native log that cannot be written (here past the file-size limit, which holds
+    // for root too) is a failure of the command.
+    const std::string other = Log("dl2xyz.log", kCabrillo);
+    test::RunResult failed = test::RunQz("score --cty " + cty_ + " --save --tsv " + other, "ulimit -f 1; " + env_);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("dl2xyz.QZF"), std::string::npos) << failed.err;
+    EXPECT_FALSE(fs::exists(dir_.File("logs/dl2xyz.QZF")));
+}
+
+// A country file cut short is refused with its reason instead of scoring every log
+// against part of the countries.
+TEST_F(CliScore, ADamagedCountryFileIsRefused) {
+    const std::string whole = test::ReadFile(test::TestCountryFile());
+    const std::string cut = dir_.File("cty.dat");
+    test::WriteFile(cut, whole.substr(0, 50 * 1024));
+    test::RunResult r = test::RunQz("score --cty " + cut + " " + Log("dl1abc.log", kCabrillo), env_);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(cut + ", line "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("damaged country file"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
 }
 
 TEST_F(CliScore, FailuresAreNamedAndCounted) {

@@ -220,17 +220,17 @@ TEST(CtyParse, HeaderZoneThatIsNoNumberCountsAsUnknown) {
 }
 
 TEST(CtyParse, BrokenFilesKeepWhatWasReadAndSayWhere) {
-    TCtyStuff truncated(DataFile("truncated.dat"));
-    EXPECT_EQ(truncated.CtyListCount(), 2);
-    EXPECT_EQ(Key(truncated, "EB1A"), "EB");
-    EXPECT_EQ(Key(truncated, "EC1A"), "-");  // the unterminated alias is not taken
-    EXPECT_NE(truncated.LoadError().find("truncated.dat, line 6:"), std::string::npos) << truncated.LoadError();
-    EXPECT_NE(truncated.LoadError().find("starts on line 4"), std::string::npos);
+    auto truncated = TCtyStuff::FromText(test::ReadFile(DataFile("truncated.dat")), "truncated.dat");
+    EXPECT_EQ(truncated->CtyListCount(), 2);
+    EXPECT_EQ(Key(*truncated, "EB1A"), "EB");
+    EXPECT_EQ(Key(*truncated, "EC1A"), "-");  // the unterminated alias is not taken
+    EXPECT_NE(truncated->LoadError().find("truncated.dat, line 6:"), std::string::npos) << truncated->LoadError();
+    EXPECT_NE(truncated->LoadError().find("starts on line 4"), std::string::npos);
 
-    TCtyStuff garbage(DataFile("garbage.dat"));
-    EXPECT_EQ(garbage.CtyListCount(), 1);
-    EXPECT_EQ(Key(garbage, "DL1A"), "DL");
-    EXPECT_NE(garbage.LoadError().find("garbage.dat, line 4: binary data"), std::string::npos) << garbage.LoadError();
+    auto garbage = TCtyStuff::FromText(test::ReadFile(DataFile("garbage.dat")), "garbage.dat");
+    EXPECT_EQ(garbage->CtyListCount(), 1);
+    EXPECT_EQ(Key(*garbage, "DL1A"), "DL");
+    EXPECT_NE(garbage->LoadError().find("garbage.dat, line 4: binary data"), std::string::npos) << garbage->LoadError();
 
     struct Case {
         const char* text;
@@ -257,6 +257,42 @@ TEST(CtyParse, BrokenFilesKeepWhatWasReadAndSayWhere) {
     auto longToken = TCtyStuff::FromText(std::string(300, 'X') + ": 1: 1: EU: 0: 0: 0: X:\n  X;\n");
     EXPECT_NE(longToken->LoadError().find("longer than 255"), std::string::npos);
     EXPECT_EQ(longToken->CtyListCount(), 0);
+}
+
+// A damaged country file is refused whole, with its reason: scoring against part of the
+// countries would give wrong scores without a word.
+TEST(CtyParse, DamagedFilesAreRefusedWhenLoaded) {
+    TCtyStuff truncated(DataFile("truncated.dat"));
+    EXPECT_EQ(truncated.CtyListCount(), 0);
+    EXPECT_EQ(Key(truncated, "DL1A"), "-");
+    EXPECT_NE(truncated.LoadError().find("damaged country file: "), std::string::npos) << truncated.LoadError();
+    EXPECT_NE(truncated.LoadError().find("truncated.dat, line 6:"), std::string::npos) << truncated.LoadError();
+
+    // The published list cut after 50 KB (inside an entry), and cut at an entry's end.
+    test::TempDir dir;
+    const std::string whole = test::ReadFile(test::TestCountryFile());
+    const std::string atEntryEnd = whole.substr(0, whole.find(";\n", 50000) + 2);
+    const struct {
+        std::string name, text, reason;
+    } cases[] = {
+        {"cty.dat", whole.substr(0, 50000), "the file ends inside the entry"},
+        {"other.dat", whole.substr(0, 50000), "the file ends inside the entry"},
+        {"CTY.DAT", atEntryEnd, "it names no version"},
+        {"cty.dat",
+         atEntryEnd.substr(0, atEntryEnd.size()) + "Canada: 5: 9: NA: 44: 80: 5: VE:\n    VE,=VER20230502;\n",
+         "holds 185 countries, a complete one at least 300"},
+    };
+    for (const auto& c : cases) {
+        test::WriteFile(dir.File(c.name), c.text);
+        TCtyStuff cut(dir.File(c.name));
+        EXPECT_EQ(cut.CtyListCount(), 0) << c.name;
+        EXPECT_NE(cut.LoadError().find(dir.File(c.name)), std::string::npos) << cut.LoadError();
+        EXPECT_NE(cut.LoadError().find(c.reason), std::string::npos) << cut.LoadError();
+    }
+    // A small file of the user's own, whole and without a version, is taken.
+    test::WriteFile(dir.File("mine.dat"), atEntryEnd);
+    EXPECT_GT(TCtyStuff(dir.File("mine.dat")).CtyListCount(), 100);
+    EXPECT_EQ(TCtyStuff(test::TestCountryFile()).LoadError(), "");
 }
 
 TEST(CtyParse, HostileSizesStayBounded) {

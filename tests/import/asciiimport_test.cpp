@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "base/datetime.h"
+#include "base/fileio.h"
 #include "base/installfiles.h"
 #include "base/language.h"
 #include "base/options.h"
@@ -163,6 +166,19 @@ TEST_F(ASCII, FormatListFileAndLayoutChoice) {
     std::string huge = bytes;
     huge[1 + 5 + 1 + 3] = 100;  // the first layout's sent count
     EXPECT_FALSE(cut.LoadFromBytes(huge));
+
+    // A save that fails on a full disk leaves the stored list as it was.
+    test::TempDir dir;
+    const std::string file = dir.File("Encoded/FileFormatList.qz");
+    ASSERT_TRUE(back.SaveToFile(file));
+    back.Delete(0);
+    InjectFileFault(TFileFault::Write, ENOSPC);
+    std::string error;
+    EXPECT_FALSE(back.SaveToFile(file, &error));
+    EXPECT_NE(error.find("No space left"), std::string::npos) << error;
+    TFormatList kept;
+    ASSERT_TRUE(kept.LoadFromFile(file));
+    EXPECT_EQ(kept.Count(), 2);
 
     // The converter picks a stored layout by name, or says that it has none.
     messages_.clear();

@@ -1,10 +1,12 @@
 // The kept message files, the journal over them and the robot address list file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
 #include "base/datetime.h"
+#include "base/fileio.h"
 #include "mail/emailfile.h"
 #include "mail/journal.h"
 #include "mail/robotaddresses.h"
@@ -150,6 +152,11 @@ TEST(RobotAddressList, SavingKeepsABackupAndLoadingFailsOnlyWithoutAFile) {
     TEMailAddressTable old{};
     DecodeRobotAddresses(test::ReadFile(dir.File("Encoded/Backup/ema.qz.0")), "", old, nullptr);
     EXPECT_EQ(old[cCQM], "cqm@example.org");
+    // A save that fails on a full disk leaves the list as it was.
+    EMailAddresses[cCQM] = "lost@example.org";
+    InjectFileFault(TFileFault::Write, ENOSPC);
+    EXPECT_FALSE(list.SaveToFile());
+    EXPECT_NE(list.Error().find("No space left"), std::string::npos) << list.Error();
     EMailAddresses[cCQM] = "";
     ASSERT_TRUE(list.LoadFromFile());
     EXPECT_EQ(EMailAddresses[cCQM], "new@example.org");

@@ -227,10 +227,38 @@ TEST(AllocationTable, ReadingReplacesTheTableAndMissingFileKeepsIt) {
     misc.ReadFromText("OLD: OLD; P\n");
     EXPECT_FALSE(misc.ReadFromFile({fkAssignmentTable, "reflists_missing.dat"}));
     EXPECT_EQ(misc.Count(), 1);
-    Install(entry, "REFLISTS_AMI.DAT", "");
-    ASSERT_TRUE(misc.ReadFromFile(entry));
-    EXPECT_EQ(misc.Count(), 0);
-    EXPECT_EQ(misc.GetAllMainItems(), std::nullopt);
+}
+
+// A table with a line that cannot be read, or none at all (a copy cut short, a binary
+// file), is refused with the file and line: loaded as it stands it would make every
+// exchange it should know look unknown.
+TEST(AllocationTable, DamagedTableIsRefusedWithFileAndLine) {
+    TFileToBeInstalled entry{fkAssignmentTable, "reflists_damaged.dat"};
+    const std::string path = InstalledFilePath(entry);
+    const struct {
+        std::string text, error;
+    } cases[] = {
+        {"", path + ", holds no entries"},
+        {"* only a comment\n\n", path + ", holds no entries"},
+        {"NY: NY, NNY; 2\nMA: MA;\nVT VT;\n", path + ", line 3: \"VT VT;\" is no \"MAIN: SUB, ...;\" line"},
+        {"NY: NY; 2\nME: MAI", path + ", line 2: \"ME: MAI\" is no"},
+        {"NY: NY; 2\n\x89PNG\x1A\n", path + ", line 2: binary data (byte 0x1A)"},
+    };
+    for (const auto& c : cases) {
+        Install(entry, "reflists_damaged.dat", c.text);
+        TMiscAllocationTable misc;
+        misc.ReadFromText("OLD: OLD; P\n");
+        std::string error;
+        EXPECT_FALSE(misc.ReadFromFile(entry, &error)) << c.text;
+        EXPECT_EQ(misc.Count(), 0);
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+        TAmiAllocationTable ami;
+        EXPECT_FALSE(ami.ReadFromFile(entry));
+    }
+    Install(entry, "reflists_damaged.dat", "* comment\n\n   \nNY: NY; 2\n");
+    TAmiAllocationTable fine;
+    EXPECT_TRUE(fine.ReadFromFile(entry));
+    fs::remove(path);
 }
 
 TEST(AllocationTable, AFolderInPlaceOfTheFileIsMissing) {
