@@ -1095,6 +1095,6 @@ already exist(s). Replace the existing exports (Yes), keep them and skip those l
 < &Back
 &Next >
 &Finish
-
+line(s) of the file could not be read and are not in the log. Saving the log writes it without them:
 
 

@@ -1095,6 +1095,6 @@ existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs übe
 < &Zurück
 &Weiter >
 &Fertig stellen
-
+Zeile(n) der Datei konnten nicht gelesen werden und fehlen im Log. Beim Speichern wird das Log ohne sie geschrieben:
 
 

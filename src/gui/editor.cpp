@@ -37,6 +37,7 @@
 #include "gui/cellediting.h"
 #include "gui/commands.h"
 #include "gui/formatactions.h"
+#include "gui/guifrontend.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
 #include "gui/mailcommands.h"
@@ -328,6 +329,7 @@ bool TQZEditor::LoadQZLog(const std::string& fileName) {
         ShowErrorMessage(ToCore(MessageWithPath(qzf.LastError(), fileName)));
         return false;
     }
+    ShowLinesLeftOut(fileName, qzf.Dropped);
     SetContestLog(std::move(log), messages, fileName, "");
     emit FileUsed(FromPath(fileName));
     return true;

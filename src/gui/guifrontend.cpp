@@ -10,6 +10,7 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "gui/qtext.h"
+#include "gui/shellstrings.h"
 
 namespace qz::gui {
 
@@ -123,5 +124,15 @@ void TGuiFrontEnd::ProgressEnd() {
 }
 
 void TGuiFrontEnd::Beep() { QApplication::beep(); }
+
+void ShowLinesLeftOut(const std::string& fileName, const TDroppedLines& dropped) {
+    if (dropped.count == 0) return;
+    constexpr std::size_t kShown = 10;
+    QString text = QString::number(dropped.count) + " " + LSText(lsLinesLeftOut) + "\n" + FromPath(fileName);
+    for (std::size_t i = 0; i < dropped.listed.size() && i < kShown; ++i)
+        text += "\n" + MessageWithPath(dropped.listed[i], fileName);
+    if (static_cast<std::size_t>(dropped.count) > kShown) text += "\n...";
+    qz::ShowErrorMessage(ToCore(text));
+}
 
 }  // namespace qz::gui

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "base/droppedlines.h"
 #include "base/frontend.h"
 
 class QProgressBar;
@@ -43,5 +44,10 @@ private:
     int FProgressStarts = 0;
     int FLastShownPercent = -1;
 };
+
+// Tells the user, in an error box, which lines of `fileName` its reader left out, so that
+// a log opened from a damaged file is never taken for the whole of it. Nothing when no
+// line was left out.
+void ShowLinesLeftOut(const std::string& fileName, const TDroppedLines& dropped);
 
 }  // namespace qz::gui

@@ -424,6 +424,7 @@ bool TMainForm::OpenAnyFile(const std::string& fileName, TFileType type) {
         return false;
     }
     if (opened.type == ftASCII && type != ftASCII) ShowErrorMessage(LS(ui::lsASCIIGuessed));
+    ShowLinesLeftOut(fileName, opened.dropped);
     const bool native = opened.type == ftQZ4;
     TQZEditor* editor = AddEditor();
     editor->SetContestLog(std::move(opened.log), opened.messages, native ? fileName : std::string(),

@@ -49,6 +49,7 @@ inline constexpr int lsExportsExist = 1093;
 inline constexpr int lsWizardBack = 1094;
 inline constexpr int lsWizardNext = 1095;
 inline constexpr int lsWizardFinish = 1096;
+inline constexpr int lsLinesLeftOut = 1097;
 inline constexpr int lsCancelCaption = 87;
 
 }  // namespace qz::gui
