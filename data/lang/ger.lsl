@@ -1096,5 +1096,5 @@ existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs übe
 &Weiter >
 &Fertig stellen
 Zeile(n) der Datei konnten nicht gelesen werden und fehlen im Log. Beim Speichern wird das Log ohne sie geschrieben:
-
+Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den Standardeinstellungen und speichert keine, bis die Datei lesbar ist oder entfernt wurde:
 

@@ -6,9 +6,9 @@
 namespace qz {
 
 // The number of strings a language file must hold: the highest number any front end
-// uses (the GUI's note on lines left out of an opened log, 1097) plus one. A shorter file would blank the texts
+// uses (the GUI's note on an unusable settings file, 1098) plus one. A shorter file would blank the texts
 // and error reasons past its end.
-inline constexpr int kLanguageStringsUsed = 1098;
+inline constexpr int kLanguageStringsUsed = 1099;
 
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <csignal>
 #include <exception>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "gui/mainwindow.h"
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit fails with EFBIG and is reported like a full disk,
+    // instead of ending the program, and the unsaved logs with it, by signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("QZ");
     QApplication::setOrganizationName("Quorvel");

@@ -110,7 +110,8 @@ bool TMainForm::Startup() {
     if (!InstallMissingDataFiles(&error)) ShowErrorMessage(error);
     for (int i = 0; i < FCommandLine.clfCount; ++i)
         if (!WriteLanguageFiles(".", &error)) ShowErrorMessage(error);
-    LoadOptions(Options, TSettingsStore::Load());
+    const TSettingsStore settings = TSettingsStore::Load();
+    LoadOptions(Options, settings);
     LoadEMailAddressList();
     const int stored = ReadSettingInteger("Language", -1);
     const TLanguage language = stored == 0 || stored == 1 ? static_cast<TLanguage>(stored) : InstalledLanguage();
@@ -126,6 +127,9 @@ bool TMainForm::Startup() {
     FLanguage = language;
     Retranslate();
     WriteSettingInteger("Language", language);
+    // The store refuses to save over a file it could not read; the user learns why the
+    // settings are the defaults and why changes to them will not stay.
+    if (!settings.LoadError().empty()) ShowErrorMessage(LS(lsSettingsUnusable) + "\n" + settings.LoadError());
     FHistory.LoadFromRegistry();
     for (const std::string& file : FCommandLine.files) OpenAnyFile(file);
     UpdateCommands();

@@ -50,6 +50,7 @@ inline constexpr int lsWizardBack = 1094;
 inline constexpr int lsWizardNext = 1095;
 inline constexpr int lsWizardFinish = 1096;
 inline constexpr int lsLinesLeftOut = 1097;
+inline constexpr int lsSettingsUnusable = 1098;
 inline constexpr int lsCancelCaption = 87;
 
 }  // namespace qz::gui

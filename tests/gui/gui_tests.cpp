@@ -108,6 +108,7 @@ private slots:
     void switchesLanguageAtRunTime();
     void printsGridAndOutputWindow();
     void damagedFileLeavesWindowUsable();
+    void unusableSettingsFileIsNamedAndKept();
     void helpMenuUpdatesOnlyWithoutOpenLogs();
     void batchWizardRunsEachJob();
     void fastAppendTypesALineWithProposals();
@@ -381,6 +382,23 @@ void TGuiTest::damagedFileLeavesWindowUsable() {
     QCOMPARE(window->Editors().size(), std::size_t(1));
     QVERIFY(window->OpenAnyFile(FNative));
     QCOMPARE(window->Editors().size(), std::size_t(2));
+}
+
+void TGuiTest::unusableSettingsFileIsNamedAndKept() {
+    const std::string path = SettingsFilePath();
+    const std::string kept = ReadBytes(path);
+    const std::string damaged = kept + "this line is no setting\n";
+    std::ofstream(path, std::ios::binary) << damaged;
+    {
+        TBoxAnswerer ok(QMessageBox::Ok);
+        auto window = StartMainWindow({});
+        QVERIFY(window != nullptr);
+        QCOMPARE(ok.texts.size(), 1);
+        QVERIFY2(ok.texts[0].contains("line"), qPrintable(ok.texts[0]));
+    }
+    // Start-up stores the language; the store left the file it could not read alone.
+    QCOMPARE(ReadBytes(path), damaged);
+    std::ofstream(path, std::ios::binary) << kept;
 }
 
 // The number of pages of a PDF file Qt wrote ("/Count N" of its page tree).
