@@ -129,7 +129,7 @@ std::string HeaderValue(const std::vector<std::string_view>& lines, std::string_
     std::string value;
     found = false;
     for (std::string_view line : lines) {
-        const std::string_view t = TrimLeft(line);
+        const std::string t = TrimLeft(line);
         if (t.size() <= tag.size() || !SameText(t.substr(0, tag.size()), tag) || t[tag.size()] != ':') continue;
         (value.empty() ? value : value += ' ') += Collapsed(t.substr(tag.size() + 1));
         found = true;
