@@ -405,7 +405,11 @@ void TCabrilloImport::ReadDataLines() {
         if (line.find('\0') != std::string_view::npos) {
             // Zeros and blanks alone pad a file after its end and hold nothing to lose.
             if (line.find_first_not_of(std::string_view("\0 \t", 3)) == std::string_view::npos) continue;
-            ++FCounts.skipped;
+            // A damaged data line is one of the data lines, none of the others is.
+            if (cabrillo::IsQSOLine(line) || cabrillo::IsQTCLine(line)) {
+                ++FCounts.dataLines;
+                ++FCounts.skipped;
+            }
             Drop(i, ImportText(itZeroByte) + " " + ShownLine(i));
             continue;
         }

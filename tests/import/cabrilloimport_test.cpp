@@ -489,11 +489,14 @@ TEST_F(CabrilloImport, AZeroByteLosesOnlyItsOwnLineWhichIsReportedAsDropped) {
     const std::string line = "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05\r\n";
     std::string text = Header("CQ-WW-CW");
     for (int i = 0; i < 50; ++i) text += i == 6 ? line.substr(0, 20) + std::string(1, '\0') + line.substr(20) : line;
+    text += std::string("SOAPBOX: a damaged remark \0\r\n", 29);  // no data line, dropped all the same
     auto log = Read(text);
     ASSERT_TRUE(log);
     EXPECT_EQ(log->NoOfQSOs(), 49);
-    EXPECT_EQ(reader_->Counts().skipped, 1);
-    ASSERT_EQ(reader_->Dropped().count, 1);
+    const TCabrilloReadCounts& c = reader_->Counts();
+    EXPECT_EQ(c.skipped, 1);
+    EXPECT_EQ(c.qsos + c.qtcs + c.skipped, c.dataLines);  // every data line is read or skipped
+    ASSERT_EQ(reader_->Dropped().count, 2);
     // The header takes three lines: the seventh QSO line is line 10.
     EXPECT_NE(reader_->Dropped().listed[0].find("in/x.log line 10: not read: the line holds a zero byte"),
               std::string::npos)
