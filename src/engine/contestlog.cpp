@@ -136,6 +136,24 @@ void TContestLog::MoveQSO(int currentIndex, int newIndex, bool pushUndo) {
     if (pushUndo) PushUndo(ueaMoveQSO, currentIndex, newIndex);
 }
 
+std::unique_ptr<TQSO> TContestLog::TakeQSO(int index) {
+    if (index < 0 || index >= NoOfQSOs()) return nullptr;
+    auto line = std::move(FQSOList[static_cast<std::size_t>(index)]);
+    FQSOList.erase(FQSOList.begin() + index);
+    return line;
+}
+
+int TContestLog::AppendNewLine() {
+    const int before = NoOfQSOs();
+    CreateAndAppendQSO(false);
+    // A contest class that appends nothing still gets its line: the add record below
+    // must never name a line that was already there.
+    if (NoOfQSOs() == before) AppendQSO(NewQSO(false));
+    while (NoOfQSOs() > before + 1) DeleteQSO(NoOfQSOs() - 1, false);
+    PushUndo(ueaAddQSO, before);
+    return before;
+}
+
 void TContestLog::DeleteQSO(int index, bool pushUndo) {
     if (index < 0 || index >= NoOfQSOs()) return;
     auto line = std::move(FQSOList[static_cast<std::size_t>(index)]);
@@ -169,6 +187,12 @@ void TContestLog::SortByTime() {
     std::stable_sort(order.begin(), order.end(), [&keys](std::int32_t a, std::int32_t b) {
         return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
     });
+    // Lines already in order stay as they are and leave no undo step: a compile of a
+    // sorted log must not make the next Undo reverse nothing.
+    if (std::is_sorted(order.begin(), order.end())) {
+        ProgressEnd();
+        return;
+    }
     std::vector<std::unique_ptr<TQSO>> sorted;
     sorted.reserve(FQSOList.size());
     for (std::int32_t i : order) sorted.push_back(std::move(FQSOList[static_cast<std::size_t>(i)]));

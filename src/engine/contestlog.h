@@ -127,6 +127,13 @@ public:
     void InsertQSOAtTime(std::unique_ptr<TQSO> qso);
     void MoveQSO(int currentIndex, int newIndex, bool pushUndo);
     void DeleteQSO(int index, bool pushUndo);
+    // Takes line `index` out of the list without an undo record (nullptr beyond it);
+    // InsertQSO puts it back.
+    std::unique_ptr<TQSO> TakeQSO(int index);
+    // Appends the line a typist starts next (the contest's defaults: band, mode and
+    // time of the last line, the next serial number), exactly one, with its undo
+    // record; returns its index.
+    int AppendNewLine();
     int IndexOf(const TQSO* qso) const;
     void SwapQSOList(std::vector<std::unique_ptr<TQSO>>& newList);
     void SortByTime();
@@ -164,6 +171,12 @@ public:
     // Reverses the newest step (its entries last first) and removes it; without one it
     // tells the user so and changes nothing.
     TUndoOutcome Undo();
+    // The steps Undo reversed, newest on top; any newly recorded change empties it.
+    bool RedoItemAvailable() const;
+    // Makes the change of the newest undone step again and puts it back on the undo
+    // history; without one it changes nothing.
+    TUndoOutcome Redo();
+    void ClearRedoList();
     // After a cell edit recorded as ueaChangeQSO: removes the newest step again when
     // line `qsoIndex` still holds exactly the saved data. True when it was removed.
     bool DropUndoIfUnchanged(int qsoIndex);
@@ -355,10 +368,14 @@ private:
     void NoteCompiledLine(int i);
 
     void PushUndoEntry(TSingleUndo entry);
+    // Reverses `step` (its entries last first) and records in `inverse` the entries that
+    // reverse what was just done, so that the one history serves Undo and Redo.
+    TUndoOutcome ReverseStep(TUndoAction& step, TUndoAction& inverse);
 
     bool FUndoEnabled = false;
     bool FUndoGroupingEnabled = false;
     std::unique_ptr<TUndoActionList> FUndoActionList;
+    std::unique_ptr<TUndoActionList> FRedoActionList;
     std::unique_ptr<TUndoAction> FUndoAction;
 
     TCompileSettings FCompileSettings;

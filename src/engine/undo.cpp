@@ -63,8 +63,13 @@ void TContestLog::SetUndoEnabled(bool value) {
     FUndoEnabled = value;
     FUndoGroupingEnabled = false;
     FUndoAction.reset();
-    if (value) FUndoActionList = std::make_unique<TUndoActionList>();
-    else FUndoActionList.reset();
+    if (value) {
+        FUndoActionList = std::make_unique<TUndoActionList>();
+        FRedoActionList = std::make_unique<TUndoActionList>();
+    } else {
+        FUndoActionList.reset();
+        FRedoActionList.reset();
+    }
 }
 
 void TContestLog::SetUndoGroupingEnabled(bool value) {
@@ -96,6 +101,8 @@ bool TContestLog::UndoItemAvailable() const { return FUndoEnabled && FUndoAction
 
 void TContestLog::PushUndoEntry(TSingleUndo entry) {
     if (!UndoRecording()) return;
+    // A new change ends what can be redone: the undone steps no longer fit the lines.
+    ClearRedoList();
     if (FUndoGroupingEnabled && FUndoAction) {
         FUndoAction->Add(std::move(entry));
         return;
@@ -131,6 +138,60 @@ void TContestLog::ClearUndoList() {
     SetUndoEnabled(true);
 }
 
+TUndoOutcome TContestLog::ReverseStep(TUndoAction& step, TUndoAction& inverse) {
+    TUndoOutcome outcome = TUndoOutcome::LinesChanged;
+    const int n0 = NoOfQSOs();
+    for (int k = step.Count() - 1; k >= 0; --k) {
+        TSingleUndo& e = step.Items(k);
+        const int n = NoOfQSOs();
+        switch (e.UndoEnabledAction()) {
+            case ueaChangeQSO:
+                if (TQSO* q = QSOs(e.QSOIndex()); q && e.LastQSO()) {
+                    inverse.Add(TSingleUndo(ueaChangeQSO, *this, e.QSOIndex()));
+                    // The selection is the editor's view state, not part of the edit.
+                    const bool selected = q->Selected();
+                    *q = *e.LastQSO();
+                    q->SetSelected(selected);
+                }
+                break;
+            case ueaAddQSO:
+                if (auto line = TakeQSO(e.QSOIndex())) inverse.Add(TSingleUndo(e.QSOIndex(), std::move(line)));
+                break;
+            case ueaDeleteQSO:
+                if (e.LastQSO() && e.QSOIndex() >= 0 && e.QSOIndex() <= n) {
+                    auto line = e.TakeLastQSO();
+                    line->SetSelected(false);
+                    FQSOList.insert(FQSOList.begin() + e.QSOIndex(), std::move(line));
+                    inverse.Add(TSingleUndo(e.QSOIndex()));
+                }
+                break;
+            case ueaMoveQSO:
+                MoveQSO(e.QSOIndexAfterMoved(), e.QSOIndex(), false);
+                inverse.Add(TSingleUndo(e.QSOIndexAfterMoved(), e.QSOIndex()));
+                break;
+            case ueaSortList: {
+                const auto& perm = e.Permutation();
+                // Every later change was undone before, so the list has the sorted
+                // length again; anything else is left alone rather than scrambled.
+                if (!IsPermutation(perm, n)) break;
+                std::vector<std::unique_ptr<TQSO>> restored(perm.size());
+                std::vector<std::int32_t> back(perm.size());
+                for (std::size_t i = 0; i < perm.size(); ++i) {
+                    restored[static_cast<std::size_t>(perm[i])] = std::move(FQSOList[i]);
+                    back[static_cast<std::size_t>(perm[i])] = static_cast<std::int32_t>(i);
+                }
+                FQSOList.swap(restored);
+                inverse.Add(TSingleUndo(std::move(back)));
+                outcome = TUndoOutcome::ListChanged;
+                break;
+            }
+        }
+        if (e.UndoEnabledAction() != ueaChangeQSO) outcome = TUndoOutcome::ListChanged;
+    }
+    if (NoOfQSOs() != n0) outcome = TUndoOutcome::ListChanged;
+    return outcome;
+}
+
 TUndoOutcome TContestLog::Undo() {
     // A step still being filled is closed first, so that it is the one undone.
     if (FUndoGroupingEnabled) SetUndoGroupingEnabled(false);
@@ -139,47 +200,28 @@ TUndoOutcome TContestLog::Undo() {
         ShowInfoMessage(LS(lsNothingToUndo));
         return TUndoOutcome::NothingToUndo;
     }
-    TUndoOutcome outcome = TUndoOutcome::LinesChanged;
-    const int n0 = NoOfQSOs();
-    for (int k = step->Count() - 1; k >= 0; --k) {
-        TSingleUndo& e = step->Items(k);
-        const int n = NoOfQSOs();
-        switch (e.UndoEnabledAction()) {
-            case ueaChangeQSO:
-                if (TQSO* q = QSOs(e.QSOIndex()); q && e.LastQSO()) {
-                    // The selection is the editor's view state, not part of the edit.
-                    const bool selected = q->Selected();
-                    *q = *e.LastQSO();
-                    q->SetSelected(selected);
-                }
-                break;
-            case ueaAddQSO: DeleteQSO(e.QSOIndex(), false); break;
-            case ueaDeleteQSO:
-                if (e.LastQSO() && e.QSOIndex() >= 0 && e.QSOIndex() <= n) {
-                    auto line = e.TakeLastQSO();
-                    line->SetSelected(false);
-                    FQSOList.insert(FQSOList.begin() + e.QSOIndex(), std::move(line));
-                }
-                break;
-            case ueaMoveQSO: MoveQSO(e.QSOIndexAfterMoved(), e.QSOIndex(), false); break;
-            case ueaSortList: {
-                const auto& perm = e.Permutation();
-                // Every later change was undone before, so the list has the sorted
-                // length again; anything else is left alone rather than scrambled.
-                if (!IsPermutation(perm, n)) break;
-                std::vector<std::unique_ptr<TQSO>> restored(perm.size());
-                for (std::size_t i = 0; i < perm.size(); ++i)
-                    restored[static_cast<std::size_t>(perm[i])] = std::move(FQSOList[i]);
-                FQSOList.swap(restored);
-                outcome = TUndoOutcome::ListChanged;
-                break;
-            }
-        }
-        if (e.UndoEnabledAction() != ueaChangeQSO) outcome = TUndoOutcome::ListChanged;
-    }
-    if (NoOfQSOs() != n0) outcome = TUndoOutcome::ListChanged;
+    auto redo = std::make_unique<TUndoAction>();
+    const TUndoOutcome outcome = ReverseStep(*step, *redo);
     FUndoActionList->Pop();
+    if (!redo->Empty()) FRedoActionList->Push(std::move(redo));
     return outcome;
+}
+
+bool TContestLog::RedoItemAvailable() const { return FUndoEnabled && FRedoActionList && FRedoActionList->Count() > 0; }
+
+TUndoOutcome TContestLog::Redo() {
+    if (FUndoGroupingEnabled) SetUndoGroupingEnabled(false);
+    TUndoAction* step = RedoItemAvailable() ? FRedoActionList->Peek() : nullptr;
+    if (!step) return TUndoOutcome::NothingToUndo;
+    auto undo = std::make_unique<TUndoAction>();
+    const TUndoOutcome outcome = ReverseStep(*step, *undo);
+    FRedoActionList->Pop();
+    if (!undo->Empty()) FUndoActionList->Push(std::move(undo));
+    return outcome;
+}
+
+void TContestLog::ClearRedoList() {
+    if (FRedoActionList) FRedoActionList = std::make_unique<TUndoActionList>();
 }
 
 bool TContestLog::DropUndoIfUnchanged(int qsoIndex) {

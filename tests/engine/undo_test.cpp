@@ -123,6 +123,7 @@ TEST(Undo, SortIsAPermutationThatLaterDeletionsCannotBreak) {
 TEST(Undo, OperationsNestInsideACallersGroup) {
     auto log = MakeLog(1, 1, 0, Six());
     AddLine(*log, "", b20m, mCW, 5);
+    AddLine(*log, "C1", b20m, mCW, 9);
     AddLine(*log, "B1", b20m, mCW, 1);
     AddLine(*log, "", b20m, mCW, 0);
     log->SetUndoEnabled(true);
@@ -134,7 +135,7 @@ TEST(Undo, OperationsNestInsideACallersGroup) {
     ASSERT_NE(log->GetUndoPeek(), nullptr);
     EXPECT_EQ(log->GetUndoPeek()->Count(), 3);
     log->Undo();
-    EXPECT_EQ(log->NoOfQSOs(), 3);
+    EXPECT_EQ(log->NoOfQSOs(), 4);
     EXPECT_FALSE(log->UndoItemAvailable());
 }
 
@@ -234,10 +235,38 @@ TEST(Undo, UndoingEveryStepOfRandomEditsRestoresTheLog) {
             }
         }
         log->SetUndoGroupingEnabled(false);
+        const std::string edited = Dump(*log);
         while (log->UndoItemAvailable()) log->Undo();
         ASSERT_EQ(Dump(*log), before) << "round " << round;
         ASSERT_EQ(Records(*log), bytes) << "round " << round;
+        // Redo makes every change again, and the redone steps are undone as the first.
+        while (log->RedoItemAvailable()) log->Redo();
+        ASSERT_EQ(Dump(*log), edited) << "round " << round;
+        while (log->UndoItemAvailable()) log->Undo();
+        ASSERT_EQ(Dump(*log), before) << "round " << round;
     }
+}
+
+TEST(Undo, ACompileOfASortedLogLeavesNoStepAndANewChangeEndsRedo) {
+    auto log = MakeLog(1, 1, 0, Six());
+    AddLine(*log, "A1", b20m, mCW, 10);
+    AddLine(*log, "B1", b20m, mCW, 20);
+    AddLine(*log, "C1", b20m, mCW, 20);
+    log->SetUndoEnabled(true);
+    log->Compile();
+    EXPECT_FALSE(log->UndoItemAvailable()) << "sorting lines already in order changes nothing";
+
+    log->DeleteQSO(1, true);
+    log->Compile();
+    log->Undo();
+    EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "B1", "C1"})) << "one Undo takes back the deletion";
+    EXPECT_TRUE(log->RedoItemAvailable());
+    EXPECT_EQ(log->Redo(), TUndoOutcome::ListChanged);
+    EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "C1"}));
+    log->Undo();
+    log->PushUndo(ueaChangeQSO, 0);
+    EXPECT_FALSE(log->RedoItemAvailable());
+    EXPECT_EQ(log->Redo(), TUndoOutcome::NothingToUndo);
 }
 
 }  // namespace
