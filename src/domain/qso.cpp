@@ -112,6 +112,19 @@ bool BandFromAmount(std::int64_t amount, TBand& band) {
     return false;
 }
 
+bool BandFromTyping(std::string_view text, TBand& band) {
+    const std::string_view t = TrimmedView(text);
+    for (int b = b160m; b <= bSAT; ++b)
+        if (BandNames[b].size() == t.size() && SameText(t, BandNames[b])) {
+            band = static_cast<TBand>(b);
+            return true;
+        }
+    std::string number(t);
+    std::replace(number.begin(), number.end(), ',', '.');
+    double f = 0;
+    return TryStrToFloat(number, f) && f > 0 && f < 1e12 && BandFromAmount(std::llround(f * 1000), band);
+}
+
 bool ModeFromSpelling(std::string_view text, TMode& mode) {
     // The leading letters and digits in upper case. No spelling is longer than eight
     // characters, so a longer word keeps only its first eight (it can still be "PSK...").

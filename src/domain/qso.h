@@ -193,6 +193,9 @@ private:
 // The band for an amount a = round(f * 1000) of a typed frequency or wavelength;
 // false when no range contains it.
 bool BandFromAmount(std::int64_t amount, TBand& band);
+// The band a person typed: its name ("40m", case ignored), a wavelength number ("40")
+// or a frequency in MHz or kHz ("7.010", "7010"); false when no band matches.
+bool BandFromTyping(std::string_view text, TBand& band);
 // The mode for a spelling of another logger; false when none matches.
 bool ModeFromSpelling(std::string_view text, TMode& mode);
 

@@ -161,8 +161,15 @@ bool SetGridCellText(const TContestLog& log, int col, TQSO& q, const std::string
         case cpTime: return q.SetChangedTime(text);
         case cpTimeHour: return q.SetChangedHour(text);
         case cpTimeMinute: return q.SetChangedMinute(text);
-        case cpBand: return q.SetChangedBandEx(text);
-        case cpMode: return q.SetChangedModeEx(text);
+        case cpBand: {
+            // Only a band of the contest: a text naming none is refused, not ignored.
+            TBand band;
+            return BandFromTyping(text, band) && log.BandIsAllowed(band) && q.SetChangedBand(BandNames[band]);
+        }
+        case cpMode: {
+            TMode mode;
+            return ModeFromSpelling(text, mode) && log.ModeIsAllowed(mode) && q.SetChangedModeEx(text);
+        }
         case cpCall: return q.SetChangedCall(text);
         case cpSentRST:
         case cpRcvdRST: return q.SetChangedRST(p, text);

@@ -192,6 +192,20 @@ TEST_F(Qso, BandTableBoundaries) {
     EXPECT_FALSE(BandFromAmount(250000001, b));
 }
 
+// What a person types into a band cell: a name, a wavelength number, a frequency in
+// MHz or kHz, with a comma or a point; a text naming no band is refused, not ignored.
+TEST_F(Qso, BandFromTypingTakesNamesWavelengthsAndFrequencies) {
+    const std::pair<const char*, TBand> typed[] = {{"40", b40m},    {"40M", b40m},   {" 70cm ", b70cm}, {"2", b2m},
+                                                   {"7,010", b40m}, {"14025", b20m}, {"sat", bSAT}};
+    for (const auto& [text, band] : typed) {
+        TBand b = b160m;
+        EXPECT_TRUE(BandFromTyping(text, b)) << text;
+        EXPECT_EQ(b, band) << text;
+    }
+    TBand b;
+    for (const char* text : {"99", "", "abc", "-40", "40x"}) EXPECT_FALSE(BandFromTyping(text, b)) << text;
+}
+
 TEST_F(Qso, QTCSwitchAndFlagsWrite) {
     q.SetSentNumbers(0, "001");
     q.SetRcvdNumbers(0, "15");
