@@ -880,7 +880,7 @@ E&xtract selected lines to a new log|Open a new log with copies of the selected 
 &Assignment tables|Open the folder of the assignment tables
 &Standard edit mode|Change existing lines cell by cell
 &Fast append mode|Type new lines from the keyboard: Enter walks through the fields of the newest line and appends the next one
-Fast append|Fast append mode on or off
+Fast app&end|Fast append mode on or off
 The line is unchanged.
 
 
@@ -1098,3 +1098,104 @@ already exist(s). Replace the existing exports (Yes), keep them and skip those l
 line(s) of the file could not be read and are not in the log. Saving the log writes it without them:
 The settings file cannot be used. The program works with the default settings and stores none until the file is readable or moved away:
 
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Re&do|Make the undone change again

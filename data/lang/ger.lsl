@@ -880,7 +880,7 @@ Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpa
 &Zuordnungstabellen|Ordner der Zuordnungstabellen öffnen
 &Standard-Bearbeitungsmodus|Vorhandene Zeilen Zelle für Zelle ändern
 Schnelles An&fügen|Neue Zeilen über die Tastatur eingeben: Enter geht durch die Felder der neuesten Zeile und fügt danach die nächste an
-Schnelles Anfügen|Modus zum schnellen Anfügen ein- oder ausschalten
+Schnelles An&fügen|Modus zum schnellen Anfügen ein- oder ausschalten
 Die Zeile bleibt unverändert.
 
 
@@ -1098,3 +1098,104 @@ existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs übe
 Zeile(n) der Datei konnten nicht gelesen werden und fehlen im Log. Beim Speichern wird das Log ohne sie geschrieben:
 Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den Standardeinstellungen und speichert keine, bis die Datei lesbar ist oder entfernt wurde:
 
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Wieder&holen|Die zurückgenommene Änderung erneut ausführen

@@ -29,14 +29,24 @@ const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
 bool IsFixedColumn(TColumnProperty p) { return p == cpNr || p == cpMark; }
 
+// A list editor never drops down by itself (Alt+Down or a click opens it): a list that
+// opens on its own takes the keys typed next, which are meant for the next field.
 QComboBox* NewList(QWidget* parent, const QStringList& entries, const QString& chosen) {
     auto* list = new QComboBox(parent);
     list->addItems(entries);
     list->setCurrentIndex(std::max(0, static_cast<int>(entries.indexOf(chosen.trimmed()))));
-    // The list opens at once (when the editor has the focus, so not behind the user's back).
-    QTimer::singleShot(0, list, [list] {
-        if (list->isVisible() && list->hasFocus()) list->showPopup();
-    });
+    return list;
+}
+
+// Band and mode are typed ("40", "7.010", "cw", "ssb") or picked from the list: the
+// typed text goes through the same setters as the line entry's.
+QComboBox* NewTypedList(QWidget* parent, const QStringList& entries, const QString& chosen) {
+    auto* list = NewList(parent, entries, chosen);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);  // "2" is 2m, not the first entry starting with 2
+    list->setEditText(chosen.trimmed());
+    list->lineEdit()->selectAll();
     return list;
 }
 
@@ -170,10 +180,18 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
                 for (int m = mCW; m <= mATV; ++m)
                     if (log->ModeIsAllowed(static_cast<TMode>(m))) names << FromCore(Trim(ModeNames[m]));
             }
-            editor = NewList(parent, names, cell);
+            editor = NewTypedList(parent, names, cell);
             break;
         }
-        case cpCall: editor = textEditor(TCellTextKind::Call, cell, 0, -1); break;
+        case cpCall:
+            // Fast append never opens a logged call selected: typing would replace it.
+            if (FEditMode == emAppend && !cell.isEmpty() && !retry) {
+                const int end = static_cast<int>(cell.size());
+                editor = textEditor(TCellTextKind::Call, cell, end, 0);
+            } else {
+                editor = textEditor(TCellTextKind::Call, cell, 0, -1);
+            }
+            break;
         case cpSentRST:
         case cpRcvdRST: {
             auto* edit = textEditor(TCellTextKind::RST, cell, 1, 1);
@@ -217,6 +235,9 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
     if (auto* edit = qobject_cast<TCellLineEdit*>(editor);
         edit != nullptr && edit->Kind() == TCellTextKind::ControlNumber)
         edit->SetAllowHyphen(log->Contest() == cIOTA);
+    // The window's command keys reach their commands through the editor and its parts.
+    editor->installEventFilter(this);
+    for (QWidget* part : editor->findChildren<QWidget*>()) part->installEventFilter(this);
     FEditIndex = QPersistentModelIndex(index);
     FCellSelectKey = cskNoKey;
     return editor;
@@ -478,13 +499,8 @@ void TCellEditing::AppendQSO() {
     if (!CommitActiveEditor()) return;
     const int before = log->NoOfQSOs();
     FModel->BeginAppend(before);
-    log->CreateAndAppendQSO(false);
-    // A contest class that appends nothing still gets its line: the add record below
-    // must never name a line that was already there.
-    if (log->NoOfQSOs() == before) log->AppendQSO(log->NewQSO(false));
-    while (log->NoOfQSOs() > before + 1) log->DeleteQSO(log->NoOfQSOs() - 1, false);
+    log->AppendNewLine();
     FModel->EndAppend();
-    log->PushUndo(ueaAddQSO, before);
     FModified();
     FocusCell(cpCall, -1, before);
     emit LogChanged();
@@ -532,6 +548,23 @@ bool TCellEditing::EditorKey(QWidget* editor, QKeyEvent* event) {
 }
 
 bool TCellEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && watched != FGrid && watched != FGrid->viewport()) {
+        // Not taken by the editor: the shortcut goes to the window's command.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsCommandKey(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && watched != FGrid) {
+        // A part of an editor (the text field of a list): its keys move and commit as
+        // the editor's own do, before the part could take Tab away as a focus change.
+        QWidget* editor = ActiveEditor();
+        if (editor != nullptr && watched != editor && editor->isAncestorOf(qobject_cast<QWidget*>(watched)))
+            return EditorKey(editor, static_cast<QKeyEvent*>(event));
+        return false;
+    }
     TContestLog* log = Log();
     if (log == nullptr) return false;
     if (watched == FGrid->viewport() && FReadOnly &&

@@ -1,5 +1,6 @@
 #include "gui/commands.h"
 
+#include <QSet>
 #include <array>
 #include <cstring>
 
@@ -9,6 +10,7 @@ namespace {
 
 using K = QKeySequence;
 constexpr auto kNone = QKeySequence::UnknownKey;
+constexpr int lsRedo = 1200;
 
 // In menu order within each menu.
 const std::array kCommands = {
@@ -33,12 +35,13 @@ const std::array kCommands = {
     TCommand{"acImportQW", 1058, kNone, "", TMenu::Import, false, false},
 
     TCommand{"acEditUndo", 827, K::Undo, "", TMenu::Edit, true, false},
+    TCommand{"acEditRedo", lsRedo, kNone, "Ctrl+Y; Ctrl+Shift+Z", TMenu::Edit, true, false},
     TCommand{"acEditCopy", 823, kNone, "Shift+Ctrl+C", TMenu::Edit, true, false},
     TCommand{"acEditPaste", 824, kNone, "Shift+Ctrl+V", TMenu::Edit, true, false},
     TCommand{"acEditAppendQSO", 815, kNone, "Ctrl+Return", TMenu::Edit, true, false},
-    TCommand{"StandardEditMode", 880, kNone, "", TMenu::Edit, true, true},
-    TCommand{"FastAppendMode", 881, kNone, "", TMenu::Edit, true, true},
-    TCommand{"acEditAppendMode", 882, kNone, "", TMenu::None, true, true},
+    TCommand{"StandardEditMode", 880, kNone, "", TMenu::None, true, true},
+    TCommand{"FastAppendMode", 881, kNone, "", TMenu::None, true, true},
+    TCommand{"acEditAppendMode", 882, kNone, "Ctrl+Shift+A", TMenu::Edit, true, true},
     TCommand{"acEditMoveUp", 825, kNone, "Ctrl+Up", TMenu::Edit, true, false},
     TCommand{"acEditMoveDown", 826, kNone, "Ctrl+Down", TMenu::Edit, true, false},
     TCommand{"acEditComment", 850, kNone, "F11", TMenu::Edit, true, false},
@@ -105,6 +108,21 @@ const std::array kCommands = {
 }  // namespace
 
 std::span<const TCommand> Commands() { return kCommands; }
+
+QList<QKeySequence> CommandKeys(const TCommand& command) {
+    if (command.standardKey != QKeySequence::UnknownKey) return QKeySequence::keyBindings(command.standardKey);
+    return QKeySequence::listFromString(QString::fromLatin1(command.key));
+}
+
+bool IsCommandKey(const QKeySequence& key) {
+    static const QSet<QKeySequence> keys = [] {
+        QSet<QKeySequence> all;
+        for (const TCommand& c : kCommands)
+            for (const QKeySequence& k : CommandKeys(c)) all.insert(k);
+        return all;
+    }();
+    return keys.contains(key);
+}
 
 const TCommand* FindCommand(const char* name) {
     for (const TCommand& c : kCommands)

@@ -24,6 +24,11 @@ struct TCommand {
 
 std::span<const TCommand> Commands();
 const TCommand* FindCommand(const char* name);
+// The keys of a command (none, one or several).
+QList<QKeySequence> CommandKeys(const TCommand& command);
+// Whether `key` is the key of a window command: such keys reach the command even while a
+// cell editor has the focus, which would otherwise take some of them (Ctrl+Z) itself.
+bool IsCommandKey(const QKeySequence& key);
 
 // Language strings of the menus and other window texts.
 namespace ui {

@@ -185,6 +185,7 @@ void TQZEditor::BuildCommands() {
     add("acOutputPrint", [this] { Print(false); });
     add("acOutputPrintPreview", [this] { Print(true); });
     add("acEditUndo", [this] { Undo(); });
+    add("acEditRedo", [this] { Redo(); });
     add("acEditCopy", [this] { CopyLines(); });
     add("acEditPaste", [this] { PasteLines(); });
     add("acEditAppendQSO", [this] { AppendLine(); });
@@ -504,9 +505,26 @@ void TQZEditor::SetModified(bool on) {
 TEditMode TQZEditor::EditMode() const { return FCells->EditMode(); }
 
 void TQZEditor::SetEditMode(TEditMode mode) {
+    const bool switchedOn = mode == emAppend && EditMode() != emAppend;
     FCells->SetEditMode(mode);
+    // Fast append types into a fresh line at the end, never over a line of the log.
+    if (switchedOn && EditMode() == emAppend) GoToFreshLine();
     UpdateCommands();
     emit StateChanged();
+}
+
+bool TQZEditor::LastLineIsFresh() const {
+    const TQSO* last = FContestLog ? FContestLog->QSOs(FContestLog->NoOfQSOs() - 1) : nullptr;
+    return last != nullptr && last->Call().Call().empty();
+}
+
+void TQZEditor::GoToFreshLine() {
+    if (!FContestLog || FReadOnlyMode) return;
+    if (LastLineIsFresh()) {
+        FCells->FocusCell(cpCall, -1, FContestLog->NoOfQSOs() - 1);
+        return;
+    }
+    FCells->AppendQSO();
 }
 
 void TQZEditor::SetReadOnlyMode(bool on) {
@@ -531,6 +549,7 @@ void TQZEditor::UpdateCommands() {
                              "acEditComment", "acClearAllFlags", "acToolsCheckExchangedNumbers", "acCheckQSY"})
         enable(name, writable);
     enable("acEditUndo", writable && (FContestLog->UndoItemAvailable() || HeaderUndoAvailable()));
+    enable("acEditRedo", writable && FContestLog->RedoItemAvailable());
     for (const char* name : {"acEditHeaderData", "acEditSetTimeDiff", "acEditSetSentNumber"}) enable(name, writable);
     enable("acEditCopyAsSentQTCs", writable && FContestLog->IsAQTCContest());
     enable("acFileInfo", log && !FFileName.empty());
@@ -671,19 +690,31 @@ void TQZEditor::Compile() {
     if (FQSOBeforeCompiling == nullptr && row >= 0) FQSOBeforeCompiling = FContestLog->QSOs(row);
     const int oldIndex = row;
     const int scroll = FGrid->verticalScrollBar()->value();
+    // In fast append the fresh line being typed into is not part of the log's order: it
+    // goes out before the compile and a new one comes after it, at the end, where the
+    // cursor stays. Left in, the clean-up or the sort would take it away under the
+    // cursor, which would then fall on a line of the log.
+    const bool appending = EditMode() == emAppend && !FReadOnlyMode && LastLineIsFresh();
+    FCells->HideAllInplaceEdits();
     FContestLog->SetUndoGroupingEnabled(true);
+    if (appending) FContestLog->DeleteQSO(FContestLog->NoOfQSOs() - 1, true);
     if (Options.Compile_RemoveEmptyQSOs.oValue) FContestLog->DeleteAllEmpties();
     StoreGridLayout(*FContestLog, ColumnWidths());
     FContestLog->Compile(CompileSettingsFromOptions(Options));
+    if (appending) FContestLog->AppendNewLine();
     FContestLog->SetUndoGroupingEnabled(false);
-    int index = FContestLog->IndexOf(FQSOBeforeCompiling);
+    int index = appending ? FContestLog->NoOfQSOs() - 1 : FContestLog->IndexOf(FQSOBeforeCompiling);
     if (index < 0) index = 0;
     const std::vector<int> widths = ColumnWidths();
     FModel->Rebuild();
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
-    SetCurrentRow(index, FGrid->currentIndex().column());
-    if (index == oldIndex) FGrid->verticalScrollBar()->setValue(scroll);
-    else FGrid->scrollTo(FModel->index(index, 0), QAbstractItemView::PositionAtTop);
+    if (appending) {
+        FCells->FocusCell(cpCall, -1, index);
+    } else {
+        SetCurrentRow(index, FGrid->currentIndex().column());
+        if (index == oldIndex) FGrid->verticalScrollBar()->setValue(scroll);
+        else FGrid->scrollTo(FModel->index(index, 0), QAbstractItemView::PositionAtTop);
+    }
     SOutputWindow all;
     for (TOutputWindow w : kRefreshOrder) all.Include(w);
     RefreshOutputWindows(all);
@@ -696,8 +727,13 @@ bool TQZEditor::Save() {
     if (FFileName.empty()) return SaveAs();
     StoreGridLayout(*FContestLog, ColumnWidths());
     FContestLog->PublicFileHeader.fhQZ_OutputWindows = OutputWindowsToStore(CheckedWindows());
+    // The fresh line of fast append holds no QSO yet: the file gets the typed lines only.
+    const int last = FContestLog->NoOfQSOs() - 1;
+    std::unique_ptr<TQSO> fresh;
+    if (EditMode() == emAppend && last > 0 && LastLineIsFresh()) fresh = FContestLog->TakeQSO(last);
     TQZF qzf;
     const std::string written = qzf.StoreLog(FFileName, *FContestLog, false);
+    if (fresh) FContestLog->InsertQSO(last, std::move(fresh));
     if (written.empty()) {
         ShowErrorMessage(LS(ui::lsCannotSave) + " " + ToCore(MessageWithPath(qzf.LastError(), FFileName)));
         return false;
@@ -771,17 +807,30 @@ void TQZEditor::closeEvent(QCloseEvent* event) {
 void TQZEditor::Undo() {
     if (!FContestLog || FReadOnlyMode || UndoHeaderChange() || !FContestLog->UndoItemAvailable()) return;
     const int row = CurrentRow();
-    const TUndoOutcome outcome = FContestLog->Undo();
+    FCells->HideAllInplaceEdits();
+    ShowHistoryStep(FContestLog->Undo(), row);
+}
+
+void TQZEditor::Redo() {
+    if (!FContestLog || FReadOnlyMode || !FContestLog->RedoItemAvailable()) return;
+    const int row = CurrentRow();
+    FCells->HideAllInplaceEdits();
+    ShowHistoryStep(FContestLog->Redo(), row);
+}
+
+void TQZEditor::ShowHistoryStep(TUndoOutcome outcome, int row) {
     if (outcome == TUndoOutcome::NothingToUndo) return;
     if (outcome == TUndoOutcome::ListChanged) {
         const std::vector<int> widths = ColumnWidths();
         FModel->Rebuild();
         for (int c = 0; c < static_cast<int>(widths.size()); ++c) FGrid->setColumnWidth(c, widths[c]);
-        SetCurrentRow(row);
     } else {
         FModel->RowsChanged(0, FModel->rowCount() - 1);
-        FillLineEntry();
     }
+    // Fast append goes on at the newest line (whose call then opens with the caret
+    // behind it, see TCellEditing), standard editing where the cursor was.
+    if (EditMode() == emAppend) FCells->FocusCell(cpCall, -1, FContestLog->NoOfQSOs() - 1);
+    else SetCurrentRow(row);
     SetModified(true);
 }
 

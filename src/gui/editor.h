@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ class QTabWidget;
 class QTableView;
 
 namespace qz {
+enum class TUndoOutcome : std::uint8_t;
 class TContestLog;
 class TQSO;
 class TUndoAction;
@@ -131,8 +133,15 @@ private:
     SOutputWindow CheckedWindows() const;
     SOutputWindow ModifiedWindows() const;
 
+    // Fast append: the last line when it has no call yet (the line being typed).
+    bool LastLineIsFresh() const;
+    // Puts the cursor into the call of a fresh line at the end, appending one if needed.
+    void GoToFreshLine();
+
     // The commands.
     void Undo();
+    void Redo();
+    void ShowHistoryStep(TUndoOutcome outcome, int row);
     void CopyLines();
     void PasteLines();
     void AppendLine();

@@ -140,6 +140,9 @@ void TQZEditor::EditHeaderData() {
     // The compile belongs to the change (its sorting is an undo step of its own):
     // the change is next to undo from the step the compile leaves on top.
     Compile();
+    // The change is not in the log's history, so the steps undone before it can no
+    // longer be made again.
+    FContestLog->ClearRedoList();
     step.marker = FContestLog->GetUndoPeek();
     FHeaderSteps.push_back(std::move(step));
     SetModified(true);
@@ -156,6 +159,7 @@ bool TQZEditor::UndoHeaderChange() {
     if (step.log) ReplaceLog(std::move(step.log));
     else FContestLog->UpdateFileHeader(step.header);
     Compile();
+    FContestLog->ClearRedoList();
     SetModified(true);
     return true;
 }

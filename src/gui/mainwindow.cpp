@@ -169,8 +169,7 @@ void TMainForm::BuildCommands() {
         auto* action = new QAction(this);
         action->setObjectName(c.name);
         action->setCheckable(c.checkable);
-        if (c.standardKey != QKeySequence::UnknownKey) action->setShortcuts(c.standardKey);
-        else if (*c.key != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(c.key)));
+        action->setShortcuts(CommandKeys(c));
         const QIcon icon = QIcon::fromTheme(ThemeIcon(c.name));
         if (!icon.isNull()) action->setIcon(icon);
         FActions.insert(c.name, action);
@@ -372,6 +371,10 @@ TQZEditor* TMainForm::AddEditor() {
     ApplyGridFont(*editor->Grid(), Options.Font_StringGrid);
     QMdiSubWindow* sub = FMdiArea->addSubWindow(editor);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The sub-window's own menu would claim the window's keys (Ctrl+W closes through
+    // File > Close, which asks about unsaved changes the same way).
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions()) a->setShortcuts({});
     connect(editor, &TQZEditor::FileUsed, this, &TMainForm::UseFile);
     connect(editor, &TQZEditor::StateChanged, this, [this] { UpdateCommands(); });
     connect(editor, &QWidget::windowTitleChanged, sub, [sub, editor] {
