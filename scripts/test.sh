@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once optimised, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then builds the fuzz targets with clang and runs each for
-# a few seconds on its seed inputs (QZ_FUZZ_SECONDS, default 5). Formatting is checked first.
+# a few seconds on its seed inputs (QZ_FUZZ_SECONDS, default 5). Formatting is checked first;
+# the Debian package of the optimised build is installed, run and removed (as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,6 +12,8 @@ for preset in release asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j2
   ctest --preset "$preset" -j2
+  # The Debian package of the optimised build, installed, run and removed.
+  if [ "$preset" = release ]; then bash scripts/check-package.sh build/release; fi
 done
 echo "== fuzz =="
 cmake --preset fuzz >/dev/null

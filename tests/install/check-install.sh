@@ -16,12 +16,18 @@ expected=(
   bin/qz
   share/qz/Encoded/Eng.qz
   share/qz/Encoded/Ger.qz
-  share/man/man1/qz.1
+  share/man/man1/qz.1.gz
   share/mime/packages/qz.xml
   share/icons/hicolor/scalable/apps/qz.svg
+  share/icons/hicolor/48x48/apps/qz.png
+  share/bash-completion/completions/qz
+  share/doc/qz/copyright
+  share/doc/qz/changelog.gz
+  share/doc/qz/README.data
 )
 if [ "$with_gui" = 1 ]; then
-  expected+=(bin/qz-gui share/applications/qz-gui.desktop share/man/man1/qz-gui.1)
+  expected+=(bin/qz-gui share/applications/qz-gui.desktop share/man/man1/qz-gui.1.gz
+             share/metainfo/org.qzlog.qz_gui.metainfo.xml)
 fi
 status=0
 for f in "${expected[@]}"; do
@@ -58,10 +64,18 @@ if command -v update-mime-database >/dev/null; then
   grep -q 'application/x-qz-log:\*\.qzf' "$prefix/share/mime/globs2" || { echo "*.qzf not in the MIME globs"; status=1; }
 fi
 if command -v man >/dev/null; then
-  for page in "$prefix"/share/man/man1/*.1; do
+  for page in "$prefix"/share/man/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || true)
     [ -z "$warnings" ] || { echo "$page: $warnings"; status=1; }
   done
+fi
+# The software-centre entry names the installed desktop entry and is valid AppStream.
+metainfo="$prefix/share/metainfo/org.qzlog.qz_gui.metainfo.xml"
+if [ -f "$metainfo" ]; then
+  grep -q '<launchable type="desktop-id">qz-gui.desktop</launchable>' "$metainfo" || { echo "$metainfo: no launchable qz-gui.desktop"; status=1; }
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null || { appstreamcli validate --pedantic --no-net "$metainfo"; status=1; }
+  fi
 fi
 [ $status -eq 0 ] && echo "install ok: ${#expected[@]} files in place"
 exit $status
