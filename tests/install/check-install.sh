@@ -16,6 +16,10 @@ expected=(
   bin/qz
   share/qz/Encoded/Eng.qz
   share/qz/Encoded/Ger.qz
+  share/qz/manual/en/index.html
+  share/qz/manual/de/index.html
+  share/qz/manual/cli/index.html
+  share/qz/manual/cli/export.html
   share/man/man1/qz.1
   share/mime/packages/qz.xml
   share/icons/hicolor/scalable/apps/qz.svg
