@@ -21,6 +21,7 @@ namespace qz::gui {
 namespace {
 
 constexpr int kPreviewWidth = 260;
+const QSize kDialogSize(960, 560);
 
 QString Heading(const QString& text) { return "<b>" + text.toHtmlEscaped() + ":</b><br>"; }
 
@@ -82,6 +83,7 @@ TOpenLogDialog::TOpenLogDialog(QWidget* parent) : QFileDialog(parent), FPreview(
     setDefaultSuffix("qzf");
     setNameFilter(DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(cmd::lsForeignLogFilter));
     setDirectory(FromPath(qz::Options.Path_QZ_Logs.oValue));
+    resize(kDialogSize);
     FPreview->setObjectName("preview");
     FPreview->setTextFormat(Qt::RichText);
     FPreview->setWordWrap(false);
