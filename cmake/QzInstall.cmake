@@ -43,3 +43,10 @@ if(TARGET qz-gui)
   install(FILES ${_generated}/org.qzlog.qz_gui.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${_generated}/qz-gui.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+
+# The manual the desktop program shows is installed with its data; the documentation
+# folder points to it (a program must not need what is below /usr/share/doc).
+install(CODE "
+  set(_doc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DOCDIR}\")
+  file(MAKE_DIRECTORY \"\${_doc}\")
+  file(CREATE_LINK ../../qz/manual \"\${_doc}/manual\" SYMBOLIC)")

@@ -804,7 +804,7 @@ the server stopped taking the message (time-out); nothing was delivered
 &Window
 &Language
 &Output
-With &selected lines
+With s&elected lines
 &Recent files
 E&xport
 E&xit|Close the program
@@ -812,7 +812,7 @@ E&xit|Close the program
 &Save|Save the log
 Save &as...|Save the log under a new name
 &Close|Close the log window
-&Compile|Compile the log and refresh the output windows
+C&ompile|Compile the log and refresh the output windows
 &Append line|Append an empty line
 Select &all
 &Unselect all
@@ -823,7 +823,7 @@ Mark as &bad
 Mark as &good
 &Copy lines|Copy the selected lines (or the current line) to the clipboard
 &Paste lines|Append the log lines of the clipboard
-Move line &up
+Move l&ine up
 Move line do&wn
 &Undo|Undo the last change
 Clear all flags
@@ -832,10 +832,10 @@ Check &exchanged numbers
 Check call e&xtensions
 Check &member numbers
 Check the &ten-minute rule
-Re&fresh view
+Refresh &view
 &Save output window as...
 &Result...
-&Comments...
+Co&mments...
 &STF...
 &Cabrillo...
 &ADIF...
@@ -874,12 +874,12 @@ Cannot save
 Show output window
 lines pasted
 E&xtract selected lines to a new log|Open a new log with copies of the selected lines
-&Optimize column widths|Fit every column of every log to its widest text
+Optimi&ze column widths|Fit every column of every log to its widest text
 &Country files|Open the folder of the country files
-&Member lists|Open the folder of the member lists
+Member &lists|Open the folder of the member lists
 &Assignment tables|Open the folder of the assignment tables
-&Standard edit mode|Change existing lines cell by cell
-&Fast append mode|Type new lines from the keyboard: Enter walks through the fields of the newest line and appends the next one
+S&tandard edit mode|Change existing lines cell by cell
+Fast appen&d mode|Type new lines from the keyboard: Enter walks through the fields of the newest line and appends the next one
 Fast app&end|Fast append mode on or off
 The line is unchanged.
 
@@ -908,14 +908,14 @@ The line is unchanged.
 
 
 
-File &information...|Name, contest, QSOs and dates of the log file
+Fi&le information...|Name, contest, QSOs and dates of the log file
 Select &range...|Select lines by number, band or mode
-Unselect ra&nge...|Unselect lines by number, band or mode
+Unselect rang&e...|Unselect lines by number, band or mode
 Shift &time...|Add a time difference to the selected lines
 Set sent &numbers...|Number the selected lines or give them one value
 &Header data...|Own call, contest, categories and station data
 Copy as sent &QTCs...|Make sent QTC lines from the selected QSOs
-S&tatistics...|Multipliers per band with their QSOs and calls
+Stat&istics...|Multipliers per band with their QSOs and calls
 Header data
 Name
 Address
@@ -981,7 +981,7 @@ Enter the section in letters, at most three.
 &Options...|Settings of import, export, editor, compile, e-mail and folders
 E-mail &journal...|The e-mails sent so far
 &Finalize log...|Compile, save read-only, export and send the log in one go
-Send by &e-mail...|Send an exported log to the contest's log robot
+Se&nd by e-mail...|Send an exported log to the contest's log robot
 Options
 Import|Export|Editor|Compile|Log robots|IARU points|E-mail|Folders
 STF import|General|Exchanged numbers|Binary logs (CT, QW)|ADIF export|STF export|SMTP server|Sender|Sending
@@ -1029,7 +1029,7 @@ Save the log and lock it against changes|Export the log|Send the export by e-mai
 At most %1 characters.
 &Font of the logs...|The font of every log's grid
 Export &dBase...|Write the log as a dBase table
-ADIF &configuration...|Choose the fields of the ADIF export
+ADIF c&onfiguration...|Choose the fields of the ADIF export
 QSO columns|QTC columns
 &Import
 &Recognise the format...|Import a log of any known format
@@ -1049,7 +1049,7 @@ C&lear|Set every column of the layout to 0
 File extension:
 From|To
 Lines to read|Tab width
-A&SCII...|Import a column text by a stored or new column layout
+ASC&II...|Import a column text by a stored or new column layout
 Values of the first line|The lines are
 C&T...|Import a binary CT log
 Select the columns of a field in the text and assign them with the right mouse button, or type the first and last column below.
@@ -1148,27 +1148,27 @@ The settings file cannot be used. The program works with the default settings an
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+&Fill into the selected lines|Fill the current cell's value into every selected line
+&Font of the output windows...|The font of the messages, result and export windows
+Tile &horizontally|The log windows one above the other
+Tile &vertically|The log windows side by side
+&Minimise all|Minimise every log window
+&Arrange icons|Line up the minimised log windows
+&Manual|The user manual
+&Keyboard shortcuts|Every command with its key
+No file manager could show the folder. It is here:
+Folder
+Format
+Preview
+&Back
+&Forward
+&Contents
+Command
+Key
+Menu
+The manual is not installed; it was looked for in
+not a file of a known format
+The current line is not selected. Select the lines to fill (the current one among them), then fill again.
 
 
 

@@ -804,7 +804,7 @@ E&xtras
 &Fenster
 &Sprache
 &Ausgabe
-Mit &markierten Zeilen
+M&it markierten Zeilen
 &Zuletzt geöffnet
 E&xport
 &Beenden|Programm beenden
@@ -812,10 +812,10 @@ E&xport
 &Speichern|Log speichern
 Speichern &unter...|Log unter neuem Namen speichern
 S&chließen|Logfenster schließen
-&Auswerten|Log auswerten und Ausgabefenster erneuern
+Auswer&ten|Log auswerten und Ausgabefenster erneuern
 Zeile &anfügen|Leere Zeile anfügen
 &Alle markieren
-Alle Markierungen &aufheben
+Alle Markierungen auf&heben
 Aktuelle Zeile markieren
 Markierung der aktuellen Zeile aufheben
 Markierte Zeilen &löschen
@@ -827,19 +827,19 @@ Zeile nach &oben
 Zeile nach &unten
 &Rückgängig|Letzte Änderung rückgängig machen
 Alle Kennzeichen löschen
-&Schreibgeschützt|Log vor Änderungen schützen
+Schreibgesc&hützt|Log vor Änderungen schützen
 &Ausgetauschte Nummern prüfen
 Rufzeichen-&Zusätze prüfen
 &Mitgliedsnummern prüfen
-&Zehn-Minuten-Regel prüfen
-Ansicht &erneuern
+Zehn-Minuten-&Regel prüfen
+A&nsicht erneuern
 Ausgabefenster &speichern unter...
 &Ergebnis...
 &Kommentare...
 &STF...
 &Cabrillo...
 &ADIF...
-R&ES...
+&RES...
 S&wisslog...
 &Drucken...|Tabelle oder das Ausgabefenster mit dem Fokus drucken
 Druck&vorschau...
@@ -848,7 +848,7 @@ Ausgabefenster &bearbeiten|Änderungen in den Ausgabefenstern erlauben
 &Deutsch
 Über&lappend
 &Nebeneinander
-&Kommentar...|Kommentar der aktuellen Zeile
+Ko&mmentar...|Kommentar der aktuellen Zeile
 Meldungen
 Kommentare
 Ergebnis
@@ -874,11 +874,11 @@ Speichern nicht möglich:
 Ausgabefenster anzeigen
 Zeilen eingefügt
 Markierte Zeilen in neues Log &übernehmen|Neues Log mit Kopien der markierten Zeilen öffnen
-Spaltenbreiten &optimieren|Alle Spalten aller Logs an ihren breitesten Text anpassen
+S&paltenbreiten optimieren|Alle Spalten aller Logs an ihren breitesten Text anpassen
 &Länderdateien|Ordner der Länderdateien öffnen
-&Mitgliederlisten|Ordner der Mitgliederlisten öffnen
-&Zuordnungstabellen|Ordner der Zuordnungstabellen öffnen
-&Standard-Bearbeitungsmodus|Vorhandene Zeilen Zelle für Zelle ändern
+Mitgliederl&isten|Ordner der Mitgliederlisten öffnen
+Zuor&dnungstabellen|Ordner der Zuordnungstabellen öffnen
+Standard-&Bearbeitungsmodus|Vorhandene Zeilen Zelle für Zelle ändern
 Schnelles An&fügen|Neue Zeilen über die Tastatur eingeben: Enter geht durch die Felder der neuesten Zeile und fügt danach die nächste an
 Schnelles An&fügen|Modus zum schnellen Anfügen ein- oder ausschalten
 Die Zeile bleibt unverändert.
@@ -908,12 +908,12 @@ Die Zeile bleibt unverändert.
 
 
 
-Datei&informationen...|Name, Contest, QSOs und Daten der Logdatei
+Dat&eiinformationen...|Name, Contest, QSOs und Daten der Logdatei
 &Bereich auswählen...|Zeilen nach Nummer, Band oder Mode auswählen
-Bereichsauswahl &aufheben...|Auswahl von Zeilen nach Nummer, Band oder Mode aufheben
+Bereichsauswahl aufheb&en...|Auswahl von Zeilen nach Nummer, Band oder Mode aufheben
 &Zeit verschieben...|Eine Zeitdifferenz zu den ausgewählten Zeilen addieren
 Gesendete &Nummern setzen...|Die ausgewählten Zeilen durchnummerieren oder ihnen einen Wert geben
-&Kopfdaten...|Eigenes Rufzeichen, Contest, Kategorien und Stationsdaten
+Kopf&daten...|Eigenes Rufzeichen, Contest, Kategorien und Stationsdaten
 Als gesendete &QTCs kopieren...|Gesendete QTC-Zeilen aus den ausgewählten QSOs erstellen
 S&tatistik...|Multiplikatoren je Band mit ihren QSOs und Rufzeichen
 Kopfdaten
@@ -1027,9 +1027,9 @@ E-Mail-Ordner:
 Log abschließen
 Das Log speichern und gegen Änderungen sperren|Das Log exportieren|Den Export per E-Mail senden|Exportformat
 Höchstens %1 Zeichen.
-&Schriftart der Logs...|Die Schriftart der Tabellen aller Logs
+Schriftart der Lo&gs...|Die Schriftart der Tabellen aller Logs
 &dBase exportieren...|Das Log als dBase-Tabelle schreiben
-ADIF-&Konfiguration...|Die Felder des ADIF-Exports wählen
+ADIF-K&onfiguration...|Die Felder des ADIF-Exports wählen
 QSO-Spalten|QTC-Spalten
 &Importieren
 Format &erkennen...|Ein Log in einem beliebigen bekannten Format importieren
@@ -1049,7 +1049,7 @@ Neues Layout|Gespeichertes Layout:
 Dateiendung:
 Von|Bis
 Einzulesende Zeilen|Tabulatorweite
-A&SCII...|Einen Spaltentext nach einem gespeicherten oder neuen Spaltenlayout importieren
+ASC&II...|Einen Spaltentext nach einem gespeicherten oder neuen Spaltenlayout importieren
 Werte der ersten Zeile|Die Zeilen sind
 C&T...|Ein binäres CT-Log importieren
 Die Spalten eines Feldes im Text markieren und mit der rechten Maustaste zuordnen, oder unten die erste und letzte Spalte eintragen.
@@ -1148,27 +1148,27 @@ Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+&Wert in markierte Zeilen übernehmen|Den Wert der aktuellen Zelle in alle markierten Zeilen übernehmen
+Schriftart der &Ausgabefenster...|Die Schriftart der Meldungs-, Ergebnis- und Exportfenster
+&Untereinander|Die Logfenster untereinander anordnen
+&Nebeneinander|Die Logfenster nebeneinander anordnen
+Alle &minimieren|Alle Logfenster minimieren
+Symbole &anordnen|Die minimierten Logfenster aufreihen
+&Handbuch|Das Benutzerhandbuch
+&Tastenkürzel|Alle Befehle mit ihren Tasten
+Kein Dateimanager konnte den Ordner zeigen. Er liegt hier:
+Ordner
+Format
+Vorschau
+&Zurück
+&Vorwärts
+&Inhalt
+Befehl
+Taste
+Menü
+Das Handbuch ist nicht installiert; es wurde gesucht in
+keine Datei in einem bekannten Format
+Die aktuelle Zeile ist nicht markiert. Die zu füllenden Zeilen markieren (die aktuelle darunter) und erneut übernehmen.
 
 
 

@@ -61,6 +61,8 @@ const std::array<TFileToBeInstalled, kNoOfInstalledFiles> InstalledFiles = {{
 
 namespace {
 
+constexpr const char* kManualFolderName = "manual";
+
 // Set once at start-up from the command line, before any other thread runs.
 bool debugDataFolders = false;
 
@@ -115,6 +117,8 @@ std::string InstalledDataFolder() {
     if (d && *d) return d;
     return (fs::path(ProgramFolder()) / ".." / "share" / "qz").lexically_normal().string();
 }
+
+std::string ManualFolder() { return InstalledDataFolder() + "/" + kManualFolderName; }
 
 std::string InstalledFileFolder(const TFileToBeInstalled& entry) {
     std::string sub(SubFolder(entry.fiKind));
@@ -191,6 +195,7 @@ bool InstallMissingDataFiles(std::string* error) {
         if (!it->is_regular_file(ec)) continue;
         fs::path rel = fs::relative(it->path(), source, ec);
         if (ec) break;
+        if (*rel.begin() == kManualFolderName) continue;  // read where it is installed
         fs::path dest = target / rel;
         const bool present = fs::exists(fs::symlink_status(dest, ec));
         if (present && !IsInterruptedCopy(it->path(), dest)) continue;

@@ -47,6 +47,9 @@ bool DebugDataFolders();
 std::string ProgramFolder();
 std::string DataFolder();           // without trailing "/"
 std::string InstalledDataFolder();  // without trailing "/"
+// The user manual's pages: the folder "manual" of the installed copy, read from there
+// (never copied into the data folder, so that an update brings its new pages).
+std::string ManualFolder();
 
 // Folder of an entry, ending with "/".
 std::string InstalledFileFolder(const TFileToBeInstalled& entry);

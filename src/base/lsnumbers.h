@@ -6,8 +6,8 @@
 namespace qz {
 
 // The number of strings a language file must hold: the highest number any front end
-// uses (the GUI's note on an unusable settings file, 1098) plus one. A shorter file would blank the texts
-// and error reasons past its end.
+// uses (the editor's Redo, 1200) plus one. A shorter file would blank the texts and
+// error reasons past its end.
 inline constexpr int kLanguageStringsUsed = 1201;
 
 // Files and saving.

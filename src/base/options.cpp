@@ -86,6 +86,21 @@ private:
     std::vector<std::string>& FNotes;
 };
 
+// A font is stored as three values, "<prefix>_Font_Size", "..._Name" and "..._Style";
+// they count only together: any of them missing or unusable leaves `font` as it was.
+void ReadFont(const TSettingsStore& s, const std::string& prefix, TSlimmedFont& font, std::vector<std::string>& notes) {
+    TSlimmedFont read;
+    std::vector<std::string> fontNotes;
+    TOptionReader f(s, fontNotes);
+    const std::string size = prefix + "_Font_Size", name = prefix + "_Font_Name", style = prefix + "_Font_Style";
+    read.sfSize = f.Integer(size, 8, 4, 72);
+    read.sfName = f.Text(name, "MS Sans Serif");
+    read.sfStyle = static_cast<std::uint8_t>(f.Integer(style, 0, 0, 15));
+    if (Trim(read.sfName).empty()) fontNotes.push_back("settings: " + name + " is empty; the default font is used");
+    if (fontNotes.empty() && f.Has(size) && f.Has(name) && f.Has(style)) font = read;
+    notes.insert(notes.end(), fontNotes.begin(), fontNotes.end());
+}
+
 }  // namespace
 
 void LoadOptions(TOptions& o, const TSettingsStore& s, std::vector<std::string>* notesOut) {
@@ -107,17 +122,8 @@ void LoadOptions(TOptions& o, const TSettingsStore& s, std::vector<std::string>*
     const std::string& passwordName = o.EMail_Password.oRegistryName;
     if (r.Has(passwordName) && !UnscramblePassword(Trim(r.Raw(passwordName)), o.EMail_Password.oValue))
         notes.push_back("settings: " + passwordName + ": Internal error: decoding failed. The password is empty.");
-    // The three font values count only together: any of them unusable resets all three.
-    TSlimmedFont font;
-    std::vector<std::string> fontNotes;
-    TOptionReader f(s, fontNotes);
-    font.sfSize = f.Integer("Editor_Font_Size", 8, 4, 72);
-    font.sfName = f.Text("Editor_Font_Name", "MS Sans Serif");
-    font.sfStyle = static_cast<std::uint8_t>(f.Integer("Editor_Font_Style", 0, 0, 15));
-    if (Trim(font.sfName).empty()) fontNotes.push_back("settings: Editor_Font_Name is empty; the default font is used");
-    const bool allThere = f.Has("Editor_Font_Size") && f.Has("Editor_Font_Name") && f.Has("Editor_Font_Style");
-    if (fontNotes.empty() && allThere) o.Font_StringGrid = font;
-    notes.insert(notes.end(), fontNotes.begin(), fontNotes.end());
+    ReadFont(s, "Editor", o.Font_StringGrid, notes);
+    ReadFont(s, "Output", o.Font_OutputWindows, notes);
 
     if (notesOut) notesOut->insert(notesOut->end(), notes.begin(), notes.end());
     else
@@ -133,9 +139,14 @@ void SaveOptions(const TOptions& options, TSettingsStore& s) {
                              &o.Path_Exported_Logs, &o.Path_EMails})
         s.SetString(kMainSection, t->oRegistryName, t->oValue);
     s.SetString(kMainSection, o.EMail_Password.oRegistryName, ScramblePassword(o.EMail_Password.oValue));
-    s.SetInteger(kMainSection, "Editor_Font_Size", o.Font_StringGrid.sfSize);
-    s.SetString(kMainSection, "Editor_Font_Name", o.Font_StringGrid.sfName);
-    s.SetInteger(kMainSection, "Editor_Font_Style", o.Font_StringGrid.sfStyle);
+    WriteFont(s, "Editor", o.Font_StringGrid);
+    WriteFont(s, "Output", o.Font_OutputWindows);
+}
+
+void WriteFont(TSettingsStore& s, const std::string& prefix, const TSlimmedFont& font) {
+    s.SetInteger(kMainSection, prefix + "_Font_Size", font.sfSize);
+    s.SetString(kMainSection, prefix + "_Font_Name", font.sfName);
+    s.SetInteger(kMainSection, prefix + "_Font_Style", font.sfStyle);
 }
 
 }  // namespace qz

@@ -65,6 +65,7 @@ struct TOptions {
     TStringOption Path_Exported_Logs{"Path_Exported_Logs", "QZ/Exported logs", ""};
     TStringOption Path_EMails{"Path_EMails", "QZ/E-Mails", ""};
     TSlimmedFont Font_StringGrid;
+    TSlimmedFont Font_OutputWindows;  // of the messages, result and export windows
 
     TOptions();
 };
@@ -85,5 +86,8 @@ inline constexpr std::int32_t kMaxSmtpPort = 65535;
 void LoadOptions(TOptions& options, const TSettingsStore& store, std::vector<std::string>* notes = nullptr);
 // Writes every field into the store (the password scrambled).
 void SaveOptions(const TOptions& options, TSettingsStore& store);
+// Writes one font as "<prefix>_Font_Size", "<prefix>_Font_Name" and "<prefix>_Font_Style"
+// ("Editor" for the grid font, "Output" for the output windows' font).
+void WriteFont(TSettingsStore& store, const std::string& prefix, const TSlimmedFont& font);
 
 }  // namespace qz

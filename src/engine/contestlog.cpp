@@ -101,6 +101,20 @@ void TContestLog::SetQSOs(int index, const TQSO& qso) {
     if (TQSO* q = QSOs(index)) q->CopyFrom(&qso);
 }
 
+void TContestLog::ChangeQSO(int index, const TQSO& edited) {
+    TQSO* line = QSOs(index);
+    if (line == nullptr) return;
+    const bool selected = line->Selected();
+    const std::int32_t points = line->Points();
+    std::vector<std::string> multies;
+    for (int m = 0; m < NoOfMulties(); ++m) multies.push_back(line->Multies(m));
+    PushUndo(ueaChangeQSO, index);
+    line->CopyFrom(&edited);
+    line->SetSelected(selected);
+    line->SetPoints(points);
+    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
+}
+
 std::unique_ptr<TQSO> TContestLog::NewQSO(bool setEditedFlag) const {
     return std::make_unique<TQSO>(this, setEditedFlag);
 }

@@ -120,6 +120,10 @@ public:
     TQSO* QSOs(int index);
     // Copies `qso` into the existing line at `index`; ignored beyond the list.
     void SetQSOs(int index, const TQSO& qso);
+    // An edit of the user: records a change entry for line `index` (undo) and copies
+    // `edited` into it. The line keeps its selection, points and multipliers, the values
+    // of the last compile, until the next compile. Ignored beyond the list.
+    void ChangeQSO(int index, const TQSO& edited);
     // A new line bound to this log (not yet in the list).
     std::unique_ptr<TQSO> NewQSO(bool setEditedFlag) const;
     void AppendQSO(std::unique_ptr<TQSO> qso);

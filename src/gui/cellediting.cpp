@@ -79,6 +79,14 @@ void TCellEditing::SetReadOnly(bool on) {
 
 QWidget* TCellEditing::ActiveEditor() const { return FEditIndex.isValid() ? FGrid->indexWidget(FEditIndex) : nullptr; }
 
+QModelIndex TCellEditing::ActiveEditorValue(QString& text) const {
+    QWidget* editor = ActiveEditor();
+    if (editor == nullptr) return {};
+    int listIndex = -1;
+    text = EditorText(editor, &listIndex);
+    return FEditIndex;
+}
+
 void TCellEditing::HideAllInplaceEdits() {
     if (QWidget* editor = ActiveEditor()) FDelegate->Close(editor);
     FEditIndex = QPersistentModelIndex();

@@ -51,6 +51,9 @@ public:
     bool CommitActiveEditor();
     // The open in-place editor, or nullptr.
     QWidget* ActiveEditor() const;
+    // The cell of the open in-place editor and, in `text`, its value as a commit would
+    // write it; an invalid index without an open editor.
+    QModelIndex ActiveEditorValue(QString& text) const;
     TCellSelectKey CellSelectKey() const { return FCellSelectKey; }
 
     // Called by the delegate.

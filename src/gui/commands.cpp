@@ -25,10 +25,10 @@ const std::array kCommands = {
     TCommand{"acFinalize", 982, kNone, "F4", TMenu::File, true, false},
     TCommand{"acFileExit", 809, K::Quit, "", TMenu::File, false, false},
 
-    TCommand{"acImportAutoDetect", 1034, kNone, "", TMenu::Import, false, false},
-    TCommand{"acImportCabrillo", 1036, kNone, "", TMenu::Import, false, false},
-    TCommand{"acImportSTF", 1039, kNone, "", TMenu::Import, false, false},
-    TCommand{"acImportADIF", 1042, kNone, "", TMenu::Import, false, false},
+    TCommand{"acImportAutoDetect", 1034, kNone, "F6", TMenu::Import, false, false},
+    TCommand{"acImportCabrillo", 1036, kNone, "F7", TMenu::Import, false, false},
+    TCommand{"acImportSTF", 1039, kNone, "F8", TMenu::Import, false, false},
+    TCommand{"acImportADIF", 1042, kNone, "F9", TMenu::Import, false, false},
     TCommand{"acImportASCII", 1051, kNone, "", TMenu::Import, false, false},
     TCommand{"acImportCT", 1053, kNone, "", TMenu::Import, false, false},
     TCommand{"acImportNA", 1056, kNone, "", TMenu::Import, false, false},
@@ -66,6 +66,7 @@ const std::array kCommands = {
     TCommand{"acEditSetTimeDiff", 913, kNone, "", TMenu::Selected, true, false},
     TCommand{"acEditSetSentNumber", 914, kNone, "", TMenu::Selected, true, false},
     TCommand{"acEditCopyAsSentQTCs", 916, kNone, "", TMenu::Selected, true, false},
+    TCommand{"acAltEnter", 1150, kNone, "Alt+Return", TMenu::Selected, true, false},
     TCommand{"acFileExtractSelectedQSOsToNewLog", 875, kNone, "", TMenu::Selected, false, false},
 
     TCommand{"acToolsCheckExchangedNumbers", 830, kNone, "", TMenu::Tools, true, false},
@@ -84,6 +85,7 @@ const std::array kCommands = {
     TCommand{"tbEditEnable", 845, kNone, "", TMenu::Output, true, true},
     TCommand{"acSaveOutputFileAs", 835, kNone, "", TMenu::Output, true, false},
     TCommand{"acOutputSendEMail", 983, kNone, "", TMenu::Output, true, false},
+    TCommand{"acOutputFontDialog", 1151, kNone, "", TMenu::Output, false, false},
     TCommand{"acExportResult", 836, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportComments", 837, kNone, "", TMenu::Export, true, false},
     TCommand{"acExportSTF", 838, kNone, "", TMenu::Export, true, false},
@@ -95,11 +97,16 @@ const std::array kCommands = {
     TCommand{"acExportADIFConfig", 1031, kNone, "", TMenu::Export, true, false},
 
     TCommand{"WindowCascade1", 848, kNone, "", TMenu::Window, false, false},
-    TCommand{"WindowTile1", 849, kNone, "", TMenu::Window, false, false},
+    TCommand{"WindowTileHorizontal1", 1152, kNone, "", TMenu::Window, false, false},
+    TCommand{"WindowTileVertical1", 1153, kNone, "", TMenu::Window, false, false},
+    TCommand{"WindowMinimizeAll1", 1154, kNone, "", TMenu::Window, false, false},
+    TCommand{"WindowArrange1", 1155, kNone, "", TMenu::Window, false, false},
 
     TCommand{"English1", 846, kNone, "", TMenu::Language, false, true},
     TCommand{"German1", 847, kNone, "", TMenu::Language, false, true},
 
+    TCommand{"Help2", 1156, kNone, "F1", TMenu::Help, false, false},
+    TCommand{"acHelpShortcuts", 1157, kNone, "", TMenu::Help, false, false},
     TCommand{"acHelpUpdateQZ", 1061, kNone, "", TMenu::Help, false, false},
     TCommand{"acHelpUpdateCTY", 1062, kNone, "", TMenu::Help, false, false},
     TCommand{"acHelpAbout", 1063, kNone, "", TMenu::Help, false, false},

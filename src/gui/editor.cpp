@@ -164,15 +164,15 @@ void TQZEditor::BuildWidgets() {
 }
 
 void TQZEditor::BuildCommands() {
-    auto add = [this](const char* name, auto slot) {
+    auto add = [this](const char* name, auto slot, bool commitFirst = true) {
         auto* action = new QAction(this);
         action->setObjectName(name);
         const TCommand* c = FindCommand(name);
         action->setCheckable(c != nullptr && c->checkable);
         // A value typed into a cell goes into its line before any command acts on the
         // lines (a command that moved lines would otherwise have it written elsewhere).
-        connect(action, &QAction::triggered, this, [this, slot] {
-            if (FCells->CommitActiveEditor()) slot();
+        connect(action, &QAction::triggered, this, [this, slot, commitFirst] {
+            if (!commitFirst || FCells->CommitActiveEditor()) slot();
         });
         FActions.insert(name, action);
     };
@@ -204,6 +204,9 @@ void TQZEditor::BuildCommands() {
     add("acEditSetTimeDiff", [this] { SetTimeDiff(); });
     add("acEditSetSentNumber", [this] { SetSentNumber(); });
     add("acEditCopyAsSentQTCs", [this] { CopyAsSentQTCs(); });
+    // The value typed into the cell goes into its line with the fill, as one step.
+    add(
+        "acAltEnter", [this] { FillSelectedLines(); }, false);
     add("Statistics1", [this] { ShowStatistics(); });
     add("acEditCompile", [this] { Compile(); });
     add("acUpdateView", [this] {
@@ -474,17 +477,7 @@ bool TQZEditor::ApplyLineEntry() {
         callChanged = callChanged || FContestLog->ColumnProperty(c) == cpCall;
     }
     if (!changed) return true;
-    // The line keeps its selection and its last compiled values until the next compile.
-    const bool selected = current->Selected();
-    const std::int32_t points = current->Points();
-    std::vector<std::string> multies;
-    for (int m = 0; m < FContestLog->NoOfMulties(); ++m) multies.push_back(current->Multies(m));
-    FContestLog->PushUndo(ueaChangeQSO, row);
-    FContestLog->SetQSOs(row, *edited);
-    TQSO* line = FContestLog->QSOs(row);
-    line->SetSelected(selected);
-    line->SetPoints(points);
-    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
+    FContestLog->ChangeQSO(row, *edited);
     if (callChanged) FContestLog->SetCallDependingStuff(row);
     FModel->RowsChanged(row, row);
     FillLineEntry();
@@ -552,6 +545,7 @@ void TQZEditor::UpdateCommands() {
     enable("acEditRedo", writable && FContestLog->RedoItemAvailable());
     for (const char* name : {"acEditHeaderData", "acEditSetTimeDiff", "acEditSetSentNumber"}) enable(name, writable);
     enable("acEditCopyAsSentQTCs", writable && FContestLog->IsAQTCContest());
+    enable("acAltEnter", writable && selected);
     enable("acFileInfo", log && !FFileName.empty());
     for (const char* name : {"acEditMarkDefined", "acEditUnselectDefined", "Statistics1"}) enable(name, log);
     enable("acToolsCheck4Extensions", writable && FContestLog->IsAnExtensionRelevantContest());

@@ -162,6 +162,8 @@ private:
     void SetSentNumber();
     void EditHeaderData();
     void CopyAsSentQTCs();
+    // Fills the current cell's value into every selected line (editorfill.cpp).
+    void FillSelectedLines();
     void ShowStatistics();
     // A header change is undone as one step once every later step of the log is: the
     // old header comes back, or the old log when the change made a new one.

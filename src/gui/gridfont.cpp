@@ -1,8 +1,10 @@
 #include "gui/gridfont.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTableView>
 
 #include "base/settingsstore.h"
@@ -11,6 +13,16 @@
 #include "gui/qtext.h"
 
 namespace qz::gui {
+
+namespace {
+
+void StoreFont(const std::string& prefix, const TSlimmedFont& font) {
+    TSettingsStore store = TSettingsStore::Load();
+    WriteFont(store, prefix, font);
+    store.Save();
+}
+
+}  // namespace
 
 bool GridFontIsDefault(const TSlimmedFont& font) {
     const TSlimmedFont d;
@@ -41,17 +53,31 @@ void ApplyGridFont(QTableView& grid, const TSlimmedFont& font) {
     grid.verticalHeader()->setDefaultSectionSize(grid.fontMetrics().height() + 6);
 }
 
+void ApplyOutputFont(TQZEditor& editor, const TSlimmedFont& font) {
+    const QFont f = GridFontIsDefault(font) ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : GridFont(font);
+    for (int w = owMessages; w < kNoOfShownOutputWindows; ++w)
+        editor.OutputMemo(static_cast<TOutputWindow>(w))->setFont(f);
+}
+
+void ChooseOutputFont(TMainForm& window) {
+    const TSlimmedFont& stored = Options.Font_OutputWindows;
+    const QFont start =
+        GridFontIsDefault(stored) ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : GridFont(stored);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, start, &window);
+    if (!ok) return;
+    Options.Font_OutputWindows = SlimmedFont(chosen);
+    StoreFont("Output", Options.Font_OutputWindows);
+    for (TQZEditor* editor : window.Editors()) ApplyOutputFont(*editor, Options.Font_OutputWindows);
+}
+
 void ChooseGridFont(TMainForm& window) {
     const QFont start = GridFontIsDefault(Options.Font_StringGrid) ? QFont() : GridFont(Options.Font_StringGrid);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, start, &window);
     if (!ok) return;
     Options.Font_StringGrid = SlimmedFont(chosen);
-    TSettingsStore store = TSettingsStore::Load();
-    store.SetInteger(kMainSection, "Editor_Font_Size", Options.Font_StringGrid.sfSize);
-    store.SetString(kMainSection, "Editor_Font_Name", Options.Font_StringGrid.sfName);
-    store.SetInteger(kMainSection, "Editor_Font_Style", Options.Font_StringGrid.sfStyle);
-    store.Save();
+    StoreFont("Editor", Options.Font_StringGrid);
     for (TQZEditor* editor : window.Editors()) {
         editor->Grid()->setFont(chosen);
         editor->Grid()->verticalHeader()->setDefaultSectionSize(editor->Grid()->fontMetrics().height() + 6);

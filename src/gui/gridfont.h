@@ -1,5 +1,6 @@
-// The font of every editor grid: the three stored font settings (size, name, style)
-// applied to a grid, and the main window's font command that changes them.
+// The font of every editor grid and the font of every output window: each stored as
+// three settings (size, name, style), applied to the grids or output windows, and the
+// main window's font commands that change them.
 #pragma once
 
 #include <QFont>
@@ -11,6 +12,7 @@ class QTableView;
 namespace qz::gui {
 
 class TMainForm;
+class TQZEditor;
 
 // The stored font as a Qt font; the default record ("MS Sans Serif", 8) stands for the
 // desktop's own font, which the grids keep then.
@@ -24,5 +26,12 @@ void ApplyGridFont(QTableView& grid, const TSlimmedFont& font);
 // acOptionsFont: the font dialog preset with the grid font; on OK the font is stored
 // in the settings and applied to every open editor, whose grids are rebuilt.
 void ChooseGridFont(TMainForm& window);
+
+// Gives the editor's output windows the stored output font; the default record stands
+// for the desktop's fixed-width font, which they have then.
+void ApplyOutputFont(TQZEditor& editor, const TSlimmedFont& font);
+// acOutputFontDialog: the font dialog preset with the output font; on OK the font is
+// stored in the settings and given to the output windows of every open editor.
+void ChooseOutputFont(TMainForm& window);
 
 }  // namespace qz::gui

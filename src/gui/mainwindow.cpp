@@ -7,7 +7,7 @@
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -27,14 +27,19 @@
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/commands.h"
+#include "gui/commandstrings.h"
 #include "gui/editor.h"
 #include "gui/formatactions.h"
 #include "gui/formatstrings.h"
 #include "gui/guifrontend.h"
 #include "gui/gridfont.h"
 #include "gui/helpcommands.h"
+#include "gui/manualwindow.h"
 #include "gui/mailcommands.h"
+#include "gui/opendialog.h"
 #include "gui/shellstrings.h"
+#include "gui/shortcutsdialog.h"
+#include "gui/windowarrange.h"
 #include "gui/qtext.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
@@ -46,6 +51,8 @@ namespace {
 
 // Paths longer than this are not taken from a drop.
 constexpr int kMaxDroppedPathLength = 4096;
+// How long the status bar names a data folder, in milliseconds.
+constexpr int kFolderMessageTime = 20000;
 
 const char* const kToolbarCommands[] = {"acNew",         "acFileOpen", "acFileSave",    nullptr, "acEditUndo",
                                         "acEditCompile", nullptr,      "acOutputPrint", nullptr, "acEditAppendMode"};
@@ -195,19 +202,23 @@ void TMainForm::BuildCommands() {
         {"CountryFiles1", "cty.dat"}, {"Memberlists1", "AGCWMBR.QZ"}, {"Assignmenttables1", "ardxdx.dat"}};
     for (const auto& [command, file] : folders) {
         const std::string entry = file;
-        connect(FActions[command], &QAction::triggered, this, [entry] {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(InstalledFileFolder(InstalledFile(entry)))));
-        });
+        connect(FActions[command], &QAction::triggered, this, [this, entry] { ShowDataFolder(entry); });
     }
     connect(FActions["acBatch"], &QAction::triggered, this, [this] { BatchProcessing(); });
     connect(FActions["acOptionsDataHandling"], &QAction::triggered, this, [this] { ShowOptionsDialog(this); });
     connect(FActions["acEMailJournal"], &QAction::triggered, this, [this] { ShowEMailJournal(this); });
     connect(FActions["acOptionsFont"], &QAction::triggered, this, [this] { ChooseGridFont(*this); });
+    connect(FActions["acOutputFontDialog"], &QAction::triggered, this, [this] { ChooseOutputFont(*this); });
+    connect(FActions["Help2"], &QAction::triggered, this, [this] { ShowManual(*this, FLanguage); });
+    connect(FActions["acHelpShortcuts"], &QAction::triggered, this, [this] { ShowShortcuts(*this); });
     connect(FActions["acHelpUpdateQZ"], &QAction::triggered, this, [this] { CheckProgramVersion(*this); });
     connect(FActions["acHelpUpdateCTY"], &QAction::triggered, this, [this] { UpdateCountryFile(*this); });
     connect(FActions["acHelpAbout"], &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(FActions["WindowCascade1"], &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
-    connect(FActions["WindowTile1"], &QAction::triggered, FMdiArea, &QMdiArea::tileSubWindows);
+    connect(FActions["WindowTileHorizontal1"], &QAction::triggered, this, [this] { TileHorizontally(*FMdiArea); });
+    connect(FActions["WindowTileVertical1"], &QAction::triggered, this, [this] { TileVertically(*FMdiArea); });
+    connect(FActions["WindowMinimizeAll1"], &QAction::triggered, this, [this] { MinimizeAll(*FMdiArea); });
+    connect(FActions["WindowArrange1"], &QAction::triggered, this, [this] { ArrangeIcons(*FMdiArea); });
     auto* editModes = new QActionGroup(this);
     editModes->addAction(FActions["StandardEditMode"]);
     editModes->addAction(FActions["FastAppendMode"]);
@@ -268,7 +279,8 @@ void TMainForm::BuildMenus() {
             case TMenu::Window: FWindowMenu->addAction(a); break;
             case TMenu::Language: language->addAction(a); break;
             case TMenu::Help:
-                if (std::string_view(c.name) == "acHelpAbout") help->addSeparator();
+                if (std::string_view(c.name) == "acHelpUpdateQZ" || std::string_view(c.name) == "acHelpAbout")
+                    help->addSeparator();
                 help->addAction(a);
                 break;
             case TMenu::None: break;
@@ -311,19 +323,21 @@ void TMainForm::FillRecentMenu() {
         QString text = FromPath(files[i]);
         text.replace('&', "&&");
         const std::string file = files[i];
-        connect(FRecentMenu->addAction(QString("&%1 %2").arg((i + 1) % 10).arg(text)), &QAction::triggered, this,
-                [this, file] { OpenAnyFile(file); });
+        // The ten newest are numbered 1 to 9 and 0 as their accelerators.
+        const QString caption = i < 10 ? QString("&%1 %2").arg((i + 1) % 10).arg(text) : text;
+        connect(FRecentMenu->addAction(caption), &QAction::triggered, this, [this, file] { OpenAnyFile(file); });
     }
 }
 
 void TMainForm::FillWindowMenu() {
     FWindowMenu->clear();
-    FWindowMenu->addAction(FActions["WindowCascade1"]);
-    FWindowMenu->addAction(FActions["WindowTile1"]);
+    for (const TCommand& c : Commands())
+        if (c.menu == TMenu::Window) FWindowMenu->addAction(FActions[c.name]);
     const QList<QMdiSubWindow*> windows = FMdiArea->subWindowList();
     if (!windows.isEmpty()) FWindowMenu->addSeparator();
     for (QMdiSubWindow* sub : windows) {
-        QAction* a = FWindowMenu->addAction(sub->windowTitle().replace("[*]", ""));
+        // "&" in a file name is doubled, so that it shows and makes no accelerator.
+        QAction* a = FWindowMenu->addAction(sub->windowTitle().replace("[*]", "").replace('&', "&&"));
         a->setCheckable(true);
         a->setChecked(sub == FMdiArea->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, sub] { FMdiArea->setActiveSubWindow(sub); });
@@ -369,6 +383,7 @@ std::vector<TQZEditor*> TMainForm::Editors() const {
 TQZEditor* TMainForm::AddEditor() {
     auto* editor = new TQZEditor;
     ApplyGridFont(*editor->Grid(), Options.Font_StringGrid);
+    ApplyOutputFont(*editor, Options.Font_OutputWindows);
     QMdiSubWindow* sub = FMdiArea->addSubWindow(editor);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // The sub-window's own menu would claim the window's keys (Ctrl+W closes through
@@ -448,10 +463,20 @@ bool TMainForm::OpenAnyFile(const std::string& fileName, TFileType type) {
 }
 
 void TMainForm::ChooseAndOpen() {
-    const QString filter = DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(542);
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter);
-    for (const QString& file : files) OpenAnyFile(ToPath(file));
+    TOpenLogDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    for (const QString& file : dialog.selectedFiles()) OpenAnyFile(ToPath(file));
+}
+
+// The folder is made when missing and named in the status bar; a desktop without a file
+// manager cannot show it, so then a message says where it is.
+void TMainForm::ShowDataFolder(const std::string& fileName) {
+    const QString folder = FromPath(InstalledFileFolder(InstalledFile(fileName)));
+    QDir().mkpath(folder);
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    statusBar()->showMessage(LSCaption(cmd::lsFolder) + ": " + shown, kFolderMessageTime);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        ShowInfoMessage(LS(cmd::lsFolderNotShown) + "\n" + ToCore(shown));
 }
 
 // --- Window events -------------------------------------------------------------------------

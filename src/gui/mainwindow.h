@@ -74,6 +74,7 @@ private:
     void FillRecentMenu();
     void FillWindowMenu();
     void ChooseAndOpen();
+    void ShowDataFolder(const std::string& fileName);
     TQZEditor* AddEditor();
     void DiscardEditor(TQZEditor* editor);
     void UseFile(const QString& fileName);

@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +18,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -25,12 +33,14 @@
 #include <memory>
 
 #include "base/datetime.h"
+#include "base/installfiles.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"
 #include "gui/celleditors.h"
+#include "gui/commands.h"
 #include "gui/commandline.h"
 #include "gui/editor.h"
 #include "gui/guitest.h"
@@ -39,6 +49,10 @@
 #include "gui/logmodel.h"
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
+#include "gui/manualwindow.h"
+#include "gui/qtext.h"
+#include "gui/opendialog.h"
+#include "gui/shortcutsdialog.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
 
@@ -77,6 +91,16 @@ private:
 
 }  // namespace
 
+// Takes the place of the desktop's file manager: keeps the address it is asked to show.
+class TUrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void Open(const QUrl& address) { url = address; }
+
+public:
+    QUrl url;
+};
+
 class TGuiTest : public QObject {
     Q_OBJECT
 private:
@@ -114,6 +138,13 @@ private slots:
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
+    void openDialogPreviewsTheSelectedFile();
+    void altEnterFillsSelectedLinesAsOneStep();
+    void windowMenuArrangesLogWindows();
+    void folderCommandsNameTheFolder();
+    void manualWindowFollowsLinks();
+    void shortcutListShowsEveryKey();
+    void menuAcceleratorsAreUniqueInBothLanguages();
 };
 
 void TGuiTest::initTestCase() {
@@ -781,6 +812,251 @@ void TGuiTest::cellEditorsAcceptOnlyValidCharacters() {
     QTest::keyClicks(&iota, "eu-005");
     QTest::sendKeyEvent(QTest::Click, &iota, Qt::Key_Adiaeresis, QString::fromUtf8("\u00e4"), Qt::NoModifier);
     QCOMPARE(iota.text(), QString::fromUtf8("EU-005\u00e4"));
+}
+
+void TGuiTest::openDialogPreviewsTheSelectedFile() {
+    auto window = StartMainWindow({FNative});
+    const TContestLog& log = *window->ActiveEditor()->ContestLog();
+    TOpenLogDialog dialog(window.get());
+    dialog.setDirectory(FDir.path());
+    dialog.show();
+    // A native log: contest, own call and number of lines from its header.
+    dialog.selectFile(QFileInfo(FromPath(FNative)).fileName());
+    QTRY_VERIFY(!dialog.Preview()->text().isEmpty());
+    const QString preview = dialog.Preview()->text();
+    QVERIFY2(preview.contains(FromCore(log.PublicFileHeader.fhUser_OwnCall)), qPrintable(preview));
+    QVERIFY2(preview.contains(">" + QString::number(log.NoOfQSOs()) + "<"), qPrintable(preview));
+    QVERIFY(preview.contains("CQ"));
+    // A log of another format: the format it is recognised as.
+    const QString sample = QZ_SOURCE_DIR "/data/samples/sample-cqww-cw.log";
+    QVERIFY(QFile::copy(sample, FDir.path() + "/preview.log"));
+    dialog.selectFile("preview.log");
+    QTRY_VERIFY2(dialog.Preview()->text().contains("Cabrillo"), qPrintable(dialog.Preview()->text()));
+    // A native log cut inside its header is named, not shown as something else.
+    std::ofstream(Path("cut.QZF"), std::ios::binary) << ReadBytes(FNative).substr(0, 200);
+    dialog.selectFile("cut.QZF");
+    QTRY_VERIFY2(dialog.Preview()->text().contains("cut.QZF"), qPrintable(dialog.Preview()->text()));
+    QVERIFY(dialog.Preview()->text().startsWith(LSCaption(ui::lsCannotOpenLog).toHtmlEscaped()));
+    dialog.reject();
+}
+
+void TGuiTest::altEnterFillsSelectedLinesAsOneStep() {
+    auto window = StartMainWindow({FNative});
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    TQZEditor* editor = window->ActiveEditor();
+    const TContestLog& log = *editor->ContestLog();
+    const int bandCol = ColumnOf(log, cpBand);
+    const int rows[] = {2, 4, 6};
+    QStringList before;
+    for (int r = 0; r < 8; ++r) before << Cell(editor, r, cpBand).trimmed();
+    for (int r : rows) {
+        editor->SetCurrentRow(r);
+        window->Command("acEditMarkActual")->trigger();
+    }
+    {  // The current line must be one of the selected ones.
+        TBoxAnswerer ok(QMessageBox::Ok);
+        editor->SetCurrentRow(3, bandCol);
+        window->UpdateCommands();
+        window->Command("acAltEnter")->trigger();
+        QTRY_COMPARE(ok.texts.size(), 1);
+        QCOMPARE(Cell(editor, 2, cpBand), before[2]);
+    }
+    // The band chosen in the cell's list of the middle line, then Alt+Enter.
+    editor->SetCurrentRow(4, bandCol);
+    auto* list = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
+    QVERIFY(list != nullptr);
+    list->hidePopup();
+    // A band none of the three lines has.
+    QString target;
+    for (int i = 0; i < list->count(); ++i)
+        if (!before.contains(list->itemText(i))) target = list->itemText(i);
+    QVERIFY(!target.isEmpty());
+    list->setCurrentIndex(list->findText(target));
+    QTest::keyClick(list, Qt::Key_Return, Qt::AltModifier);
+    for (int r = 0; r < 8; ++r)
+        QCOMPARE(Cell(editor, r, cpBand).trimmed(), r == 2 || r == 4 || r == 6 ? target : before[r]);
+    QVERIFY(editor->Modified());
+    // One undo gives all three lines back.
+    window->Command("acEditUndo")->trigger();
+    for (int r = 0; r < 8; ++r) QCOMPARE(Cell(editor, r, cpBand).trimmed(), before[r]);
+    QVERIFY(!editor->ContestLog()->UndoItemAvailable());
+    TBoxAnswerer discard(QMessageBox::No);
+    window->close();
+}
+
+void TGuiTest::windowMenuArrangesLogWindows() {
+    const std::string second = Path("tile.QZF");
+    QVERIFY(QFile::copy(FromPath(FNative), FromPath(second)) || QFile::exists(FromPath(second)));
+    auto window = StartMainWindow({FNative, second});
+    window->resize(1200, 900);
+    QMdiArea* area = window->MdiArea();
+    const QList<QMdiSubWindow*> subs = area->subWindowList();
+    QCOMPARE(subs.size(), 2);
+    const QRect space = area->viewport()->rect();
+    window->Command("WindowTileHorizontal1")->trigger();
+    for (QMdiSubWindow* sub : subs) QCOMPARE(sub->geometry().width(), space.width());
+    QCOMPARE(subs[0]->geometry().height() + subs[1]->geometry().height(), space.height());
+    QCOMPARE(subs[0]->geometry().bottom() + 1, subs[1]->geometry().top());
+    window->Command("WindowTileVertical1")->trigger();
+    for (QMdiSubWindow* sub : subs) QCOMPARE(sub->geometry().height(), space.height());
+    QCOMPARE(subs[0]->geometry().width() + subs[1]->geometry().width(), space.width());
+    QCOMPARE(subs[0]->geometry().right() + 1, subs[1]->geometry().left());
+    window->Command("WindowMinimizeAll1")->trigger();
+    for (QMdiSubWindow* sub : subs) {
+        QVERIFY(sub->isMinimized());
+        QCOMPARE(sub->geometry().bottom(), space.bottom());
+    }
+    QVERIFY(subs[0]->geometry().right() < subs[1]->geometry().left() ||
+            subs[1]->geometry().right() < subs[0]->geometry().left());
+    // The menu: the arrangement commands, then the open windows.
+    QMenu* menu = nullptr;
+    for (QAction* a : window->menuBar()->actions())
+        if (a->text() == LSCaption(ui::lsMenuWindow)) menu = a->menu();
+    QVERIFY(menu != nullptr);
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) texts << a->text();
+    QCOMPARE(texts.size(), 7);
+    QCOMPARE(texts[1], LSCaption(1152));
+    QVERIFY(texts[6].endsWith("tile.QZF"));
+}
+
+void TGuiTest::folderCommandsNameTheFolder() {
+    auto window = StartMainWindow({});
+    const QString folder = QDir::cleanPath(FromPath(InstalledFileFolder(InstalledFile("AGCWMBR.QZ"))));
+    {  // A desktop that shows the folder: the status bar names it all the same.
+        TUrlCatcher catcher;
+        QDesktopServices::setUrlHandler("file", &catcher, "Open");
+        window->Command("Memberlists1")->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(QDir::cleanPath(catcher.url.toLocalFile()), folder);
+        QVERIFY2(window->statusBar()->currentMessage().contains(folder),
+                 qPrintable(window->statusBar()->currentMessage()));
+    }
+    // One that cannot: a message says where the folder is.
+    TBoxAnswerer ok(QMessageBox::Ok);
+    TUrlCatcher refuser;
+    QDesktopServices::setUrlHandler("file", &refuser, "NoSuchSlot");
+    window->Command("Memberlists1")->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QTRY_COMPARE(ok.texts.size(), 1);
+    QVERIFY2(ok.texts[0].contains(folder), qPrintable(ok.texts[0]));
+}
+
+void TGuiTest::manualWindowFollowsLinks() {
+    // Every link of every page leads to a page that is there.
+    QDirIterator pages(FromPath(ManualFolder()), {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+    int pageCount = 0;
+    const QRegularExpression href("href=\"([^\"#]+)\"");
+    while (pages.hasNext()) {
+        const QString page = pages.next();
+        ++pageCount;
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto it = href.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            if (target.startsWith("http")) continue;
+            QVERIFY2(QFileInfo::exists(QFileInfo(page).dir().filePath(target)), qPrintable(page + ": " + target));
+        }
+    }
+    QVERIFY2(pageCount > 15, qPrintable(QString::number(pageCount)));  // written pages and one per command
+
+    auto window = StartMainWindow({});
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    auto* manual = window->findChild<TManualWindow*>();
+    QVERIFY(manual != nullptr && manual->isVisible());
+    QTextBrowser* browser = manual->Browser();
+    QVERIFY(browser->source().toLocalFile().endsWith("en/index.html"));
+    // A link is followed inside the window; back and forward return.
+    browser->setSource(browser->source().resolved(QUrl("editor.html")));
+    QVERIFY(browser->toPlainText().contains("Alt+Enter"));
+    browser->setSource(browser->source().resolved(QUrl("../cli/export.html")));
+    QVERIFY(browser->toPlainText().contains("usage: qz export"));
+    browser->backward();
+    QCOMPARE(browser->documentTitle(), QString("The log editor: keys and fast append"));
+    browser->backward();
+    QVERIFY(browser->source().toLocalFile().endsWith("en/index.html"));
+    QVERIFY(browser->isForwardAvailable());
+    // In German the German contents page.
+    QVERIFY(window->ApplyLanguage(lGerman));
+    window->Command("Help2")->trigger();
+    QVERIFY(browser->source().toLocalFile().endsWith("de/index.html"));
+    QVERIFY(browser->toPlainText().contains("Handbuch"));
+    QVERIFY(window->ApplyLanguage(lEnglish));
+}
+
+void TGuiTest::shortcutListShowsEveryKey() {
+    auto window = StartMainWindow({});
+    TShortcutsDialog dialog(*window);
+    QTableWidget* table = dialog.Table();
+    QHash<QString, QString> listed;
+    for (int r = 0; r < table->rowCount(); ++r)
+        listed.insert(table->item(r, 0)->data(Qt::UserRole).toString(), table->item(r, 0)->text());
+    int withKey = 0;
+    for (const TCommand& c : Commands()) {
+        // A standard key may have no binding on this desktop.
+        if (*c.key == '\0' && QKeySequence::keyBindings(c.standardKey).isEmpty()) continue;
+        ++withKey;
+        QVERIFY2(listed.contains(c.name), c.name);
+        if (*c.key != '\0')
+            QVERIFY2(listed[c.name].contains(QKeySequence(QString(c.key)).toString(QKeySequence::NativeText)), c.name);
+    }
+    QVERIFY(withKey > 30);
+    QCOMPARE(listed.value("acImportAutoDetect"), QString("F6"));
+    QCOMPARE(listed.value("Help2"), QString("F1"));
+    // No two commands share a key.
+    QHash<QString, QString> owner;
+    for (const TCommand& c : Commands())
+        for (const QKeySequence& key : window->Command(c.name)->shortcuts()) {
+            QVERIFY2(!owner.contains(key.toString()),
+                     qPrintable(key.toString() + ": " + owner.value(key.toString()) + ", " + c.name));
+            owner.insert(key.toString(), c.name);
+        }
+}
+
+// The accelerator letter of a caption ("&File" gives f), 0 without one.
+QChar Accelerator(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] != '&') return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+// Every clash of two entries of one menu (or of the menu bar) with the same letter.
+void CollectAcceleratorClashes(const QString& where, const QList<QAction*>& actions, QStringList& clashes) {
+    QHash<QChar, QString> seen;
+    for (QAction* a : actions) {
+        if (a->isSeparator() || !a->isVisible()) continue;
+        const QChar key = Accelerator(a->text());
+        if (!key.isNull()) {
+            if (seen.contains(key)) clashes << where + ": " + seen[key] + " / " + a->text();
+            seen.insert(key, a->text());
+        }
+        if (QMenu* sub = a->menu()) {
+            emit sub->aboutToShow();
+            CollectAcceleratorClashes(where + " > " + a->text(), sub->actions(), clashes);
+        }
+    }
+}
+
+void TGuiTest::menuAcceleratorsAreUniqueInBothLanguages() {
+    auto window = StartMainWindow({FNative});
+    for (TLanguage language : {lEnglish, lGerman}) {
+        QVERIFY(window->ApplyLanguage(language));
+        QStringList clashes;
+        CollectAcceleratorClashes(language == lGerman ? "German" : "English", window->menuBar()->actions(), clashes);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
+    }
+    QVERIFY(window->ApplyLanguage(lEnglish));
+    TBoxAnswerer discard(QMessageBox::No);
+    window->close();
 }
 
 int main(int argc, char** argv) {

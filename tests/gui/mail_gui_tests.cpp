@@ -149,6 +149,7 @@ private slots:
     void finalizeSendsTheCabrilloFileAndTheJournalListsIt();
     void failedSendIsNotRecorded();
     void gridFontIsStoredAndApplied();
+    void outputFontIsStoredAndApplied();
     void screenshotsOfEveryWindow();
 };
 
@@ -474,6 +475,33 @@ void TMailGuiTest::gridFontIsStoredAndApplied() {
     auto again = StartMainWindow({FNative});
     QCOMPARE(again->ActiveEditor()->Grid()->font().pointSize(), 17);
     QVERIFY(again->ActiveEditor()->Grid()->font().italic());
+    Options = TOptions();
+    QVERIFY(SaveOptionsToSettingsFile(Options));
+}
+
+void TMailGuiTest::outputFontIsStoredAndApplied() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* open = window->ActiveEditor();
+    const QFont gridBefore = open->Grid()->font();
+    TModalDriver driver([](QWidget* w, int) {
+        if (auto* fonts = qobject_cast<QFontDialog*>(w)) {
+            QFont font = fonts->currentFont();
+            font.setPointSize(19);
+            font.setItalic(true);
+            fonts->setCurrentFont(font);
+            static_cast<QDialog*>(fonts)->accept();
+        }
+    });
+    window->Command("acOutputFontDialog")->trigger();
+    for (TOutputWindow w : {owMessages, owResult, owCabrillo}) QCOMPARE(open->OutputMemo(w)->font().pointSize(), 19);
+    QCOMPARE(open->Grid()->font(), gridBefore);
+    QCOMPARE(ReadSettingInteger("Output_Font_Size", 0), 19);
+    QCOMPARE(ReadSettingInteger("Output_Font_Style", 0), int(fsItalic));
+    // A log opened after a restart gets the stored font; the grid keeps its own.
+    auto again = StartMainWindow({FNative});
+    QCOMPARE(again->ActiveEditor()->OutputMemo(owADIF)->font().pointSize(), 19);
+    QVERIFY(again->ActiveEditor()->OutputMemo(owMessages)->font().italic());
+    QVERIFY(again->ActiveEditor()->Grid()->font().pointSize() != 19);
     Options = TOptions();
     QVERIFY(SaveOptionsToSettingsFile(Options));
 }

@@ -17,6 +17,11 @@ expected=(
   share/qz/Encoded/Eng.qz
   share/qz/Encoded/Ger.qz
   share/man/man1/qz.1.gz
+  share/qz/manual/en/index.html
+  share/qz/manual/de/index.html
+  share/qz/manual/cli/index.html
+  share/qz/manual/cli/export.html
+  share/doc/qz/manual/en/index.html
   share/mime/packages/qz.xml
   share/icons/hicolor/scalable/apps/qz.svg
   share/icons/hicolor/48x48/apps/qz.png
