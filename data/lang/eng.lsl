@@ -880,7 +880,7 @@ Member &lists|Open the folder of the member lists
 &Assignment tables|Open the folder of the assignment tables
 S&tandard edit mode|Change existing lines cell by cell
 Fast appen&d mode|Type new lines from the keyboard: Enter walks through the fields of the newest line and appends the next one
-Fast app&end|Fast append mode on or off
+Fa&st append|Fast append mode on or off
 The line is unchanged.
 
 

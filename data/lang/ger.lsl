@@ -1198,4 +1198,4 @@ Die aktuelle Zeile ist nicht markiert. Die zu füllenden Zeilen markieren (die ak
 
 
 
-Wieder&holen|Die zurückgenommene Änderung erneut ausführen
+Wiederho&len|Die zurückgenommene Änderung erneut ausführen

@@ -118,6 +118,7 @@ std::span<const TCommand> Commands() { return kCommands; }
 
 QList<QKeySequence> CommandKeys(const TCommand& command) {
     if (command.standardKey != QKeySequence::UnknownKey) return QKeySequence::keyBindings(command.standardKey);
+    if (*command.key == '\0') return {};
     return QKeySequence::listFromString(QString::fromLatin1(command.key));
 }
 

@@ -862,6 +862,7 @@ void TGuiTest::altEnterFillsSelectedLinesAsOneStep() {
         QTRY_COMPARE(ok.texts.size(), 1);
         QCOMPARE(Cell(editor, 2, cpBand), before[2]);
     }
+    QApplication::setActiveWindow(window.get());  // the offscreen platform does not give it back
     // The band chosen in the cell's list of the middle line, then Alt+Enter.
     editor->SetCurrentRow(4, bandCol);
     auto* list = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
