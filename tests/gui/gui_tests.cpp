@@ -6,12 +6,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTabWidget>
@@ -39,6 +41,7 @@
 #include "gui/logmodel.h"
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
+#include "gui/printing.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
 
@@ -422,6 +425,28 @@ void TGuiTest::printsGridAndOutputWindow() {
     // Some 400 lines take several pages; the result report fits on one or two.
     QVERIFY2(PdfPages(gridPdf) >= 4, qPrintable(QString::number(PdfPages(gridPdf))));
     QVERIFY(PdfPages(resultPdf) >= 1 && PdfPages(resultPdf) <= 2);
+
+    // On a page of printer resolution the columns reach across the page: the last
+    // column's title ends in the right part of the page, the text is not shrunk to dots.
+    QImage page(4800, 1200, QImage::Format_RGB32);  // 8 x 2 inches at 600 per inch
+    page.setDotsPerMeterX(23622);
+    page.setDotsPerMeterY(23622);
+    page.fill(Qt::white);
+    int pages = 1;
+    {
+        QPainter painter(&page);
+        PaintGrid(*editor->Grid(), painter, [&pages] { ++pages; });
+    }
+    QVERIFY(pages > 10);
+    int right = 0, bottom = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                right = std::max(right, x);
+                if (x < page.width() / 10) bottom = std::max(bottom, y);
+            }
+    QVERIFY2(right > page.width() * 8 / 10, qPrintable(QString::number(right)));
+    QVERIFY2(bottom > page.height() * 8 / 10, qPrintable(QString::number(bottom)));
 }
 
 void TGuiTest::helpMenuUpdatesOnlyWithoutOpenLogs() {
