@@ -40,6 +40,7 @@
 #include "gui/guifrontend.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
+#include "gui/logsfolder.h"
 #include "gui/mailcommands.h"
 #include "gui/printing.h"
 #include "gui/qtext.h"
@@ -712,7 +713,7 @@ bool TQZEditor::Save() {
 bool TQZEditor::SaveAs() {
     if (!FContestLog) return false;
     QString start = FromPath(!FFileName.empty() ? FFileName : FProposedName);
-    if (start.isEmpty()) start = FromPath(Options.Path_QZ_Logs.oValue);
+    if (start.isEmpty()) start = ProposedLogPath(*FContestLog);
     for (;;) {
         const QString chosen = QFileDialog::getSaveFileName(this, QString(), start, DialogFilter(ui::lsNativeLogFilter),
                                                             nullptr, QFileDialog::DontConfirmOverwrite);

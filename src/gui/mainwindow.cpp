@@ -33,6 +33,7 @@
 #include "gui/guifrontend.h"
 #include "gui/gridfont.h"
 #include "gui/helpcommands.h"
+#include "gui/logsfolder.h"
 #include "gui/mailcommands.h"
 #include "gui/shellstrings.h"
 #include "gui/qtext.h"
@@ -446,8 +447,7 @@ bool TMainForm::OpenAnyFile(const std::string& fileName, TFileType type) {
 
 void TMainForm::ChooseAndOpen() {
     const QString filter = DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(542);
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter);
+    const QStringList files = QFileDialog::getOpenFileNames(this, QString(), LogsFolder(), filter);
     for (const QString& file : files) OpenAnyFile(ToPath(file));
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include <memory>
 
 #include "base/datetime.h"
+#include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
@@ -42,6 +44,7 @@
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
 #include "gui/printing.h"
+#include "gui/qtext.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
 
@@ -80,6 +83,24 @@ private:
 
 }  // namespace
 
+// While it lives, notes where every file dialog that opens starts (its folder and the
+// proposed file) and cancels it.
+class TFileDialogWatcher : public QObject {
+public:
+    TFileDialogWatcher() {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            folders << dialog->directory().absolutePath();
+            files << dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        timer->start(10);
+    }
+    QStringList folders, files;
+};
+
 class TGuiTest : public QObject {
     Q_OBJECT
 private:
@@ -117,6 +138,7 @@ private slots:
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
+    void fileDialogsStartInTheLogsFolder();
 };
 
 void TGuiTest::initTestCase() {
@@ -812,6 +834,31 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TGuiTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TGuiTest::fileDialogsStartInTheLogsFolder() {
+    auto window = StartMainWindow({FNative});
+    const std::string before = Options.Path_QZ_Logs.oValue;
+    const QString folder = FDir.path() + "/home/Documents/QZ/QZ Logs";  // not there yet
+    Options.Path_QZ_Logs.oValue = ToPath(folder);
+    TQZEditor* source = window->ActiveEditor();
+    source->Command("acEditMarkAll")->trigger();
+    window->UpdateCommands();
+    window->Command("acFileExtractSelectedQSOsToNewLog")->trigger();
+    TQZEditor* extracted = window->ActiveEditor();
+    QVERIFY(extracted != source && extracted->FileName().empty());
+    {
+        TFileDialogWatcher watch;
+        extracted->Command("acFileSaveAs")->trigger();
+        window->Command("acFileOpen")->trigger();
+        QCOMPARE(watch.files.size(), 2);
+        // A log without a name: own call, contest and year of its first line, in the
+        // logs folder, which now exists.
+        QCOMPARE(watch.files[0], folder + "/DL1ABC-CQ-WW-CW-2024.QZF");
+        QCOMPARE(watch.folders[1], folder);
+    }
+    QVERIFY(QDir(folder).exists());
+    Options.Path_QZ_Logs.oValue = before;
 }
 
 #include "gui_tests.moc"
