@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -139,6 +140,7 @@ private slots:
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
     void fileDialogsStartInTheLogsFolder();
+    void columnsAndListsShowTheirWholeTexts();
 };
 
 void TGuiTest::initTestCase() {
@@ -859,6 +861,42 @@ void TGuiTest::fileDialogsStartInTheLogsFolder() {
     }
     QVERIFY(QDir(folder).exists());
     Options.Path_QZ_Logs.oValue = before;
+}
+
+void TGuiTest::columnsAndListsShowTheirWholeTexts() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const QFontMetrics metrics(editor->Grid()->font());
+    const int callCol = ColumnOf(log, cpCall);
+    // Room for a 10-character call before any line holds one.
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance("WWWWWWWWWW"));
+    // The line entry shows the whole date.
+    QLineEdit* date = editor->LineEntryField(ColumnOf(log, cpDate));
+    QVERIFY(date->width() > date->fontMetrics().horizontalAdvance(date->text()));
+
+    // A longer call typed into an appended line widens its column.
+    const QString longCall = "PA/DL1ABCDEFGHIJ/MM";
+    window->Command("acEditAppendQSO")->trigger();
+    auto* call = qobject_cast<QLineEdit*>(editor->Cells()->ActiveEditor());
+    QVERIFY(call != nullptr);
+    QTest::keyClicks(call, longCall);
+    QTest::keyClick(call, Qt::Key_Tab);
+    QCOMPARE(Cell(editor, log.NoOfQSOs() - 1, cpCall), longCall);
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance(longCall));
+
+    // The band list is as wide as its longest entry, though the column is narrower.
+    const int bandCol = ColumnOf(log, cpBand);
+    editor->Cells()->FocusCell(cpBand, log.ColumnArrayIndex(bandCol), 0);
+    auto* bands = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
+    QVERIFY(bands != nullptr && bands->count() > 1);
+    int widest = 0;
+    for (int i = 0; i < bands->count(); ++i)
+        widest = std::max(widest, bands->view()->fontMetrics().horizontalAdvance(bands->itemText(i)));
+    QVERIFY2(bands->view()->minimumWidth() > widest, qPrintable(QString::number(widest)));
+    editor->Cells()->HideAllInplaceEdits();
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
 }
 
 #include "gui_tests.moc"
