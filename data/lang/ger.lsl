@@ -1098,3 +1098,29 @@ existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs übe
 Zeile(n) der Datei konnten nicht gelesen werden und fehlen im Log. Beim Speichern wird das Log ohne sie geschrieben:
 Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den Standardeinstellungen und speichert keine, bis die Datei lesbar ist oder entfernt wurde:
 
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Punkte
+Ergebnisübersicht von
+Gute  Ungült. Dopp. Gelöscht
+Endergebnis =
+QSO-Kommentare (Crosscheck/UBN-Bericht) von
+[keine QSO-Kommentare vorhanden]
