@@ -360,6 +360,14 @@ void TGuiTest::switchesLanguageAtRunTime() {
         QVERIFY2(editor->Grid()->columnWidth(c) > header.horizontalAdvance(title), qPrintable(title));
     }
     QCOMPARE(editor->CurrentRow(), 0);
+    // What the engine writes after a compile is German too.
+    editor->SetOutputWindowChecked(owResult, true);
+    window->Command("acEditCompile")->trigger();
+    const QString messages = editor->OutputMemo(owMessages)->toPlainText();
+    QVERIFY2(messages.contains(" Punkte)"), qPrintable(messages));
+    const QString result = editor->OutputMemo(owResult)->toPlainText();
+    QVERIFY2(result.contains(QString::fromUtf8("Ergebnisübersicht von DL1ABC")) && result.contains("Endergebnis = "),
+             qPrintable(result));
     QCOMPARE(ReadSettingInteger("Language", -1), 1);
     QVERIFY(window->ApplyLanguage(lEnglish));
     QCOMPARE(window->Command("acFileSave")->text(), QString("&Save"));
