@@ -1124,3 +1124,5 @@ Good  Invalid Dupe  Deleted
 Final result =
 QSO comment summary (Crosscheck/UBN report) of
 [no QSO comments available]
+No log is open.
+Create a new log, open one, or pick one of the logs used lately:

@@ -1124,3 +1124,5 @@ Gute  Ungült. Dopp. Gelöscht
 Endergebnis =
 QSO-Kommentare (Crosscheck/UBN-Bericht) von
 [keine QSO-Kommentare vorhanden]
+Kein Log geöffnet.
+Legen Sie ein neues Log an, öffnen Sie eines oder wählen Sie ein zuletzt benutztes:

@@ -6,9 +6,9 @@
 namespace qz {
 
 // The number of strings a language file must hold: the highest number any front end
-// uses (the result report's "no comments" line, 1125) plus one. A shorter file would blank the texts
+// uses (the GUI's start panel text, 1127) plus one. A shorter file would blank the texts
 // and error reasons past its end.
-inline constexpr int kLanguageStringsUsed = 1126;
+inline constexpr int kLanguageStringsUsed = 1128;
 
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"

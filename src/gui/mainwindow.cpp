@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -36,6 +37,7 @@
 #include "gui/logsfolder.h"
 #include "gui/mailcommands.h"
 #include "gui/shellstrings.h"
+#include "gui/startpanel.h"
 #include "gui/qtext.h"
 #include "import/openlog.h"
 #include "logfile/qzf.h"
@@ -51,12 +53,20 @@ constexpr int kMaxDroppedPathLength = 4096;
 const char* const kToolbarCommands[] = {"acNew",         "acFileOpen", "acFileSave",    nullptr, "acEditUndo",
                                         "acEditCompile", nullptr,      "acOutputPrint", nullptr, "acEditAppendMode"};
 
-const char* ThemeIcon(const char* command) {
-    static const QHash<QString, const char*> icons = {
-        {"acNew", "document-new"},         {"acFileOpen", "document-open"}, {"acFileSave", "document-save"},
-        {"acEditUndo", "edit-undo"},       {"acEditCompile", "system-run"}, {"acOutputPrint", "document-print"},
-        {"acFileExit", "application-exit"}};
-    return icons.value(command, "");
+// The desktop theme's icon of a toolbar command, else the program's own drawing.
+QIcon CommandIcon(const char* command) {
+    struct TIconNames {
+        const char* theme;
+        const char* own;
+    };
+    static const QHash<QString, TIconNames> icons = {
+        {"acNew", {"document-new", "new"}},           {"acFileOpen", {"document-open", "open"}},
+        {"acFileSave", {"document-save", "save"}},    {"acEditUndo", {"edit-undo", "undo"}},
+        {"acEditCompile", {"system-run", "compile"}}, {"acOutputPrint", {"document-print", "print"}},
+        {"acEditAppendMode", {"list-add", "append"}}, {"acFileExit", {"application-exit", "exit"}}};
+    const auto it = icons.constFind(command);
+    if (it == icons.constEnd()) return {};
+    return QIcon::fromTheme(it->theme, QIcon(QString(":/qz/icons/%1.svg").arg(it->own)));
 }
 
 // The language chosen at installation: the "InstalledLanguage" of install_info.ini,
@@ -80,6 +90,9 @@ TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
       FStatusReadOnly(new QLabel),
       FIdleTimer(new QTimer(this)) {
     setWindowTitle("QZ");
+    // The icon installed with the program (hicolor theme), else the copy built in: every
+    // window, log window and dialog shows it instead of the toolkit's.
+    QApplication::setWindowIcon(QIcon::fromTheme("qz", QIcon(":/qz/qz.svg")));
     FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FMdiArea->setViewMode(QMdiArea::SubWindowView);
@@ -92,6 +105,8 @@ TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
     SetFrontEnd(FFrontEnd.get());
     BuildCommands();
     BuildMenus();
+    FStartPanel = new TStartPanel(FMdiArea, FActions["acNew"], FActions["acFileOpen"],
+                                  [this](const std::string& file) { OpenAnyFile(file); });
     setAcceptDrops(true);
     connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
     connect(FIdleTimer, &QTimer::timeout, this, [this] { UpdateCommands(); });
@@ -172,7 +187,7 @@ void TMainForm::BuildCommands() {
         action->setCheckable(c.checkable);
         if (c.standardKey != QKeySequence::UnknownKey) action->setShortcuts(c.standardKey);
         else if (*c.key != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(c.key)));
-        const QIcon icon = QIcon::fromTheme(ThemeIcon(c.name));
+        const QIcon icon = CommandIcon(c.name);
         if (!icon.isNull()) action->setIcon(icon);
         FActions.insert(c.name, action);
         if (c.editor) {
@@ -299,6 +314,7 @@ void TMainForm::Retranslate() {
         a->setStatusTip(hint);
     }
     for (auto it = FMenus.begin(); it != FMenus.end(); ++it) it.value()->setTitle(LSCaption(it.key()));
+    if (FStartPanel != nullptr) FStartPanel->Retranslate();
     if (auto* wizard = findChild<TBatchWorkWizard*>()) wizard->Retranslate();
     FActions["English1"]->setChecked(FLanguage == lEnglish);
     FActions["German1"]->setChecked(FLanguage == lGerman);
@@ -334,6 +350,7 @@ void TMainForm::FillWindowMenu() {
 
 void TMainForm::UpdateCommands() {
     TQZEditor* editor = ActiveEditor();
+    FStartPanel->Update(FMdiArea->subWindowList().isEmpty(), FHistory.Newest());
     if (editor != nullptr) editor->UpdateCommands();
     for (const TCommand& c : Commands()) {
         if (!c.editor) continue;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -45,6 +47,7 @@
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
 #include "gui/printing.h"
+#include "gui/startpanel.h"
 #include "gui/qtext.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
@@ -141,6 +144,7 @@ private slots:
     void cellEditorsAcceptOnlyValidCharacters();
     void fileDialogsStartInTheLogsFolder();
     void columnsAndListsShowTheirWholeTexts();
+    void startPanelIconsAndToolbar();
 };
 
 void TGuiTest::initTestCase() {
@@ -905,6 +909,37 @@ void TGuiTest::columnsAndListsShowTheirWholeTexts() {
     editor->Cells()->HideAllInplaceEdits();
     TBoxAnswerer no(QMessageBox::No);
     window->close();
+}
+
+void TGuiTest::startPanelIconsAndToolbar() {
+    auto window = StartMainWindow({FNative});
+    TStartPanel* panel = window->StartPanel();
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    window->Command("acFileClose")->trigger();
+    QCOMPARE(window->Editors().size(), std::size_t(0));
+    window->UpdateCommands();
+    QVERIFY(panel->isVisible());
+    // The recent files are offered; one click opens one.
+    const std::vector<QPushButton*> recent = panel->RecentButtons();
+    QVERIFY(!recent.empty());
+    QCOMPARE(recent.front()->toolTip().toStdString(), window->FileHistory().Newest().front());
+    {
+        TFileDialogWatcher watch;
+        panel->OpenButton()->click();
+        QCOMPARE(watch.folders.size(), 1);
+    }
+    recent.front()->click();
+    QCOMPARE(window->Editors().size(), std::size_t(1));
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    // The program's own icon, not the toolkit's, on the log window; every toolbar
+    // command has an icon.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(":/qz/qz.svg"));
+    QCOMPARE(window->ActiveEditor()->parentWidget()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    for (const char* name : {"acNew", "acFileOpen", "acFileSave", "acEditUndo", "acEditCompile", "acOutputPrint"})
+        QVERIFY2(!window->Command(name)->icon().isNull(), name);
 }
 
 #include "gui_tests.moc"
