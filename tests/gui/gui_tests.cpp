@@ -925,9 +925,12 @@ void TGuiTest::startPanelIconsAndToolbar() {
     QVERIFY(!recent.empty());
     QCOMPARE(recent.front()->toolTip().toStdString(), window->FileHistory().Newest().front());
     {
+        const std::string before = Options.Path_QZ_Logs.oValue;
+        Options.Path_QZ_Logs.oValue = Path("panel-logs");
         TFileDialogWatcher watch;
         panel->OpenButton()->click();
-        QCOMPARE(watch.folders.size(), 1);
+        QCOMPARE(watch.folders, QStringList{FromPath(Path("panel-logs"))});
+        Options.Path_QZ_Logs.oValue = before;
     }
     recent.front()->click();
     QCOMPARE(window->Editors().size(), std::size_t(1));
