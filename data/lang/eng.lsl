@@ -1118,14 +1118,14 @@ The settings file cannot be used. The program works with the default settings an
 
 
 
-
-
-
-
-
-
-
-
+Points
+Result overview of
+Good  Invalid Dupe  Deleted
+Final result =
+QSO comment summary (Crosscheck/UBN report) of
+[no QSO comments available]
+No log is open.
+Create a new log, open one, or pick one of the logs used lately:
 
 
 

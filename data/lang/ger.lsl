@@ -1118,14 +1118,14 @@ Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den
 
 
 
-
-
-
-
-
-
-
-
+Punkte
+Ergebnisübersicht von
+Gute  Ungült. Dopp. Gelöscht
+Endergebnis =
+QSO-Kommentare (Crosscheck/UBN-Bericht) von
+[keine QSO-Kommentare vorhanden]
+Kein Log geöffnet.
+Legen Sie ein neues Log an, öffnen Sie eines oder wählen Sie ein zuletzt benutztes:
 
 
 

@@ -32,6 +32,7 @@ inline constexpr int lsMemberListMissing = 117;     // "could not be read. Membe
 inline constexpr int lsConstantSentExchange = 188;  // caption of the fixed-exchange question
 inline constexpr int lsCompileStarted = 261;        // "Compiling the log ..."
 inline constexpr int lsCompileDone = 262;           // "Done"
+inline constexpr int lsPointsWord = 1120;           // "Points" (after the final result)
 inline constexpr int lsUnknownRegion = 263;         // "Unknown region or abbreviation"
 inline constexpr int lsInvalidZone = 267;           // "Invalid zone"
 inline constexpr int lsSameSideWAEQSO = 268;        // "Only QSOs between European and non-European ..."
@@ -220,5 +221,12 @@ inline constexpr int lsMailUnconfirmed = 776;          // "the server took the w
 inline constexpr int lsMailRefused = 777;              // "the server refused the message; ... Its answer:"
 inline constexpr int lsServerAnswered = 778;           // "the server answered:"
 inline constexpr int lsMailStalled = 779;              // "the server stopped taking the message (time-out); ..."
+
+// The result report and the comment summary.
+inline constexpr int lsResultOverviewOf = 1121;    // "Result overview of"
+inline constexpr int lsResultColumnTitles = 1122;  // "Good  Invalid Dupe  Deleted" (over the QSO counts)
+inline constexpr int lsFinalResult = 1123;         // "Final result ="
+inline constexpr int lsCommentSummaryOf = 1124;    // "QSO comment summary (Crosscheck/UBN report) of"
+inline constexpr int lsNoComments = 1125;          // "[no QSO comments available]"
 
 }  // namespace qz

@@ -2,6 +2,7 @@
 #include "contests/dxpedition.h"
 
 #include "base/text.h"
+#include "base/language.h"
 #include "base/lsnumbers.h"
 #include "contests/definition.h"
 #include "contests/rulehelpers.h"
@@ -26,9 +27,9 @@ std::string T_DXPDN::GetMulti(int index, int multiIndex) {
 
 void T_DXPDN::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
-    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(LS(lsResultOverviewOf) + " " + FOwnCall.Call());
     d.push_back(" ");
-    d.push_back("        Good  Invalid Dupe  Deleted");
+    d.push_back("        " + LS(lsResultColumnTitles));
     d.push_back(" Band   QSOs   QSOs   QSOs   QSOs   Cty");
     d.push_back("");
     for (int b = b160m; b <= bSAT; ++b) {

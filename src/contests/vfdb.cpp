@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
 #include "contests/definition.h"
@@ -69,9 +70,9 @@ std::int64_t T_VFDB::GetFinalResult() const {
 
 void T_VFDB::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
-    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(LS(lsResultOverviewOf) + " " + FOwnCall.Call());
     d.push_back("");
-    d.push_back("        Good  Invalid Dupe  Deleted");
+    d.push_back("        " + LS(lsResultColumnTitles));
     d.push_back(" Band   QSOs   QSOs   QSOs   QSOs   DOK      Loc          Pts");
     d.push_back("");
     for (int b = b160m; b <= bSAT; ++b) {
@@ -87,8 +88,9 @@ void T_VFDB::WriteResults(std::vector<std::string>& d) const {
                        GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllMulties(0),
                        GetNoOfAllMulties(1) * 5, GetAllPoints()));
     d.push_back("");
-    d.push_back("Final result = " + std::to_string(GetAllPoints()) + " * (" + std::to_string(GetNoOfAllMulties(0)) +
-                " + " + std::to_string(GetNoOfAllMulties(1) * 5) + ") = " + FormatThousands(GetFinalResult()));
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(GetAllPoints()) + " * (" +
+                std::to_string(GetNoOfAllMulties(0)) + " + " + std::to_string(GetNoOfAllMulties(1) * 5) +
+                ") = " + FormatThousands(GetFinalResult()));
 }
 
 void T_VFDB::SetColumns() {

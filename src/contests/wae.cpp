@@ -220,7 +220,7 @@ std::int64_t T_WAE::GetFinalResult() const {
 
 void T_WAE::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
-    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(LS(lsResultOverviewOf) + " " + FOwnCall.Call());
     d.push_back(" ");
     d.push_back("        Good  Invalid Dupe  Deleted  Good  Invalid");
     d.push_back(" Band   QSOs   QSOs   QSOs  QSO+QTC  QTCs   QTCs   Cty  Factor Mul  Pts");
@@ -239,7 +239,7 @@ void T_WAE::WriteResults(std::vector<std::string>& d) const {
                        GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllGoodQTCs(),
                        GetNoOfAllInvalidQTCs(), GetNoOfAllMulties(0), weighted, GetAllPoints()));
     d.push_back("");
-    d.push_back("Final result = " + std::to_string(GetAllPoints()) + " * " + std::to_string(weighted) + " = " +
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(GetAllPoints()) + " * " + std::to_string(weighted) + " = " +
                 FormatThousands(GetFinalResult()));
 }
 

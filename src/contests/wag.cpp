@@ -18,7 +18,7 @@ namespace qz {
 
 void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::int64_t finalResult) {
     d.push_back(log.GetLongContestName());
-    d.push_back("Result overview of " + log.OwnCall().Call());
+    d.push_back(LS(lsResultOverviewOf) + " " + log.OwnCall().Call());
     d.push_back("");
     std::string head1 = "      ", head2 = " Band  ";
     for (int m = mCW; m <= mATV; ++m)
@@ -48,7 +48,7 @@ void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::i
                        log.GetNoOfAllDupes(), log.GetNoOfAllUserDeletedQSOs(), log.GetNoOfAllMulties(0),
                        log.GetAllPoints()));
     d.push_back("");
-    d.push_back("Final result = " + std::to_string(log.GetAllPoints()) + " * " +
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(log.GetAllPoints()) + " * " +
                 std::to_string(log.GetNoOfAllMulties(0)) + " = " + FormatThousands(finalResult));
 }
 

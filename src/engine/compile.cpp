@@ -59,7 +59,7 @@ void TContestLog::Compile(const TCompileSettings& settings) {
     for (int b = b160m; b <= bSAT; ++b)
         if (BandIsAllowed(static_cast<TBand>(b))) AddBandToTotals(static_cast<TBand>(b));
     ProgressEnd();
-    AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " Points)", -1);
+    AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")", -1);
 }
 
 void TContestLog::CompileLine(int i) {

@@ -1,4 +1,6 @@
 // The result overview and the comment summary of a compiled log.
+#include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
 
@@ -13,9 +15,9 @@ std::string FormatThousands(std::int64_t value) {
 
 void TContestLog::WriteResults(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
-    d.push_back("Result overview of " + FOwnCall.Call());
+    d.push_back(LS(lsResultOverviewOf) + " " + FOwnCall.Call());
     d.push_back("");
-    d.push_back("        Good  Invalid Dupe  Deleted");
+    d.push_back("        " + LS(lsResultColumnTitles));
     std::string head = " Band   QSOs   QSOs   QSOs   QSOs ";
     if (FNoOfMulties == 1) head += "  Mul  ";
     else
@@ -42,7 +44,7 @@ void TContestLog::WriteResults(std::vector<std::string>& d) const {
     d.push_back("");
     std::string p = std::to_string(GetAllPoints());
     std::string r = FormatThousands(GetFinalResult());
-    std::string line = "Final result = ";
+    std::string line = LS(lsFinalResult) + " ";
     switch (FNoOfMulties) {
         case 0: line += r; break;
         case 1: line += p + " * " + std::to_string(GetNoOfAllMulties(0)) + " = " + r; break;
@@ -57,7 +59,7 @@ void TContestLog::WriteResults(std::vector<std::string>& d) const {
 
 void TContestLog::WriteAllComments(std::vector<std::string>& d) const {
     d.push_back(GetLongContestName());
-    d.push_back("QSO comment summary (Crosscheck/UBN report) of " + FOwnCall.Call());
+    d.push_back(LS(lsCommentSummaryOf) + " " + FOwnCall.Call());
     d.push_back("");
     bool any = false;
     for (int i = 0; i < NoOfQSOs(); ++i) {
@@ -68,7 +70,7 @@ void TContestLog::WriteAllComments(std::vector<std::string>& d) const {
         for (const auto& c : q.Comment()) d.push_back(c);
         d.push_back("");
     }
-    if (!any) d.push_back("[no QSO comments available]");
+    if (!any) d.push_back(LS(lsNoComments));
 }
 
 }  // namespace qz

@@ -32,6 +32,7 @@
 #include "contests/factory.h"
 #include "engine/compilesettings.h"
 #include "gui/commands.h"
+#include "gui/logsfolder.h"
 #include "gui/qtext.h"
 #include "gui/shellstrings.h"
 #include "logfile/qzf.h"
@@ -166,8 +167,7 @@ void TBatchFileList::ChooseFiles() {
     const QStringList entries = filter.split(";;");
     const QString preselected = entries.value(NativeOnly() ? 0 : 1);
     QString chosenFilter = preselected;
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, QString(), FromPath(Options.Path_QZ_Logs.oValue), filter, &chosenFilter);
+    const QStringList files = QFileDialog::getOpenFileNames(this, QString(), LogsFolder(), filter, &chosenFilter);
     AddFiles(files);
 }
 

@@ -17,6 +17,7 @@
 #include "gui/cellstrings.h"
 #include "gui/commands.h"
 #include "gui/gridtext.h"
+#include "gui/listwidth.h"
 #include "gui/logmodel.h"
 #include "gui/qtext.h"
 
@@ -34,6 +35,7 @@ bool IsFixedColumn(TColumnProperty p) { return p == cpNr || p == cpMark; }
 QComboBox* NewList(QWidget* parent, const QStringList& entries, const QString& chosen) {
     auto* list = new QComboBox(parent);
     list->addItems(entries);
+    FitListPopupToEntries(*list);
     list->setCurrentIndex(std::max(0, static_cast<int>(entries.indexOf(chosen.trimmed()))));
     return list;
 }

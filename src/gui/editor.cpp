@@ -40,6 +40,7 @@
 #include "gui/guifrontend.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
+#include "gui/logsfolder.h"
 #include "gui/mailcommands.h"
 #include "gui/printing.h"
 #include "gui/qtext.h"
@@ -51,6 +52,8 @@ namespace {
 
 // Characters of padding around a fitted column's widest text.
 constexpr int kColumnPadding = 14;
+// Changes of more lines than this at once are followed by a fit of the whole grid.
+constexpr int kMaxRowsWidenedAtOnce = 64;
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -102,6 +105,12 @@ void TQZEditor::BuildWidgets() {
     FGrid->setWordWrap(false);
     FGrid->setCornerButtonEnabled(false);
     connect(FGrid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { FillLineEntry(); });
+    // A typed or appended line may hold a longer call or exchange than the column shows.
+    connect(FModel, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& first, const QModelIndex& last) {
+        WidenColumnsForRows(first.row(), last.row());
+    });
+    connect(FModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { WidenColumnsForRows(first, last); });
     // A click into the mark column toggles the line's selection.
     connect(FGrid, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (!FContestLog || FContestLog->ColumnProperty(index.column()) != cpMark) return;
@@ -266,6 +275,8 @@ void TQZEditor::BuildLineEntry() {
         auto* title = new QLabel(FromCore(GridColumnTitle(*FContestLog, c)));
         auto* edit = new QLineEdit;
         edit->setToolTip(title->text());
+        const QString sample = FromCore(GridColumnSampleText(FContestLog->ColumnProperty(c)));
+        if (!sample.isEmpty()) edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(sample + "00"));
         connect(edit, &QLineEdit::returnPressed, this, [this] { ApplyLineEntry(); });
         grid->addWidget(title, 0, gridCol);
         grid->addWidget(edit, 1, gridCol);
@@ -383,6 +394,17 @@ std::vector<int> TQZEditor::ColumnWidths() const {
     return widths;
 }
 
+int TQZEditor::ColumnTextWidth(int col, int firstRow, int lastRow) const {
+    const QFontMetrics metrics(FGrid->font());
+    // The longest text stands for the widest: measuring every cell would cost more.
+    std::string longest = GridColumnSampleText(FContestLog->ColumnProperty(col));
+    for (int r = firstRow; r <= lastRow; ++r) {
+        std::string text = GridCellText(*FContestLog, col, r);
+        if (text.size() > longest.size()) longest = std::move(text);
+    }
+    return longest.empty() ? 0 : metrics.horizontalAdvance(FromCore(longest) + "0") + kColumnPadding;
+}
+
 void TQZEditor::FitColumns(bool toContents) {
     if (!FContestLog) return;
     const QFontMetrics metrics(FGrid->font());
@@ -394,15 +416,21 @@ void TQZEditor::FitColumns(bool toContents) {
             // that no call is cut, which costs one pass over the log.
             int widest = headerMetrics.horizontalAdvance(FromCore(GridColumnTitle(*FContestLog, c)));
             if (FContestLog->ColumnProperty(c) == cpMark) widest = std::max(widest, metrics.horizontalAdvance("MM"));
-            std::string longest;
-            for (int r = 0; r < FContestLog->NoOfQSOs(); ++r) {
-                std::string text = GridCellText(*FContestLog, c, r);
-                if (text.size() > longest.size()) longest = std::move(text);
-            }
-            widest = std::max(widest, metrics.horizontalAdvance(FromCore(longest) + "0"));
-            width = widest + kColumnPadding;
+            width = std::max(widest + kColumnPadding, ColumnTextWidth(c, 0, FContestLog->NoOfQSOs() - 1));
+        } else {
+            width = std::max(width, ColumnTextWidth(c, 0, -1));
         }
         FGrid->setColumnWidth(c, width);
+    }
+}
+
+void TQZEditor::WidenColumnsForRows(int firstRow, int lastRow) {
+    // Whole-log changes (compile, sort) come with a rebuild that fits the columns.
+    if (!FContestLog || lastRow - firstRow >= kMaxRowsWidenedAtOnce) return;
+    lastRow = std::min(lastRow, FContestLog->NoOfQSOs() - 1);
+    for (int c = 0; c < FContestLog->NoOfColumns(); ++c) {
+        const int width = ColumnTextWidth(c, firstRow, lastRow);
+        if (width > FGrid->columnWidth(c)) FGrid->setColumnWidth(c, width);
     }
 }
 
@@ -742,7 +770,7 @@ bool TQZEditor::Save() {
 bool TQZEditor::SaveAs() {
     if (!FContestLog) return false;
     QString start = FromPath(!FFileName.empty() ? FFileName : FProposedName);
-    if (start.isEmpty()) start = FromPath(Options.Path_QZ_Logs.oValue);
+    if (start.isEmpty()) start = ProposedLogPath(*FContestLog);
     for (;;) {
         const QString chosen = QFileDialog::getSaveFileName(this, QString(), start, DialogFilter(ui::lsNativeLogFilter),
                                                             nullptr, QFileDialog::DontConfirmOverwrite);

@@ -126,6 +126,11 @@ private:
     void RefreshOutputWindows(SOutputWindow windows);
     void UpdateTabVisibility();
     void FitColumns(bool toContents);
+    // Width column `col` needs for its sample text (GridColumnSampleText) and the texts of
+    // lines firstRow..lastRow; 0 when it has neither.
+    int ColumnTextWidth(int col, int firstRow, int lastRow) const;
+    // Makes columns wider (never narrower) where a changed or added line needs it.
+    void WidenColumnsForRows(int firstRow, int lastRow);
     std::vector<int> ColumnWidths() const;
     void SetModified(bool on);
     bool PrintsGrid() const;

@@ -74,6 +74,17 @@ int GridColumnWidth(const TContestLog& log, int col) {
     return DefaultColumnWidths[property];
 }
 
+std::string GridColumnSampleText(TColumnProperty property) {
+    // "W" is the widest capital: any call or exchange of that length fits.
+    switch (property) {
+        case cpCall: return "WWWWWWWWWW";
+        case cpSentNumber:
+        case cpRcvdNumber: return "WWWWWW";
+        case cpDate: return "28.May.2024";
+        default: return {};
+    }
+}
+
 void StoreGridLayout(TContestLog& log, const std::vector<int>& widths) {
     TFileHeader& h = log.PublicFileHeader;
     const int n = std::min({log.NoOfColumns(), static_cast<int>(widths.size()), kMaxColumnDescriptors});

@@ -17,6 +17,10 @@ std::string GridColumnTitle(const TContestLog& log, int col);
 // The width stored in the header for the column's property and array index, else the
 // default width of its property.
 int GridColumnWidth(const TContestLog& log, int col);
+// A text as wide as the widest value a column must show without cutting from the
+// start, before any line holds it: a 10-character call, a 6-character exchange, a whole
+// date; empty for the other columns.
+std::string GridColumnSampleText(TColumnProperty property);
 // Stores the columns with their widths (in grid order) into the log's header.
 void StoreGridLayout(TContestLog& log, const std::vector<int>& widths);
 

@@ -97,7 +97,7 @@ private:
 
 // --- Finalize dialog ----------------------------------------------------------------------
 
-TFinalizeLogForm::TFinalizeLogForm(QWidget* parent)
+TFinalizeLogForm::TFinalizeLogForm(QWidget* parent, TOutputWindow format)
     : QDialog(parent),
       FSave(new QCheckBox(ui::LSPart(ui::lsFinalizeBoxes, 0))),
       FExport(new QCheckBox(ui::LSPart(ui::lsFinalizeBoxes, 1))),
@@ -117,7 +117,7 @@ TFinalizeLogForm::TFinalizeLogForm(QWidget* parent)
     FSave->setEnabled(false);
     const TFinalizeChoice stored = LoadFinalizeChoice();
     FExport->setChecked(stored.exportLog);
-    (stored.format == owCabrillo ? FCabrillo : FSTF)->setChecked(true);
+    (format == owCabrillo ? FCabrillo : FSTF)->setChecked(true);
     FSend->setChecked(stored.sendEMail);
     auto* formatLayout = new QVBoxLayout(FFormat);
     formatLayout->addWidget(FSTF);
@@ -156,7 +156,7 @@ void TFinalizeLogForm::accept() {
 
 TFinalizeResult FinalizeLog(TQZEditor& editor) {
     if (editor.ContestLog() == nullptr) return TFinalizeResult::NotSaved;
-    TFinalizeLogForm form(&editor);
+    TFinalizeLogForm form(&editor, SubmissionFormat(editor.ContestLog()->PublicFileHeader.fhContest_Contest));
     if (form.exec() != QDialog::Accepted) return TFinalizeResult::NotExported;
     TEditorFinalizeSteps steps(editor);
     const TFinalizeResult result = RunFinalize(form.Choice(), steps);

@@ -21,7 +21,9 @@ class TFinalizeLogForm : public QDialog {
     Q_OBJECT
 public:
     // Preset from the stored choice.
-    explicit TFinalizeLogForm(QWidget* parent = nullptr);
+    // `format` is the export format proposed (the contest's submission format); whether
+    // to export and send is the stored choice.
+    explicit TFinalizeLogForm(QWidget* parent = nullptr, TOutputWindow format = owSTF);
     TFinalizeChoice Choice() const;
     // Stores the choice when closed with OK.
     void accept() override;

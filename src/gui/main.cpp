@@ -1,6 +1,5 @@
 // qz-gui: the desktop program of the contest log tool.
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 #include <csignal>
 #include <exception>
@@ -19,10 +18,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("QZ");
     QApplication::setOrganizationName("Quorvel");
-    // The desktop entry and the icon installed with it (hicolor theme) name the windows
-    // in task bars and switchers.
+    // The desktop entry names the windows in task bars and switchers; the main window
+    // sets the program's icon.
     QApplication::setDesktopFileName("qz-gui");
-    QApplication::setWindowIcon(QIcon::fromTheme("qz"));
     std::vector<std::string> args;
     // QApplication has taken its own options (-platform, -style, ...) out of argv.
     const QStringList arguments = QApplication::arguments();

@@ -8,6 +8,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -34,11 +36,13 @@
 #include "gui/guifrontend.h"
 #include "gui/gridfont.h"
 #include "gui/helpcommands.h"
+#include "gui/logsfolder.h"
 #include "gui/manualwindow.h"
 #include "gui/mailcommands.h"
 #include "gui/opendialog.h"
 #include "gui/shellstrings.h"
 #include "gui/shortcutsdialog.h"
+#include "gui/startpanel.h"
 #include "gui/windowarrange.h"
 #include "gui/qtext.h"
 #include "import/openlog.h"
@@ -57,12 +61,20 @@ constexpr int kFolderMessageTime = 20000;
 const char* const kToolbarCommands[] = {"acNew",         "acFileOpen", "acFileSave",    nullptr, "acEditUndo",
                                         "acEditCompile", nullptr,      "acOutputPrint", nullptr, "acEditAppendMode"};
 
-const char* ThemeIcon(const char* command) {
-    static const QHash<QString, const char*> icons = {
-        {"acNew", "document-new"},         {"acFileOpen", "document-open"}, {"acFileSave", "document-save"},
-        {"acEditUndo", "edit-undo"},       {"acEditCompile", "system-run"}, {"acOutputPrint", "document-print"},
-        {"acFileExit", "application-exit"}};
-    return icons.value(command, "");
+// The desktop theme's icon of a toolbar command, else the program's own drawing.
+QIcon CommandIcon(const char* command) {
+    struct TIconNames {
+        const char* theme;
+        const char* own;
+    };
+    static const QHash<QString, TIconNames> icons = {
+        {"acNew", {"document-new", "new"}},           {"acFileOpen", {"document-open", "open"}},
+        {"acFileSave", {"document-save", "save"}},    {"acEditUndo", {"edit-undo", "undo"}},
+        {"acEditCompile", {"system-run", "compile"}}, {"acOutputPrint", {"document-print", "print"}},
+        {"acEditAppendMode", {"list-add", "append"}}, {"acFileExit", {"application-exit", "exit"}}};
+    const auto it = icons.constFind(command);
+    if (it == icons.constEnd()) return {};
+    return QIcon::fromTheme(it->theme, QIcon(QString(":/qz/icons/%1.svg").arg(it->own)));
 }
 
 // The language chosen at installation: the "InstalledLanguage" of install_info.ini,
@@ -86,6 +98,9 @@ TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
       FStatusReadOnly(new QLabel),
       FIdleTimer(new QTimer(this)) {
     setWindowTitle("QZ");
+    // The icon installed with the program (hicolor theme), else the copy built in: every
+    // window, log window and dialog shows it instead of the toolkit's.
+    QApplication::setWindowIcon(QIcon::fromTheme("qz", QIcon(":/qz/qz.svg")));
     FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FMdiArea->setViewMode(QMdiArea::SubWindowView);
@@ -98,6 +113,8 @@ TMainForm::TMainForm(TCommandLine commandLine, QWidget* parent)
     SetFrontEnd(FFrontEnd.get());
     BuildCommands();
     BuildMenus();
+    FStartPanel = new TStartPanel(FMdiArea, FActions["acNew"], FActions["acFileOpen"],
+                                  [this](const std::string& file) { OpenAnyFile(file); });
     setAcceptDrops(true);
     connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
     connect(FIdleTimer, &QTimer::timeout, this, [this] { UpdateCommands(); });
@@ -177,7 +194,7 @@ void TMainForm::BuildCommands() {
         action->setObjectName(c.name);
         action->setCheckable(c.checkable);
         action->setShortcuts(CommandKeys(c));
-        const QIcon icon = QIcon::fromTheme(ThemeIcon(c.name));
+        const QIcon icon = CommandIcon(c.name);
         if (!icon.isNull()) action->setIcon(icon);
         FActions.insert(c.name, action);
         if (c.editor) {
@@ -309,6 +326,7 @@ void TMainForm::Retranslate() {
         a->setStatusTip(hint);
     }
     for (auto it = FMenus.begin(); it != FMenus.end(); ++it) it.value()->setTitle(LSCaption(it.key()));
+    if (FStartPanel != nullptr) FStartPanel->Retranslate();
     if (auto* wizard = findChild<TBatchWorkWizard*>()) wizard->Retranslate();
     FActions["English1"]->setChecked(FLanguage == lEnglish);
     FActions["German1"]->setChecked(FLanguage == lGerman);
@@ -346,6 +364,7 @@ void TMainForm::FillWindowMenu() {
 
 void TMainForm::UpdateCommands() {
     TQZEditor* editor = ActiveEditor();
+    FStartPanel->Update(FMdiArea->subWindowList().isEmpty(), FHistory.Newest());
     if (editor != nullptr) editor->UpdateCommands();
     for (const TCommand& c : Commands()) {
         if (!c.editor) continue;

@@ -26,6 +26,7 @@ namespace qz::gui {
 
 class TGuiFrontEnd;
 class TQZEditor;
+class TStartPanel;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -57,6 +58,7 @@ public:
     QAction* Command(const QString& name) const { return FActions.value(name); }
     TGuiFrontEnd& FrontEnd() const { return *FFrontEnd; }
     const TFileHistory& FileHistory() const { return FHistory; }
+    TStartPanel* StartPanel() const { return FStartPanel; }
     QMdiArea* MdiArea() const { return FMdiArea; }
 
     // The idle-time update: commands mirror the active editor, status fields.
@@ -87,6 +89,7 @@ private:
     QHash<QString, QAction*> FActions;
     QHash<int, QMenu*> FMenus;  // by the language string of their title
     QMenu* FRecentMenu = nullptr;
+    TStartPanel* FStartPanel = nullptr;
     QMenu* FWindowMenu = nullptr;
     QLabel* FStatusLines;
     QLabel* FStatusModified;

@@ -12,6 +12,7 @@
 #include "gui/commandstrings.h"
 #include "gui/dialogtexts.h"
 #include "gui/fileinfodialog.h"
+#include "gui/logsfolder.h"
 #include "gui/qtext.h"
 #include "import/detect.h"
 #include "logfile/qzf.h"
@@ -82,7 +83,7 @@ TOpenLogDialog::TOpenLogDialog(QWidget* parent) : QFileDialog(parent), FPreview(
     setAcceptMode(QFileDialog::AcceptOpen);
     setDefaultSuffix("qzf");
     setNameFilter(DialogFilter(ui::lsNativeLogFilter) + ";;" + DialogFilter(cmd::lsForeignLogFilter));
-    setDirectory(FromPath(qz::Options.Path_QZ_Logs.oValue));
+    setDirectory(LogsFolder());
     resize(kDialogSize);
     FPreview->setObjectName("preview");
     FPreview->setTextFormat(Qt::RichText);

@@ -52,5 +52,8 @@ inline constexpr int lsWizardFinish = 1096;
 inline constexpr int lsLinesLeftOut = 1097;
 inline constexpr int lsSettingsUnusable = 1098;
 inline constexpr int lsCancelCaption = 87;
+// The start panel shown while no log is open.
+inline constexpr int lsNoLogOpen = 1126;
+inline constexpr int lsHowToBegin = 1127;
 
 }  // namespace qz::gui

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -68,6 +70,22 @@ TStatisticsForm::TStatisticsForm(const TContestLog& log, QWidget* parent)
     layout->addWidget(FTabs);
     layout->addWidget(buttons);
     resize(760, 480);
+    FitToTables();
+}
+
+void TStatisticsForm::FitToTables() {
+    // Wide enough for every column of the widest table, within the screen.
+    int tableWidth = 0;
+    for (int t = 0; t < FTabs->count(); ++t) {
+        const QTableWidget* grid = Table(t);
+        int w = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < grid->columnCount(); ++c) w += grid->columnWidth(c);
+        tableWidth = std::max(tableWidth, w);
+    }
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = tableWidth + margins.left() + margins.right() + 8;
+    if (const QScreen* s = screen()) wanted = std::min(wanted, s->availableGeometry().width() * 9 / 10);
+    if (wanted > width()) resize(wanted, height());
 }
 
 QTableWidget* TStatisticsForm::Table(int tab) const { return qobject_cast<QTableWidget*>(FTabs->widget(tab)); }

@@ -23,6 +23,9 @@ public:
 
 private:
     void ShowCalls(int tab, int row, int column);
+    // Widens the dialog so that all columns show without scrolling, as far as the
+    // screen allows.
+    void FitToTables();
 
     std::vector<TStatisticsTable> FTables;
     QTabWidget* FTabs;

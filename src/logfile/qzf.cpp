@@ -340,6 +340,28 @@ std::string NativeFileName(const std::string& fileName) {
     return FindFileIgnoringCase(p.string());
 }
 
+std::string ProposedNativeFileName(std::string_view ownCall, std::string_view contestShortName, int year) {
+    std::string name;
+    auto addPart = [&name](std::string_view part) {
+        std::string clean;
+        for (char c : part) {
+            const bool kept = IsLetter(c) || IsDigit(c) || c == '-';
+            clean += kept ? c : '-';
+        }
+        // "-" at either end of a part would double the separator.
+        while (!clean.empty() && clean.front() == '-') clean.erase(clean.begin());
+        while (!clean.empty() && clean.back() == '-') clean.pop_back();
+        if (clean.empty()) return;
+        if (!name.empty()) name += '-';
+        name += clean;
+    };
+    addPart(Trim(ownCall));
+    addPart(Trim(contestShortName));
+    if (year > 0) addPart(std::to_string(year));
+    if (name.empty()) name = "QZ";
+    return name + std::string(qzf::kExtension);
+}
+
 std::unique_ptr<TContestLog> MakeLogWithFactory(const TFileHeader& header, std::shared_ptr<const TCtyStuff> cty) {
     return CreateContestLog(header, nullptr, std::move(cty));
 }

@@ -68,6 +68,11 @@ TFileType NativeFileTypeOfFile(const std::string& fileName);
 // ".qzf"), unless a file of that name in another letter case already exists, whose
 // spelling is then kept.
 std::string NativeFileName(const std::string& fileName);
+// The file name (without folder) a new log is first offered under:
+// "CALL-CONTEST-YEAR.QZF", e.g. "DL1ABC-P-CQ-WW-CW-2024.QZF". A "/" in the call and any
+// character other than a letter, digit or "-" become "-"; an empty call or contest
+// and a year of 0 are left out. "QZ.QZF" when nothing is left.
+std::string ProposedNativeFileName(std::string_view ownCall, std::string_view contestShortName, int year);
 
 // The header of a version-4 native log held in `bytes` (at least its 4096 bytes), with
 // the upgrade rules applied; false with `error` naming the file when the bytes are no

@@ -18,6 +18,13 @@ void StoreFinalizeChoice(const TFinalizeChoice& choice) {
     WriteSettingBool("Finalize_SendEMail", choice.exportLog && choice.sendEMail);
 }
 
+TOutputWindow SubmissionFormat(TContest contest) {
+    const auto c = static_cast<std::size_t>(contest);
+    const bool cabrillo = c < CabrilloContestNames.size() && !CabrilloContestNames[c].empty() &&
+                          CabrilloContestNames[c] != CabrilloContestNames[cNoContest];
+    return cabrillo ? owCabrillo : owSTF;
+}
+
 TFinalizeResult RunFinalize(const TFinalizeChoice& choice, TFinalizeSteps& steps, std::string* exportedFile) {
     steps.Compile();
     if (!steps.ReadOnly() && !steps.LockAndSave()) return TFinalizeResult::NotSaved;

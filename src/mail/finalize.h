@@ -21,6 +21,9 @@ struct TFinalizeChoice {
 // "Finalize_SendEMail" (default true). Other stored numbers read as the default.
 TFinalizeChoice LoadFinalizeChoice();
 void StoreFinalizeChoice(const TFinalizeChoice& choice);
+// The format a log of `contest` is submitted in: Cabrillo for a contest with a Cabrillo
+// name, else STF.
+TOutputWindow SubmissionFormat(TContest contest);
 
 class TFinalizeSteps {
 public:

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QPlainTextEdit>
@@ -403,6 +404,13 @@ void TDialogTest::sentQTCsCommentAndStatistics() {
             auto* stats = qobject_cast<TStatisticsForm*>(d);
             tabs = stats->Tabs()->count();
             firstTab = stats->Tabs()->tabText(0);
+            // Every column shows without scrolling sideways, unless the screen is too small.
+            QTableWidget* table = stats->Table(0);
+            int columns = 0;
+            for (int c = 0; c < table->columnCount(); ++c) columns += table->columnWidth(c);
+            const int screenWidth = stats->screen()->availableGeometry().width();
+            QVERIFY2(table->viewport()->width() >= columns || stats->width() >= screenWidth * 9 / 10,
+                     qPrintable(QString("%1 < %2").arg(table->viewport()->width()).arg(columns)));
             d->reject();
         }});
         window->Command("Statistics1")->trigger();

@@ -7,17 +7,23 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDirIterator>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -34,6 +40,7 @@
 
 #include "base/datetime.h"
 #include "base/installfiles.h"
+#include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
@@ -50,9 +57,11 @@
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
 #include "gui/manualwindow.h"
-#include "gui/qtext.h"
 #include "gui/opendialog.h"
+#include "gui/printing.h"
+#include "gui/qtext.h"
 #include "gui/shortcutsdialog.h"
+#include "gui/startpanel.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
 
@@ -101,6 +110,24 @@ public:
     QUrl url;
 };
 
+// While it lives, notes where every file dialog that opens starts (its folder and the
+// proposed file) and cancels it.
+class TFileDialogWatcher : public QObject {
+public:
+    TFileDialogWatcher() {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            folders << dialog->directory().absolutePath();
+            files << dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        timer->start(10);
+    }
+    QStringList folders, files;
+};
+
 class TGuiTest : public QObject {
     Q_OBJECT
 private:
@@ -145,6 +172,9 @@ private slots:
     void manualWindowFollowsLinks();
     void shortcutListShowsEveryKey();
     void menuAcceleratorsAreUniqueInBothLanguages();
+    void fileDialogsStartInTheLogsFolder();
+    void columnsAndListsShowTheirWholeTexts();
+    void startPanelIconsAndToolbar();
 };
 
 void TGuiTest::initTestCase() {
@@ -364,6 +394,14 @@ void TGuiTest::switchesLanguageAtRunTime() {
         QVERIFY2(editor->Grid()->columnWidth(c) > header.horizontalAdvance(title), qPrintable(title));
     }
     QCOMPARE(editor->CurrentRow(), 0);
+    // What the engine writes after a compile is German too.
+    editor->SetOutputWindowChecked(owResult, true);
+    window->Command("acEditCompile")->trigger();
+    const QString messages = editor->OutputMemo(owMessages)->toPlainText();
+    QVERIFY2(messages.contains(" Punkte)"), qPrintable(messages));
+    const QString result = editor->OutputMemo(owResult)->toPlainText();
+    QVERIFY2(result.contains(QString::fromUtf8("Ergebnisübersicht von DL1ABC")) && result.contains("Endergebnis = "),
+             qPrintable(result));
     QCOMPARE(ReadSettingInteger("Language", -1), 1);
     QVERIFY(window->ApplyLanguage(lEnglish));
     QCOMPARE(window->Command("acFileSave")->text(), QString("&Save"));
@@ -453,6 +491,28 @@ void TGuiTest::printsGridAndOutputWindow() {
     // Some 400 lines take several pages; the result report fits on one or two.
     QVERIFY2(PdfPages(gridPdf) >= 4, qPrintable(QString::number(PdfPages(gridPdf))));
     QVERIFY(PdfPages(resultPdf) >= 1 && PdfPages(resultPdf) <= 2);
+
+    // On a page of printer resolution the columns reach across the page: the last
+    // column's title ends in the right part of the page, the text is not shrunk to dots.
+    QImage page(4800, 1200, QImage::Format_RGB32);  // 8 x 2 inches at 600 per inch
+    page.setDotsPerMeterX(23622);
+    page.setDotsPerMeterY(23622);
+    page.fill(Qt::white);
+    int pages = 1;
+    {
+        QPainter painter(&page);
+        PaintGrid(*editor->Grid(), painter, [&pages] { ++pages; });
+    }
+    QVERIFY(pages > 10);
+    int right = 0, bottom = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                right = std::max(right, x);
+                if (x < page.width() / 10) bottom = std::max(bottom, y);
+            }
+    QVERIFY2(right > page.width() * 8 / 10, qPrintable(QString::number(right)));
+    QVERIFY2(bottom > page.height() * 8 / 10, qPrintable(QString::number(bottom)));
 }
 
 void TGuiTest::helpMenuUpdatesOnlyWithoutOpenLogs() {
@@ -1064,6 +1124,101 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TGuiTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TGuiTest::fileDialogsStartInTheLogsFolder() {
+    auto window = StartMainWindow({FNative});
+    const std::string before = Options.Path_QZ_Logs.oValue;
+    const QString folder = FDir.path() + "/home/Documents/QZ/QZ Logs";  // not there yet
+    Options.Path_QZ_Logs.oValue = ToPath(folder);
+    TQZEditor* source = window->ActiveEditor();
+    source->Command("acEditMarkAll")->trigger();
+    window->UpdateCommands();
+    window->Command("acFileExtractSelectedQSOsToNewLog")->trigger();
+    TQZEditor* extracted = window->ActiveEditor();
+    QVERIFY(extracted != source && extracted->FileName().empty());
+    {
+        TFileDialogWatcher watch;
+        extracted->Command("acFileSaveAs")->trigger();
+        window->Command("acFileOpen")->trigger();
+        QCOMPARE(watch.files.size(), 2);
+        // A log without a name: own call, contest and year of its first line, in the
+        // logs folder, which now exists.
+        QCOMPARE(watch.files[0], folder + "/DL1ABC-CQ-WW-CW-2024.QZF");
+        QCOMPARE(watch.folders[1], folder);
+    }
+    QVERIFY(QDir(folder).exists());
+    Options.Path_QZ_Logs.oValue = before;
+}
+
+void TGuiTest::columnsAndListsShowTheirWholeTexts() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const QFontMetrics metrics(editor->Grid()->font());
+    const int callCol = ColumnOf(log, cpCall);
+    // Room for a 10-character call before any line holds one.
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance("WWWWWWWWWW"));
+    // The line entry shows the whole date.
+    QLineEdit* date = editor->LineEntryField(ColumnOf(log, cpDate));
+    QVERIFY(date->width() > date->fontMetrics().horizontalAdvance(date->text()));
+
+    // A longer call typed into an appended line widens its column.
+    const QString longCall = "PA/DL1ABCDEFGHIJ/MM";
+    window->Command("acEditAppendQSO")->trigger();
+    auto* call = qobject_cast<QLineEdit*>(editor->Cells()->ActiveEditor());
+    QVERIFY(call != nullptr);
+    QTest::keyClicks(call, longCall);
+    QTest::keyClick(call, Qt::Key_Tab);
+    QCOMPARE(Cell(editor, log.NoOfQSOs() - 1, cpCall), longCall);
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance(longCall));
+
+    // The band list is as wide as its longest entry, though the column is narrower.
+    const int bandCol = ColumnOf(log, cpBand);
+    editor->Cells()->FocusCell(cpBand, log.ColumnArrayIndex(bandCol), 0);
+    auto* bands = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
+    QVERIFY(bands != nullptr && bands->count() > 1);
+    int widest = 0;
+    for (int i = 0; i < bands->count(); ++i)
+        widest = std::max(widest, bands->view()->fontMetrics().horizontalAdvance(bands->itemText(i)));
+    QVERIFY2(bands->view()->minimumWidth() > widest, qPrintable(QString::number(widest)));
+    editor->Cells()->HideAllInplaceEdits();
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+void TGuiTest::startPanelIconsAndToolbar() {
+    auto window = StartMainWindow({FNative});
+    TStartPanel* panel = window->StartPanel();
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    window->Command("acFileClose")->trigger();
+    QCOMPARE(window->Editors().size(), std::size_t(0));
+    window->UpdateCommands();
+    QVERIFY(panel->isVisible());
+    // The recent files are offered; one click opens one.
+    const std::vector<QPushButton*> recent = panel->RecentButtons();
+    QVERIFY(!recent.empty());
+    QCOMPARE(recent.front()->toolTip().toStdString(), window->FileHistory().Newest().front());
+    {
+        const std::string before = Options.Path_QZ_Logs.oValue;
+        Options.Path_QZ_Logs.oValue = Path("panel-logs");
+        TFileDialogWatcher watch;
+        panel->OpenButton()->click();
+        QCOMPARE(watch.folders, QStringList{FromPath(Path("panel-logs"))});
+        Options.Path_QZ_Logs.oValue = before;
+    }
+    recent.front()->click();
+    QCOMPARE(window->Editors().size(), std::size_t(1));
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    // The program's own icon, not the toolkit's, on the log window; every toolbar
+    // command has an icon.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(":/qz/qz.svg"));
+    QCOMPARE(window->ActiveEditor()->parentWidget()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    for (const char* name : {"acNew", "acFileOpen", "acFileSave", "acEditUndo", "acEditCompile", "acOutputPrint"})
+        QVERIFY2(!window->Command(name)->icon().isNull(), name);
 }
 
 #include "gui_tests.moc"

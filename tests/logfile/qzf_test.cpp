@@ -388,6 +388,17 @@ TEST(QZFRecognition, StoredNameGetsTheNativeExtensionButKeepsAnExistingSpelling)
     EXPECT_EQ(test::ReadFile(dir.File("Old.qzf")).size(), kFileHeaderSize);
 }
 
+TEST(QZFRecognition, NewLogIsOfferedUnderCallContestAndYear) {
+    EXPECT_EQ(ProposedNativeFileName("DL1ABC", "CQ-WW-CW", 2024), "DL1ABC-CQ-WW-CW-2024.QZF");
+    // A portable call, blanks around it, characters a file name should not hold.
+    EXPECT_EQ(ProposedNativeFileName(" PA/DL1ABC/P ", "WAG", 2023), "PA-DL1ABC-P-WAG-2023.QZF");
+    EXPECT_EQ(ProposedNativeFileName("DL1ABC", "A B\\C:*?", 2023), "DL1ABC-A-B-C-2023.QZF");
+    // Missing parts are left out, not left empty.
+    EXPECT_EQ(ProposedNativeFileName("", "CQ-WPX-CW", 2024), "CQ-WPX-CW-2024.QZF");
+    EXPECT_EQ(ProposedNativeFileName("DL1ABC", "", 0), "DL1ABC.QZF");
+    EXPECT_EQ(ProposedNativeFileName("/", "", 0), "QZ.QZF");
+}
+
 // --- Saving ------------------------------------------------------------------------------
 
 TEST(QZFSave, FailedWriteLeavesTheOldFileAndNamesIt) {

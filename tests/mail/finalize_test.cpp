@@ -77,6 +77,12 @@ TEST(Finalize, StepsRunInOrderAndStopWhereTheWorkflowEnds) {
     }
 }
 
+TEST(Finalize, ProposedFormatIsTheContestsSubmissionFormat) {
+    EXPECT_EQ(SubmissionFormat(cWWDXcw), owCabrillo);
+    EXPECT_EQ(SubmissionFormat(cWAG), owCabrillo);
+    EXPECT_EQ(SubmissionFormat(cNoContest), owSTF);  // no Cabrillo name
+}
+
 TEST(Finalize, TheChoiceIsStoredAsTheDialogStoresIt) {
     StoreFinalizeChoice({true, owCabrillo, true});
     EXPECT_EQ(ReadSettingInteger("Finalize_Export", -1), 2);
