@@ -6,9 +6,9 @@
 namespace qz {
 
 // The number of strings a language file must hold: the highest number any front end
-// uses (the GUI's note on an unusable settings file, 1098) plus one. A shorter file would blank the texts
+// uses (the editor's real-time clock option, 1103) plus one. A shorter file would blank the texts
 // and error reasons past its end.
-inline constexpr int kLanguageStringsUsed = 1099;
+inline constexpr int kLanguageStringsUsed = 1104;
 
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"

@@ -11,6 +11,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
 #include "gui/celleditors.h"
@@ -173,7 +174,13 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
             editor = NewList(parent, names, cell);
             break;
         }
-        case cpCall: editor = textEditor(TCellTextKind::Call, cell, 0, -1); break;
+        case cpCall: {
+            auto* edit = textEditor(TCellTextKind::Call, cell, 0, -1);
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, row](const QString& text) { emit CallTyped(row, text); });
+            editor = edit;
+            break;
+        }
         case cpSentRST:
         case cpRcvdRST: {
             auto* edit = textEditor(TCellTextKind::RST, cell, 1, 1);
@@ -270,21 +277,17 @@ bool TCellEditing::Commit(int row, int col, const QString& text, int listIndex, 
     }
     const bool same = unchanged || edited->SameQSO(line);
     if (same && !completeLine) return true;
-    // The line keeps its selection and its last compiled values until the next compile.
+    // The line keeps its selection; its values are evaluated again (LineChanged).
     const bool selected = line->Selected();
-    const std::int32_t points = line->Points();
-    std::vector<std::string> multies;
-    for (int m = 0; m < log->NoOfMulties(); ++m) multies.push_back(line->Multies(m));
     log->PushUndo(ueaChangeQSO, row);
     if (!same) log->SetQSOs(row, *edited);
     line->SetSelected(selected);
-    line->SetPoints(points);
-    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
     if (p == cpCall && !same) log->SetCallDependingStuff(row);
     if (completeLine) CompleteLine(row);
     FModel->RowsChanged(row, row);
     if (log->DropUndoIfUnchanged(row)) return true;
     FModified();
+    emit LineChanged(row);
     emit LogChanged();
     return true;
 }
@@ -483,9 +486,17 @@ void TCellEditing::AppendQSO() {
     // must never name a line that was already there.
     if (log->NoOfQSOs() == before) log->AppendQSO(log->NewQSO(false));
     while (log->NoOfQSOs() > before + 1) log->DeleteQSO(log->NoOfQSOs() - 1, false);
+    if (FEditMode == emAppend && Options.Editor_RealTimeClock.oValue) {
+        // Logging as it happens: the line is timed now, so the time cell does not
+        // carry over the line above's time.
+        TQSO* line = log->QSOs(before);
+        line->SetDateTime(WholeMinute(NowUTC()));
+        line->SetTimeHasBeenSet(true);
+    }
     FModel->EndAppend();
     log->PushUndo(ueaAddQSO, before);
     FModified();
+    emit LineChanged(before);
     FocusCell(cpCall, -1, before);
     emit LogChanged();
 }

@@ -61,6 +61,10 @@ public:
 signals:
     // A line was appended or changed (the window updates its commands).
     void LogChanged();
+    // Line `row` was written or appended: its values are out of date.
+    void LineChanged(int row);
+    // A key changed the text of the call editor of line `row`.
+    void CallTyped(int row, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,6 +38,7 @@
 #include "gui/commands.h"
 #include "gui/formatactions.h"
 #include "gui/guifrontend.h"
+#include "gui/linehint.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
 #include "gui/mailcommands.h"
@@ -72,6 +73,8 @@ TQZEditor::TQZEditor(QWidget* parent) : QWidget(parent), FModel(new TLogModel(th
     BuildWidgets();
     FCells = new TCellEditing(
         FGrid, FModel, [this] { return FContestLog.get(); }, [this] { SetModified(true); }, this);
+    connect(FCells, &TCellEditing::LineChanged, this, &TQZEditor::ReevaluateFrom);
+    connect(FCells, &TCellEditing::CallTyped, this, &TQZEditor::ShowCallForecast);
     BuildCommands();
     Retranslate();
     UpdateCommands();
@@ -117,6 +120,8 @@ void TQZEditor::BuildWidgets() {
     FLineBar->layout()->setContentsMargins(2, 2, 2, 2);
     FLineLabel = new QLabel(FLineBar);
     FApplyButton = new QPushButton(FLineBar);
+    FLineHint = new QLabel(FLineBar);
+    FLineHint->setObjectName("lbLineHint");
     connect(FApplyButton, &QPushButton::clicked, this, [this] { ApplyLineEntry(); });
 
     QWidget* upper = new QWidget;
@@ -247,7 +252,8 @@ void TQZEditor::BuildCommands() {
 void TQZEditor::BuildLineEntry() {
     auto* grid = static_cast<QGridLayout*>(FLineBar->layout());
     while (QLayoutItem* item = grid->takeAt(0)) {
-        if (item->widget() != FLineLabel && item->widget() != FApplyButton) delete item->widget();
+        if (item->widget() != FLineLabel && item->widget() != FApplyButton && item->widget() != FLineHint)
+            delete item->widget();
         delete item;
     }
     FLineEdits.clear();
@@ -263,6 +269,9 @@ void TQZEditor::BuildLineEntry() {
         auto* edit = new QLineEdit;
         edit->setToolTip(title->text());
         connect(edit, &QLineEdit::returnPressed, this, [this] { ApplyLineEntry(); });
+        if (FContestLog->ColumnProperty(c) == cpCall)
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this](const QString& text) { ShowCallForecast(CurrentRow(), text); });
         grid->addWidget(title, 0, gridCol);
         grid->addWidget(edit, 1, gridCol);
         grid->setColumnStretch(gridCol, FContestLog->ColumnProperty(c) == cpCall ? 3 : 2);
@@ -270,6 +279,7 @@ void TQZEditor::BuildLineEntry() {
         FLineEdits.push_back(edit);
     }
     grid->addWidget(FApplyButton, 1, gridCol);
+    grid->addWidget(FLineHint, 1, gridCol + 1);
     FillLineEntry();
 }
 
@@ -449,6 +459,30 @@ void TQZEditor::FillLineEntry() {
         FLineEdits[c]->setEnabled(row >= 0 && !FReadOnlyMode);
     }
     FApplyButton->setEnabled(row >= 0 && !FReadOnlyMode);
+    const TQSO* q = row >= 0 ? FContestLog->QSOs(row) : nullptr;
+    ShowCallForecast(row, q != nullptr ? FromCore(q->Call().Call()) : QString());
+}
+
+void TQZEditor::ShowCallForecast(int row, const QString& call) {
+    FLineHint->setText(FContestLog ? CallForecastText(*FContestLog, row, call) : QString());
+}
+
+void TQZEditor::ReevaluateFrom(int row) {
+    if (!FContestLog) return;
+    std::vector<std::string> fresh;
+    FContestLog->MessageLines = &fresh;
+    const int first = FContestLog->RecompileFrom(row);
+    FContestLog->MessageLines = &FMessageLines;
+    if (ReplaceLineMessages(FMessageLines, first, fresh)) SyncMessages();
+    FModel->RowsChanged(first, FModel->rowCount() - 1);
+    // The result overview follows the lines (the other windows wait for a compile).
+    if (!FMemos[owResult]->document()->isModified())
+        qz::RefreshOutputWindows(
+            *FContestLog, SOutputWindow{owResult}, CheckedWindows(),
+            [this](TOutputWindow w, std::vector<std::string>& lines) { FillOutputWindow(w, lines); });
+    const int current = CurrentRow();
+    const TQSO* q = current >= 0 ? FContestLog->QSOs(current) : nullptr;
+    if (FCells->ActiveEditor() == nullptr && q != nullptr) ShowCallForecast(current, FromCore(q->Call().Call()));
 }
 
 bool TQZEditor::ApplyLineEntry() {
@@ -473,19 +507,13 @@ bool TQZEditor::ApplyLineEntry() {
         callChanged = callChanged || FContestLog->ColumnProperty(c) == cpCall;
     }
     if (!changed) return true;
-    // The line keeps its selection and its last compiled values until the next compile.
+    // The line keeps its selection; its values are evaluated again.
     const bool selected = current->Selected();
-    const std::int32_t points = current->Points();
-    std::vector<std::string> multies;
-    for (int m = 0; m < FContestLog->NoOfMulties(); ++m) multies.push_back(current->Multies(m));
     FContestLog->PushUndo(ueaChangeQSO, row);
     FContestLog->SetQSOs(row, *edited);
-    TQSO* line = FContestLog->QSOs(row);
-    line->SetSelected(selected);
-    line->SetPoints(points);
-    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
+    FContestLog->QSOs(row)->SetSelected(selected);
     if (callChanged) FContestLog->SetCallDependingStuff(row);
-    FModel->RowsChanged(row, row);
+    ReevaluateFrom(row);
     FillLineEntry();
     SetModified(true);
     return true;
@@ -597,12 +625,14 @@ void TQZEditor::RefreshOutputWindows(SOutputWindow windows) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::vector<std::string> writerMessages;
     qz::RefreshOutputWindows(*FContestLog, windows, CheckedWindows(),
-                             [this](TOutputWindow w, std::vector<std::string>& lines) {
-                                 FMemos[w]->setPlainText(FromCore(Joined(lines)));
-                                 FMemos[w]->document()->setModified(false);
-                             });
+                             [this](TOutputWindow w, std::vector<std::string>& lines) { FillOutputWindow(w, lines); });
     QApplication::restoreOverrideCursor();
     SyncMessages();
+}
+
+void TQZEditor::FillOutputWindow(TOutputWindow window, const std::vector<std::string>& lines) {
+    FMemos[window]->setPlainText(FromCore(Joined(lines)));
+    FMemos[window]->document()->setModified(false);
 }
 
 void TQZEditor::SyncMessages() {
@@ -773,6 +803,8 @@ void TQZEditor::Undo() {
     const int row = CurrentRow();
     const TUndoOutcome outcome = FContestLog->Undo();
     if (outcome == TUndoOutcome::NothingToUndo) return;
+    // Which lines the step gave back is not known here: all are evaluated again.
+    ReevaluateFrom(0);
     if (outcome == TUndoOutcome::ListChanged) {
         const std::vector<int> widths = ColumnWidths();
         FModel->Rebuild();
@@ -802,6 +834,7 @@ void TQZEditor::PasteLines() {
     const int added = FContestLog->PasteFromClipboard(ToCore(text));
     if (added <= 0) return;
     FModel->Rebuild();
+    ReevaluateFrom(before);
     FitColumns(Options.Editor_ColumnAutoWidth.oValue);
     SetCurrentRow(before + added - 1);
     SetModified(true);
@@ -865,7 +898,8 @@ void TQZEditor::MoveLine(int delta) {
         line->GetFormattedTime(potComplete) != neighbour->GetFormattedTime(potComplete))
         return;
     FContestLog->MoveQSO(row, row + delta, true);
-    FModel->RowsChanged(std::min(row, row + delta), std::max(row, row + delta));
+    // Which of two lines comes first decides which is the dupe or brings a multiplier.
+    ReevaluateFrom(std::min(row, row + delta));
     SetCurrentRow(row + delta, FGrid->currentIndex().column());
     SetModified(true);
 }

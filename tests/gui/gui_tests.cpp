@@ -4,8 +4,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +16,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -25,6 +28,7 @@
 #include <memory>
 
 #include "base/datetime.h"
+#include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
@@ -39,6 +43,9 @@
 #include "gui/logmodel.h"
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
+#include "gui/optionsdialog.h"
+#include "gui/qtext.h"
+#include "contests/factory.h"
 #include "logfile/qzf.h"
 #include "update/testserver.h"
 
@@ -90,6 +97,13 @@ private:
         return editor->Model()->data(editor->Model()->index(row, col), Qt::DisplayRole).toString();
     }
 
+    // The first multiplier of a line.
+    QString Multiplier(TQZEditor* editor, int row) {
+        const TContestLog& log = *editor->ContestLog();
+        const int col = log.GetColumnNumberFromProperty(cpMul, 0, log.NoOfColumns());
+        return editor->Model()->data(editor->Model()->index(row, col), Qt::DisplayRole).toString();
+    }
+
     void ChangeCall(TQZEditor* editor, int row, const QString& call) {
         editor->SetCurrentRow(row);
         QLineEdit* field = editor->LineEntryField(ColumnOf(*editor->ContestLog(), cpCall));
@@ -114,6 +128,9 @@ private slots:
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
+    void typedDupeIsMarkedAndHintedWithoutCompile();
+    void newLogFirstLineShowsCountryWhenTyped();
+    void realTimeClockTimesAppendedLines();
 };
 
 void TGuiTest::initTestCase() {
@@ -781,6 +798,114 @@ void TGuiTest::cellEditorsAcceptOnlyValidCharacters() {
     QTest::keyClicks(&iota, "eu-005");
     QTest::sendKeyEvent(QTest::Click, &iota, Qt::Key_Adiaeresis, QString::fromUtf8("\u00e4"), Qt::NoModifier);
     QCOMPARE(iota.text(), QString::fromUtf8("EU-005\u00e4"));
+}
+
+// A call typed into the newest line that repeats an earlier contact on the band: the
+// hint names the earlier line while the call is typed, and the line is marked a dupe
+// as soon as it is written, without a compile. Corrected, the mark goes.
+void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const int lines = log.NoOfQSOs();
+    window->Command("FastAppendMode")->trigger();
+    window->Command("acEditAppendQSO")->trigger();
+    const TQSO& typed = *log.QSOs(lines);
+    int earlier = -1;
+    for (int i = 0; i < lines && earlier < 0; ++i)
+        if (log.QSOs(i)->IsGood() && log.QSOs(i)->Band() == typed.Band()) earlier = i;
+    QVERIFY(earlier >= 0);
+    const int dupes = log.GetNoOfAllDupes();
+    QTest::keyClicks(TextEditor(editor), FromCore(log.QSOs(earlier)->Call().Call()));
+    QCOMPARE(editor->LineHint()->text(), QString("Dupe of line %1").arg(earlier + 1));
+    QSignalSpy repainted(editor->Model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(Cell(editor, lines, cpFlags), QString("[DUPE]"));
+    QCOMPARE(Cell(editor, lines, cpPoints), QString("0"));
+    bool rowRepainted = false;
+    for (const QList<QVariant>& change : repainted)
+        rowRepainted =
+            rowRepainted || (change[0].toModelIndex().row() <= lines && change[1].toModelIndex().row() >= lines);
+    QVERIFY(rowRepainted);
+    QCOMPARE(log.GetNoOfAllDupes(), dupes + 1);
+
+    // Corrected to a station of a country the log lacks: the hint tells of the new
+    // multiplier while it is typed, and the written line is no dupe and brings it.
+    editor->Cells()->FocusCell(cpCall, -1, lines);
+    QTest::keyClicks(TextEditor(editor), "zd8zz");
+    QVERIFY2(editor->LineHint()->text().startsWith("New multiplier: "), qPrintable(editor->LineHint()->text()));
+    QVERIFY2(editor->LineHint()->text().contains("ZD8"), qPrintable(editor->LineHint()->text()));
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(Cell(editor, lines, cpFlags), QString());
+    QCOMPARE(Multiplier(editor, lines), QString("ZD8"));
+    QCOMPARE(log.GetNoOfAllDupes(), dupes);
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+// A new log starts with one empty line, which has no country. Once its call is typed
+// the line shows its country and the message about the empty call is gone.
+void TGuiTest::newLogFirstLineShowsCountryWhenTyped() {
+    TFileHeader h = NewFileHeader();
+    h.fhUser_OwnCall = "DL1ABC";
+    h.fhContest_Contest = cWWDXcw;
+    std::unique_ptr<TContestLog> fresh = CreateContestLog(h, nullptr);
+    QVERIFY(fresh != nullptr);
+    fresh->CreateAndAppendQSO(false);
+    const std::string path = Path("new.QZF");
+    TQZF qzf;
+    QVERIFY(!qzf.StoreLog(path, *fresh, false).empty());
+
+    auto window = StartMainWindow({path});
+    TQZEditor* editor = window->ActiveEditor();
+    QPlainTextEdit* messages = editor->OutputMemo(owMessages);
+    QCOMPARE(Cell(editor, 0, cpFlags), QString("[BAD]"));
+    QVERIFY(messages->toPlainText().contains("QSO #1: No country found"));
+    window->Command("FastAppendMode")->trigger();
+    editor->Cells()->FocusCell(cpCall, -1, 0);
+    QTest::keyClicks(TextEditor(editor), "ja1xyz");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(editor->ContestLog()->NoOfQSOs(), 2);
+    QCOMPARE(Cell(editor, 0, cpFlags), QString());
+    QCOMPARE(Multiplier(editor, 0), QString("JA"));
+    QVERIFY(Cell(editor, 0, cpPoints).toInt() > 0);
+    QVERIFY2(!messages->toPlainText().contains("QSO #1: No country found"), qPrintable(messages->toPlainText()));
+    QVERIFY(messages->toPlainText().contains("QSO #2: No country found"));  // the new empty line
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+// With the real-time clock chosen in the options, a line appended in fast append is
+// timed now (UTC), not at the time of the line above.
+void TGuiTest::realTimeClockTimesAppendedLines() {
+    struct TRestore {
+        ~TRestore() {
+            Options.Editor_RealTimeClock.oValue = false;
+            SaveOptionsToSettingsFile(Options);
+        }
+    } restore;
+    {
+        TOptionsDialog dialog(nullptr, false);
+        auto* box = dialog.findChild<QCheckBox*>("cbRealTimeClock");
+        QVERIFY(box != nullptr && !box->isChecked());
+        box->setChecked(true);
+        dialog.accept();
+    }
+    QVERIFY(Options.Editor_RealTimeClock.oValue);
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const int lines = log.NoOfQSOs();
+    window->Command("FastAppendMode")->trigger();
+    window->Command("acEditAppendQSO")->trigger();
+    const TDateTime now = NowUTC();
+    QVERIFY(std::abs(log.QSOs(lines)->DateTime() - now) < 2.0 / 1440);
+    QTest::keyClicks(TextEditor(editor), "w1aw");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+    QCOMPARE(TextEditor(editor)->Kind(), TCellTextKind::Time);
+    QCOMPARE(TextEditor(editor)->text(), QString::fromStdString(log.QSOs(lines)->GetFormattedTime(potComplete)));
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
 }
 
 int main(int argc, char** argv) {
