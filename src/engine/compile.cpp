@@ -88,7 +88,8 @@ TContestLog::TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) 
     forecast.invalid = counted == TLineCount::InvalidQSO || counted == TLineCount::InvalidQTC;
     if (counted == TLineCount::Dupe) {
         auto it = FSeenDupeKeys.find(DupeKey(row));
-        if (it != FSeenDupeKeys.end() && it->second.first < row) forecast.dupeOf = it->second.first;
+        if (it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < row)
+            forecast.dupeOf = it->second.first;
     }
     SetCallDependingStuff(row);
     for (int k = 0; k < FNoOfMulties; ++k) {
@@ -122,25 +123,16 @@ void TContestLog::RunPass(int start, bool showProgress) {
 
 void TContestLog::TakeBackEntry(const TPassEntry& e) {
     const auto k = static_cast<std::size_t>(e.multiIndex);
-    if (e.registered) {
-        auto it = FMultiList[k].find(e.value);
-        if (it == FMultiList[k].end()) return;
-        // Lines are taken back last first, so their calls are the last of each list.
-        if (!it->second.mliBandLists[e.band].empty()) it->second.mliBandLists[e.band].pop_back();
-        if (!it->second.mliSummaryList.empty()) it->second.mliSummaryList.pop_back();
-        if (it->second.mliSummaryList.empty()) FMultiList[k].erase(it);
+    if (e.places != nullptr) {
+        --FResult_NoOfBandMulties[k][e.band];
+        --(*e.places)[e.place].item.count;
         return;
     }
-    --FResult_NoOfBandMulties[k][e.band];
-    auto it = FSeenMulties[k].find(e.value);
-    if (it == FSeenMulties[k].end()) return;
-    std::vector<TSeenPlace>& places = it->second;
-    for (std::size_t p = 0; p < places.size(); ++p) {
-        if (places[p].band != e.band || places[p].mode != e.mode) continue;
-        if (--places[p].item.count <= 0) places.erase(places.begin() + static_cast<std::ptrdiff_t>(p));
-        break;
-    }
-    if (places.empty()) FSeenMulties[k].erase(it);
+    // Lines are taken back last first, so their calls are the last of each list.
+    TMultiListItem& item = e.registered->second;
+    if (!item.mliBandLists[e.band].empty()) item.mliBandLists[e.band].pop_back();
+    if (!item.mliSummaryList.empty()) item.mliSummaryList.pop_back();
+    if (item.mliSummaryList.empty()) FMultiList[k].erase(e.registered);
 }
 
 void TContestLog::TakeBackLinesFrom(int start) {
@@ -162,10 +154,7 @@ void TContestLog::TakeBackLinesFrom(int start) {
             case TLineCount::InvalidQSO: --FResult_NoOfBandInvalidQSOs[t.band]; break;
         }
         FResult_BandPoints[t.band] -= t.points;
-        if (t.makesDupes) {
-            auto it = FSeenDupeKeys.find(t.dupeKey);
-            if (it != FSeenDupeKeys.end() && --it->second.count <= 0) FSeenDupeKeys.erase(it);
-        }
+        if (t.dupeMaker != nullptr) --t.dupeMaker->count;
         FLineTraces.pop_back();
     }
 }
@@ -237,12 +226,15 @@ bool TContestLog::CanMakeDupes(const TQSO& q) {
 // Records what line i carries, for the rules asked about the lines after it.
 void TContestLog::NoteCompiledLine(int i) {
     const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+    // An item that no line holds any more starts again at this line.
+    auto hold = [i](TSeenItem& item) {
+        if (item.count++ == 0) item.first = i;
+    };
     TLineTrace& t = FLineTraces.back();
     if (CanMakeDupes(q)) {
-        t.dupeKey = DupeKey(i);
-        t.makesDupes = true;
-        auto [it, added] = FSeenDupeKeys.try_emplace(t.dupeKey, TSeenItem{0, i});
-        ++it->second.count;
+        TSeenItem& item = FSeenDupeKeys[DupeKey(i)];
+        hold(item);
+        t.dupeMaker = &item;
     }
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
@@ -251,9 +243,9 @@ void TContestLog::NoteCompiledLine(int i) {
         std::vector<TSeenPlace>& places = FSeenMulties[static_cast<std::size_t>(k)][v];
         auto place = std::find_if(places.begin(), places.end(),
                                   [&q](const TSeenPlace& p) { return p.band == q.Band() && p.mode == q.Mode(); });
-        if (place == places.end()) place = places.insert(places.end(), TSeenPlace{q.Band(), q.Mode(), {0, i}});
-        ++place->item.count;
-        FPassEntries.push_back(TPassEntry{false, k, std::move(v), q.Band(), q.Mode()});
+        if (place == places.end()) place = places.insert(places.end(), TSeenPlace{q.Band(), q.Mode(), {}});
+        hold(place->item);
+        FPassEntries.push_back(TPassEntry{k, q.Band(), {}, &places, static_cast<std::size_t>(place - places.begin())});
     }
 }
 
@@ -282,10 +274,10 @@ std::int32_t TContestLog::GetNoOfAllMulties(int multiIndex) const {
 
 void TContestLog::RegisterMulti(int multiIndex, const std::string& value, TBand band, const std::string& call) {
     if (multiIndex < 0 || multiIndex >= static_cast<int>(FMultiList.size())) return;
-    TMultiListItem& item = FMultiList[static_cast<std::size_t>(multiIndex)][value];
-    item.mliBandLists[band].push_back(call);
-    item.mliSummaryList.push_back(call);
-    if (FCompileIndex >= 0) FPassEntries.push_back(TPassEntry{true, multiIndex, value, band, mCW});
+    const auto entry = FMultiList[static_cast<std::size_t>(multiIndex)].try_emplace(value).first;
+    entry->second.mliBandLists[band].push_back(call);
+    entry->second.mliSummaryList.push_back(call);
+    if (FCompileIndex >= 0) FPassEntries.push_back(TPassEntry{multiIndex, band, entry, nullptr, 0});
     // Outside a pass the register holds a call no line's trace knows: the next pass
     // starts from the first line.
     else FLineTraces.clear();
@@ -305,7 +297,7 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
         auto it = m.find(candidate);
         if (it != m.end())
             for (const TSeenPlace& p : it->second)
-                if (p.item.first < index && (scope == TMultiScope::Log || p.band == q->Band()) &&
+                if (p.item.count > 0 && p.item.first < index && (scope == TMultiScope::Log || p.band == q->Band()) &&
                     (scope != TMultiScope::BandMode || p.mode == q->Mode()))
                     seen = true;
     } else {
@@ -336,7 +328,7 @@ bool TContestLog::IsDupe(int index) {
     if (!q) return false;
     if (IndexAnswers(index)) {
         auto it = FSeenDupeKeys.find(DupeKey(index));
-        return it != FSeenDupeKeys.end() && it->second.first < index;
+        return it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < index;
     }
     std::string key = DupeKey(index);
     for (int j = 0; j < index; ++j)

@@ -380,25 +380,35 @@ protected:
 private:
     // Which result counter a line was counted in.
     enum class TLineCount : std::uint8_t { Dupe, UserDeleted, GoodQTC, InvalidQTC, GoodQSO, InvalidQSO };
+    // How many lines hold an item of an index, and the first of them. Items whose lines
+    // were all taken back stay with a count of 0, so that a trace can point at them.
+    struct TSeenItem {
+        std::int32_t count = 0;
+        std::int32_t first = 0;
+    };
+    struct TSeenPlace {
+        TBand band;
+        TMode mode;
+        TSeenItem item;
+    };
     // What one evaluated line added to the pass's indexes, counters and register, so that
     // a later pass can take it back although the line has been changed since.
     struct TLineTrace {
         const TQSO* qso = nullptr;
-        std::size_t firstEntry = 0;  // its entries in FPassEntries
-        std::string dupeKey;
-        bool makesDupes = false;
+        std::size_t firstEntry = 0;      // its entries in FPassEntries
+        TSeenItem* dupeMaker = nullptr;  // its dupe key, when it makes dupes
         TLineCount counted = TLineCount::InvalidQSO;
         TBand band = b160m;
         TMode mode = mCW;
         std::int32_t points = 0;
     };
-    // A multiplier value a line put in the register (registered) or carried (noted).
+    // A call a line put in the register, or a multiplier value it carried.
     struct TPassEntry {
-        bool registered = false;
         int multiIndex = 0;
-        std::string value;
         TBand band = b160m;
-        TMode mode = mCW;
+        TMultiList::iterator registered;  // valid when `places` is nullptr
+        std::vector<TSeenPlace>* places = nullptr;
+        std::size_t place = 0;
     };
 
     void ResetResults();
@@ -432,17 +442,8 @@ private:
     // for any line. The counts let a later pass take items back.
     int FCompileIndex = -1;
     int FProbeIndex = -1;
-    struct TSeenItem {
-        std::int32_t count = 0;
-        std::int32_t first = 0;
-    };
     std::unordered_map<std::string, TSeenItem> FSeenDupeKeys;
     // Where lines carried a multiplier value: per band and mode.
-    struct TSeenPlace {
-        TBand band;
-        TMode mode;
-        TSeenItem item;
-    };
     // Per multiplier kind: value -> where lines carried it.
     std::vector<std::unordered_map<std::string, std::vector<TSeenPlace>>> FSeenMulties;
     std::vector<TLineTrace> FLineTraces;  // per line of the last pass, in order
