@@ -1098,10 +1098,10 @@ already exist(s). Replace the existing exports (Yes), keep them and skip those l
 line(s) of the file could not be read and are not in the log. Saving the log writes it without them:
 The settings file cannot be used. The program works with the default settings and stores none until the file is readable or moved away:
 
-
-
-
-
+Dupe of line
+New multiplier:
+Does not count (invalid)
+Real-time clock: a line appended in fast append takes the current UTC date and time
 
 
 

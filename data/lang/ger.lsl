@@ -1098,10 +1098,10 @@ existiert bereits. Vorhandene Exporte ersetzen (Ja), behalten und diese Logs übe
 Zeile(n) der Datei konnten nicht gelesen werden und fehlen im Log. Beim Speichern wird das Log ohne sie geschrieben:
 Die Einstellungsdatei kann nicht verwendet werden. Das Programm arbeitet mit den Standardeinstellungen und speichert keine, bis die Datei lesbar ist oder entfernt wurde:
 
-
-
-
-
+Doppelt zu Zeile
+Neuer Multiplikator:
+Zählt nicht (ungültig)
+Echtzeituhr: eine beim schnellen Anfügen neue Zeile erhält das aktuelle UTC-Datum und die UTC-Zeit
 
 
 

@@ -154,6 +154,11 @@ TDateTime IncMonth(TDateTime dt, int months) {
 
 TDateTime UnixToDateTime(std::int64_t seconds) { return 25569.0 + static_cast<double>(seconds) / 86400.0; }
 
+TDateTime WholeMinute(TDateTime dt) {
+    const CivilTime t = DecodeTime(dt);
+    return CombineDateTime(dt, EncodeTime(t.hour, t.minute, 0, 0));
+}
+
 TDateTime NowUTC() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);

@@ -37,6 +37,8 @@ TDateTime DatePart(TDateTime dt);
 TDateTime TimePart(TDateTime dt);
 // Date part of `date` combined with time part of `time`.
 TDateTime CombineDateTime(TDateTime date, TDateTime time);
+// The same moment without its seconds and milliseconds (a log line's resolution).
+TDateTime WholeMinute(TDateTime dt);
 
 // Moves the date by `months` months; a day that does not exist in the target month
 // becomes its last day. The time of day is kept.

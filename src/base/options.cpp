@@ -33,7 +33,7 @@ void ForEachBool(TOptions& o, F f) {
           &o.Import_ASCII_AcceptLettersAndFigsOnly, &o.Import_BIN_Look4QTCFile, &o.Export_ADIF_ShowConfigDialog,
           &o.Export_STF_OutputCty, &o.Export_STF_AddComments, &o.Editor_ColumnAutoWidth, &o.Compile_SortLog,
           &o.Compile_RemoveEmptyQSOs, &o.Compile_CancelQSOIfBandIsNotAllowed, &o.Compile_CancelQSOIfModeIsNotAllowed,
-          &o.EMail_SendACopyToMe})
+          &o.EMail_SendACopyToMe, &o.Editor_RealTimeClock})
         f(*b);
 }
 

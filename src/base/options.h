@@ -50,6 +50,8 @@ struct TOptions {
     TBoolOption Export_STF_OutputCty{"Export_STF_OutputCty", false, false};
     TBoolOption Export_STF_AddComments{"Export_STF_AddComments", false, false};
     TBoolOption Editor_ColumnAutoWidth{"Editor_ColumnAutoWidth", true, true};
+    // Fast append gives a new line the current UTC date and time, not the previous line's.
+    TBoolOption Editor_RealTimeClock{"Editor_RealTimeClock", false, false};
     TBoolOption Compile_SortLog{"Compile_SortLog", true, true};
     TBoolOption Compile_RemoveEmptyQSOs{"Compile_RemoveEmptyQSOs", true, true};
     TBoolOption Compile_CancelQSOIfBandIsNotAllowed{"Compile_CancelQSOIfBandIsNotAllowed", true, true};

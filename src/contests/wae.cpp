@@ -99,6 +99,34 @@ void T_WAE::StartCompilePass() {
     FQTCsPerStation.clear();
     FReportedQSOs.clear();
     FQTCScanned = 0;
+    FindFirstQSOTimes();
+}
+
+int T_WAE::ResumeCompilePass(int row) {
+    const std::unordered_map<std::string, TDateTime> before = std::move(FFirstQSOTime);
+    FindFirstQSOTimes();
+    std::unordered_set<std::string> moved;
+    for (const auto& [call, time] : FFirstQSOTime) {
+        auto it = before.find(call);
+        if (it == before.end() || it->second != time) moved.insert(call);
+    }
+    for (const auto& entry : before)
+        if (FFirstQSOTime.count(entry.first) == 0) moved.insert(entry.first);
+    int start = row;
+    if (!moved.empty())
+        for (int i = 0; i < row; ++i)
+            if (QSOs(i)->IsQTC() && moved.count(QSOs(i)->Call().Call()) > 0) {
+                start = i;
+                break;
+            }
+    FQTCsPerStation.clear();
+    FReportedQSOs.clear();
+    FQTCScanned = 0;
+    ScanQTCRowsBefore(start);
+    return start;
+}
+
+void T_WAE::FindFirstQSOTimes() {
     FFirstQSOTime.clear();
     for (int i = 0; i < NoOfQSOs(); ++i) {
         const TQSO& o = *QSOs(i);

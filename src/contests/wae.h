@@ -53,6 +53,10 @@ public:
 
 protected:
     std::string DupeKey(int index) const override;
+    // A QTC row counts only when its station was worked at or before its time anywhere
+    // in the log: a changed first-QSO time with a station reaches back to the first QTC
+    // row with that station.
+    int ResumeCompilePass(int row) override;
 
 private:
     // The first reason the QTC row `index` does not count (a language string), or 0.
@@ -66,6 +70,7 @@ private:
     bool ReportedBefore(int index);
     // Starts a compile pass: the time of the first QSO with each station.
     void StartCompilePass();
+    void FindFirstQSOTimes();
     // Counts the QTC rows before `index` into the compile-pass state.
     void ScanQTCRowsBefore(int index);
 

@@ -512,4 +512,26 @@ bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& te
     return true;
 }
 
+bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh) {
+    const std::string started = LS(lsCompileStarted);
+    const std::string done = LS(lsCompileDone);
+    std::size_t begin = 0;
+    for (std::size_t i = messages.size(); i-- > 0;)
+        if (messages[i] == started) {
+            begin = i + 1;
+            break;
+        }
+    std::size_t end = begin;
+    while (end < messages.size() && messages[end].compare(0, done.size(), done) != 0) ++end;
+    int index = -1;
+    std::string text;
+    const auto stale = std::remove_if(
+        messages.begin() + static_cast<std::ptrdiff_t>(begin), messages.begin() + static_cast<std::ptrdiff_t>(end),
+        [&](const std::string& m) { return ParseLineMessage(m, index, text) && index >= first; });
+    const bool removed = stale != messages.begin() + static_cast<std::ptrdiff_t>(end);
+    const auto at = messages.erase(stale, messages.begin() + static_cast<std::ptrdiff_t>(end));
+    messages.insert(at, fresh.begin(), fresh.end());
+    return removed || !fresh.empty();
+}
+
 }  // namespace qz

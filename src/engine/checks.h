@@ -36,4 +36,10 @@ TExchangeFields ClassifyExchangeFields(const TContestLog& log);
 // text; false for other messages (titles, closing lines).
 bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& text);
 
+// After lines from `first` on were evaluated again: in the newest compile's messages
+// (from its "compile started" line to its closing line) the messages about those lines
+// give way to `fresh`, the new evaluation's, placed before the closing line. True when
+// `messages` changed.
+bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh);
+
 }  // namespace qz

@@ -21,6 +21,14 @@ void TContestLog::ResetResults() {
     FResult_NoOfBandUserDeletedQSOs = {};
     FResult_NoOfBandMulties.assign(static_cast<std::size_t>(FNoOfMulties), TBandResult{});
     FResult_BandPoints = {};
+    FMultiList.assign(static_cast<std::size_t>(FNoOfMulties), TMultiList{});
+    FSeenMulties.assign(static_cast<std::size_t>(FNoOfMulties), {});
+    FSeenDupeKeys.clear();
+    FLineTraces.clear();
+    FPassEntries.clear();
+}
+
+void TContestLog::ResetTotals() {
     FResult_NoOfAllGoodQSOs = 0;
     FResult_NoOfAllModeGoodQSOs = {};
     FResult_NoOfAllGoodQTCs = 0;
@@ -30,39 +38,128 @@ void TContestLog::ResetResults() {
     FResult_NoOfAllUserDeletedQSOs = 0;
     FResult_NoOfAllMulties.assign(static_cast<std::size_t>(FNoOfMulties), 0);
     FResult_AllPoints = 0;
-    FMultiList.assign(static_cast<std::size_t>(FNoOfMulties), TMultiList{});
-    FSeenMulties.assign(static_cast<std::size_t>(FNoOfMulties), {});
-    FSeenDupeKeys.clear();
 }
 
 void TContestLog::Compile(const TCompileSettings& settings) {
     FCompileSettings = settings;
     AddMessage("", -1);
     AddMessage(LS(lsCompileStarted), -1);
-    for (auto& q : FQSOList) {
-        CivilTime t = DecodeTime(q->DateTime());
-        q->SetDateTime(CombineDateTime(q->DateTime(), EncodeTime(t.hour, t.minute, 0, 0)));
-    }
+    for (auto& q : FQSOList) q->SetDateTime(WholeMinute(q->DateTime()));
     if (FCompileSettings.SortLog) SortByTime();
-    ResetResults();
-    FSeenDupeKeys.reserve(FQSOList.size());
-    for (auto& q : FQSOList) q->ClearMulties();
-
     ProgressStart(NoOfQSOs());
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        FCompileIndex = i;
-        CompileLine(i);
-        NoteCompiledLine(i);
-        ProgressStep(1);
-    }
-    FCompileIndex = -1;
-    for (int b = b160m; b <= bSAT; ++b)
-        if (BandIsAllowed(static_cast<TBand>(b))) AddBandToTotals(static_cast<TBand>(b));
+    RunPass(0, true);
     ProgressEnd();
     AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")", -1);
 }
 
-void TContestLog::CompileLine(int i) {
+bool TContestLog::PassIsCurrent() const {
+    if (FLineTraces.size() != FQSOList.size()) return false;
+    for (std::size_t i = 0; i < FQSOList.size(); ++i)
+        if (FLineTraces[i].qso != FQSOList[i].get()) return false;
+    return true;
+}
+
+int TContestLog::RecompileFrom(int row) {
+    int start = std::clamp(row, 0, NoOfQSOs());
+    start = std::min(start, static_cast<int>(FLineTraces.size()));
+    for (int i = 0; i < start; ++i)
+        if (FLineTraces[static_cast<std::size_t>(i)].qso != FQSOList[static_cast<std::size_t>(i)].get()) {
+            start = i;
+            break;
+        }
+    if (start > 0) start = std::clamp(ResumeCompilePass(start), 0, start);
+    RunPass(start, false);
+    return start;
+}
+
+TContestLog::TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) {
+    TLineForecast forecast;
+    if (QSOs(row) == nullptr || FCompileIndex >= 0 || !PassIsCurrent()) return forecast;
+    // The line's place is lent to a copy of `line` while the rules judge it; messages
+    // and register entries are not wanted for a line that is only being typed.
+    auto probe = NewQSO(false);
+    probe->CopyFrom(&line);
+    std::swap(FQSOList[static_cast<std::size_t>(row)], probe);
+    std::vector<std::string>* const messages = MessageLines;
+    MessageLines = nullptr;
+    FProbeIndex = row;
+    const TLineCount counted = JudgeLine(row, false);
+    forecast.known = true;
+    forecast.invalid = counted == TLineCount::InvalidQSO || counted == TLineCount::InvalidQTC;
+    if (counted == TLineCount::Dupe) {
+        auto it = FSeenDupeKeys.find(DupeKey(row));
+        if (it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < row)
+            forecast.dupeOf = it->second.first;
+    }
+    SetCallDependingStuff(row);
+    for (int k = 0; k < FNoOfMulties; ++k) {
+        std::string v = GetMulti(row, k);
+        FQSOList[static_cast<std::size_t>(row)]->SetMulties(k, v);
+        if (!v.empty()) forecast.newMulties.emplace_back(k, std::move(v));
+    }
+    FProbeIndex = -1;
+    MessageLines = messages;
+    std::swap(FQSOList[static_cast<std::size_t>(row)], probe);
+    return forecast;
+}
+
+void TContestLog::RunPass(int start, bool showProgress) {
+    if (start == 0) ResetResults();
+    else TakeBackLinesFrom(start);
+    ResetTotals();
+    FLineTraces.reserve(FQSOList.size());
+    if (start == 0) FSeenDupeKeys.reserve(FQSOList.size());
+    for (int i = start; i < NoOfQSOs(); ++i) FQSOList[static_cast<std::size_t>(i)]->ClearMulties();
+    for (int i = start; i < NoOfQSOs(); ++i) {
+        FCompileIndex = i;
+        CompileLine(i);
+        NoteCompiledLine(i);
+        if (showProgress) ProgressStep(1);
+    }
+    FCompileIndex = -1;
+    for (int b = b160m; b <= bSAT; ++b)
+        if (BandIsAllowed(static_cast<TBand>(b))) AddBandToTotals(static_cast<TBand>(b));
+}
+
+void TContestLog::TakeBackEntry(const TPassEntry& e) {
+    const auto k = static_cast<std::size_t>(e.multiIndex);
+    if (e.places != nullptr) {
+        --FResult_NoOfBandMulties[k][e.band];
+        --(*e.places)[e.place].item.count;
+        return;
+    }
+    // Lines are taken back last first, so their calls are the last of each list.
+    TMultiListItem& item = e.registered->second;
+    if (!item.mliBandLists[e.band].empty()) item.mliBandLists[e.band].pop_back();
+    if (!item.mliSummaryList.empty()) item.mliSummaryList.pop_back();
+    if (item.mliSummaryList.empty()) FMultiList[k].erase(e.registered);
+}
+
+void TContestLog::TakeBackLinesFrom(int start) {
+    while (static_cast<int>(FLineTraces.size()) > start) {
+        const TLineTrace& t = FLineTraces.back();
+        while (FPassEntries.size() > t.firstEntry) {
+            TakeBackEntry(FPassEntries.back());
+            FPassEntries.pop_back();
+        }
+        switch (t.counted) {
+            case TLineCount::Dupe: --FResult_NoOfBandDupes[t.band]; break;
+            case TLineCount::UserDeleted: --FResult_NoOfBandUserDeletedQSOs[t.band]; break;
+            case TLineCount::GoodQTC: --FResult_NoOfBandGoodQTCs[t.band]; break;
+            case TLineCount::InvalidQTC: --FResult_NoOfBandInvalidQTCs[t.band]; break;
+            case TLineCount::GoodQSO:
+                --FResult_NoOfBandGoodQSOs[t.band];
+                --FResult_NoOfBandModeGoodQSOs[t.mode][t.band];
+                break;
+            case TLineCount::InvalidQSO: --FResult_NoOfBandInvalidQSOs[t.band]; break;
+        }
+        FResult_BandPoints[t.band] -= t.points;
+        if (t.dupeMaker != nullptr) --t.dupeMaker->count;
+        FLineTraces.pop_back();
+    }
+}
+
+TContestLog::TLineCount TContestLog::JudgeLine(int i, bool showMessage) {
     TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
     SQSOFlags flags = q.QSOFlags();
     flags.Exclude(qfDupe);
@@ -70,35 +167,52 @@ void TContestLog::CompileLine(int i) {
     flags.Exclude(qfInvalid);
     q.SetQSOFlags(flags);
 
-    if (IsValidQSO(i, true)) {
-        if (IsDupe(i)) q.IncludeFlag(qfDupe);
-        TBand b = q.Band();
-        if (q.QSOFlags().Contains(qfDupe)) ++FResult_NoOfBandDupes[b];
-        else if (q.QSOFlags().Contains(qfUserDeleted)) ++FResult_NoOfBandUserDeletedQSOs[b];
-        else if (q.IsQTC()) {
-            if (q.QSOFlags().Contains(qfTooManyQTCs)) ++FResult_NoOfBandInvalidQTCs[b];
-            else ++FResult_NoOfBandGoodQTCs[b];
-        } else {
+    if (!IsValidQSO(i, showMessage)) {
+        q.IncludeFlag(qfInvalid);
+        return q.IsQTC() ? TLineCount::InvalidQTC : TLineCount::InvalidQSO;
+    }
+    if (IsDupe(i)) q.IncludeFlag(qfDupe);
+    if (q.QSOFlags().Contains(qfDupe)) return TLineCount::Dupe;
+    if (q.QSOFlags().Contains(qfUserDeleted)) return TLineCount::UserDeleted;
+    if (q.IsQTC()) return q.QSOFlags().Contains(qfTooManyQTCs) ? TLineCount::InvalidQTC : TLineCount::GoodQTC;
+    return TLineCount::GoodQSO;
+}
+
+void TContestLog::CompileLine(int i) {
+    TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+    FLineTraces.push_back(TLineTrace{});
+    FLineTraces.back().qso = &q;
+    FLineTraces.back().firstEntry = FPassEntries.size();
+
+    const TLineCount counted = JudgeLine(i, true);
+    const TBand b = q.Band();
+    switch (counted) {
+        case TLineCount::Dupe: ++FResult_NoOfBandDupes[b]; break;
+        case TLineCount::UserDeleted: ++FResult_NoOfBandUserDeletedQSOs[b]; break;
+        case TLineCount::GoodQTC: ++FResult_NoOfBandGoodQTCs[b]; break;
+        case TLineCount::InvalidQTC: ++FResult_NoOfBandInvalidQTCs[b]; break;
+        case TLineCount::GoodQSO:
             ++FResult_NoOfBandGoodQSOs[b];
             ++FResult_NoOfBandModeGoodQSOs[q.Mode()][b];
-        }
-    } else {
-        q.IncludeFlag(qfInvalid);
-        if (q.IsQTC()) ++FResult_NoOfBandInvalidQTCs[q.Band()];
-        else ++FResult_NoOfBandInvalidQSOs[q.Band()];
+            break;
+        case TLineCount::InvalidQSO: ++FResult_NoOfBandInvalidQSOs[b]; break;
     }
 
     SetCallDependingStuff(i);
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = GetMulti(i, k);
         q.SetMulties(k, v);
-        if (v.empty()) continue;
-        ++FResult_NoOfBandMulties[static_cast<std::size_t>(k)][q.Band()];
-        if (!q.IsQTC()) RegisterMulti(k, v, q.Band(), q.Call().Call());
+        if (!v.empty() && !q.IsQTC()) RegisterMulti(k, v, q.Band(), q.Call().Call());
     }
     std::int32_t p = GetPoints(i);
     q.SetPoints(p);
     FResult_BandPoints[q.Band()] += p;
+
+    TLineTrace& t = FLineTraces.back();
+    t.counted = counted;
+    t.band = q.Band();
+    t.mode = q.Mode();
+    t.points = p;
 }
 
 // Only a line that counts makes a later contact with the same station a dupe: one the
@@ -112,13 +226,26 @@ bool TContestLog::CanMakeDupes(const TQSO& q) {
 // Records what line i carries, for the rules asked about the lines after it.
 void TContestLog::NoteCompiledLine(int i) {
     const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-    if (CanMakeDupes(q)) FSeenDupeKeys.insert(DupeKey(i));
+    // An item that no line holds any more starts again at this line.
+    auto hold = [i](TSeenItem& item) {
+        if (item.count++ == 0) item.first = i;
+    };
+    TLineTrace& t = FLineTraces.back();
+    if (CanMakeDupes(q)) {
+        TSeenItem& item = FSeenDupeKeys[DupeKey(i)];
+        hold(item);
+        t.dupeMaker = &item;
+    }
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
         if (v.empty()) continue;
-        TSeenMulti& seen = FSeenMulties[static_cast<std::size_t>(k)][v];
-        seen.bands.Include(q.Band());
-        seen.modes[q.Band()].Include(q.Mode());
+        ++FResult_NoOfBandMulties[static_cast<std::size_t>(k)][q.Band()];
+        std::vector<TSeenPlace>& places = FSeenMulties[static_cast<std::size_t>(k)][v];
+        auto place = std::find_if(places.begin(), places.end(),
+                                  [&q](const TSeenPlace& p) { return p.band == q.Band() && p.mode == q.Mode(); });
+        if (place == places.end()) place = places.insert(places.end(), TSeenPlace{q.Band(), q.Mode(), {}});
+        hold(place->item);
+        FPassEntries.push_back(TPassEntry{k, q.Band(), {}, &places, static_cast<std::size_t>(place - places.begin())});
     }
 }
 
@@ -147,9 +274,13 @@ std::int32_t TContestLog::GetNoOfAllMulties(int multiIndex) const {
 
 void TContestLog::RegisterMulti(int multiIndex, const std::string& value, TBand band, const std::string& call) {
     if (multiIndex < 0 || multiIndex >= static_cast<int>(FMultiList.size())) return;
-    TMultiListItem& item = FMultiList[static_cast<std::size_t>(multiIndex)][value];
-    item.mliBandLists[band].push_back(call);
-    item.mliSummaryList.push_back(call);
+    const auto entry = FMultiList[static_cast<std::size_t>(multiIndex)].try_emplace(value).first;
+    entry->second.mliBandLists[band].push_back(call);
+    entry->second.mliSummaryList.push_back(call);
+    if (FCompileIndex >= 0) FPassEntries.push_back(TPassEntry{multiIndex, band, entry, nullptr, 0});
+    // Outside a pass the register holds a call no line's trace knows: the next pass
+    // starts from the first line.
+    else FLineTraces.clear();
 }
 
 std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise) {
@@ -161,16 +292,14 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
     TQSO* q = QSOs(index);
     if (!q) return {};
     bool seen = false;
-    if (CompilingLine(index)) {
+    if (IndexAnswers(index)) {
         const auto& m = FSeenMulties[static_cast<std::size_t>(multiIndex)];
         auto it = m.find(candidate);
-        if (it != m.end()) {
-            switch (scope) {
-                case TMultiScope::Log: seen = !it->second.bands.Empty(); break;
-                case TMultiScope::Band: seen = it->second.bands.Contains(q->Band()); break;
-                case TMultiScope::BandMode: seen = it->second.modes[q->Band()].Contains(q->Mode()); break;
-            }
-        }
+        if (it != m.end())
+            for (const TSeenPlace& p : it->second)
+                if (p.item.count > 0 && p.item.first < index && (scope == TMultiScope::Log || p.band == q->Band()) &&
+                    (scope != TMultiScope::BandMode || p.mode == q->Mode()))
+                    seen = true;
     } else {
         for (int j = 0; j <= index && !seen; ++j) {
             const TQSO& o = *FQSOList[static_cast<std::size_t>(j)];
@@ -179,7 +308,7 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
         }
     }
     if (!seen) return candidate;
-    if (!q->IsQTC()) RegisterMulti(multiIndex, candidate, q->Band(), q->Call().Call());
+    if (!q->IsQTC() && !(FProbeIndex == index)) RegisterMulti(multiIndex, candidate, q->Band(), q->Call().Call());
     return {};
 }
 
@@ -197,7 +326,10 @@ std::string TContestLog::DupeKey(int index) const {
 bool TContestLog::IsDupe(int index) {
     const TQSO* q = QSOs(index);
     if (!q) return false;
-    if (CompilingLine(index)) return FSeenDupeKeys.count(DupeKey(index)) > 0;
+    if (IndexAnswers(index)) {
+        auto it = FSeenDupeKeys.find(DupeKey(index));
+        return it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < index;
+    }
     std::string key = DupeKey(index);
     for (int j = 0; j < index; ++j)
         if (CanMakeDupes(*FQSOList[static_cast<std::size_t>(j)]) && DupeKey(j) == key) return true;

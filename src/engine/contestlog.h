@@ -230,6 +230,30 @@ public:
     // validity checks asked after the pass (CompileSettings) until the next one.
     void Compile(const TCompileSettings& settings = TCompileSettings());
     const TCompileSettings& CompileSettings() const { return FCompileSettings; }
+    // Evaluates the lines from `row` to the end again, in their current order and with
+    // the last compile's settings, after lines from `row` on were changed or appended:
+    // points, multipliers, dupe and invalid flags, the results and the multiplier
+    // register come out as a Compile that does not sort would give them. Lines are
+    // neither moved nor deleted nor retimed. The pass takes back what the lines from
+    // `row` on had added to its indexes, so the cost grows with the lines after `row`
+    // only. It starts earlier when lines before `row` were moved, inserted or removed
+    // since the last pass, or when a contest's rule ties an earlier line to a later one.
+    // Messages about the lines evaluated go to MessageLines. Returns the first line
+    // evaluated.
+    int RecompileFrom(int row);
+
+    // What a line would bring: the answer to "is it a dupe, is it a new multiplier"
+    // while it is being typed.
+    struct TLineForecast {
+        bool known = false;                                   // false when the lines changed since the last pass
+        bool invalid = false;                                 // the rules reject it (no country, band not allowed, ...)
+        int dupeOf = -1;                                      // the earliest line before it that makes it a dupe
+        std::vector<std::pair<int, std::string>> newMulties;  // multiplier kind, value
+    };
+    // Line `row` judged with the data of `line` instead of its own against the lines
+    // before it, as the next RecompileFrom(row) would judge it. Nothing in the log
+    // changes; costs about as much as evaluating one line.
+    TLineForecast ForecastLine(int row, const TQSO& line);
 
     std::int32_t GetNoOfBandGoodQSOs(TBand b) const { return FResult_NoOfBandGoodQSOs[b]; }
     std::int32_t GetNoOfBandModeGoodQSOs(TBand b, TMode m) const { return FResult_NoOfBandModeGoodQSOs[m][b]; }
@@ -307,6 +331,11 @@ protected:
     static bool CanMakeDupes(const TQSO& q);
     // True while Compile evaluates line `index` (the near-linear indexes are valid).
     bool CompilingLine(int index) const { return FCompileIndex == index && index >= 0; }
+    // Called by RecompileFrom before it resumes the pass at line `row` (> 0). A class
+    // with pass state of its own brings that state to what it was after line row - 1
+    // and returns the first line to evaluate: `row`, or an earlier line whose verdict
+    // depends on the changed lines. Lines from `row` on may differ from the last pass.
+    virtual int ResumeCompilePass(int row) { return row; }
     // Base line defaults of a new QSO (band, mode, time and RSTs of the last line or
     // the first-line defaults); the caller adds the contest's sent numbers.
     std::unique_ptr<TQSO> NewQSOWithDefaults(bool setEditedFlag) const;
@@ -366,10 +395,55 @@ protected:
     std::vector<TMultiList> FMultiList;
 
 private:
+    // Which result counter a line was counted in.
+    enum class TLineCount : std::uint8_t { Dupe, UserDeleted, GoodQTC, InvalidQTC, GoodQSO, InvalidQSO };
+    // How many lines hold an item of an index, and the first of them. Items whose lines
+    // were all taken back stay with a count of 0, so that a trace can point at them.
+    struct TSeenItem {
+        std::int32_t count = 0;
+        std::int32_t first = 0;
+    };
+    struct TSeenPlace {
+        TBand band;
+        TMode mode;
+        TSeenItem item;
+    };
+    // What one evaluated line added to the pass's indexes, counters and register, so that
+    // a later pass can take it back although the line has been changed since.
+    struct TLineTrace {
+        const TQSO* qso = nullptr;
+        std::size_t firstEntry = 0;      // its entries in FPassEntries
+        TSeenItem* dupeMaker = nullptr;  // its dupe key, when it makes dupes
+        TLineCount counted = TLineCount::InvalidQSO;
+        TBand band = b160m;
+        TMode mode = mCW;
+        std::int32_t points = 0;
+    };
+    // A call a line put in the register, or a multiplier value it carried.
+    struct TPassEntry {
+        int multiIndex = 0;
+        TBand band = b160m;
+        TMultiList::iterator registered;  // valid when `places` is nullptr
+        std::vector<TSeenPlace>* places = nullptr;
+        std::size_t place = 0;
+    };
+
     void ResetResults();
+    void ResetTotals();
+    // Evaluates the lines from `start` on, after taking back what they added before.
+    void RunPass(int start, bool showProgress);
+    void TakeBackLinesFrom(int start);
+    void TakeBackEntry(const TPassEntry& e);
+    // Clears and sets the line's dupe, invalid and too-many-QTCs flags; the counter the
+    // line belongs in.
+    TLineCount JudgeLine(int i, bool showMessage);
     void CompileLine(int i);
     void AddBandToTotals(TBand b);
     void NoteCompiledLine(int i);
+    // The index answers for line `index`: the pass evaluates it or ForecastLine asks.
+    bool IndexAnswers(int index) const { return CompilingLine(index) || (FProbeIndex == index && index >= 0); }
+    // True when every line has its trace from the last pass, in the current order.
+    bool PassIsCurrent() const;
 
     void PushUndoEntry(TSingleUndo entry);
     // Reverses `step` (its entries last first) and records in `inverse` the entries that
@@ -384,15 +458,17 @@ private:
 
     TCompileSettings FCompileSettings;
     // Compile-pass indexes of what the lines before the current one carried.
+    // The indexes answer "before line i" by the first line that added an item: during
+    // a pass every item comes from an earlier line, and after one ForecastLine can ask
+    // for any line. The counts let a later pass take items back.
     int FCompileIndex = -1;
-    std::unordered_set<std::string> FSeenDupeKeys;
-    // Where earlier lines carried a multiplier value: the bands, and per band the modes.
-    struct TSeenMulti {
-        SBand bands;
-        std::array<SMode, kNoOfBands> modes{};
-    };
-    // Per multiplier kind: value -> where an earlier line carried it.
-    std::vector<std::unordered_map<std::string, TSeenMulti>> FSeenMulties;
+    int FProbeIndex = -1;
+    std::unordered_map<std::string, TSeenItem> FSeenDupeKeys;
+    // Where lines carried a multiplier value: per band and mode.
+    // Per multiplier kind: value -> where lines carried it.
+    std::vector<std::unordered_map<std::string, std::vector<TSeenPlace>>> FSeenMulties;
+    std::vector<TLineTrace> FLineTraces;  // per line of the last pass, in order
+    std::vector<TPassEntry> FPassEntries;
 };
 
 // Number with dots before the last three and seven digits (1234567 -> 1.234.567).

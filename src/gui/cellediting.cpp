@@ -11,6 +11,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/options.h"
 #include "base/text.h"
 #include "engine/contestlog.h"
 #include "gui/celleditors.h"
@@ -193,15 +194,16 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
             editor = NewTypedList(parent, names, cell);
             break;
         }
-        case cpCall:
+        case cpCall: {
             // Fast append never opens a logged call selected: typing would replace it.
-            if (FEditMode == emAppend && !cell.isEmpty() && !retry) {
-                const int end = static_cast<int>(cell.size());
-                editor = textEditor(TCellTextKind::Call, cell, end, 0);
-            } else {
-                editor = textEditor(TCellTextKind::Call, cell, 0, -1);
-            }
+            const bool logged = FEditMode == emAppend && !cell.isEmpty() && !retry;
+            auto* edit = logged ? textEditor(TCellTextKind::Call, cell, static_cast<int>(cell.size()), 0)
+                                : textEditor(TCellTextKind::Call, cell, 0, -1);
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, row](const QString& text) { emit CallTyped(row, text); });
+            editor = edit;
             break;
+        }
         case cpSentRST:
         case cpRcvdRST: {
             auto* edit = textEditor(TCellTextKind::RST, cell, 1, 1);
@@ -301,21 +303,17 @@ bool TCellEditing::Commit(int row, int col, const QString& text, int listIndex, 
     }
     const bool same = unchanged || edited->SameQSO(line);
     if (same && !completeLine) return true;
-    // The line keeps its selection and its last compiled values until the next compile.
+    // The line keeps its selection; its values are evaluated again (LineChanged).
     const bool selected = line->Selected();
-    const std::int32_t points = line->Points();
-    std::vector<std::string> multies;
-    for (int m = 0; m < log->NoOfMulties(); ++m) multies.push_back(line->Multies(m));
     log->PushUndo(ueaChangeQSO, row);
     if (!same) log->SetQSOs(row, *edited);
     line->SetSelected(selected);
-    line->SetPoints(points);
-    for (int m = 0; m < static_cast<int>(multies.size()); ++m) line->SetMulties(m, multies[m]);
     if (p == cpCall && !same) log->SetCallDependingStuff(row);
     if (completeLine) CompleteLine(row);
     FModel->RowsChanged(row, row);
     if (log->DropUndoIfUnchanged(row)) return true;
     FModified();
+    emit LineChanged(row);
     emit LogChanged();
     return true;
 }
@@ -510,10 +508,21 @@ void TCellEditing::AppendQSO() {
     const int before = log->NoOfQSOs();
     FModel->BeginAppend(before);
     log->AppendNewLine();
+    TimeFreshLine(before);
     FModel->EndAppend();
     FModified();
+    emit LineChanged(before);
     FocusCell(cpCall, -1, before);
     emit LogChanged();
+}
+
+void TCellEditing::TimeFreshLine(int row) {
+    TQSO* line = Log() != nullptr ? Log()->QSOs(row) : nullptr;
+    if (line == nullptr || FEditMode != emAppend || !Options.Editor_RealTimeClock.oValue) return;
+    // Logging as it happens: the line is timed now, so the time cell does not carry
+    // over the line above's time.
+    line->SetDateTime(WholeMinute(NowUTC()));
+    line->SetTimeHasBeenSet(true);
 }
 
 // --- Keys ---------------------------------------------------------------------------------

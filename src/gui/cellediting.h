@@ -44,6 +44,8 @@ public:
     void FocusCell(TColumnProperty property, int arrayIndex, int row);
     // Appends an empty line (with an undo record) and puts the cursor into its call.
     void AppendQSO();
+    // Fast append with the real-time clock option: gives line `row` the current UTC time.
+    void TimeFreshLine(int row);
     // Hides every in-place editor without writing its value.
     void HideAllInplaceEdits();
     // Writes the open editor's value into its line (before a compile, a save, an
@@ -64,6 +66,10 @@ public:
 signals:
     // A line was appended or changed (the window updates its commands).
     void LogChanged();
+    // Line `row` was written or appended: its values are out of date.
+    void LineChanged(int row);
+    // A key changed the text of the call editor of line `row`.
+    void CallTyped(int row, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,6 +38,7 @@
 #include "gui/commands.h"
 #include "gui/formatactions.h"
 #include "gui/guifrontend.h"
+#include "gui/linehint.h"
 #include "gui/gridtext.h"
 #include "gui/logmodel.h"
 #include "gui/logsfolder.h"
@@ -75,6 +76,8 @@ TQZEditor::TQZEditor(QWidget* parent) : QWidget(parent), FModel(new TLogModel(th
     BuildWidgets();
     FCells = new TCellEditing(
         FGrid, FModel, [this] { return FContestLog.get(); }, [this] { SetModified(true); }, this);
+    connect(FCells, &TCellEditing::LineChanged, this, &TQZEditor::ReevaluateFrom);
+    connect(FCells, &TCellEditing::CallTyped, this, &TQZEditor::ShowCallForecast);
     BuildCommands();
     Retranslate();
     UpdateCommands();
@@ -126,6 +129,8 @@ void TQZEditor::BuildWidgets() {
     FLineBar->layout()->setContentsMargins(2, 2, 2, 2);
     FLineLabel = new QLabel(FLineBar);
     FApplyButton = new QPushButton(FLineBar);
+    FLineHint = new QLabel(FLineBar);
+    FLineHint->setObjectName("lbLineHint");
     connect(FApplyButton, &QPushButton::clicked, this, [this] { ApplyLineEntry(); });
 
     QWidget* upper = new QWidget;
@@ -260,7 +265,8 @@ void TQZEditor::BuildCommands() {
 void TQZEditor::BuildLineEntry() {
     auto* grid = static_cast<QGridLayout*>(FLineBar->layout());
     while (QLayoutItem* item = grid->takeAt(0)) {
-        if (item->widget() != FLineLabel && item->widget() != FApplyButton) delete item->widget();
+        if (item->widget() != FLineLabel && item->widget() != FApplyButton && item->widget() != FLineHint)
+            delete item->widget();
         delete item;
     }
     FLineEdits.clear();
@@ -278,6 +284,9 @@ void TQZEditor::BuildLineEntry() {
         const QString sample = FromCore(GridColumnSampleText(FContestLog->ColumnProperty(c)));
         if (!sample.isEmpty()) edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(sample + "00"));
         connect(edit, &QLineEdit::returnPressed, this, [this] { ApplyLineEntry(); });
+        if (FContestLog->ColumnProperty(c) == cpCall)
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this](const QString& text) { ShowCallForecast(CurrentRow(), text); });
         grid->addWidget(title, 0, gridCol);
         grid->addWidget(edit, 1, gridCol);
         grid->setColumnStretch(gridCol, FContestLog->ColumnProperty(c) == cpCall ? 3 : 2);
@@ -285,6 +294,7 @@ void TQZEditor::BuildLineEntry() {
         FLineEdits.push_back(edit);
     }
     grid->addWidget(FApplyButton, 1, gridCol);
+    grid->addWidget(FLineHint, 1, gridCol + 1);
     FillLineEntry();
 }
 
@@ -481,6 +491,30 @@ void TQZEditor::FillLineEntry() {
         FLineEdits[c]->setEnabled(row >= 0 && !FReadOnlyMode);
     }
     FApplyButton->setEnabled(row >= 0 && !FReadOnlyMode);
+    const TQSO* q = row >= 0 ? FContestLog->QSOs(row) : nullptr;
+    ShowCallForecast(row, q != nullptr ? FromCore(q->Call().Call()) : QString());
+}
+
+void TQZEditor::ShowCallForecast(int row, const QString& call) {
+    FLineHint->setText(FContestLog ? CallForecastText(*FContestLog, row, call) : QString());
+}
+
+void TQZEditor::ReevaluateFrom(int row) {
+    if (!FContestLog) return;
+    std::vector<std::string> fresh;
+    FContestLog->MessageLines = &fresh;
+    const int first = FContestLog->RecompileFrom(row);
+    FContestLog->MessageLines = &FMessageLines;
+    if (ReplaceLineMessages(FMessageLines, first, fresh)) SyncMessages();
+    FModel->RowsChanged(first, FModel->rowCount() - 1);
+    // The result overview follows the lines (the other windows wait for a compile).
+    if (!FMemos[owResult]->document()->isModified())
+        qz::RefreshOutputWindows(
+            *FContestLog, SOutputWindow{owResult}, CheckedWindows(),
+            [this](TOutputWindow w, std::vector<std::string>& lines) { FillOutputWindow(w, lines); });
+    const int current = CurrentRow();
+    const TQSO* q = current >= 0 ? FContestLog->QSOs(current) : nullptr;
+    if (FCells->ActiveEditor() == nullptr && q != nullptr) ShowCallForecast(current, FromCore(q->Call().Call()));
 }
 
 bool TQZEditor::ApplyLineEntry() {
@@ -507,7 +541,7 @@ bool TQZEditor::ApplyLineEntry() {
     if (!changed) return true;
     FContestLog->ChangeQSO(row, *edited);
     if (callChanged) FContestLog->SetCallDependingStuff(row);
-    FModel->RowsChanged(row, row);
+    ReevaluateFrom(row);
     FillLineEntry();
     SetModified(true);
     return true;
@@ -638,12 +672,14 @@ void TQZEditor::RefreshOutputWindows(SOutputWindow windows) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::vector<std::string> writerMessages;
     qz::RefreshOutputWindows(*FContestLog, windows, CheckedWindows(),
-                             [this](TOutputWindow w, std::vector<std::string>& lines) {
-                                 FMemos[w]->setPlainText(FromCore(Joined(lines)));
-                                 FMemos[w]->document()->setModified(false);
-                             });
+                             [this](TOutputWindow w, std::vector<std::string>& lines) { FillOutputWindow(w, lines); });
     QApplication::restoreOverrideCursor();
     SyncMessages();
+}
+
+void TQZEditor::FillOutputWindow(TOutputWindow window, const std::vector<std::string>& lines) {
+    FMemos[window]->setPlainText(FromCore(Joined(lines)));
+    FMemos[window]->document()->setModified(false);
 }
 
 void TQZEditor::SyncMessages() {
@@ -723,7 +759,7 @@ void TQZEditor::Compile() {
     if (Options.Compile_RemoveEmptyQSOs.oValue) FContestLog->DeleteAllEmpties();
     StoreGridLayout(*FContestLog, ColumnWidths());
     FContestLog->Compile(CompileSettingsFromOptions(Options));
-    if (appending) FContestLog->AppendNewLine();
+    if (appending) FCells->TimeFreshLine(FContestLog->AppendNewLine());
     FContestLog->SetUndoGroupingEnabled(false);
     int index = appending ? FContestLog->NoOfQSOs() - 1 : FContestLog->IndexOf(FQSOBeforeCompiling);
     if (index < 0) index = 0;
@@ -842,6 +878,8 @@ void TQZEditor::Redo() {
 
 void TQZEditor::ShowHistoryStep(TUndoOutcome outcome, int row) {
     if (outcome == TUndoOutcome::NothingToUndo) return;
+    // Which lines the step gave back is not known here: all are evaluated again.
+    ReevaluateFrom(0);
     if (outcome == TUndoOutcome::ListChanged) {
         const std::vector<int> widths = ColumnWidths();
         FModel->Rebuild();
@@ -873,6 +911,7 @@ void TQZEditor::PasteLines() {
     const int added = FContestLog->PasteFromClipboard(ToCore(text));
     if (added <= 0) return;
     FModel->Rebuild();
+    ReevaluateFrom(before);
     FitColumns(Options.Editor_ColumnAutoWidth.oValue);
     SetCurrentRow(before + added - 1);
     SetModified(true);
@@ -936,7 +975,8 @@ void TQZEditor::MoveLine(int delta) {
         line->GetFormattedTime(potComplete) != neighbour->GetFormattedTime(potComplete))
         return;
     FContestLog->MoveQSO(row, row + delta, true);
-    FModel->RowsChanged(std::min(row, row + delta), std::max(row, row + delta));
+    // Which of two lines comes first decides which is the dupe or brings a multiplier.
+    ReevaluateFrom(std::min(row, row + delta));
     SetCurrentRow(row + delta, FGrid->currentIndex().column());
     SetModified(true);
 }

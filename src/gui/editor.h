@@ -89,6 +89,12 @@ public:
     // Writes the line entry's fields into the current line as one undo step; false
     // (after a message naming the field) when a value is not accepted.
     bool ApplyLineEntry();
+    // After lines from `row` on were written or appended: their values (country,
+    // multipliers, points, dupe and invalid marks), the lines they affect and the
+    // results are evaluated again in the current order and the rows repainted.
+    void ReevaluateFrom(int row);
+    // The label beside the line entry that tells what the call being typed would be.
+    QLabel* LineHint() const { return FLineHint; }
 
     // Saving: under the window's name (save as when it has none), under a new name.
     bool Save();
@@ -121,8 +127,11 @@ private:
     void BuildCommands();
     void BuildLineEntry();
     void FillLineEntry();
+    // Shows in the line hint what line `row` would be with `call`.
+    void ShowCallForecast(int row, const QString& call);
     void AfterLogTaken();
     void SyncMessages();
+    void FillOutputWindow(TOutputWindow window, const std::vector<std::string>& lines);
     void RefreshOutputWindows(SOutputWindow windows);
     void UpdateTabVisibility();
     void FitColumns(bool toContents);
@@ -207,6 +216,7 @@ private:
     QWidget* FLineBar;
     QLabel* FLineLabel;
     QPushButton* FApplyButton;
+    QLabel* FLineHint;
     std::vector<QLineEdit*> FLineEdits;  // one per grid column, nullptr where not editable
     QTabWidget* FTabs;
     std::array<QPlainTextEdit*, kNoOfShownOutputWindows> FMemos{};

@@ -27,6 +27,7 @@
 #include "contests/iaru.h"
 #include "domain/defs.h"
 #include "gui/fieldcheck.h"
+#include "gui/livestrings.h"
 #include "gui/mailstrings.h"
 #include "gui/qtext.h"
 #include "mail/robotaddresses.h"
@@ -57,6 +58,7 @@ const TBoolControl kBoolControls[] = {
     {&TOptions::Compile_CancelQSOIfBandIsNotAllowed, "cbDelIfInvalidBand", ui::lsDelIfInvalidBand},
     {&TOptions::Compile_CancelQSOIfModeIsNotAllowed, "cbDelIfInvalidMode", ui::lsDelIfInvalidMode},
     {&TOptions::EMail_SendACopyToMe, "cbSendACopyToMe", ui::lsEMailLabels},
+    {&TOptions::Editor_RealTimeClock, "cbRealTimeClock", ui::lsRealTimeClock},
 };
 
 struct TTextControl {
@@ -156,7 +158,10 @@ QWidget* TOptionsDialog::BuildExportPage() {
     return Page({Group(ui::ogADIF, {box(5)}), Group(ui::ogSTFExport, {box(6), box(7)})});
 }
 
-QWidget* TOptionsDialog::BuildEditorPage() { return Page({Box(kBoolControls[8].name, kBoolControls[8].text)}); }
+QWidget* TOptionsDialog::BuildEditorPage() {
+    auto box = [this](int i) { return Box(kBoolControls[i].name, kBoolControls[i].text); };
+    return Page({box(8), box(14)});
+}
 
 QWidget* TOptionsDialog::BuildCompilePage() {
     auto box = [this](int i) { return Box(kBoolControls[i].name, kBoolControls[i].text); };

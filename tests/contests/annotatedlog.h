@@ -335,20 +335,11 @@ inline void CompileAndCompare(const std::string& path, TContestLog& log, const T
     }
 }
 
-}  // namespace annotated
-
-// Builds the annotated log `path`, compiles it twice and checks every annotation after
-// each compile.
-inline void CheckAnnotatedLog(const std::string& path) {
-    auto cty = TestCty();
-    annotated::TAnnotatedLog a;
-    if (!annotated::Parse(path, a)) return;
-    std::unique_ptr<TContestLog> log = CreateContestLog(a.header, nullptr, cty);
-    ASSERT_TRUE(log) << path << ": the factory made no log";
-    ASSERT_EQ(log->Contest(), a.header.fhContest_Contest) << path;
+// The lines of an annotated log, appended to `log`.
+inline void AppendLines(TContestLog& log, const TAnnotatedLog& a) {
     int minute = 0;
     for (const annotated::TLineInput& in : a.lines) {
-        auto q = log->NewQSO(true);
+        auto q = log.NewQSO(true);
         if (in.qtcKind != 0) q->SetQSOFlags(SQSOFlags{in.qtcKind == 1 ? qfSentQTC : qfRcvdQTC});
         q->SetBand(in.band);
         q->SetMode(in.mode);
@@ -360,9 +351,147 @@ inline void CheckAnnotatedLog(const std::string& path) {
             q->SetRcvdNumbers(first + static_cast<int>(i), in.numbers[i]);
         for (std::size_t i = 0; i < in.sent.size(); ++i) q->SetSentNumbers(static_cast<int>(i), in.sent[i]);
         if (in.deleted) q->IncludeFlag(qfUserDeleted);
-        log->AppendQSO(std::move(q));
+        log.AppendQSO(std::move(q));
     }
+}
+
+// Everything a pass gives, line by line and in total, as text: two logs evaluated alike
+// give the same text.
+inline std::string Evaluation(TContestLog& log) {
+    std::string text;
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
+        const TQSO& q = *log.QSOs(i);
+        text += "line " + std::to_string(i + 1) + " " + q.Call().Call() + " pts=" + std::to_string(q.Points());
+        for (int k = 0; k < log.NoOfMulties(); ++k) text += " m" + std::to_string(k) + "=" + q.Multies(k);
+        for (int f = 0; f < qfEndOfList; ++f)
+            if (q.QSOFlags().Contains(static_cast<TQSOFlags>(f))) text += " f" + std::to_string(f);
+        text += "\n";
+    }
+    for (const char* key : {"points", "result", "good", "invalid", "dupes", "deleted", "goodqtc", "badqtc", "m0", "m1",
+                            "m2", "weighted"}) {
+        bool known;
+        text += std::string(key) + "=" + std::to_string(TotalOf(log, key, known)) + " ";
+    }
+    for (int b = 0; b < kNoOfBands; ++b) {
+        const auto band = static_cast<TBand>(b);
+        text += "\n" + std::to_string(b) + ": " + std::to_string(log.GetNoOfBandGoodQSOs(band)) + " " +
+                std::to_string(log.GetNoOfBandInvalidQSOs(band)) + " " + std::to_string(log.GetNoOfBandDupes(band)) +
+                " " + std::to_string(log.GetNoOfBandGoodQTCs(band)) + " " +
+                std::to_string(log.GetNoOfBandInvalidQTCs(band)) + " " +
+                std::to_string(log.GetNoOfBandUserDeletedQSOs(band)) + " " + std::to_string(log.GetBandPoints(band));
+        for (int m = mCW; m <= mATV; ++m)
+            text += " " + std::to_string(log.GetNoOfBandModeGoodQSOs(band, static_cast<TMode>(m)));
+        for (int k = 0; k < log.NoOfMulties(); ++k) text += " " + std::to_string(log.GetNoOfBandMulties(k, band));
+    }
+    for (std::size_t k = 0; k < log.MultiList().size(); ++k)
+        for (const auto& [value, item] : log.MultiList()[k]) {
+            text += "\nregister " + std::to_string(k) + " " + value + ":";
+            for (const std::string& call : item.mliSummaryList) text += " " + call;
+            for (int b = 0; b < kNoOfBands; ++b)
+                for (const std::string& call : item.mliBandLists[static_cast<std::size_t>(b)])
+                    text += " " + std::to_string(b) + "/" + call;
+        }
+    return text;
+}
+
+// The messages about lines from `first` on.
+inline std::vector<std::string> LineMessagesFrom(const std::vector<std::string>& messages, int first) {
+    std::vector<std::string> out;
+    for (const std::string& m : messages) {
+        int n = 0;
+        if (m.rfind("QSO #", 0) == 0 && TryStrToInt(m.substr(5, m.find(':') - 5), n) && n > first) out.push_back(m);
+    }
+    return out;
+}
+
+// Changes lines of a compiled log one by one (calls, bands, deletion, an appended and a
+// moved line) and after each change checks that evaluating again from the changed line
+// gives every line, total, register entry and message that compiling a twin log whole
+// gives, and that the forecast for the changed line agrees with its evaluation.
+inline void CheckRecompileFrom(const std::string& path, const TAnnotatedLog& a) {
+    auto cty = TestCty();
+    std::unique_ptr<TContestLog> live = CreateContestLog(a.header, nullptr, cty);
+    std::unique_ptr<TContestLog> whole = CreateContestLog(a.header, nullptr, cty);
+    AppendLines(*live, a);
+    AppendLines(*whole, a);
+    const int n = live->NoOfQSOs();
+    if (n < 3) return;
+    TCompileSettings unsorted;
+    unsorted.SortLog = false;
+    live->Compile(unsorted);
+    std::vector<std::string> messages;
+    // One step: `change` is made to both logs at line `row`.
+    auto step = [&](const std::string& what, int row, auto change) {
+        change(*live);
+        change(*whole);
+        messages.clear();
+        live->MessageLines = &messages;
+        const int first = live->RecompileFrom(row);
+        live->MessageLines = nullptr;
+        std::vector<std::string> wholeMessages;
+        whole->MessageLines = &wholeMessages;
+        whole->Compile(unsorted);
+        whole->MessageLines = nullptr;
+        const std::string at = path + ": " + what + " at line " + std::to_string(row + 1);
+        EXPECT_LE(first, row) << at;
+        EXPECT_EQ(Evaluation(*live), Evaluation(*whole)) << at;
+        EXPECT_EQ(messages, LineMessagesFrom(wholeMessages, first)) << at;
+        const TQSO& q = *live->QSOs(row);
+        const TContestLog::TLineForecast f = live->ForecastLine(row, q);
+        ASSERT_TRUE(f.known) << at;
+        EXPECT_EQ(f.invalid, q.QSOFlags().Contains(qfInvalid)) << at;
+        EXPECT_EQ(f.dupeOf >= 0, q.QSOFlags().Contains(qfDupe)) << at;
+        if (f.dupeOf >= 0) {
+            EXPECT_LT(f.dupeOf, row) << at;
+            EXPECT_EQ(live->QSOs(f.dupeOf)->Call().Call(), q.Call().Call()) << at;
+        }
+        std::vector<std::pair<int, std::string>> multies;
+        for (int k = 0; k < live->NoOfMulties(); ++k)
+            if (!q.Multies(k).empty()) multies.emplace_back(k, q.Multies(k));
+        EXPECT_EQ(f.newMulties, multies) << at;
+    };
+    for (const int row : {n - 1, n - 2, n / 2, 0}) {
+        const int other = row > 0 ? row - 1 : 1;
+        const std::string call = live->QSOs(row)->Call().Call();
+        const TBand band = live->QSOs(row)->Band();
+        const std::string otherCall = live->QSOs(other)->Call().Call();
+        const TBand otherBand = live->QSOs(other)->Band();
+        const TDateTime time = live->QSOs(row)->DateTime();
+        const TDateTime firstTime = live->QSOs(0)->DateTime();
+        step("call of another line", row, [&](TContestLog& l) { l.QSOs(row)->SetCall(otherCall); });
+        step("band of that line", row, [&](TContestLog& l) { l.QSOs(row)->SetBand(otherBand); });
+        step("own band", row, [&](TContestLog& l) { l.QSOs(row)->SetBand(band); });
+        step("deleted", row, [&](TContestLog& l) { l.QSOs(row)->IncludeFlag(qfUserDeleted); });
+        step("undeleted", row, [&](TContestLog& l) { l.QSOs(row)->ExcludeFlag(qfUserDeleted); });
+        step("own call", row, [&](TContestLog& l) { l.QSOs(row)->SetCall(call); });
+        // Earlier in time than the lines before it (a QTC may then report it).
+        step("time of line 1", row, [&](TContestLog& l) { l.QSOs(row)->SetDateTime(firstTime); });
+        step("own time", row, [&](TContestLog& l) { l.QSOs(row)->SetDateTime(time); });
+    }
+    step("appended copy of line 1", n, [&](TContestLog& l) {
+        auto q = l.NewQSO(false);
+        q->CopyFrom(l.QSOs(0));
+        l.AppendQSO(std::move(q));
+    });
+    // A line moved before the changed one: the pass starts at the moved line.
+    step("first two lines swapped", n, [&](TContestLog& l) { l.MoveQSO(0, 1, false); });
+}
+
+}  // namespace annotated
+
+// Builds the annotated log `path`, compiles it twice and checks every annotation after
+// each compile; then checks that lines evaluated again after changes agree with a
+// compile of the whole log.
+inline void CheckAnnotatedLog(const std::string& path) {
+    auto cty = TestCty();
+    annotated::TAnnotatedLog a;
+    if (!annotated::Parse(path, a)) return;
+    std::unique_ptr<TContestLog> log = CreateContestLog(a.header, nullptr, cty);
+    ASSERT_TRUE(log) << path << ": the factory made no log";
+    ASSERT_EQ(log->Contest(), a.header.fhContest_Contest) << path;
+    annotated::AppendLines(*log, a);
     for (int pass = 1; pass <= 2; ++pass) annotated::CompileAndCompare(path, *log, a, pass);
+    annotated::CheckRecompileFrom(path, a);
 }
 
 }  // namespace qz::test

@@ -4,6 +4,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/language.h"
+#include "base/lsnumbers.h"
 #include "reflists/memberlist.h"
 #include "engine/checks.h"
 #include "engine/testlog.h"
@@ -254,6 +255,18 @@ TEST_F(Checks, ExchangeFieldsAreToldApartByHowTheyChange) {
     EXPECT_EQ(text, LS(419));
     EXPECT_FALSE(ParseLineMessage(LS(421), index, text));
     EXPECT_FALSE(ParseLineMessage("QSO #x: y", index, text));
+}
+
+// Lines from the third on evaluated again: the newest compile's messages about them give
+// way to the new ones, before the closing line; older compiles and other lines keep theirs.
+TEST(LineMessages, NewerEvaluationReplacesStaleOnes) {
+    const std::string started = LS(lsCompileStarted), done = LS(lsCompileDone) + " (5 Points)";
+    std::vector<std::string> messages = {started,         "QSO #4: old",   done, "",     started, "QSO #2: kept",
+                                         "QSO #3: stale", "QSO #9: stale", done, "after"};
+    EXPECT_TRUE(ReplaceLineMessages(messages, 2, {"QSO #3: new"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{started, "QSO #4: old", done, "", started, "QSO #2: kept",
+                                                  "QSO #3: new", done, "after"}));
+    EXPECT_FALSE(ReplaceLineMessages(messages, 5, {}));
 }
 
 TEST_F(Checks, NextSentNumbers) {
