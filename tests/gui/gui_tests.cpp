@@ -3,8 +3,8 @@
 // saves and closes them, and message boxes are answered by clicking their buttons.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDirIterator>
@@ -26,11 +26,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTabWidget>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +45,7 @@
 #include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
+#include "contests/factory.h"
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"
@@ -58,7 +59,6 @@
 #include "gui/logmodel.h"
 #include "gui/helpcommands.h"
 #include "gui/mainwindow.h"
-#include "contests/factory.h"
 #include "gui/manualwindow.h"
 #include "gui/opendialog.h"
 #include "gui/optionsdialog.h"
@@ -1131,214 +1131,216 @@ void TGuiTest::menuAcceleratorsAreUniqueInBothLanguages() {
     }
     QVERIFY(window->ApplyLanguage(lEnglish));
     TBoxAnswerer discard(QMessageBox::No);
-    // A call typed into the newest line that repeats an earlier contact on the band: the
-    // hint names the earlier line while the call is typed, and the line is marked a dupe
-    // as soon as it is written, without a compile. Corrected, the mark goes.
-    void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
-        auto window = StartMainWindow({FNative});
-        TQZEditor* editor = window->ActiveEditor();
-        TContestLog& log = *editor->ContestLog();
-        const int lines = log.NoOfQSOs();
-        window->Command("FastAppendMode")->trigger();
-        window->Command("acEditAppendQSO")->trigger();
-        const TQSO& typed = *log.QSOs(lines);
-        int earlier = -1;
-        for (int i = 0; i < lines && earlier < 0; ++i)
-            if (log.QSOs(i)->IsGood() && log.QSOs(i)->Band() == typed.Band()) earlier = i;
-        QVERIFY(earlier >= 0);
-        const int dupes = log.GetNoOfAllDupes();
-        QTest::keyClicks(TextEditor(editor), FromCore(log.QSOs(earlier)->Call().Call()));
-        QCOMPARE(editor->LineHint()->text(), QString("Dupe of line %1").arg(earlier + 1));
-        QSignalSpy repainted(editor->Model(), &QAbstractItemModel::dataChanged);
-        QTest::keyClick(TextEditor(editor), Qt::Key_Return);
-        QCOMPARE(Cell(editor, lines, cpFlags), QString("[DUPE]"));
-        QCOMPARE(Cell(editor, lines, cpPoints), QString("0"));
-        bool rowRepainted = false;
-        for (const QList<QVariant>& change : repainted)
-            rowRepainted =
-                rowRepainted || (change[0].toModelIndex().row() <= lines && change[1].toModelIndex().row() >= lines);
-        QVERIFY(rowRepainted);
-        QCOMPARE(log.GetNoOfAllDupes(), dupes + 1);
+    window->close();
+}
 
-        // Corrected to a station of a country the log lacks: the hint tells of the new
-        // multiplier while it is typed, and the written line is no dupe and brings it.
-        editor->Cells()->FocusCell(cpCall, -1, lines);
-        QTest::keyClicks(TextEditor(editor), "zd8zz");
-        QVERIFY2(editor->LineHint()->text().startsWith("New multiplier: "), qPrintable(editor->LineHint()->text()));
-        QVERIFY2(editor->LineHint()->text().contains("ZD8"), qPrintable(editor->LineHint()->text()));
-        QTest::keyClick(TextEditor(editor), Qt::Key_Return);
-        QCOMPARE(Cell(editor, lines, cpFlags), QString());
-        QCOMPARE(Multiplier(editor, lines), QString("ZD8"));
-        QCOMPARE(log.GetNoOfAllDupes(), dupes);
-        TBoxAnswerer no(QMessageBox::No);
-        window->close();
-    }
+// A call typed into the newest line that repeats an earlier contact on the band: the
+// hint names the earlier line while the call is typed, and the line is marked a dupe
+// as soon as it is written, without a compile. Corrected, the mark goes.
+void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const int lines = log.NoOfQSOs();
+    window->Command("FastAppendMode")->trigger();  // starts a fresh line at the end
+    const TQSO& typed = *log.QSOs(lines);
+    int earlier = -1;
+    for (int i = 0; i < lines && earlier < 0; ++i)
+        if (log.QSOs(i)->IsGood() && log.QSOs(i)->Band() == typed.Band()) earlier = i;
+    QVERIFY(earlier >= 0);
+    const int dupes = log.GetNoOfAllDupes();
+    QTest::keyClicks(TextEditor(editor), FromCore(log.QSOs(earlier)->Call().Call()));
+    QCOMPARE(editor->LineHint()->text(), QString("Dupe of line %1").arg(earlier + 1));
+    QSignalSpy repainted(editor->Model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(Cell(editor, lines, cpFlags), QString("[DUPE]"));
+    QCOMPARE(Cell(editor, lines, cpPoints), QString("0"));
+    bool rowRepainted = false;
+    for (const QList<QVariant>& change : repainted)
+        rowRepainted =
+            rowRepainted || (change[0].toModelIndex().row() <= lines && change[1].toModelIndex().row() >= lines);
+    QVERIFY(rowRepainted);
+    QCOMPARE(log.GetNoOfAllDupes(), dupes + 1);
 
-    // A new log starts with one empty line, which has no country. Once its call is typed
-    // the line shows its country and the message about the empty call is gone.
-    void TGuiTest::newLogFirstLineShowsCountryWhenTyped() {
-        TFileHeader h = NewFileHeader();
-        h.fhUser_OwnCall = "DL1ABC";
-        h.fhContest_Contest = cWWDXcw;
-        std::unique_ptr<TContestLog> fresh = CreateContestLog(h, nullptr);
-        QVERIFY(fresh != nullptr);
-        fresh->CreateAndAppendQSO(false);
-        const std::string path = Path("new.QZF");
-        TQZF qzf;
-        QVERIFY(!qzf.StoreLog(path, *fresh, false).empty());
+    // Corrected to a station of a country the log lacks: the hint tells of the new
+    // multiplier while it is typed, and the written line is no dupe and brings it.
+    // In fast append a logged call opens with the caret behind it: selected first.
+    editor->Cells()->FocusCell(cpCall, -1, lines);
+    QTest::keyClick(TextEditor(editor), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(TextEditor(editor), "zd8zz");
+    QVERIFY2(editor->LineHint()->text().startsWith("New multiplier: "), qPrintable(editor->LineHint()->text()));
+    QVERIFY2(editor->LineHint()->text().contains("ZD8"), qPrintable(editor->LineHint()->text()));
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(Cell(editor, lines, cpFlags), QString());
+    QCOMPARE(Multiplier(editor, lines), QString("ZD8"));
+    QCOMPARE(log.GetNoOfAllDupes(), dupes);
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
 
-        auto window = StartMainWindow({path});
-        TQZEditor* editor = window->ActiveEditor();
-        QPlainTextEdit* messages = editor->OutputMemo(owMessages);
-        QCOMPARE(Cell(editor, 0, cpFlags), QString("[BAD]"));
-        QVERIFY(messages->toPlainText().contains("QSO #1: No country found"));
-        window->Command("FastAppendMode")->trigger();
-        editor->Cells()->FocusCell(cpCall, -1, 0);
-        QTest::keyClicks(TextEditor(editor), "ja1xyz");
-        QTest::keyClick(TextEditor(editor), Qt::Key_Return);
-        QCOMPARE(editor->ContestLog()->NoOfQSOs(), 2);
-        QCOMPARE(Cell(editor, 0, cpFlags), QString());
-        QCOMPARE(Multiplier(editor, 0), QString("JA"));
-        QVERIFY(Cell(editor, 0, cpPoints).toInt() > 0);
-        QVERIFY2(!messages->toPlainText().contains("QSO #1: No country found"), qPrintable(messages->toPlainText()));
-        QVERIFY(messages->toPlainText().contains("QSO #2: No country found"));  // the new empty line
-        TBoxAnswerer no(QMessageBox::No);
-        window->close();
-    }
+// A new log starts with one empty line, which has no country. Once its call is typed
+// the line shows its country and the message about the empty call is gone.
+void TGuiTest::newLogFirstLineShowsCountryWhenTyped() {
+    TFileHeader h = NewFileHeader();
+    h.fhUser_OwnCall = "DL1ABC";
+    h.fhContest_Contest = cWWDXcw;
+    std::unique_ptr<TContestLog> fresh = CreateContestLog(h, nullptr);
+    QVERIFY(fresh != nullptr);
+    fresh->CreateAndAppendQSO(false);
+    const std::string path = Path("new.QZF");
+    TQZF qzf;
+    QVERIFY(!qzf.StoreLog(path, *fresh, false).empty());
 
-    // With the real-time clock chosen in the options, a line appended in fast append is
-    // timed now (UTC), not at the time of the line above.
-    void TGuiTest::realTimeClockTimesAppendedLines() {
-        struct TRestore {
-            ~TRestore() {
-                Options.Editor_RealTimeClock.oValue = false;
-                SaveOptionsToSettingsFile(Options);
-            }
-        } restore;
-        {
-            TOptionsDialog dialog(nullptr, false);
-            auto* box = dialog.findChild<QCheckBox*>("cbRealTimeClock");
-            QVERIFY(box != nullptr && !box->isChecked());
-            box->setChecked(true);
-            dialog.accept();
+    auto window = StartMainWindow({path});
+    TQZEditor* editor = window->ActiveEditor();
+    QPlainTextEdit* messages = editor->OutputMemo(owMessages);
+    QCOMPARE(Cell(editor, 0, cpFlags), QString("[BAD]"));
+    QVERIFY(messages->toPlainText().contains("QSO #1: No country found"));
+    window->Command("FastAppendMode")->trigger();
+    editor->Cells()->FocusCell(cpCall, -1, 0);
+    QTest::keyClicks(TextEditor(editor), "ja1xyz");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Return);
+    QCOMPARE(editor->ContestLog()->NoOfQSOs(), 2);
+    QCOMPARE(Cell(editor, 0, cpFlags), QString());
+    QCOMPARE(Multiplier(editor, 0), QString("JA"));
+    QVERIFY(Cell(editor, 0, cpPoints).toInt() > 0);
+    QVERIFY2(!messages->toPlainText().contains("QSO #1: No country found"), qPrintable(messages->toPlainText()));
+    QVERIFY(messages->toPlainText().contains("QSO #2: No country found"));  // the new empty line
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+// With the real-time clock chosen in the options, a line appended in fast append is
+// timed now (UTC), not at the time of the line above.
+void TGuiTest::realTimeClockTimesAppendedLines() {
+    struct TRestore {
+        ~TRestore() {
+            Options.Editor_RealTimeClock.oValue = false;
+            SaveOptionsToSettingsFile(Options);
         }
-        QVERIFY(Options.Editor_RealTimeClock.oValue);
-        auto window = StartMainWindow({FNative});
-        TQZEditor* editor = window->ActiveEditor();
-        TContestLog& log = *editor->ContestLog();
-        const int lines = log.NoOfQSOs();
-        window->Command("FastAppendMode")->trigger();
-        window->Command("acEditAppendQSO")->trigger();
-        const TDateTime now = NowUTC();
-        QVERIFY(std::abs(log.QSOs(lines)->DateTime() - now) < 2.0 / 1440);
-        QTest::keyClicks(TextEditor(editor), "w1aw");
-        QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
-        QCOMPARE(TextEditor(editor)->Kind(), TCellTextKind::Time);
-        QCOMPARE(TextEditor(editor)->text(), QString::fromStdString(log.QSOs(lines)->GetFormattedTime(potComplete)));
-        TBoxAnswerer no(QMessageBox::No);
-        window->close();
+    } restore;
+    {
+        TOptionsDialog dialog(nullptr, false);
+        auto* box = dialog.findChild<QCheckBox*>("cbRealTimeClock");
+        QVERIFY(box != nullptr && !box->isChecked());
+        box->setChecked(true);
+        dialog.accept();
     }
+    QVERIFY(Options.Editor_RealTimeClock.oValue);
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const int lines = log.NoOfQSOs();
+    window->Command("FastAppendMode")->trigger();  // starts a fresh line at the end
+    const TDateTime now = NowUTC();
+    QVERIFY(std::abs(log.QSOs(lines)->DateTime() - now) < 2.0 / 1440);
+    QTest::keyClicks(TextEditor(editor), "w1aw");
+    QTest::keyClick(TextEditor(editor), Qt::Key_Tab);
+    QCOMPARE(TextEditor(editor)->Kind(), TCellTextKind::Time);
+    QCOMPARE(TextEditor(editor)->text(), QString::fromStdString(log.QSOs(lines)->GetFormattedTime(potComplete)));
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
 
-    int main(int argc, char** argv) {
-        QApplication app(argc, argv);
-        TGuiTest test;
-        return QTest::qExec(&test, argc, argv);
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TGuiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+void TGuiTest::fileDialogsStartInTheLogsFolder() {
+    auto window = StartMainWindow({FNative});
+    const std::string before = Options.Path_QZ_Logs.oValue;
+    const QString folder = FDir.path() + "/home/Documents/QZ/QZ Logs";  // not there yet
+    Options.Path_QZ_Logs.oValue = ToPath(folder);
+    TQZEditor* source = window->ActiveEditor();
+    source->Command("acEditMarkAll")->trigger();
+    window->UpdateCommands();
+    window->Command("acFileExtractSelectedQSOsToNewLog")->trigger();
+    TQZEditor* extracted = window->ActiveEditor();
+    QVERIFY(extracted != source && extracted->FileName().empty());
+    {
+        TFileDialogWatcher watch;
+        extracted->Command("acFileSaveAs")->trigger();
+        window->Command("acFileOpen")->trigger();
+        QCOMPARE(watch.files.size(), 2);
+        // A log without a name: own call, contest and year of its first line, in the
+        // logs folder, which now exists.
+        QCOMPARE(watch.files[0], folder + "/DL1ABC-CQ-WW-CW-2024.QZF");
+        QCOMPARE(watch.folders[1], folder);
     }
+    QVERIFY(QDir(folder).exists());
+    Options.Path_QZ_Logs.oValue = before;
+}
 
-    void TGuiTest::fileDialogsStartInTheLogsFolder() {
-        auto window = StartMainWindow({FNative});
+void TGuiTest::columnsAndListsShowTheirWholeTexts() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TContestLog& log = *editor->ContestLog();
+    const QFontMetrics metrics(editor->Grid()->font());
+    const int callCol = ColumnOf(log, cpCall);
+    // Room for a 10-character call before any line holds one.
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance("WWWWWWWWWW"));
+    // The line entry shows the whole date.
+    QLineEdit* date = editor->LineEntryField(ColumnOf(log, cpDate));
+    QVERIFY(date->width() > date->fontMetrics().horizontalAdvance(date->text()));
+
+    // A longer call typed into an appended line widens its column.
+    const QString longCall = "PA/DL1ABCDEFGHIJ/MM";
+    window->Command("acEditAppendQSO")->trigger();
+    auto* call = qobject_cast<QLineEdit*>(editor->Cells()->ActiveEditor());
+    QVERIFY(call != nullptr);
+    QTest::keyClicks(call, longCall);
+    QTest::keyClick(call, Qt::Key_Tab);
+    QCOMPARE(Cell(editor, log.NoOfQSOs() - 1, cpCall), longCall);
+    QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance(longCall));
+
+    // The band list is as wide as its longest entry, though the column is narrower.
+    const int bandCol = ColumnOf(log, cpBand);
+    editor->Cells()->FocusCell(cpBand, log.ColumnArrayIndex(bandCol), 0);
+    auto* bands = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
+    QVERIFY(bands != nullptr && bands->count() > 1);
+    int widest = 0;
+    for (int i = 0; i < bands->count(); ++i)
+        widest = std::max(widest, bands->view()->fontMetrics().horizontalAdvance(bands->itemText(i)));
+    QVERIFY2(bands->view()->minimumWidth() > widest, qPrintable(QString::number(widest)));
+    editor->Cells()->HideAllInplaceEdits();
+    TBoxAnswerer no(QMessageBox::No);
+    window->close();
+}
+
+void TGuiTest::startPanelIconsAndToolbar() {
+    auto window = StartMainWindow({FNative});
+    TStartPanel* panel = window->StartPanel();
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    window->Command("acFileClose")->trigger();
+    QCOMPARE(window->Editors().size(), std::size_t(0));
+    window->UpdateCommands();
+    QVERIFY(panel->isVisible());
+    // The recent files are offered; one click opens one.
+    const std::vector<QPushButton*> recent = panel->RecentButtons();
+    QVERIFY(!recent.empty());
+    QCOMPARE(recent.front()->toolTip().toStdString(), window->FileHistory().Newest().front());
+    {
         const std::string before = Options.Path_QZ_Logs.oValue;
-        const QString folder = FDir.path() + "/home/Documents/QZ/QZ Logs";  // not there yet
-        Options.Path_QZ_Logs.oValue = ToPath(folder);
-        TQZEditor* source = window->ActiveEditor();
-        source->Command("acEditMarkAll")->trigger();
-        window->UpdateCommands();
-        window->Command("acFileExtractSelectedQSOsToNewLog")->trigger();
-        TQZEditor* extracted = window->ActiveEditor();
-        QVERIFY(extracted != source && extracted->FileName().empty());
-        {
-            TFileDialogWatcher watch;
-            extracted->Command("acFileSaveAs")->trigger();
-            window->Command("acFileOpen")->trigger();
-            QCOMPARE(watch.files.size(), 2);
-            // A log without a name: own call, contest and year of its first line, in the
-            // logs folder, which now exists.
-            QCOMPARE(watch.files[0], folder + "/DL1ABC-CQ-WW-CW-2024.QZF");
-            QCOMPARE(watch.folders[1], folder);
-        }
-        QVERIFY(QDir(folder).exists());
+        Options.Path_QZ_Logs.oValue = Path("panel-logs");
+        TFileDialogWatcher watch;
+        panel->OpenButton()->click();
+        QCOMPARE(watch.folders, QStringList{FromPath(Path("panel-logs"))});
         Options.Path_QZ_Logs.oValue = before;
     }
-
-    void TGuiTest::columnsAndListsShowTheirWholeTexts() {
-        auto window = StartMainWindow({FNative});
-        TQZEditor* editor = window->ActiveEditor();
-        TContestLog& log = *editor->ContestLog();
-        const QFontMetrics metrics(editor->Grid()->font());
-        const int callCol = ColumnOf(log, cpCall);
-        // Room for a 10-character call before any line holds one.
-        QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance("WWWWWWWWWW"));
-        // The line entry shows the whole date.
-        QLineEdit* date = editor->LineEntryField(ColumnOf(log, cpDate));
-        QVERIFY(date->width() > date->fontMetrics().horizontalAdvance(date->text()));
-
-        // A longer call typed into an appended line widens its column.
-        const QString longCall = "PA/DL1ABCDEFGHIJ/MM";
-        window->Command("acEditAppendQSO")->trigger();
-        auto* call = qobject_cast<QLineEdit*>(editor->Cells()->ActiveEditor());
-        QVERIFY(call != nullptr);
-        QTest::keyClicks(call, longCall);
-        QTest::keyClick(call, Qt::Key_Tab);
-        QCOMPARE(Cell(editor, log.NoOfQSOs() - 1, cpCall), longCall);
-        QVERIFY(editor->Grid()->columnWidth(callCol) > metrics.horizontalAdvance(longCall));
-
-        // The band list is as wide as its longest entry, though the column is narrower.
-        const int bandCol = ColumnOf(log, cpBand);
-        editor->Cells()->FocusCell(cpBand, log.ColumnArrayIndex(bandCol), 0);
-        auto* bands = qobject_cast<QComboBox*>(editor->Cells()->ActiveEditor());
-        QVERIFY(bands != nullptr && bands->count() > 1);
-        int widest = 0;
-        for (int i = 0; i < bands->count(); ++i)
-            widest = std::max(widest, bands->view()->fontMetrics().horizontalAdvance(bands->itemText(i)));
-        QVERIFY2(bands->view()->minimumWidth() > widest, qPrintable(QString::number(widest)));
-        editor->Cells()->HideAllInplaceEdits();
-        TBoxAnswerer no(QMessageBox::No);
-        window->close();
-    }
-
-    void TGuiTest::startPanelIconsAndToolbar() {
-        auto window = StartMainWindow({FNative});
-        TStartPanel* panel = window->StartPanel();
-        window->UpdateCommands();
-        QVERIFY(!panel->isVisible());
-        window->Command("acFileClose")->trigger();
-        QCOMPARE(window->Editors().size(), std::size_t(0));
-        window->UpdateCommands();
-        QVERIFY(panel->isVisible());
-        // The recent files are offered; one click opens one.
-        const std::vector<QPushButton*> recent = panel->RecentButtons();
-        QVERIFY(!recent.empty());
-        QCOMPARE(recent.front()->toolTip().toStdString(), window->FileHistory().Newest().front());
-        {
-            const std::string before = Options.Path_QZ_Logs.oValue;
-            Options.Path_QZ_Logs.oValue = Path("panel-logs");
-            TFileDialogWatcher watch;
-            panel->OpenButton()->click();
-            QCOMPARE(watch.folders, QStringList{FromPath(Path("panel-logs"))});
-            Options.Path_QZ_Logs.oValue = before;
-        }
-        recent.front()->click();
-        QCOMPARE(window->Editors().size(), std::size_t(1));
-        window->UpdateCommands();
-        QVERIFY(!panel->isVisible());
-        // The program's own icon, not the toolkit's, on the log window; every toolbar
-        // command has an icon.
-        QVERIFY(!QApplication::windowIcon().isNull());
-        QVERIFY(QFile::exists(":/qz/qz.svg"));
-        QCOMPARE(window->ActiveEditor()->parentWidget()->windowIcon().cacheKey(),
-                 QApplication::windowIcon().cacheKey());
-        for (const char* name : {"acNew", "acFileOpen", "acFileSave", "acEditUndo", "acEditCompile", "acOutputPrint"})
-            QVERIFY2(!window->Command(name)->icon().isNull(), name);
-    }
+    recent.front()->click();
+    QCOMPARE(window->Editors().size(), std::size_t(1));
+    window->UpdateCommands();
+    QVERIFY(!panel->isVisible());
+    // The program's own icon, not the toolkit's, on the log window; every toolbar
+    // command has an icon.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(":/qz/qz.svg"));
+    QCOMPARE(window->ActiveEditor()->parentWidget()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    for (const char* name : {"acNew", "acFileOpen", "acFileSave", "acEditUndo", "acEditCompile", "acOutputPrint"})
+        QVERIFY2(!window->Command(name)->icon().isNull(), name);
+}
 
 #include "gui_tests.moc"

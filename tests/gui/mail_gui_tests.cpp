@@ -170,7 +170,7 @@ void TMailGuiTest::everyOptionStoredThroughTheDialog() {
         box->setChecked(!box->isChecked());
         ++boxes;
     }
-    QCOMPARE(boxes, 14);
+    QCOMPARE(boxes, 15);
     const std::string folders = Path("folders");
     const std::map<const char*, QString> texts = {
         {"leSMTPHost", "smtp.example.org"},
