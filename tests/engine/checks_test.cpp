@@ -260,6 +260,7 @@ TEST_F(Checks, ExchangeFieldsAreToldApartByHowTheyChange) {
 // Lines from the third on evaluated again: the newest compile's messages about them give
 // way to the new ones, before the closing line; older compiles and other lines keep theirs.
 TEST(LineMessages, NewerEvaluationReplacesStaleOnes) {
+    test::UseEnglishStrings();  // the compile's opening and closing lines are language strings
     const std::string started = LS(lsCompileStarted), done = LS(lsCompileDone) + " (5 Points)";
     std::vector<std::string> messages = {started,         "QSO #4: old",   done, "",     started, "QSO #2: kept",
                                          "QSO #3: stale", "QSO #9: stale", done, "after"};

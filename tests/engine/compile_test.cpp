@@ -269,6 +269,7 @@ TEST_F(Compile, ResultOverviewWithoutAllowedLinesAndWithThreeKinds) {
 }
 
 TEST(Reports, FormatThousandsAndComments) {
+    test::UseEnglishStrings();  // the comment summary's title is a language string
     EXPECT_EQ(FormatThousands(999), "999");
     EXPECT_EQ(FormatThousands(1000), "1.000");
     EXPECT_EQ(FormatThousands(1234567), "1.234.567");
