@@ -1199,3 +1199,5 @@ The current line is not selected. Select the lines to fill (the current one amon
 
 
 Re&do|Make the undone change again
+all
+Pts

@@ -1199,3 +1199,5 @@ Die aktuelle Zeile ist nicht markiert. Die zu füllenden Zeilen markieren (die ak
 
 
 Wiederho&len|Die zurückgenommene Änderung erneut ausführen
+ges.
+Pkt

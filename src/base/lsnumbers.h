@@ -6,9 +6,9 @@
 namespace qz {
 
 // The number of strings a language file must hold: the highest number any front end
-// uses (the editor's Redo, 1200) plus one. A shorter file would blank the texts and
+// uses (the result overview's points heading, 1202) plus one. A shorter file would blank the texts and
 // error reasons past its end.
-inline constexpr int kLanguageStringsUsed = 1201;
+inline constexpr int kLanguageStringsUsed = 1203;
 
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"
@@ -223,10 +223,12 @@ inline constexpr int lsServerAnswered = 778;           // "the server answered:"
 inline constexpr int lsMailStalled = 779;              // "the server stopped taking the message (time-out); ..."
 
 // The result report and the comment summary.
-inline constexpr int lsResultOverviewOf = 1121;    // "Result overview of"
-inline constexpr int lsResultColumnTitles = 1122;  // "Good  Invalid Dupe  Deleted" (over the QSO counts)
-inline constexpr int lsFinalResult = 1123;         // "Final result ="
-inline constexpr int lsCommentSummaryOf = 1124;    // "QSO comment summary (Crosscheck/UBN report) of"
-inline constexpr int lsNoComments = 1125;          // "[no QSO comments available]"
+inline constexpr int lsResultOverviewOf = 1121;     // "Result overview of"
+inline constexpr int lsResultColumnTitles = 1122;   // "Good  Invalid Dupe  Deleted" (over the QSO counts)
+inline constexpr int lsFinalResult = 1123;          // "Final result ="
+inline constexpr int lsResultAllBands = 1201;       // "all" (the row of all bands, at most 5 characters)
+inline constexpr int lsResultPointsHeading = 1202;  // "Pts" (3 characters)
+inline constexpr int lsCommentSummaryOf = 1124;     // "QSO comment summary (Crosscheck/UBN report) of"
+inline constexpr int lsNoComments = 1125;           // "[no QSO comments available]"
 
 }  // namespace qz

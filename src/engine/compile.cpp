@@ -52,9 +52,9 @@ void TContestLog::Compile(const TCompileSettings& settings) {
     AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")", -1);
 }
 
-bool TContestLog::PassIsCurrent() const {
-    if (FLineTraces.size() != FQSOList.size()) return false;
-    for (std::size_t i = 0; i < FQSOList.size(); ++i)
+bool TContestLog::PassIsCurrent(std::size_t lines) const {
+    if (FLineTraces.size() != lines || lines > FQSOList.size()) return false;
+    for (std::size_t i = 0; i < lines; ++i)
         if (FLineTraces[i].qso != FQSOList[i].get()) return false;
     return true;
 }
@@ -74,7 +74,10 @@ int TContestLog::RecompileFrom(int row) {
 
 TContestLog::TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) {
     TLineForecast forecast;
-    if (QSOs(row) == nullptr || FCompileIndex >= 0 || !PassIsCurrent()) return forecast;
+    // The pass must hold every line, or every line but the last (the fresh line at the
+    // end, which the editor leaves out of the pass until it has a call).
+    const bool current = PassIsCurrent(FQSOList.size()) || (!FQSOList.empty() && PassIsCurrent(FQSOList.size() - 1));
+    if (QSOs(row) == nullptr || FCompileIndex >= 0 || !current) return forecast;
     // The line's place is lent to a copy of `line` while the rules judge it; messages
     // and register entries are not wanted for a line that is only being typed.
     auto probe = NewQSO(false);

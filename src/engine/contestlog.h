@@ -442,8 +442,9 @@ private:
     void NoteCompiledLine(int i);
     // The index answers for line `index`: the pass evaluates it or ForecastLine asks.
     bool IndexAnswers(int index) const { return CompilingLine(index) || (FProbeIndex == index && index >= 0); }
-    // True when every line has its trace from the last pass, in the current order.
-    bool PassIsCurrent() const;
+    // True when the first `lines` lines, and no others, have their traces from the last
+    // pass, in the current order.
+    bool PassIsCurrent(std::size_t lines) const;
 
     void PushUndoEntry(TSingleUndo entry);
     // Reverses `step` (its entries last first) and records in `inverse` the entries that

@@ -22,7 +22,7 @@ void TContestLog::WriteResults(std::vector<std::string>& d) const {
     if (FNoOfMulties == 1) head += "  Mul  ";
     else
         for (int k = 0; k < FNoOfMulties; ++k) head += " Mul" + std::to_string(k + 1) + "  ";
-    d.push_back(head + "    Pts");
+    d.push_back(head + "    " + LS(lsResultPointsHeading));
     d.push_back("");
     auto multiPart = [&](auto countOf) {
         std::string s;
@@ -38,8 +38,8 @@ void TContestLog::WriteResults(std::vector<std::string>& d) const {
                     Format(" %6d", GetBandPoints(band)));
     }
     d.push_back("");
-    d.push_back(Format("  all  %5d  %5d   %4d   %4d ", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(),
-                       GetNoOfAllUserDeletedQSOs()) +
+    d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", LS(lsResultAllBands).c_str(), GetNoOfAllGoodQSOs(),
+                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs()) +
                 multiPart([&](int k) { return GetNoOfAllMulties(k); }) + Format(" %6d", GetAllPoints()));
     d.push_back("");
     std::string p = std::to_string(GetAllPoints());

@@ -501,10 +501,16 @@ void TQZEditor::ShowCallForecast(int row, const QString& call) {
 
 void TQZEditor::ReevaluateFrom(int row) {
     if (!FContestLog) return;
+    // The fresh line of fast append is no QSO yet: it is left out, as a compile leaves it
+    // out, so it shows no marks and brings no messages until its call is written.
+    const int last = FContestLog->NoOfQSOs() - 1;
+    std::unique_ptr<TQSO> freshLine;
+    if (EditMode() == emAppend && last > 0 && LastLineIsFresh()) freshLine = FContestLog->TakeQSO(last);
     std::vector<std::string> fresh;
     FContestLog->MessageLines = &fresh;
     const int first = FContestLog->RecompileFrom(row);
     FContestLog->MessageLines = &FMessageLines;
+    if (freshLine) FContestLog->InsertQSO(last, std::move(freshLine));
     if (ReplaceLineMessages(FMessageLines, first, fresh)) SyncMessages();
     FModel->RowsChanged(first, FModel->rowCount() - 1);
     // The result overview follows the lines (the other windows wait for a compile).
