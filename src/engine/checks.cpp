@@ -512,7 +512,8 @@ bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& te
     return true;
 }
 
-bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh) {
+bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh,
+                         const std::string& closing) {
     const std::string started = LS(lsCompileStarted);
     const std::string done = LS(lsCompileDone);
     std::size_t begin = 0;
@@ -529,9 +530,11 @@ bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const st
         messages.begin() + static_cast<std::ptrdiff_t>(begin), messages.begin() + static_cast<std::ptrdiff_t>(end),
         [&](const std::string& m) { return ParseLineMessage(m, index, text) && index >= first; });
     const bool removed = stale != messages.begin() + static_cast<std::ptrdiff_t>(end);
-    const auto at = messages.erase(stale, messages.begin() + static_cast<std::ptrdiff_t>(end));
-    messages.insert(at, fresh.begin(), fresh.end());
-    return removed || !fresh.empty();
+    auto at = messages.erase(stale, messages.begin() + static_cast<std::ptrdiff_t>(end));
+    at = messages.insert(at, fresh.begin(), fresh.end()) + static_cast<std::ptrdiff_t>(fresh.size());
+    const bool newResult = at != messages.end() && *at != closing;
+    if (newResult) *at = closing;
+    return removed || !fresh.empty() || newResult;
 }
 
 }  // namespace qz

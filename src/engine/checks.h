@@ -38,8 +38,9 @@ bool ParseLineMessage(const std::string& message, int& qsoIndex, std::string& te
 
 // After lines from `first` on were evaluated again: in the newest compile's messages
 // (from its "compile started" line to its closing line) the messages about those lines
-// give way to `fresh`, the new evaluation's, placed before the closing line. True when
-// `messages` changed.
-bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh);
+// give way to `fresh`, the new evaluation's, placed before the closing line, which
+// becomes `closing` (the new result). True when `messages` changed.
+bool ReplaceLineMessages(std::vector<std::string>& messages, int first, const std::vector<std::string>& fresh,
+                         const std::string& closing);
 
 }  // namespace qz

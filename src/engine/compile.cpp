@@ -49,7 +49,11 @@ void TContestLog::Compile(const TCompileSettings& settings) {
     ProgressStart(NoOfQSOs());
     RunPass(0, true);
     ProgressEnd();
-    AddMessage(LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")", -1);
+    AddMessage(CompileDoneMessage(), -1);
+}
+
+std::string TContestLog::CompileDoneMessage() const {
+    return LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")";
 }
 
 bool TContestLog::PassIsCurrent(std::size_t lines) const {

@@ -229,6 +229,8 @@ public:
     // Applies the rules to every line with `settings`; they stay in force for the
     // validity checks asked after the pass (CompileSettings) until the next one.
     void Compile(const TCompileSettings& settings = TCompileSettings());
+    // The closing line of a compile's messages: "Done (N Points)" with the final result.
+    std::string CompileDoneMessage() const;
     const TCompileSettings& CompileSettings() const { return FCompileSettings; }
     // Evaluates the lines from `row` to the end again, in their current order and with
     // the last compile's settings, after lines from `row` on were changed or appended:

@@ -511,7 +511,7 @@ void TQZEditor::ReevaluateFrom(int row) {
     const int first = FContestLog->RecompileFrom(row);
     FContestLog->MessageLines = &FMessageLines;
     if (freshLine) FContestLog->InsertQSO(last, std::move(freshLine));
-    if (ReplaceLineMessages(FMessageLines, first, fresh)) SyncMessages();
+    if (ReplaceLineMessages(FMessageLines, first, fresh, FContestLog->CompileDoneMessage())) SyncMessages();
     FModel->RowsChanged(first, FModel->rowCount() - 1);
     // The result overview follows the lines (the other windows wait for a compile).
     if (!FMemos[owResult]->document()->isModified())

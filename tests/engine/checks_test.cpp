@@ -258,16 +258,18 @@ TEST_F(Checks, ExchangeFieldsAreToldApartByHowTheyChange) {
 }
 
 // Lines from the third on evaluated again: the newest compile's messages about them give
-// way to the new ones, before the closing line; older compiles and other lines keep theirs.
+// way to the new ones, before the closing line, which tells the new result; older compiles
+// and other lines keep theirs.
 TEST(LineMessages, NewerEvaluationReplacesStaleOnes) {
     test::UseEnglishStrings();  // the compile's opening and closing lines are language strings
     const std::string started = LS(lsCompileStarted), done = LS(lsCompileDone) + " (5 Points)";
     std::vector<std::string> messages = {started,         "QSO #4: old",   done, "",     started, "QSO #2: kept",
                                          "QSO #3: stale", "QSO #9: stale", done, "after"};
-    EXPECT_TRUE(ReplaceLineMessages(messages, 2, {"QSO #3: new"}));
+    const std::string now = LS(lsCompileDone) + " (7 Points)";
+    EXPECT_TRUE(ReplaceLineMessages(messages, 2, {"QSO #3: new"}, now));
     EXPECT_EQ(messages, (std::vector<std::string>{started, "QSO #4: old", done, "", started, "QSO #2: kept",
-                                                  "QSO #3: new", done, "after"}));
-    EXPECT_FALSE(ReplaceLineMessages(messages, 5, {}));
+                                                  "QSO #3: new", now, "after"}));
+    EXPECT_FALSE(ReplaceLineMessages(messages, 5, {}, now));
 }
 
 TEST_F(Checks, NextSentNumbers) {
