@@ -271,11 +271,11 @@ void BM_CompileEveryContest10000(benchmark::State& state) {
         for (std::size_t i = 0; i < logs.size(); ++i) {
             TContestLog& log = *logs[i].second;
             messages.clear();
-            log.MessageLines = &messages;
+            log.SetMessageLines(&messages);
             const auto start = std::chrono::steady_clock::now();
             log.Compile();
             const auto end = std::chrono::steady_clock::now();
-            log.MessageLines = nullptr;
+            log.SetMessageLines(nullptr);
             best[i] = std::min(best[i], std::chrono::duration<double, std::milli>(end - start).count());
             benchmark::DoNotOptimize(log.GetFinalResult());
         }

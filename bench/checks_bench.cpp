@@ -75,7 +75,7 @@ template <typename Check>
 void RunCheck(benchmark::State& state, Check check) {
     auto log = MakeLog(kLines);
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     for (auto _ : state) {
         messages.clear();
         check(*log);
@@ -84,28 +84,28 @@ void RunCheck(benchmark::State& state, Check check) {
 }
 
 void BM_CheckSentSerials(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.Check4DiscontinuousSentNumbers(); });
+    RunCheck(s, [](TContestLog& l) { Check4DiscontinuousSentNumbers(l); });
 }
 void BM_CheckSentGaps(benchmark::State& s) {
     RunCheck(s, [](TContestLog& l) { CheckSentSerialGaps(l, 0); });
 }
 void BM_CheckSentConstant(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.Check4NonConstantSentNumbers(0); });
+    RunCheck(s, [](TContestLog& l) { Check4NonConstantSentNumbers(l, 0); });
 }
 void BM_CheckRcvdSerials(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.Check4DiscontinuousRcvdNumbers(0, {}); });
+    RunCheck(s, [](TContestLog& l) { Check4DiscontinuousRcvdNumbers(l, 0, {}); });
 }
 void BM_CheckRcvdConstant(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.Check4NonConstantRcvdNumbers(1, {}); });
+    RunCheck(s, [](TContestLog& l) { Check4NonConstantRcvdNumbers(l, 1, {}); });
 }
 void BM_CheckExtensions(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.Check4MissingExtensions(false, cecPortable); });
+    RunCheck(s, [](TContestLog& l) { Check4MissingExtensions(l, false, cecPortable); });
 }
 void BM_CheckMemberNumbers(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.CheckMemberNumbers(false); });
+    RunCheck(s, [](TContestLog& l) { CheckMemberNumbers(l, false); });
 }
 void BM_CheckQSYRules(benchmark::State& s) {
-    RunCheck(s, [](TContestLog& l) { l.CheckQSYRules(); });
+    RunCheck(s, [](TContestLog& l) { CheckQSYRules(l); });
 }
 void BM_ClassifyExchangeFields(benchmark::State& s) {
     RunCheck(s, [](TContestLog& l) { benchmark::DoNotOptimize(ClassifyExchangeFields(l)); });
@@ -125,7 +125,7 @@ void BM_UndoSort(benchmark::State& state) {
     auto log = MakeLog(kLines);
     // Reverse the order so that the sort moves every line.
     for (int i = 0; i < kLines; ++i) log->QSOs(i)->SetDateTime(EncodeDate(2013, 1, 6) - i / 2880.0);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     for (auto _ : state) {
         state.PauseTiming();
         log->SortByTime();

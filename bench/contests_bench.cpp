@@ -100,7 +100,7 @@ void CompileLoop(benchmark::State& state, TContestLog* log) {
         return;
     }
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     for (auto _ : state) {
         messages.clear();
         log->Compile();
@@ -108,7 +108,7 @@ void CompileLoop(benchmark::State& state, TContestLog* log) {
     }
     state.counters["lines"] = log->NoOfQSOs();
     state.counters["result"] = static_cast<double>(log->GetFinalResult());
-    log->MessageLines = nullptr;
+    log->SetMessageLines(nullptr);
 }
 
 bool HaveData() { return Cty() && !Calls().empty(); }

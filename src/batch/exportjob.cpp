@@ -71,12 +71,12 @@ void ExportFile(const TBatchContext& context, TBatchFileResult& result) {
         return;
     }
     TContestLog& log = *opened.log;
-    log.MessageLines = &result.messages;
-    log.ShowMessageBoxes = false;
+    log.SetMessageLines(&result.messages);
+    log.SetShowMessageBoxes(false);
     log.Compile(s.compile);
     std::string bytes;
     ProduceExportFile(s.exportFormat, log, bytes, &result.messages, NowLocal());
-    log.MessageLines = nullptr;
+    log.SetMessageLines(nullptr);
 
     std::error_code ec;
     if (SameFile(target, result.file)) {

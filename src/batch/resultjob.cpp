@@ -25,10 +25,10 @@ void ScoreFile(const TBatchContext& context, TBatchFileResult& result) {
     }
     result.claimedScore = opened.claimedScore;
     TContestLog& log = *opened.log;
-    log.MessageLines = &result.messages;
-    log.ShowMessageBoxes = false;
+    log.SetMessageLines(&result.messages);
+    log.SetShowMessageBoxes(false);
     log.Compile(s.compile);
-    log.MessageLines = nullptr;
+    log.SetMessageLines(nullptr);
     result.figures = SlimmedResultsOf(log);
     for (int k = 0; k < log.NoOfMulties(); ++k) result.calculatedMultipliers += log.GetNoOfAllCalculatedMulties(k);
     if (const TCtyStuff* cty = log.CtyStuff()) {

@@ -70,9 +70,9 @@ std::string FieldTitle(const TContestLog& log, TColumnProperty property, int ind
 class TChecker {
 public:
     TChecker(TContestLog& log, std::vector<TFinding>& findings) : log_(log), findings_(findings) {
-        log_.MessageLines = &messages_;
+        log_.SetMessageLines(&messages_);
     }
-    ~TChecker() { log_.MessageLines = nullptr; }
+    ~TChecker() { log_.SetMessageLines(nullptr); }
     TChecker(const TChecker&) = delete;
     TChecker& operator=(const TChecker&) = delete;
 
@@ -87,19 +87,19 @@ public:
                 Collect(
                     name, [&] { CheckConstantSentField(log_, k); }, cpSentNumber, k, true);
         } else if (name == "rcvd-serials") {
-            for (int k : f.rcvdSerials) Collect(name, [&] { log_.Check4DiscontinuousRcvdNumbers(k, {}); });
+            for (int k : f.rcvdSerials) Collect(name, [&] { Check4DiscontinuousRcvdNumbers(log_, k, {}); });
         } else if (name == "rcvd-fields") {
             for (int k : f.rcvdConstant)
                 Collect(
-                    name, [&] { log_.Check4NonConstantRcvdNumbers(k, {}); }, cpRcvdNumber, k, false);
+                    name, [&] { Check4NonConstantRcvdNumbers(log_, k, {}); }, cpRcvdNumber, k, false);
         } else if (name == "extensions") {
             // Only the contests whose rules care about /P, as the desktop program offers it.
             if (log_.IsAnExtensionRelevantContest())
-                Collect(name, [&] { log_.Check4MissingExtensions(false, cecPortable); });
+                Collect(name, [&] { Check4MissingExtensions(log_, false, cecPortable); });
         } else if (name == "members") {
-            if (log_.IsAMemberNumberContest()) Collect(name, [&] { log_.CheckMemberNumbers(false); });
+            if (log_.IsAMemberNumberContest()) Collect(name, [&] { CheckMemberNumbers(log_, false); });
         } else if (name == "qsy") {
-            Collect(name, [&] { log_.CheckQSYRules(); });
+            Collect(name, [&] { CheckQSYRules(log_); });
         }
     }
 
@@ -188,10 +188,10 @@ int CmdCheck(const TArgs& argsIn) {
         }
         if (ReportDroppedLines("check", path, loaded.dropped, common.messages) > 0) status = 1;
         TContestLog& log = *loaded.log;
-        log.ShowMessageBoxes = false;
-        log.MessageLines = &messages;
+        log.SetShowMessageBoxes(false);
+        log.SetMessageLines(&messages);
         log.Compile(CompileSettingsFromOptions(Options));
-        log.MessageLines = nullptr;
+        log.SetMessageLines(nullptr);
         std::vector<TFinding> findings;
         {
             TChecker checker(log, findings);

@@ -56,12 +56,12 @@ int CmdCompile(const TArgs& argsIn) {
     const int dropped = ReportDroppedLines("compile", path, opened.dropped, common.messages);
     std::vector<std::string> messages = std::move(opened.messages);
     TContestLog& log = *opened.log;
-    log.MessageLines = &messages;
-    log.ShowMessageBoxes = false;
+    log.SetMessageLines(&messages);
+    log.SetShowMessageBoxes(false);
     log.Compile(CompileSettingsFromOptions(Options));
     std::vector<std::string> report;
     log.WriteResults(report);
-    log.MessageLines = nullptr;
+    log.SetMessageLines(nullptr);
     std::string text;
     for (const auto& line : report) text += line + "\n";
     text += "\n";

@@ -103,15 +103,15 @@ int CmdExport(const TArgs& argsIn) {
     std::unique_ptr<TContestLog> log = std::move(opened.log);
     const int status = ReportDroppedLines("export", logFile, opened.dropped, common.messages) > 0 ? 1 : 0;
     std::vector<std::string> compileMessages = std::move(opened.messages);
-    log->MessageLines = &compileMessages;
-    log->ShowMessageBoxes = false;
+    log->SetMessageLines(&compileMessages);
+    log->SetShowMessageBoxes(false);
     log->Compile(CompileSettingsFromOptions(Options));
     std::size_t compiled = compileMessages.size();
 
     std::vector<std::string> exportMessages;
     std::string text;
     ProduceExportFile(window, *log, text, &exportMessages, NowLocal());
-    log->MessageLines = nullptr;
+    log->SetMessageLines(nullptr);
 
     if (common.messages)
         for (std::size_t i = 0; i < compiled; ++i) Err(Shown(compileMessages[i], logFile) + "\n");

@@ -45,9 +45,9 @@ public:
     void Compile() override {
         // The log was compiled when it was opened (its messages are printed there).
     }
-    bool ReadOnly() const override { return log_.PublicFileHeader.fhQZ_ReadOnly; }
+    bool ReadOnly() const override { return log_.FileHeader().fhQZ_ReadOnly; }
     bool LockAndSave() override {
-        log_.PublicFileHeader.fhQZ_ReadOnly = true;
+        log_.Bookkeeping().fhQZ_ReadOnly = true;
         TQZF qzf;
         std::error_code ec;
         const std::string target = NativeFileName(path_);
@@ -60,12 +60,11 @@ public:
         Err("qz finalize: saved read-only as " + Utf8ToCp1252(qzf.FileName()) + "\n");
         return true;
     }
-    void ClearUndo() override { log_.ClearUndoList(); }
+    void ClearUndo() override { log_.History().Clear(); }
     std::string Export(TOutputWindow format) override {
         std::string out = outFile_;
         if (out.empty())
-            out = (fs::path(path_).parent_path() /
-                   ProposedExportFileName("", log_.PublicFileHeader.fhUser_OwnCall, format))
+            out = (fs::path(path_).parent_path() / ProposedExportFileName("", log_.FileHeader().fhUser_OwnCall, format))
                       .string();
         std::error_code ec;
         if (fs::equivalent(out, path_, ec)) {

@@ -103,8 +103,8 @@ int CmdScore(const TArgs& argsIn) {
         if (dropped > 0) status = 1;
         if (save && loaded.type != ftQZ4 && loaded.type != ftQZ3 && !SaveConverted(path, *loaded.log)) status = 1;
         TContestLog& log = *loaded.log;
-        log.MessageLines = &messages;
-        log.ShowMessageBoxes = false;
+        log.SetMessageLines(&messages);
+        log.SetShowMessageBoxes(false);
         log.Compile(CompileSettingsFromOptions(Options));
         const TProvenance provenance = ProvenanceOf(log);
         std::vector<std::string> report;
@@ -112,14 +112,14 @@ int CmdScore(const TArgs& argsIn) {
         std::int64_t multipliers = 0;
         for (int k = 0; k < log.NoOfMulties(); ++k) multipliers += log.GetNoOfAllCalculatedMulties(k);
         const std::int64_t score = log.GetFinalResult();
-        log.MessageLines = nullptr;
+        log.SetMessageLines(nullptr);
 
         if (tsv) {
-            table.AddRow({shown, log.PublicFileHeader.fhUser_OwnCall,
+            table.AddRow({shown, log.FileHeader().fhUser_OwnCall,
                           std::string(CabrilloContestNames[static_cast<std::size_t>(log.Contest())]),
-                          std::to_string(log.GetNoOfAllGoodQSOs()), std::to_string(multipliers), std::to_string(score),
-                          loaded.claimedScore, provenance.ctyFile, provenance.ctyVersion, provenance.settings,
-                          std::to_string(dropped)});
+                          std::to_string(log.Result().NoOfAllGoodQSOs()), std::to_string(multipliers),
+                          std::to_string(score), loaded.claimedScore, provenance.ctyFile, provenance.ctyVersion,
+                          provenance.settings, std::to_string(dropped)});
             if (common.messages)
                 for (const auto& m : messages) Err(Shown(m, path) + "\n");
             continue;

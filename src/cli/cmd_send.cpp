@@ -70,7 +70,7 @@ int CmdSend(const TArgs& argsIn) {
         std::vector<std::string> lines;
         ProduceOutputWindow(window, log, lines);
         bytes = OutputFileText(lines);
-        name = ProposedExportFileName("", log.PublicFileHeader.fhUser_OwnCall, window);
+        name = ProposedExportFileName("", log.FileHeader().fhUser_OwnCall, window);
     }
     return SendExport("send", log, name, bytes, filePath, mail);
 }

@@ -114,10 +114,10 @@ bool OpenAndCompile(const std::string& command, const std::string& path, const T
         return false;
     }
     std::vector<std::string> messages = std::move(o.messages);
-    o.log->MessageLines = &messages;
-    o.log->ShowMessageBoxes = false;
+    o.log->SetMessageLines(&messages);
+    o.log->SetShowMessageBoxes(false);
     o.log->Compile(CompileSettingsFromOptions(Options));
-    o.log->MessageLines = nullptr;
+    o.log->SetMessageLines(nullptr);
     if (common.messages)
         for (const auto& m : messages) Err(Shown(m, path) + "\n");
     opened.log = std::move(o.log);
@@ -134,7 +134,7 @@ void LoadRobotAddresses() {
 int SendExport(const std::string& command, const TContestLog& log, const std::string& attachmentName,
                const std::string& attachment, std::string attachmentPath, const TMailOptions& options) {
     const TContest contest = log.Contest();
-    const std::string ownCall = log.PublicFileHeader.fhUser_OwnCall;
+    const std::string ownCall = log.FileHeader().fhUser_OwnCall;
     std::string to = options.to;
     if (Trim(to).empty() && contest > cNoContest && contest <= kNoOfRobotAddresses)
         to = EMailAddresses[static_cast<std::size_t>(contest)];

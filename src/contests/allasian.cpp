@@ -34,7 +34,7 @@ std::string AgeSuggestion(TContestLog& log, int qsoIndex, int numberIndex, std::
 // The first line of a log asks for the age, later lines copy it.
 void AppendWithAge(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool setEditedFlag) {
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(0, log.QueryExchangeValue(lsColAAExchange, log.ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, log.QueryExchangeValue(lsColAAExchange, log.ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *log.QSOs(log.NoOfQSOs() - 1));
     }

@@ -92,7 +92,7 @@ void T_ARRL::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->CopySentNumber(0, *FQSOList.back());
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColPower, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColPower, ConstantSentNumber()));
     AppendQSO(std::move(q));
 }
 
@@ -156,7 +156,7 @@ void T_ARRL10M::CreateAndAppendQSO(bool setEditedFlag) {
     }
     if (!constantExchange) q->SetSentNumbers(0, NextSentSerialText(0));
     else if (!first) q->CopySentNumber(0, *FQSOList.back());
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber()));
     AppendQSO(std::move(q));
 }
 

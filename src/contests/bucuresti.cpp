@@ -73,10 +73,10 @@ void T_BUCURESTI::CreateAndAppendQSO(bool setEditedFlag) {
         if (!setEditedFlag) {
             if (IsRomanian(FOwnCall)) {
                 auto counties = FAmiAllocationTable->GetMainItemsFromCallArea(FOwnCall.CallArea());
-                const std::string county = counties && !counties->empty() ? counties->front() : ConstantSentNumber;
+                const std::string county = counties && !counties->empty() ? counties->front() : ConstantSentNumber();
                 q->SetSentNumbers(1, QueryExchangeValue(lsColCountyMulti, county));
             } else {
-                q->SetSentNumbers(1, QueryExchangeValue(lsBucurestiDXPrompt, ConstantSentNumber));
+                q->SetSentNumbers(1, QueryExchangeValue(lsBucurestiDXPrompt, ConstantSentNumber()));
             }
         }
     }

@@ -44,7 +44,7 @@ void T_CQMM::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->CopySentNumber(0, *FQSOList.back());
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber()));
     AppendQSO(std::move(q));
 }
 

@@ -62,7 +62,7 @@ void T_DARC_ROOKIE::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetBand(b80m);
         if (!setEditedFlag) {
-            q->SetSentNumbers(0, QueryExchangeValue(lsRookiePrompt1, ConstantSentNumber));
+            q->SetSentNumbers(0, QueryExchangeValue(lsRookiePrompt1, ConstantSentNumber()));
             q->SetSentNumbers(1, QueryExchangeValue(lsRookiePrompt2, ""));
         }
     } else {

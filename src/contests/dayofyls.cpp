@@ -29,9 +29,9 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColYLExchange, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColYLExchange, ConstantSentNumber()));
         // Asked for every new log, imported ones too, but never where no one can answer.
-        const bool yl = ShowMessageBoxes && AskYesNo(LS(lsAskYLOrOM)) == TMsgAnswer::Yes;
+        const bool yl = ShowMessageBoxes() && AskYesNo(LS(lsAskYLOrOM)) == TMsgAnswer::Yes;
         q->SetSentNumbers(1, yl ? "YL" : "OM");
     } else {
         q->CopySentNumber(0, *FQSOList.back());

@@ -40,10 +40,10 @@ std::string RcvdOfDLStation(const TContestLog& log, int qsoIndex, int numberInde
 }
 
 std::string AskSentDOK(TContestLog& log, bool setEditedFlag) {
-    if (setEditedFlag || !log.ShowMessageBoxes) return {};
-    if (log.ConstantSentNumber.empty() && log.AmiAllocationTable())
-        log.ConstantSentNumber = log.AmiAllocationTable()->GetMainItem(log.OwnCall().PureCall(), false);
-    return log.QueryExchangeValue(lsColDOK, log.ConstantSentNumber);
+    if (setEditedFlag || !log.ShowMessageBoxes()) return {};
+    if (log.ConstantSentNumber().empty() && log.AmiAllocationTable())
+        log.SetConstantSentNumber(log.AmiAllocationTable()->GetMainItem(log.OwnCall().PureCall(), false));
+    return log.QueryExchangeValue(lsColDOK, log.ConstantSentNumber());
 }
 
 std::string BaseListOnly(TContestLog& log, int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

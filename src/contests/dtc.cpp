@@ -41,7 +41,7 @@ void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetBand(b80m);
         SetContestDate(*q, 10, 3, false);
         if (IsDLStation(FOwnCall) && !setEditedFlag)
-            q->SetSentNumbers(0, QueryExchangeValue(lsColDTCExchange, ConstantSentNumber));
+            q->SetSentNumbers(0, QueryExchangeValue(lsColDTCExchange, ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *FQSOList.back());
     }

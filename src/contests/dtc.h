@@ -15,7 +15,7 @@ public:
     explicit T_DTC(const TFileHeader& header);
 
     std::int32_t GetPoints(int index) override;
-    std::int64_t GetFinalResult() const override { return GetAllPoints(); }
+    std::int64_t GetFinalResult() const override { return Result().AllPoints(); }
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;

@@ -35,14 +35,15 @@ void T_DXPDN::WriteResults(std::vector<std::string>& d) const {
     for (int b = b160m; b <= bSAT; ++b) {
         auto band = static_cast<TBand>(b);
         if (!BandIsAllowed(band)) continue;
-        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(band),
-                           GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band), GetNoOfBandUserDeletedQSOs(band)) +
-                    Format("%5d  ", GetNoOfBandMulties(0, band)));
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(),
+                           Result().NoOfBandGoodQSOs(band), Result().NoOfBandInvalidQSOs(band),
+                           Result().NoOfBandDupes(band), Result().NoOfBandUserDeletedQSOs(band)) +
+                    Format("%5d  ", Result().NoOfBandMulties(0, band)));
     }
     d.push_back(" ");
-    d.push_back(Format("  all  %5d  %5d   %4d   %4d ", GetNoOfAllGoodQSOs(), GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(),
-                       GetNoOfAllUserDeletedQSOs()) +
-                Format("%5d  ", GetNoOfAllMulties(0)));
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d ", Result().NoOfAllGoodQSOs(), Result().NoOfAllInvalidQSOs(),
+                       Result().NoOfAllDupes(), Result().NoOfAllUserDeletedQSOs()) +
+                Format("%5d  ", Result().NoOfAllMulties(0)));
 }
 
 void T_DXPDN::CreateAndAppendQSO(bool setEditedFlag) { AppendQSO(NewQSOWithDefaults(setEditedFlag)); }

@@ -49,7 +49,7 @@ void T_EUHF::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (!first) q->CopySentNumber(0, *FQSOList.back());
-    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColEUHFExchange, ConstantSentNumber));
+    else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColEUHFExchange, ConstantSentNumber()));
     AppendQSO(std::move(q));
 }
 

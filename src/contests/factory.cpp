@@ -224,7 +224,7 @@ std::unique_ptr<TContestLog> CreateContestLog(const TFileHeader& header, std::ve
         ShowErrorMessage(LS(CreateErrorString(log->ContestLogCreateError)));
         return nullptr;
     }
-    log->MessageLines = messages;
+    log->SetMessageLines(messages);
     return log;
 }
 

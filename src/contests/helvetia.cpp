@@ -19,7 +19,7 @@ namespace {
 void AppendSerialAndCanton(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool setEditedFlag) {
     q->SetSentNumbers(0, log.NextSentSerialText(0));
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(lsColCanton, log.ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, log.QueryExchangeValue(lsColCanton, log.ConstantSentNumber()));
     } else {
         q->CopySentNumber(1, *log.QSOs(log.NoOfQSOs() - 1));
     }

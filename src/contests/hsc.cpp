@@ -39,7 +39,7 @@ void T_HSC::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentMember, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentMember, ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *FQSOList.back());
     }

@@ -16,7 +16,7 @@ public:
     explicit T_HSC(const TFileHeader& header);
 
     std::int32_t GetPoints(int index) override;
-    std::int64_t GetFinalResult() const override { return GetAllPoints(); }
+    std::int64_t GetFinalResult() const override { return Result().AllPoints(); }
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
     void SetColumns() override;

@@ -46,7 +46,7 @@ void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnIOTA, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnIOTA, ConstantSentNumber()));
     } else {
         q->CopySentNumber(1, *FQSOList.back());
     }

@@ -32,7 +32,7 @@ void T_OQRP::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsPowerClassPrompt, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsPowerClassPrompt, ConstantSentNumber()));
     } else {
         q->CopySentNumber(1, *FQSOList.back());
     }

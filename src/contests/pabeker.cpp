@@ -50,7 +50,7 @@ void T_PA_BEKER::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(0, *FQSOList.back());
     } else {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColDistrict, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColDistrict, ConstantSentNumber()));
     }
     AppendQSO(std::move(q));
 }

@@ -45,7 +45,7 @@ void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsQRPClassPrompt, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsQRPClassPrompt, ConstantSentNumber()));
     } else {
         q->CopySentNumber(1, *FQSOList.back());
     }

@@ -38,12 +38,12 @@ std::int32_t T_Thueringen::GetPoints(int index) {
 }
 
 std::int64_t T_Thueringen::GetFinalResult() const {
-    return static_cast<std::int64_t>(GetAllPoints()) * std::max<std::int64_t>(1, GetNoOfAllMulties(0));
+    return static_cast<std::int64_t>(Result().AllPoints()) * std::max<std::int64_t>(1, Result().NoOfAllMulties(0));
 }
 
 void T_Thueringen::WriteResults(std::vector<std::string>& destination) const {
     TContestLog::WriteResults(destination);
-    if (GetNoOfAllMulties(0) == 0)
+    if (Result().NoOfAllMulties(0) == 0)
         destination.push_back("(In case of multiplier = 0, the multiplier will be set to = 1)");
 }
 

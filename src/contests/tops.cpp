@@ -49,9 +49,9 @@ void T_TOPS::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     if (first) {
         q->SetBand(b80m);
-        if (ConstantSentNumber.empty() && FMemberList)
-            ConstantSentNumber = FMemberList->GetMemberNumber(PublicFileHeader.fhUser_OwnCall);
-        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnTOPSMember, ConstantSentNumber));
+        if (ConstantSentNumber().empty() && FMemberList)
+            SetConstantSentNumber(FMemberList->GetMemberNumber(FileHeader().fhUser_OwnCall));
+        if (!setEditedFlag) q->SetSentNumbers(1, QueryExchangeValue(lsColOwnTOPSMember, ConstantSentNumber()));
     } else {
         q->CopySentNumber(1, *FQSOList.back());
     }

@@ -59,7 +59,7 @@ void TTwoSidedContest::AppendSerialQSO(bool setEditedFlag) {
 void TTwoSidedContest::AppendConstantQSO(bool setEditedFlag, int prompt) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) {
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(prompt, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(prompt, ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *FQSOList.back());
     }

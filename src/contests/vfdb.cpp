@@ -53,18 +53,18 @@ std::int32_t T_VFDB::GetPoints(int index) {
 }
 
 std::int32_t T_VFDB::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
-    const std::int32_t n = GetNoOfBandMulties(multiIndex, band);
+    const std::int32_t n = Result().NoOfBandMulties(multiIndex, band);
     return multiIndex == 1 ? n * 5 : n;
 }
 
 std::int32_t T_VFDB::GetNoOfAllCalculatedMulties(int multiIndex) const {
-    const std::int32_t n = GetNoOfAllMulties(multiIndex);
+    const std::int32_t n = Result().NoOfAllMulties(multiIndex);
     if (multiIndex == 0) return std::max(n, 1);
     return multiIndex == 1 ? n * 5 : n;
 }
 
 std::int64_t T_VFDB::GetFinalResult() const {
-    return static_cast<std::int64_t>(GetAllPoints()) *
+    return static_cast<std::int64_t>(Result().AllPoints()) *
            (GetNoOfAllCalculatedMulties(0) + GetNoOfAllCalculatedMulties(1));
 }
 
@@ -79,17 +79,18 @@ void T_VFDB::WriteResults(std::vector<std::string>& d) const {
         const auto band = static_cast<TBand>(b);
         if (!BandIsAllowed(band)) continue;
         d.push_back(Format("%5s  %5d  %5d   %4d   %4d %5d  %5d*5=%-5d %6d", std::string(BandNames[b]).c_str(),
-                           GetNoOfBandGoodQSOs(band), GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band),
-                           GetNoOfBandUserDeletedQSOs(band), GetNoOfBandMulties(0, band), GetNoOfBandMulties(1, band),
-                           GetNoOfBandMulties(1, band) * 5, GetBandPoints(band)));
+                           Result().NoOfBandGoodQSOs(band), Result().NoOfBandInvalidQSOs(band),
+                           Result().NoOfBandDupes(band), Result().NoOfBandUserDeletedQSOs(band),
+                           Result().NoOfBandMulties(0, band), Result().NoOfBandMulties(1, band),
+                           Result().NoOfBandMulties(1, band) * 5, Result().BandPoints(band)));
     }
     d.push_back("");
-    d.push_back(Format("  all  %5d  %5d   %4d   %4d %5d      %5d     %6d", GetNoOfAllGoodQSOs(),
-                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllMulties(0),
-                       GetNoOfAllMulties(1) * 5, GetAllPoints()));
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d %5d      %5d     %6d", Result().NoOfAllGoodQSOs(),
+                       Result().NoOfAllInvalidQSOs(), Result().NoOfAllDupes(), Result().NoOfAllUserDeletedQSOs(),
+                       Result().NoOfAllMulties(0), Result().NoOfAllMulties(1) * 5, Result().AllPoints()));
     d.push_back("");
-    d.push_back(LS(lsFinalResult) + " " + std::to_string(GetAllPoints()) + " * (" +
-                std::to_string(GetNoOfAllMulties(0)) + " + " + std::to_string(GetNoOfAllMulties(1) * 5) +
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(Result().AllPoints()) + " * (" +
+                std::to_string(Result().NoOfAllMulties(0)) + " + " + std::to_string(Result().NoOfAllMulties(1) * 5) +
                 ") = " + FormatThousands(GetFinalResult()));
 }
 

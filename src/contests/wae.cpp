@@ -232,7 +232,7 @@ std::int32_t T_WAE::GetPoints(int index) {
 }
 
 std::int32_t T_WAE::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
-    return GetNoOfBandMulties(multiIndex, band) * WAEBandFactors[band];
+    return Result().NoOfBandMulties(multiIndex, band) * WAEBandFactors[band];
 }
 
 std::int32_t T_WAE::GetNoOfAllCalculatedMulties(int multiIndex) const {
@@ -243,7 +243,7 @@ std::int32_t T_WAE::GetNoOfAllCalculatedMulties(int multiIndex) const {
 }
 
 std::int64_t T_WAE::GetFinalResult() const {
-    return static_cast<std::int64_t>(GetNoOfAllCalculatedMulties(0)) * GetAllPoints();
+    return static_cast<std::int64_t>(GetNoOfAllCalculatedMulties(0)) * Result().AllPoints();
 }
 
 void T_WAE::WriteResults(std::vector<std::string>& d) const {
@@ -256,19 +256,21 @@ void T_WAE::WriteResults(std::vector<std::string>& d) const {
     for (TBand b : kWAEBands) {
         if (!BandIsAllowed(b)) continue;
         d.push_back(Format("%5s  %5d  %5d   %4d   %4d   %5d  %5d  %4d     %1d  %4d %4d",
-                           std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(b), GetNoOfBandInvalidQSOs(b),
-                           GetNoOfBandDupes(b), GetNoOfBandUserDeletedQSOs(b), GetNoOfBandGoodQTCs(b),
-                           GetNoOfBandInvalidQTCs(b), GetNoOfBandMulties(0, b), WAEBandFactors[b],
-                           GetNoOfCalculatedBandMulties(0, b), GetBandPoints(b)));
+                           std::string(BandNames[b]).c_str(), Result().NoOfBandGoodQSOs(b),
+                           Result().NoOfBandInvalidQSOs(b), Result().NoOfBandDupes(b),
+                           Result().NoOfBandUserDeletedQSOs(b), Result().NoOfBandGoodQTCs(b),
+                           Result().NoOfBandInvalidQTCs(b), Result().NoOfBandMulties(0, b), WAEBandFactors[b],
+                           GetNoOfCalculatedBandMulties(0, b), Result().BandPoints(b)));
     }
     d.push_back("");
     const std::int32_t weighted = GetNoOfAllCalculatedMulties(0);
-    d.push_back(Format("  all  %5d  %5d   %4d   %4d   %5d  %5d  %4d        %4d %4d", GetNoOfAllGoodQSOs(),
-                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs(), GetNoOfAllGoodQTCs(),
-                       GetNoOfAllInvalidQTCs(), GetNoOfAllMulties(0), weighted, GetAllPoints()));
+    d.push_back(Format("  all  %5d  %5d   %4d   %4d   %5d  %5d  %4d        %4d %4d", Result().NoOfAllGoodQSOs(),
+                       Result().NoOfAllInvalidQSOs(), Result().NoOfAllDupes(), Result().NoOfAllUserDeletedQSOs(),
+                       Result().NoOfAllGoodQTCs(), Result().NoOfAllInvalidQTCs(), Result().NoOfAllMulties(0), weighted,
+                       Result().AllPoints()));
     d.push_back("");
-    d.push_back(LS(lsFinalResult) + " " + std::to_string(GetAllPoints()) + " * " + std::to_string(weighted) + " = " +
-                FormatThousands(GetFinalResult()));
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(Result().AllPoints()) + " * " + std::to_string(weighted) +
+                " = " + FormatThousands(GetFinalResult()));
 }
 
 // --- New rows, columns, cells --------------------------------------------------------

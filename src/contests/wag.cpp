@@ -37,19 +37,20 @@ void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::i
         const auto band = static_cast<TBand>(b);
         if (!log.BandIsAllowed(band)) continue;
         d.push_back(Format("%5s   %6d  %6d   %5d  %5d   %4d   %4d %5d  %5d", std::string(BandNames[b]).c_str(),
-                           log.GetNoOfBandModeGoodQSOs(band, mCW), log.GetNoOfBandModeGoodQSOs(band, mSSB),
-                           log.GetNoOfBandGoodQSOs(band), log.GetNoOfBandInvalidQSOs(band), log.GetNoOfBandDupes(band),
-                           log.GetNoOfBandUserDeletedQSOs(band), log.GetNoOfBandMulties(0, band),
-                           log.GetBandPoints(band)));
+                           log.Result().NoOfBandModeGoodQSOs(band, mCW), log.Result().NoOfBandModeGoodQSOs(band, mSSB),
+                           log.Result().NoOfBandGoodQSOs(band), log.Result().NoOfBandInvalidQSOs(band),
+                           log.Result().NoOfBandDupes(band), log.Result().NoOfBandUserDeletedQSOs(band),
+                           log.Result().NoOfBandMulties(0, band), log.Result().BandPoints(band)));
     }
     d.push_back("");
-    d.push_back(Format("  all   %6d  %6d   %5d  %5d   %4d   %4d %5d  %5d", log.GetNoOfAllModeGoodQSOs(mCW),
-                       log.GetNoOfAllModeGoodQSOs(mSSB), log.GetNoOfAllGoodQSOs(), log.GetNoOfAllInvalidQSOs(),
-                       log.GetNoOfAllDupes(), log.GetNoOfAllUserDeletedQSOs(), log.GetNoOfAllMulties(0),
-                       log.GetAllPoints()));
+    d.push_back(Format("  all   %6d  %6d   %5d  %5d   %4d   %4d %5d  %5d", log.Result().NoOfAllModeGoodQSOs(mCW),
+                       log.Result().NoOfAllModeGoodQSOs(mSSB), log.Result().NoOfAllGoodQSOs(),
+                       log.Result().NoOfAllInvalidQSOs(), log.Result().NoOfAllDupes(),
+                       log.Result().NoOfAllUserDeletedQSOs(), log.Result().NoOfAllMulties(0),
+                       log.Result().AllPoints()));
     d.push_back("");
-    d.push_back(LS(lsFinalResult) + " " + std::to_string(log.GetAllPoints()) + " * " +
-                std::to_string(log.GetNoOfAllMulties(0)) + " = " + FormatThousands(finalResult));
+    d.push_back(LS(lsFinalResult) + " " + std::to_string(log.Result().AllPoints()) + " * " +
+                std::to_string(log.Result().NoOfAllMulties(0)) + " = " + FormatThousands(finalResult));
 }
 
 // --- T_WAGDL ---------------------------------------------------------------------------

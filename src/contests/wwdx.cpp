@@ -92,7 +92,7 @@ void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) {
         q->SetSentNumbers(0, ZeroPadded(FOwnCall.CQZone(), 2));
         if (IsWVECountry(FOwnCall.CtyMasterPrefix()) && !setEditedFlag)
-            q->SetSentNumbers(1, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber));
+            q->SetSentNumbers(1, QueryExchangeValue(lsOwnStatePrompt, ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *FQSOList.back());
         q->CopySentNumber(1, *FQSOList.back());
@@ -168,7 +168,7 @@ void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (first) {
         q->SetBand(b160m);
-        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber));
+        if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber()));
     } else {
         q->CopySentNumber(0, *FQSOList.back());
     }

@@ -1,6 +1,6 @@
 // The log checks (serial numbers, constant exchange fields, missing call extensions,
-// member numbers, the ten-minute rule) and the bulk edits on the selected lines. Every
-// per-station check indexes the lines by call first, so a check is linear in the log.
+// member numbers, the ten-minute rule). Every per-station check indexes the lines by call
+// first, so a check is linear in the log.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -82,34 +82,6 @@ bool HasExtension(const TCall& call, TCallExtensionCheck check, TCallExtension& 
     return false;
 }
 
-constexpr std::int64_t kMsPerDay = 86400000;
-// Day numbers of 1 January 1 and 31 December 9999.
-constexpr std::int64_t kFirstDay = -693593;
-constexpr std::int64_t kLastDay = 2958465;
-
-// `dt` moved by `deltaMs` milliseconds, counted in whole milliseconds so that a shift
-// across midnight or a year end lands on the exact minute; false outside 1..9999.
-bool ShiftDateTime(TDateTime dt, std::int64_t deltaMs, TDateTime& result) {
-    if (!std::isfinite(dt)) return false;
-    const CivilDate d = DecodeDate(dt);
-    const CivilTime t = DecodeTime(dt);
-    TDateTime day;
-    if (!TryEncodeDate(d.year, d.month, d.day, day)) return false;
-    const std::int64_t ms = ((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.msec;
-    const std::int64_t total = static_cast<std::int64_t>(day) * kMsPerDay + ms + deltaMs;
-    std::int64_t newDay = total / kMsPerDay;
-    std::int64_t rest = total % kMsPerDay;
-    if (rest < 0) {
-        rest += kMsPerDay;
-        --newDay;
-    }
-    if (newDay < kFirstDay || newDay > kLastDay) return false;
-    const int r = static_cast<int>(rest);
-    result = CombineDateTime(static_cast<TDateTime>(newDay),
-                             EncodeTime(r / 3600000, r / 60000 % 60, r / 1000 % 60, r % 1000));
-    return true;
-}
-
 }  // namespace
 
 // --- Sent numbers ----------------------------------------------------------------------
@@ -166,57 +138,57 @@ void CheckConstantSentField(const TContestLog& log, int numberIndex) {
     }
 }
 
-void TContestLog::Check4DiscontinuousSentNumbers() {
-    const int idx = GetSentNumericNumberIndex();
-    if (idx >= 0) CheckSentSerials(*this, idx);
+void Check4DiscontinuousSentNumbers(const TContestLog& log) {
+    const int idx = log.GetSentNumericNumberIndex();
+    if (idx >= 0) CheckSentSerials(log, idx);
 }
 
-void TContestLog::Check4NonConstantSentNumbers(int listIndex) {
-    const int idx = GetSentNumericNumberIndex() >= 0 ? listIndex + 1 : listIndex;
-    if (idx >= 0) CheckConstantSentField(*this, idx);
+void Check4NonConstantSentNumbers(const TContestLog& log, int listIndex) {
+    const int idx = log.GetSentNumericNumberIndex() >= 0 ? listIndex + 1 : listIndex;
+    if (idx >= 0) CheckConstantSentField(log, idx);
 }
 
 // --- Received numbers, per station -------------------------------------------------------
 
-void TContestLog::Check4DiscontinuousRcvdNumbers(int listIndex, SExchangedNumbersCheck options) {
+void Check4DiscontinuousRcvdNumbers(const TContestLog& log, int listIndex, SExchangedNumbersCheck options) {
     if (listIndex < 0) return;
-    TCheckFrame frame(*this, 422);
-    const TStationChains chains = ChainStations(*this);
-    const bool qtcField = IsAQTCRcvdNumber(listIndex);
-    for (int i = 0; i < NoOfQSOs(); ++i) {
+    TCheckFrame frame(log, 422);
+    const TStationChains chains = ChainStations(log);
+    const bool qtcField = log.IsAQTCRcvdNumber(listIndex);
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
         ProgressStep(1);
-        if (!chains.first[static_cast<std::size_t>(i)] || SpecialCountryExcluded(*this, i, options)) continue;
+        if (!chains.first[static_cast<std::size_t>(i)] || SpecialCountryExcluded(log, i, options)) continue;
         std::int32_t last = -1;
         for (int j = i; j >= 0; j = chains.next[static_cast<std::size_t>(j)]) {
-            const TQSO& q = *FQSOList[static_cast<std::size_t>(j)];
+            const TQSO& q = *log.QSOs(j);
             if (q.IsQTC() != qtcField) continue;  // the field belongs to the other kind of line
             std::int32_t v;
             if (!TryStrToInt(q.RcvdNumbers(listIndex), v) || v == 0) continue;
-            if (last >= v) AddMessage(LS(lsNumberNotHigher), j);
+            if (last >= v) log.AddMessage(LS(lsNumberNotHigher), j);
             last = v;
         }
     }
 }
 
-void TContestLog::Check4NonConstantRcvdNumbers(int listIndex, SExchangedNumbersCheck options) {
+void Check4NonConstantRcvdNumbers(const TContestLog& log, int listIndex, SExchangedNumbersCheck options) {
     if (listIndex < 0) return;
-    TCheckFrame frame(*this, 422);
-    const TStationChains chains = ChainStations(*this);
-    const bool qtcField = IsAQTCRcvdNumber(listIndex);
-    for (int i = 0; i < NoOfQSOs(); ++i) {
+    TCheckFrame frame(log, 422);
+    const TStationChains chains = ChainStations(log);
+    const bool qtcField = log.IsAQTCRcvdNumber(listIndex);
+    for (int i = 0; i < log.NoOfQSOs(); ++i) {
         ProgressStep(1);
-        if (!chains.first[static_cast<std::size_t>(i)] || SpecialCountryExcluded(*this, i, options)) continue;
+        if (!chains.first[static_cast<std::size_t>(i)] || SpecialCountryExcluded(log, i, options)) continue;
         bool haveReference = false;
         std::string reference;
         for (int j = i; j >= 0; j = chains.next[static_cast<std::size_t>(j)]) {
-            const TQSO& q = *FQSOList[static_cast<std::size_t>(j)];
+            const TQSO& q = *log.QSOs(j);
             if (q.IsQTC() != qtcField) continue;
             const std::string v = q.RcvdNumbers(listIndex);
             if (!haveReference) {
                 reference = v;
                 haveReference = true;
             } else if (!SameText(v, reference)) {
-                AddMessage(LS(lsValueChanged), j);
+                log.AddMessage(LS(lsValueChanged), j);
             }
         }
     }
@@ -224,21 +196,21 @@ void TContestLog::Check4NonConstantRcvdNumbers(int listIndex, SExchangedNumbersC
 
 // --- Call extensions --------------------------------------------------------------------
 
-bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensionCheck check) {
-    const bool opened = UndoBeginGroup();
+bool Check4MissingExtensions(TContestLog& log, bool extendAutomatically, TCallExtensionCheck check) {
+    TUndoGroup group(log.History());
     bool extended = false;
     {
-        TCheckFrame frame(*this, 429);
+        TCheckFrame frame(log, 429);
         // The lines with the wanted suffix, by the call they extend, in log order.
         std::unordered_map<std::string, std::vector<int>> withSuffix;
-        for (int i = 0; i < NoOfQSOs(); ++i) {
-            const TCall& c = FQSOList[static_cast<std::size_t>(i)]->Call();
+        for (int i = 0; i < log.NoOfQSOs(); ++i) {
+            const TCall& c = log.QSOs(i)->Call();
             TCallExtension ext;
             if (HasExtension(c, check, ext)) withSuffix[c.PureCall()].push_back(i);
         }
-        for (int i = 0; i < NoOfQSOs(); ++i) {
+        for (int i = 0; i < log.NoOfQSOs(); ++i) {
             ProgressStep(1);
-            TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+            TQSO& q = *log.QSOs(i);
             const std::string call = q.Call().Call();
             const std::string pure = q.Call().PureCall();
             // A line without a call (or without a main part) is no station to extend.
@@ -247,7 +219,7 @@ bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensi
             if (it == withSuffix.end()) continue;
             TCallExtension found = eNo;
             for (int j : it->second) {
-                const TCall& c = FQSOList[static_cast<std::size_t>(j)]->Call();
+                const TCall& c = log.QSOs(j)->Call();
                 TCallExtension ext;
                 if (c.Call().size() > call.size() && HasExtension(c, check, ext)) {
                     found = ext;
@@ -256,12 +228,12 @@ bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensi
             }
             if (found == eNo) continue;
             if (!extendAutomatically) {
-                AddMessage(LS(lsExtensionMissing) + " " + call, i);
+                log.AddMessage(LS(lsExtensionMissing) + " " + call, i);
                 continue;
             }
-            PushUndo(ueaChangeQSO, i);
+            log.PushUndo(ueaChangeQSO, i);
             q.SetChangedCall(call + std::string(CallExtensionNames[found]));
-            AddMessage(LS(lsCallExtendedTo) + " " + q.Call().Call(), i);
+            log.AddMessage(LS(lsCallExtendedTo) + " " + q.Call().Call(), i);
             extended = true;
             // The extended line now counts as a line with the suffix for the later ones.
             TCallExtension ext;
@@ -271,166 +243,69 @@ bool TContestLog::Check4MissingExtensions(bool extendAutomatically, TCallExtensi
             }
         }
     }
-    UndoEndGroup(opened);
     return extended;
 }
 
 // --- Member numbers ---------------------------------------------------------------------
 
-bool TContestLog::CheckMemberNumbers(bool correct) {
-    if (!FMemberList) {
-        AddMessage(LS(lsNoMemberList), -1);
+bool CheckMemberNumbers(TContestLog& log, bool correct) {
+    if (!log.MemberList()) {
+        log.AddMessage(LS(lsNoMemberList), -1);
         return false;
     }
-    const bool opened = UndoBeginGroup();
+    TUndoGroup group(log.History());
     bool corrected = false;
     {
-        TCheckFrame frame(*this, 450);
-        const int idx = FMemberList->RcvdIndex();
-        for (int i = 0; i < NoOfQSOs(); ++i) {
+        TCheckFrame frame(log, 450);
+        const int idx = log.MemberList()->RcvdIndex();
+        for (int i = 0; i < log.NoOfQSOs(); ++i) {
             ProgressStep(1);
-            TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-            const std::string member = FMemberList->GetMemberNumber(q.Call().PureCall());
+            TQSO& q = *log.QSOs(i);
+            const std::string member = log.MemberList()->GetMemberNumber(q.Call().PureCall());
             if (member.empty() || q.RcvdNumbers(idx) == member) continue;
             if (!correct) {
-                AddMessage(LS(lsMemberNumberDiffers) + " " + member, i);
+                log.AddMessage(LS(lsMemberNumberDiffers) + " " + member, i);
                 continue;
             }
-            AddMessage(LS(lsMemberNumberCorrected), i);
-            PushUndo(ueaChangeQSO, i);
+            log.AddMessage(LS(lsMemberNumberCorrected), i);
+            log.PushUndo(ueaChangeQSO, i);
             q.SetRcvdNumbers(idx, member);
             q.SetRcvdHasBeenSet(idx, true);
             corrected = true;
         }
     }
-    UndoEndGroup(opened);
     return corrected;
 }
 
 // --- Ten-minute rule --------------------------------------------------------------------
 
-void TContestLog::CheckQSYRules() {
-    const int n = NoOfQSOs();
+void CheckQSYRules(const TContestLog& log) {
+    const int n = log.NoOfQSOs();
     if (n == 0) return;
-    TCheckFrame frame(*this, 550);
+    TCheckFrame frame(log, 550);
     // plain[i]: the first line from i on that carries no multiplier value (n: none), so
     // the skip over multiplier lines after a band change costs nothing.
     std::vector<int> plain(static_cast<std::size_t>(n) + 1, n);
     for (int i = n - 1; i >= 0; --i) {
-        const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
+        const TQSO& q = *log.QSOs(i);
         bool multi = false;
-        for (int k = 0; k < FNoOfMulties && !multi; ++k) multi = !q.Multies(k).empty();
+        for (int k = 0; k < log.NoOfMulties() && !multi; ++k) multi = !q.Multies(k).empty();
         plain[static_cast<std::size_t>(i)] = multi ? plain[static_cast<std::size_t>(i) + 1] : i;
     }
-    TDateTime reference = FQSOList[0]->DateTime();
+    TDateTime reference = log.QSOs(0)->DateTime();
     ProgressStep(1);
     for (int i = 1; i < n; ++i) {
         ProgressStep(1);
-        const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (q.Band() == FQSOList[static_cast<std::size_t>(i) - 1]->Band()) continue;
+        const TQSO& q = *log.QSOs(i);
+        if (q.Band() == log.QSOs(i - 1)->Band()) continue;
         const int j = plain[static_cast<std::size_t>(i)];
         if (j >= n) break;
-        const TQSO& reached = *FQSOList[static_cast<std::size_t>(j)];
+        const TQSO& reached = *log.QSOs(j);
         if (reached.Band() != q.Band()) continue;
         const double minutes = std::round((reached.DateTime() - reference) * 1440.0);
-        if (minutes < 10) AddMessage(LS(lsTenMinuteRule), i);
+        if (minutes < 10) log.AddMessage(LS(lsTenMinuteRule), i);
         reference = reached.DateTime();
     }
-}
-
-// --- Bulk edits -------------------------------------------------------------------------
-
-bool TContestLog::SetTimeDifference(int days, int hours, int minutes) {
-    if (NoOfSelectedQSOs() == 0) return false;
-    const std::int64_t delta = static_cast<std::int64_t>(days) * kMsPerDay +
-                               static_cast<std::int64_t>(hours) * 3600000 + static_cast<std::int64_t>(minutes) * 60000;
-    // Every new time is worked out before any line changes: a shift that would carry
-    // one line out of the calendar changes none.
-    std::vector<TDateTime> shifted(FQSOList.size());
-    for (std::size_t i = 0; i < FQSOList.size(); ++i) {
-        if (!FQSOList[i]->Selected()) continue;
-        if (!ShiftDateTime(FQSOList[i]->DateTime(), delta, shifted[i])) {
-            ShowErrorMessage(LS(lsTimeShiftOutOfRange));
-            return false;
-        }
-    }
-    const bool opened = UndoBeginGroup();
-    for (std::size_t i = 0; i < FQSOList.size(); ++i) {
-        if (!FQSOList[i]->Selected()) continue;
-        PushUndo(ueaChangeQSO, static_cast<int>(i));
-        FQSOList[i]->SetDateTime(shifted[i]);
-    }
-    UndoEndGroup(opened);
-    return true;
-}
-
-bool TContestLog::SetSentNumbers(TSetSentNumberMode mode, const std::string& startNumber, int numberIndex,
-                                 bool includeQTCs) {
-    if (numberIndex < 0 || numberIndex >= FNoOfSentNumbers) return false;
-    std::int32_t next = 0;
-    if (mode == smSetContiuouslyNumber && !TryStrToInt(startNumber, next)) return false;
-    const bool opened = UndoBeginGroup();
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (!q.Selected()) continue;
-        if (q.IsQTC()) {
-            if (mode == smSetContiuouslyNumber && includeQTCs) ++next;
-            continue;
-        }
-        PushUndo(ueaChangeQSO, i);
-        if (mode == smSetFixNumber) {
-            q.SetChangedNumber(cpSentNumber, numberIndex, startNumber);
-        } else {
-            q.SetChangedNumber(cpSentNumber, numberIndex, ZeroPadded(next, 3));
-            if (next < std::numeric_limits<std::int32_t>::max()) ++next;
-        }
-    }
-    UndoEndGroup(opened);
-    return true;
-}
-
-void TContestLog::SetMode4SelectedQSOs(TMode mode) {
-    if (mode >= mEndOfList) return;
-    const bool opened = UndoBeginGroup();
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (!q.Selected() || q.Mode() == mode) continue;
-        PushUndo(ueaChangeQSO, i);
-        q.SetMode(mode);
-    }
-    UndoEndGroup(opened);
-}
-
-void TContestLog::SetUserDeleted4SelectedQSOs(bool bad) {
-    const bool opened = UndoBeginGroup();
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (!q.Selected() || q.QSOFlags().Contains(qfUserDeleted) == bad) continue;
-        PushUndo(ueaChangeQSO, i);
-        if (bad) q.IncludeFlag(qfUserDeleted);
-        else q.ExcludeFlag(qfUserDeleted);
-    }
-    UndoEndGroup(opened);
-}
-
-int TContestLog::ClearAllFlags() {
-    const bool opened = UndoBeginGroup();
-    int changed = 0;
-    for (int i = 0; i < NoOfQSOs(); ++i) {
-        TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (q.QSOFlags().Empty()) continue;
-        PushUndo(ueaChangeQSO, i);
-        q.SetQSOFlags({});
-        ++changed;
-    }
-    UndoEndGroup(opened);
-    return changed;
-}
-
-bool TContestLog::AllSelectedQSOTimesHasBeenEdited() const {
-    for (const auto& q : FQSOList)
-        if (q->Selected() && !q->IsQTC() && !q->TimeHasBeenSet()) return false;
-    return true;
 }
 
 }  // namespace qz

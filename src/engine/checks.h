@@ -1,6 +1,6 @@
-// Log checks on a chosen exchange field, and the choice of fields for checking a log
-// without asking the user (the command line). The editor's checks are operations of
-// TContestLog; these are the same checks with the field given explicitly.
+// The log checks: their findings go to the log's messages, one per line found. The
+// editor's checks take the field the contest names; those on a chosen exchange field and
+// the choice of fields serve checking a log without asking the user (the command line).
 #pragma once
 
 #include <string>
@@ -9,6 +9,22 @@
 #include "engine/contestlog.h"
 
 namespace qz {
+
+// The contest's serial field, or sent field `listIndex` counted after it, as a serial
+// and as a constant.
+void Check4DiscontinuousSentNumbers(const TContestLog& log);
+void Check4NonConstantSentNumbers(const TContestLog& log, int listIndex);
+// Received field `listIndex`, per station: numbers that do not increase; values that change.
+void Check4DiscontinuousRcvdNumbers(const TContestLog& log, int listIndex, SExchangedNumbersCheck options);
+void Check4NonConstantRcvdNumbers(const TContestLog& log, int listIndex, SExchangedNumbersCheck options);
+// Calls worked elsewhere in the log with the suffix `check`: reported, or extended (one
+// undo step) with `extendAutomatically`. True when a call was extended.
+bool Check4MissingExtensions(TContestLog& log, bool extendAutomatically, TCallExtensionCheck check);
+// Received member numbers against the contest's member list; with `correct` false the
+// differing numbers are only reported. True when a number was corrected.
+bool CheckMemberNumbers(TContestLog& log, bool correct = true);
+// Band changes within ten minutes of the last one (lines with a multiplier excepted).
+void CheckQSYRules(const TContestLog& log);
 
 // Sent number `numberIndex` as a serial: values that do not increase, or are no number
 // on a QSO (the first), and values that skip numbers (the second: 002 then 004).

@@ -11,8 +11,7 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
-#include "engine/contestlog.h"
-#include "engine/undo.h"
+#include "engine/clipboard.h"
 
 namespace qz {
 
@@ -52,13 +51,13 @@ bool IsTimeText(const std::string& t) {
 
 }  // namespace
 
-std::string TContestLog::CopyToClipboard(int qsoIndex) const {
+std::string CopyToClipboard(const TContestLog& log, int qsoIndex) {
     std::vector<const TQSO*> lines;
-    for (const auto& q : FQSOList)
-        if (q->Selected()) lines.push_back(q.get());
+    for (int i = 0; i < log.NoOfQSOs(); ++i)
+        if (log.QSOs(i)->Selected()) lines.push_back(log.QSOs(i));
     if (lines.empty()) {
-        if (qsoIndex < 0 || qsoIndex >= NoOfQSOs()) return {};
-        lines.push_back(FQSOList[static_cast<std::size_t>(qsoIndex)].get());
+        if (qsoIndex < 0 || qsoIndex >= log.NoOfQSOs()) return {};
+        lines.push_back(log.QSOs(qsoIndex));
     }
     std::string text;
     for (const TQSO* q : lines) {
@@ -69,9 +68,9 @@ std::string TContestLog::CopyToClipboard(int qsoIndex) const {
             line += '\t';
             line += FieldText(field);
         };
-        add(std::to_string(FNoOfSentNumbers));
-        add(std::to_string(FNoOfRcvdNumbers));
-        add(std::to_string(FNoOfMulties));
+        add(std::to_string(log.NoOfSentNumbers()));
+        add(std::to_string(log.NoOfRcvdNumbers()));
+        add(std::to_string(log.NoOfMulties()));
         add(std::to_string(q->QTCKind()));
         add(std::to_string(q->Comment().size()));
         add(std::to_string(d.day));
@@ -83,9 +82,9 @@ std::string TContestLog::CopyToClipboard(int qsoIndex) const {
         add(q->Call().Call());
         add(q->SentRST());
         add(q->RcvdRST());
-        for (int i = 0; i < FNoOfSentNumbers; ++i) add(q->SentNumbers(i));
-        for (int i = 0; i < FNoOfRcvdNumbers; ++i) add(q->RcvdNumbers(i));
-        for (int i = 0; i < FNoOfMulties; ++i) add(q->Multies(i));
+        for (int i = 0; i < log.NoOfSentNumbers(); ++i) add(q->SentNumbers(i));
+        for (int i = 0; i < log.NoOfRcvdNumbers(); ++i) add(q->RcvdNumbers(i));
+        for (int i = 0; i < log.NoOfMulties(); ++i) add(q->Multies(i));
         add(std::to_string(q->Points()));
         for (const auto& c : q->Comment()) add(c);
         text += line + "\r\n";
@@ -149,29 +148,28 @@ std::string ReadClipboardLine(const std::vector<std::string>& f, TQSO& q, const 
 
 }  // namespace
 
-TPasteResult TContestLog::PasteText(std::string_view text) {
+TPasteResult PasteText(TContestLog& log, std::string_view text) {
     TPasteResult result;
-    const bool opened = UndoBeginGroup();
+    TUndoGroup group(log.History());
     int lineNo = 0;
     for (const std::string& line : SplitLines(text)) {
         ++lineNo;
         if (line.compare(0, kMarker.size(), kMarker) != 0) continue;
-        auto q = NewQSO(true);
-        const std::string why = ReadClipboardLine(SplitString(line, '\t'), *q, *this, result.surplusNumbers);
+        auto q = log.NewQSO(true);
+        const std::string why = ReadClipboardLine(SplitString(line, '\t'), *q, log, result.surplusNumbers);
         if (!why.empty()) {
             result.rejected.push_back(LS(lsClipboardLine) + " " + std::to_string(lineNo) + ": " + why);
             continue;
         }
-        AppendQSO(std::move(q));
-        PushUndo(ueaAddQSO, NoOfQSOs() - 1);
+        log.AppendQSO(std::move(q));
+        log.PushUndo(ueaAddQSO, log.NoOfQSOs() - 1);
         ++result.added;
     }
-    UndoEndGroup(opened);
     return result;
 }
 
-int TContestLog::PasteFromClipboard(std::string_view text) {
-    TPasteResult r = PasteText(text);
+int PasteFromClipboard(TContestLog& log, std::string_view text) {
+    TPasteResult r = PasteText(log, text);
     if (r.surplusNumbers) ShowErrorMessage(LS(lsPasteSurplusNumbers));
     if (!r.rejected.empty()) {
         std::string msg;

@@ -8,39 +8,17 @@
 #include "base/text.h"
 #include "reflists/memberlist.h"
 #include "engine/contestlog.h"
+#include "engine/compilepass.h"
 
 namespace qz {
 
 void TContestLog::ResetResults() {
-    FResult_NoOfBandGoodQSOs = {};
-    FResult_NoOfBandModeGoodQSOs = {};
-    FResult_NoOfBandGoodQTCs = {};
-    FResult_NoOfBandInvalidQSOs = {};
-    FResult_NoOfBandInvalidQTCs = {};
-    FResult_NoOfBandDupes = {};
-    FResult_NoOfBandUserDeletedQSOs = {};
-    FResult_NoOfBandMulties.assign(static_cast<std::size_t>(FNoOfMulties), TBandResult{});
-    FResult_BandPoints = {};
-    FMultiList.assign(static_cast<std::size_t>(FNoOfMulties), TMultiList{});
-    FSeenMulties.assign(static_cast<std::size_t>(FNoOfMulties), {});
-    FSeenDupeKeys.clear();
-    FLineTraces.clear();
-    FPassEntries.clear();
+    FResult.ResetBands(FNoOfMulties);
+    FResult.ResetTotals(FNoOfMulties);
+    FPass->Reset(FNoOfMulties);
 }
 
-void TContestLog::ResetTotals() {
-    FResult_NoOfAllGoodQSOs = 0;
-    FResult_NoOfAllModeGoodQSOs = {};
-    FResult_NoOfAllGoodQTCs = 0;
-    FResult_NoOfAllInvalidQSOs = 0;
-    FResult_NoOfAllInvalidQTCs = 0;
-    FResult_NoOfAllDupes = 0;
-    FResult_NoOfAllUserDeletedQSOs = 0;
-    FResult_NoOfAllMulties.assign(static_cast<std::size_t>(FNoOfMulties), 0);
-    FResult_AllPoints = 0;
-}
-
-void TContestLog::Compile(const TCompileSettings& settings) {
+const TCompileResult& TContestLog::Compile(const TCompileSettings& settings) {
     FCompileSettings = settings;
     AddMessage("", -1);
     AddMessage(LS(lsCompileStarted), -1);
@@ -50,24 +28,18 @@ void TContestLog::Compile(const TCompileSettings& settings) {
     RunPass(0, true);
     ProgressEnd();
     AddMessage(CompileDoneMessage(), -1);
+    return FResult;
 }
 
 std::string TContestLog::CompileDoneMessage() const {
     return LS(lsCompileDone) + " (" + std::to_string(GetFinalResult()) + " " + LS(lsPointsWord) + ")";
 }
 
-bool TContestLog::PassIsCurrent(std::size_t lines) const {
-    if (FLineTraces.size() != lines || lines > FQSOList.size()) return false;
-    for (std::size_t i = 0; i < lines; ++i)
-        if (FLineTraces[i].qso != FQSOList[i].get()) return false;
-    return true;
-}
-
 int TContestLog::RecompileFrom(int row) {
     int start = std::clamp(row, 0, NoOfQSOs());
-    start = std::min(start, static_cast<int>(FLineTraces.size()));
+    start = std::min(start, static_cast<int>(FPass->traces.size()));
     for (int i = 0; i < start; ++i)
-        if (FLineTraces[static_cast<std::size_t>(i)].qso != FQSOList[static_cast<std::size_t>(i)].get()) {
+        if (FPass->traces[static_cast<std::size_t>(i)].qso != FQSOList[static_cast<std::size_t>(i)].get()) {
             start = i;
             break;
         }
@@ -76,26 +48,26 @@ int TContestLog::RecompileFrom(int row) {
     return start;
 }
 
-TContestLog::TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) {
+TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) {
     TLineForecast forecast;
     // The pass must hold every line, or every line but the last (the fresh line at the
     // end, which the editor leaves out of the pass until it has a call).
-    const bool current = PassIsCurrent(FQSOList.size()) || (!FQSOList.empty() && PassIsCurrent(FQSOList.size() - 1));
+    const bool current = FPass->IsCurrentFor(FQSOList, FQSOList.size()) ||
+                         (!FQSOList.empty() && FPass->IsCurrentFor(FQSOList, FQSOList.size() - 1));
     if (QSOs(row) == nullptr || FCompileIndex >= 0 || !current) return forecast;
     // The line's place is lent to a copy of `line` while the rules judge it; messages
     // and register entries are not wanted for a line that is only being typed.
     auto probe = NewQSO(false);
     probe->CopyFrom(&line);
     std::swap(FQSOList[static_cast<std::size_t>(row)], probe);
-    std::vector<std::string>* const messages = MessageLines;
-    MessageLines = nullptr;
+    TMessageLoan quiet(*this, nullptr);
     FProbeIndex = row;
     const TLineCount counted = JudgeLine(row, false);
     forecast.known = true;
     forecast.invalid = counted == TLineCount::InvalidQSO || counted == TLineCount::InvalidQTC;
     if (counted == TLineCount::Dupe) {
-        auto it = FSeenDupeKeys.find(DupeKey(row));
-        if (it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < row)
+        auto it = FPass->seenDupeKeys.find(DupeKey(row));
+        if (it != FPass->seenDupeKeys.end() && it->second.count > 0 && it->second.first < row)
             forecast.dupeOf = it->second.first;
     }
     SetCallDependingStuff(row);
@@ -105,17 +77,16 @@ TContestLog::TLineForecast TContestLog::ForecastLine(int row, const TQSO& line) 
         if (!v.empty()) forecast.newMulties.emplace_back(k, std::move(v));
     }
     FProbeIndex = -1;
-    MessageLines = messages;
     std::swap(FQSOList[static_cast<std::size_t>(row)], probe);
     return forecast;
 }
 
 void TContestLog::RunPass(int start, bool showProgress) {
     if (start == 0) ResetResults();
-    else TakeBackLinesFrom(start);
-    ResetTotals();
-    FLineTraces.reserve(FQSOList.size());
-    if (start == 0) FSeenDupeKeys.reserve(FQSOList.size());
+    else FPass->TakeBackLinesFrom(start, FResult);
+    FResult.ResetTotals(FNoOfMulties);
+    FPass->traces.reserve(FQSOList.size());
+    if (start == 0) FPass->seenDupeKeys.reserve(FQSOList.size());
     for (int i = start; i < NoOfQSOs(); ++i) FQSOList[static_cast<std::size_t>(i)]->ClearMulties();
     for (int i = start; i < NoOfQSOs(); ++i) {
         FCompileIndex = i;
@@ -125,48 +96,10 @@ void TContestLog::RunPass(int start, bool showProgress) {
     }
     FCompileIndex = -1;
     for (int b = b160m; b <= bSAT; ++b)
-        if (BandIsAllowed(static_cast<TBand>(b))) AddBandToTotals(static_cast<TBand>(b));
+        if (BandIsAllowed(static_cast<TBand>(b))) FResult.AddBandToTotals(static_cast<TBand>(b));
 }
 
-void TContestLog::TakeBackEntry(const TPassEntry& e) {
-    const auto k = static_cast<std::size_t>(e.multiIndex);
-    if (e.places != nullptr) {
-        --FResult_NoOfBandMulties[k][e.band];
-        --(*e.places)[e.place].item.count;
-        return;
-    }
-    // Lines are taken back last first, so their calls are the last of each list.
-    TMultiListItem& item = e.registered->second;
-    if (!item.mliBandLists[e.band].empty()) item.mliBandLists[e.band].pop_back();
-    if (!item.mliSummaryList.empty()) item.mliSummaryList.pop_back();
-    if (item.mliSummaryList.empty()) FMultiList[k].erase(e.registered);
-}
-
-void TContestLog::TakeBackLinesFrom(int start) {
-    while (static_cast<int>(FLineTraces.size()) > start) {
-        const TLineTrace& t = FLineTraces.back();
-        while (FPassEntries.size() > t.firstEntry) {
-            TakeBackEntry(FPassEntries.back());
-            FPassEntries.pop_back();
-        }
-        switch (t.counted) {
-            case TLineCount::Dupe: --FResult_NoOfBandDupes[t.band]; break;
-            case TLineCount::UserDeleted: --FResult_NoOfBandUserDeletedQSOs[t.band]; break;
-            case TLineCount::GoodQTC: --FResult_NoOfBandGoodQTCs[t.band]; break;
-            case TLineCount::InvalidQTC: --FResult_NoOfBandInvalidQTCs[t.band]; break;
-            case TLineCount::GoodQSO:
-                --FResult_NoOfBandGoodQSOs[t.band];
-                --FResult_NoOfBandModeGoodQSOs[t.mode][t.band];
-                break;
-            case TLineCount::InvalidQSO: --FResult_NoOfBandInvalidQSOs[t.band]; break;
-        }
-        FResult_BandPoints[t.band] -= t.points;
-        if (t.dupeMaker != nullptr) --t.dupeMaker->count;
-        FLineTraces.pop_back();
-    }
-}
-
-TContestLog::TLineCount TContestLog::JudgeLine(int i, bool showMessage) {
+TLineCount TContestLog::JudgeLine(int i, bool showMessage) {
     TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
     SQSOFlags flags = q.QSOFlags();
     flags.Exclude(qfDupe);
@@ -187,23 +120,13 @@ TContestLog::TLineCount TContestLog::JudgeLine(int i, bool showMessage) {
 
 void TContestLog::CompileLine(int i) {
     TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-    FLineTraces.push_back(TLineTrace{});
-    FLineTraces.back().qso = &q;
-    FLineTraces.back().firstEntry = FPassEntries.size();
+    FPass->traces.push_back(TPassState::TLineTrace{});
+    FPass->traces.back().qso = &q;
+    FPass->traces.back().firstEntry = FPass->entries.size();
 
     const TLineCount counted = JudgeLine(i, true);
     const TBand b = q.Band();
-    switch (counted) {
-        case TLineCount::Dupe: ++FResult_NoOfBandDupes[b]; break;
-        case TLineCount::UserDeleted: ++FResult_NoOfBandUserDeletedQSOs[b]; break;
-        case TLineCount::GoodQTC: ++FResult_NoOfBandGoodQTCs[b]; break;
-        case TLineCount::InvalidQTC: ++FResult_NoOfBandInvalidQTCs[b]; break;
-        case TLineCount::GoodQSO:
-            ++FResult_NoOfBandGoodQSOs[b];
-            ++FResult_NoOfBandModeGoodQSOs[q.Mode()][b];
-            break;
-        case TLineCount::InvalidQSO: ++FResult_NoOfBandInvalidQSOs[b]; break;
-    }
+    TPassState::Count(counted, b, q.Mode(), 1, FResult);
 
     SetCallDependingStuff(i);
     for (int k = 0; k < FNoOfMulties; ++k) {
@@ -213,9 +136,9 @@ void TContestLog::CompileLine(int i) {
     }
     std::int32_t p = GetPoints(i);
     q.SetPoints(p);
-    FResult_BandPoints[q.Band()] += p;
+    FResult.bandPoints[q.Band()] += p;
 
-    TLineTrace& t = FLineTraces.back();
+    TPassState::TLineTrace& t = FPass->traces.back();
     t.counted = counted;
     t.band = q.Band();
     t.mode = q.Mode();
@@ -234,60 +157,39 @@ bool TContestLog::CanMakeDupes(const TQSO& q) {
 void TContestLog::NoteCompiledLine(int i) {
     const TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
     // An item that no line holds any more starts again at this line.
-    auto hold = [i](TSeenItem& item) {
+    auto hold = [i](TPassState::TSeenItem& item) {
         if (item.count++ == 0) item.first = i;
     };
-    TLineTrace& t = FLineTraces.back();
+    TPassState::TLineTrace& t = FPass->traces.back();
     if (CanMakeDupes(q)) {
-        TSeenItem& item = FSeenDupeKeys[DupeKey(i)];
+        TPassState::TSeenItem& item = FPass->seenDupeKeys[DupeKey(i)];
         hold(item);
         t.dupeMaker = &item;
     }
     for (int k = 0; k < FNoOfMulties; ++k) {
         std::string v = q.Multies(k);
         if (v.empty()) continue;
-        ++FResult_NoOfBandMulties[static_cast<std::size_t>(k)][q.Band()];
-        std::vector<TSeenPlace>& places = FSeenMulties[static_cast<std::size_t>(k)][v];
-        auto place = std::find_if(places.begin(), places.end(),
-                                  [&q](const TSeenPlace& p) { return p.band == q.Band() && p.mode == q.Mode(); });
-        if (place == places.end()) place = places.insert(places.end(), TSeenPlace{q.Band(), q.Mode(), {}});
+        ++FResult.bandMulties[static_cast<std::size_t>(k)][q.Band()];
+        std::vector<TPassState::TSeenPlace>& places = FPass->seenMulties[static_cast<std::size_t>(k)][v];
+        auto place = std::find_if(places.begin(), places.end(), [&q](const TPassState::TSeenPlace& p) {
+            return p.band == q.Band() && p.mode == q.Mode();
+        });
+        if (place == places.end()) place = places.insert(places.end(), TPassState::TSeenPlace{q.Band(), q.Mode(), {}});
         hold(place->item);
-        FPassEntries.push_back(TPassEntry{k, q.Band(), {}, &places, static_cast<std::size_t>(place - places.begin())});
+        FPass->entries.push_back(
+            TPassState::TPassEntry{k, q.Band(), {}, &places, static_cast<std::size_t>(place - places.begin())});
     }
 }
 
-void TContestLog::AddBandToTotals(TBand b) {
-    FResult_NoOfAllGoodQSOs += FResult_NoOfBandGoodQSOs[b];
-    for (int m = mCW; m <= mATV; ++m) FResult_NoOfAllModeGoodQSOs[m] += FResult_NoOfBandModeGoodQSOs[m][b];
-    FResult_NoOfAllGoodQTCs += FResult_NoOfBandGoodQTCs[b];
-    FResult_NoOfAllInvalidQSOs += FResult_NoOfBandInvalidQSOs[b];
-    FResult_NoOfAllInvalidQTCs += FResult_NoOfBandInvalidQTCs[b];
-    FResult_NoOfAllDupes += FResult_NoOfBandDupes[b];
-    FResult_NoOfAllUserDeletedQSOs += FResult_NoOfBandUserDeletedQSOs[b];
-    for (int k = 0; k < FNoOfMulties; ++k)
-        FResult_NoOfAllMulties[static_cast<std::size_t>(k)] += FResult_NoOfBandMulties[static_cast<std::size_t>(k)][b];
-    FResult_AllPoints += FResult_BandPoints[b];
-}
-
-std::int32_t TContestLog::GetNoOfBandMulties(int multiIndex, TBand b) const {
-    if (multiIndex < 0 || multiIndex >= static_cast<int>(FResult_NoOfBandMulties.size())) return 0;
-    return FResult_NoOfBandMulties[static_cast<std::size_t>(multiIndex)][b];
-}
-
-std::int32_t TContestLog::GetNoOfAllMulties(int multiIndex) const {
-    if (multiIndex < 0 || multiIndex >= static_cast<int>(FResult_NoOfAllMulties.size())) return 0;
-    return FResult_NoOfAllMulties[static_cast<std::size_t>(multiIndex)];
-}
-
 void TContestLog::RegisterMulti(int multiIndex, const std::string& value, TBand band, const std::string& call) {
-    if (multiIndex < 0 || multiIndex >= static_cast<int>(FMultiList.size())) return;
-    const auto entry = FMultiList[static_cast<std::size_t>(multiIndex)].try_emplace(value).first;
+    if (multiIndex < 0 || multiIndex >= static_cast<int>(FResult.multiList.size())) return;
+    const auto entry = FResult.multiList[static_cast<std::size_t>(multiIndex)].try_emplace(value).first;
     entry->second.mliBandLists[band].push_back(call);
     entry->second.mliSummaryList.push_back(call);
-    if (FCompileIndex >= 0) FPassEntries.push_back(TPassEntry{multiIndex, band, entry, nullptr, 0});
+    if (FCompileIndex >= 0) FPass->entries.push_back(TPassState::TPassEntry{multiIndex, band, entry, nullptr, 0});
     // Outside a pass the register holds a call no line's trace knows: the next pass
     // starts from the first line.
-    else FLineTraces.clear();
+    else FPass->traces.clear();
 }
 
 std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise) {
@@ -300,10 +202,10 @@ std::string TContestLog::NewMulti(int index, int multiIndex, const std::string& 
     if (!q) return {};
     bool seen = false;
     if (IndexAnswers(index)) {
-        const auto& m = FSeenMulties[static_cast<std::size_t>(multiIndex)];
+        const auto& m = FPass->seenMulties[static_cast<std::size_t>(multiIndex)];
         auto it = m.find(candidate);
         if (it != m.end())
-            for (const TSeenPlace& p : it->second)
+            for (const TPassState::TSeenPlace& p : it->second)
                 if (p.item.count > 0 && p.item.first < index && (scope == TMultiScope::Log || p.band == q->Band()) &&
                     (scope != TMultiScope::BandMode || p.mode == q->Mode()))
                     seen = true;
@@ -334,8 +236,8 @@ bool TContestLog::IsDupe(int index) {
     const TQSO* q = QSOs(index);
     if (!q) return false;
     if (IndexAnswers(index)) {
-        auto it = FSeenDupeKeys.find(DupeKey(index));
-        return it != FSeenDupeKeys.end() && it->second.count > 0 && it->second.first < index;
+        auto it = FPass->seenDupeKeys.find(DupeKey(index));
+        return it != FPass->seenDupeKeys.end() && it->second.count > 0 && it->second.first < index;
     }
     std::string key = DupeKey(index);
     for (int j = 0; j < index; ++j)
@@ -347,10 +249,10 @@ std::string TContestLog::GetMulti(int, int) { return {}; }
 std::int32_t TContestLog::GetPoints(int) { return 0; }
 
 std::int64_t TContestLog::GetFinalResult() const {
-    if (FNoOfMulties == 0) return GetAllPoints();
+    if (FNoOfMulties == 0) return FResult.AllPoints();
     std::int64_t multis = 0;
-    for (int k = 0; k < FNoOfMulties; ++k) multis += GetNoOfAllMulties(k);
-    return static_cast<std::int64_t>(GetAllPoints()) * multis;
+    for (int k = 0; k < FNoOfMulties; ++k) multis += FResult.NoOfAllMulties(k);
+    return static_cast<std::int64_t>(FResult.AllPoints()) * multis;
 }
 
 void TContestLog::CreateAndAppendQSO(bool) {}
@@ -367,9 +269,11 @@ void TContestLog::SetCallDependingStuff(int) {}
 bool TContestLog::IsAQTCContest() const { return false; }
 bool TContestLog::IsAnExtensionRelevantContest() const { return false; }
 std::int32_t TContestLog::GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const {
-    return GetNoOfBandMulties(multiIndex, band);
+    return FResult.NoOfBandMulties(multiIndex, band);
 }
-std::int32_t TContestLog::GetNoOfAllCalculatedMulties(int multiIndex) const { return GetNoOfAllMulties(multiIndex); }
+std::int32_t TContestLog::GetNoOfAllCalculatedMulties(int multiIndex) const {
+    return FResult.NoOfAllMulties(multiIndex);
+}
 bool TContestLog::IsAQTCRcvdNumber(int) const { return false; }
 
 bool TContestLog::IsValidQSO(int index, bool showMessage) {
@@ -420,14 +324,8 @@ TContest TContestLog::IsObsolete(std::string& msg) const {
 
 // --- Helpers ---------------------------------------------------------------------------
 
-void TContestLog::AddMessage(const std::string& text, int qsoIndex) const {
-    if (!MessageLines) return;
-    if (qsoIndex == -1) MessageLines->push_back(text);
-    else MessageLines->push_back(Format("%s%d%s %s", "QSO #", qsoIndex + 1, ":", text.c_str()));
-}
-
 std::string TContestLog::QueryExchangeValue(int promptStringIndex, const std::string& def) const {
-    if (!ShowMessageBoxes || promptStringIndex == -1) return {};
+    if (!ShowMessageBoxes() || promptStringIndex == -1) return {};
     std::string value = def;
     for (;;) {
         if (!FrontEnd().QueryText(LS(lsConstantSentExchange), LS(promptStringIndex), value)) return def;

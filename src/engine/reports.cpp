@@ -32,25 +32,27 @@ void TContestLog::WriteResults(std::vector<std::string>& d) const {
     for (int b = b160m; b <= bSAT; ++b) {
         auto band = static_cast<TBand>(b);
         if (!BandIsAllowed(band)) continue;
-        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(), GetNoOfBandGoodQSOs(band),
-                           GetNoOfBandInvalidQSOs(band), GetNoOfBandDupes(band), GetNoOfBandUserDeletedQSOs(band)) +
-                    multiPart([&](int k) { return GetNoOfBandMulties(k, band); }) +
-                    Format(" %6d", GetBandPoints(band)));
+        d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", std::string(BandNames[b]).c_str(),
+                           Result().NoOfBandGoodQSOs(band), Result().NoOfBandInvalidQSOs(band),
+                           Result().NoOfBandDupes(band), Result().NoOfBandUserDeletedQSOs(band)) +
+                    multiPart([&](int k) { return Result().NoOfBandMulties(k, band); }) +
+                    Format(" %6d", Result().BandPoints(band)));
     }
     d.push_back("");
-    d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", LS(lsResultAllBands).c_str(), GetNoOfAllGoodQSOs(),
-                       GetNoOfAllInvalidQSOs(), GetNoOfAllDupes(), GetNoOfAllUserDeletedQSOs()) +
-                multiPart([&](int k) { return GetNoOfAllMulties(k); }) + Format(" %6d", GetAllPoints()));
+    d.push_back(Format("%5s  %5d  %5d   %4d   %4d ", LS(lsResultAllBands).c_str(), Result().NoOfAllGoodQSOs(),
+                       Result().NoOfAllInvalidQSOs(), Result().NoOfAllDupes(), Result().NoOfAllUserDeletedQSOs()) +
+                multiPart([&](int k) { return Result().NoOfAllMulties(k); }) + Format(" %6d", Result().AllPoints()));
     d.push_back("");
-    std::string p = std::to_string(GetAllPoints());
+    std::string p = std::to_string(Result().AllPoints());
     std::string r = FormatThousands(GetFinalResult());
     std::string line = LS(lsFinalResult) + " ";
     switch (FNoOfMulties) {
         case 0: line += r; break;
-        case 1: line += p + " * " + std::to_string(GetNoOfAllMulties(0)) + " = " + r; break;
+        case 1: line += p + " * " + std::to_string(Result().NoOfAllMulties(0)) + " = " + r; break;
         default: {
             line += p + " * (";
-            for (int k = 0; k < FNoOfMulties; ++k) line += (k ? " + " : "") + std::to_string(GetNoOfAllMulties(k));
+            for (int k = 0; k < FNoOfMulties; ++k)
+                line += (k ? " + " : "") + std::to_string(Result().NoOfAllMulties(k));
             line += ") = " + r;
         }
     }

@@ -56,8 +56,8 @@ int AppendSentQTCs(TContestLog& log, const TSentQTCGroup& group) {
     const int sources = log.NoOfQSOs();
     const bool trailingEmpty = sources > 0 && log.QSOs(sources - 1)->Call().Call().empty();
     // One undo step, unless the caller has a group open already.
-    const bool opened = !log.UndoGroupingEnabled();
-    if (opened) log.SetUndoGroupingEnabled(true);
+    const bool opened = !log.History().Grouping();
+    if (opened) log.History().SetGrouping(true);
     int added = 0;
     for (int i = 0; i < sources; ++i) {
         const TQSO* source = log.QSOs(i);
@@ -82,7 +82,7 @@ int AppendSentQTCs(TContestLog& log, const TSentQTCGroup& group) {
         ++added;
     }
     if (trailingEmpty && added > 0) log.MoveQSO(sources - 1, log.NoOfQSOs() - 1, true);
-    if (opened) log.SetUndoGroupingEnabled(false);
+    if (opened) log.History().SetGrouping(false);
     return added;
 }
 

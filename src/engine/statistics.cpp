@@ -36,7 +36,7 @@ std::vector<TStatisticsTable> BuildStatistics(const TContestLog& log) {
             std::vector<std::vector<std::string>>& calls = table.calls.emplace_back();
             for (const TStatisticsColumn& c : table.columns) {
                 const std::vector<std::string>& list = c.allBands ? item.mliSummaryList : item.mliBandLists[c.band];
-                const int good = c.allBands ? log.GetNoOfAllGoodQSOs() : log.GetNoOfBandGoodQSOs(c.band);
+                const int good = c.allBands ? log.Result().NoOfAllGoodQSOs() : log.Result().NoOfBandGoodQSOs(c.band);
                 if (c.calls) {
                     texts.push_back(list.empty() ? std::string() : list.front());
                     calls.push_back(list);

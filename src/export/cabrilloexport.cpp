@@ -86,7 +86,7 @@ void TCabrilloExport::ExportLog(std::vector<std::string>& lines) {
 
 void TCabrilloExport::AddHeader(std::vector<std::string>& lines) {
     using namespace cabrillo;
-    const TFileHeader& h = FContestLog.PublicFileHeader;
+    const TFileHeader& h = FContestLog.FileHeader();
     lines.push_back(TagLine(kStartOfLog, kFormatVersion));
     lines.push_back(TagLine(kCreatedBy, std::string(kWriterProgramName) + std::string(kWriterBanner)));
     lines.push_back(TagLine(kLocation, h.fhUser_ARRLSection));
@@ -123,7 +123,7 @@ std::string TCabrilloExport::QSOLine(int index) {
     using namespace cabrillo;
     const TQSO* q = FContestLog.QSOs(index);
     if (!q) return {};
-    const std::string& ownCall = FContestLog.PublicFileHeader.fhUser_OwnCall;
+    const std::string& ownCall = FContestLog.FileHeader().fhUser_OwnCall;
     const std::string& call = q->Call().Call();
     const SQSOFlags flags = q->QSOFlags();
     const bool sentQTC = flags.Contains(qfSentQTC), rcvdQTC = flags.Contains(qfRcvdQTC);

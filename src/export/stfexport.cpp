@@ -74,7 +74,7 @@ void TSTFExport::ExportLog(std::vector<std::string>& lines) {
 }
 
 void TSTFExport::AddHeader(std::vector<std::string>& lines) {
-    const TFileHeader& h = FContestLog.PublicFileHeader;
+    const TFileHeader& h = FContestLog.FileHeader();
     const bool qtcContest = FContestLog.IsAQTCContest();
     lines.push_back(KeyValueLine("Contest", CategoryName(CabrilloContestNames, h.fhContest_Contest)));
     lines.push_back(KeyValueLine("MyCall", JoinHeaderText(h.fhUser_OwnCall)));
@@ -82,10 +82,10 @@ void TSTFExport::AddHeader(std::vector<std::string>& lines) {
     lines.push_back(KeyValueLine("Name", JoinHeaderText(h.fhUser_Name)));
     AddKeyLines(lines, "MailAddress", h.fhUser_Address);
     lines.push_back(KeyValueLine("EMail", JoinHeaderText(h.fhUser_EMail)));
-    lines.push_back(KeyValueLine("ClaimedQso", std::to_string(FContestLog.GetNoOfAllGoodQSOs())));
-    if (qtcContest) lines.push_back(KeyValueLine("ClaimedQtc", std::to_string(FContestLog.GetNoOfAllGoodQTCs())));
-    lines.push_back(KeyValueLine("ClaimedDupes", std::to_string(FContestLog.GetNoOfAllDupes())));
-    lines.push_back(KeyValueLine("ClaimedPts", std::to_string(FContestLog.GetAllPoints())));
+    lines.push_back(KeyValueLine("ClaimedQso", std::to_string(FContestLog.Result().NoOfAllGoodQSOs())));
+    if (qtcContest) lines.push_back(KeyValueLine("ClaimedQtc", std::to_string(FContestLog.Result().NoOfAllGoodQTCs())));
+    lines.push_back(KeyValueLine("ClaimedDupes", std::to_string(FContestLog.Result().NoOfAllDupes())));
+    lines.push_back(KeyValueLine("ClaimedPts", std::to_string(FContestLog.Result().AllPoints())));
     for (int i = 1; i <= FContestLog.NoOfMulties(); ++i)
         lines.push_back(KeyValueLine(NumberedKey("ClaimedMult", i),
                                      std::to_string(FContestLog.GetNoOfAllCalculatedMulties(i - 1))));
@@ -103,7 +103,7 @@ void TSTFExport::AddHeader(std::vector<std::string>& lines) {
 std::string TSTFExport::Category() {
     std::string special = FContestLog.GetSpecialSTFCategory();
     if (!special.empty()) return JoinHeaderText(special);
-    const TFileHeader& h = FContestLog.PublicFileHeader;
+    const TFileHeader& h = FContestLog.FileHeader();
     std::vector<std::string> parts = {CategoryName(CategoryOperatorNames, h.fhContest_CategoryOperator),
                                       CategoryName(CategoryTransmitterNames, h.fhContest_CategoryTransmitter),
                                       CategoryName(CategoryAssistedNames, h.fhContest_CategoryAssisted),

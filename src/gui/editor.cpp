@@ -28,7 +28,9 @@
 #include "base/installfiles.h"
 #include "base/text.h"
 #include "contests/factory.h"
+#include "engine/bulkedits.h"
 #include "engine/checks.h"
+#include "engine/clipboard.h"
 #include "base/language.h"
 #include "base/options.h"
 #include "engine/contestlog.h"
@@ -86,8 +88,8 @@ TQZEditor::TQZEditor(QWidget* parent) : QWidget(parent), FModel(new TLogModel(th
 TQZEditor::~TQZEditor() {
     FModel->SetLog(nullptr);
     if (FContestLog) {
-        FContestLog->SetUndoEnabled(false);
-        FContestLog->MessageLines = nullptr;
+        FContestLog->History().SetEnabled(false);
+        FContestLog->SetMessageLines(nullptr);
     }
 }
 
@@ -363,20 +365,19 @@ bool TQZEditor::LoadQZLog(const std::string& fileName) {
 void TQZEditor::SetContestLog(std::unique_ptr<TContestLog> log, const std::vector<std::string>& messages,
                               const std::string& fileName, const std::string& proposedName) {
     FModel->SetLog(nullptr);
-    FHeaderSteps.clear();
     FContestLog = std::move(log);
     FFileName = fileName;
     FProposedName = proposedName;
     FMessageLines = messages;
-    FContestLog->MessageLines = &FMessageLines;
-    FContestLog->ShowMessageBoxes = true;
+    FContestLog->SetMessageLines(&FMessageLines);
+    FContestLog->SetShowMessageBoxes(true);
     for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) FContestLog->QSOs(i)->SetSelected(false);
     AfterLogTaken();
 }
 
 void TQZEditor::AfterLogTaken() {
     FContestLog->Compile(CompileSettingsFromOptions(Options));
-    FContestLog->SetUndoEnabled(true);
+    FContestLog->History().SetEnabled(true);
     FModel->SetLog(FContestLog.get());
     FitColumns(Options.Editor_ColumnAutoWidth.oValue);
     BuildLineEntry();
@@ -384,13 +385,13 @@ void TQZEditor::AfterLogTaken() {
         FChecks[w]->setChecked(false);
         FMemos[w]->clear();
     }
-    const SOutputWindow toCheck = OutputWindowsToCheck(FContestLog->PublicFileHeader);
+    const SOutputWindow toCheck = OutputWindowsToCheck(FContestLog->FileHeader());
     for (TOutputWindow w : kCheckOrder)
         if (toCheck.Contains(w)) SetOutputWindowChecked(w, true);
     for (auto* memo : FMemos) memo->document()->setModified(false);
     SyncMessages();
     SetCurrentRow(0);
-    SetReadOnlyMode(FContestLog->PublicFileHeader.fhQZ_ReadOnly);
+    SetReadOnlyMode(FContestLog->FileHeader().fhQZ_ReadOnly);
     SetEditMode(emEdit);
     FTabs->setCurrentIndex(owMessages);
     SetModified(false);
@@ -449,7 +450,7 @@ void TQZEditor::FitColumnsNow() { FitColumns(true); }
 std::unique_ptr<TContestLog> TQZEditor::CreateSelectedContestLog() const {
     if (!FContestLog) return nullptr;
     std::unique_ptr<TContestLog> log =
-        CreateContestLog(FContestLog->PublicFileHeader, nullptr, FContestLog->SharedCtyStuff());
+        CreateContestLog(FContestLog->FileHeader(), nullptr, FContestLog->SharedCtyStuff());
     if (!log) return nullptr;
     for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) {
         const TQSO* source = FContestLog->QSOs(i);
@@ -507,9 +508,9 @@ void TQZEditor::ReevaluateFrom(int row) {
     std::unique_ptr<TQSO> freshLine;
     if (EditMode() == emAppend && last > 0 && LastLineIsFresh()) freshLine = FContestLog->TakeQSO(last);
     std::vector<std::string> fresh;
-    FContestLog->MessageLines = &fresh;
+    FContestLog->SetMessageLines(&fresh);
     const int first = FContestLog->RecompileFrom(row);
-    FContestLog->MessageLines = &FMessageLines;
+    FContestLog->SetMessageLines(&FMessageLines);
     if (freshLine) FContestLog->InsertQSO(last, std::move(freshLine));
     if (ReplaceLineMessages(FMessageLines, first, fresh, FContestLog->CompileDoneMessage())) SyncMessages();
     FModel->RowsChanged(first, FModel->rowCount() - 1);
@@ -591,7 +592,7 @@ void TQZEditor::GoToFreshLine() {
 void TQZEditor::SetReadOnlyMode(bool on) {
     FReadOnlyMode = on;
     FCells->SetReadOnly(on);
-    if (FContestLog) FContestLog->PublicFileHeader.fhQZ_ReadOnly = on;
+    if (FContestLog) FContestLog->Bookkeeping().fhQZ_ReadOnly = on;
     FModel->SetReadOnly(on);
     FillLineEntry();
     UpdateCommands();
@@ -609,8 +610,8 @@ void TQZEditor::UpdateCommands() {
                              "acEditSetQSOAsGood", "acEditCopy", "acEditPaste", "acEditMoveUp", "acEditMoveDown",
                              "acEditComment", "acClearAllFlags", "acToolsCheckExchangedNumbers", "acCheckQSY"})
         enable(name, writable);
-    enable("acEditUndo", writable && (FContestLog->UndoItemAvailable() || HeaderUndoAvailable()));
-    enable("acEditRedo", writable && FContestLog->RedoItemAvailable());
+    enable("acEditUndo", writable && FContestLog->History().CanUndo());
+    enable("acEditRedo", writable && FContestLog->History().CanRedo());
     for (const char* name : {"acEditHeaderData", "acEditSetTimeDiff", "acEditSetSentNumber"}) enable(name, writable);
     enable("acEditCopyAsSentQTCs", writable && FContestLog->IsAQTCContest());
     enable("acAltEnter", writable && selected);
@@ -709,8 +710,8 @@ void TQZEditor::SetOutputEditMode(bool on) {
 
 void TQZEditor::ExportWindow(TOutputWindow window) {
     if (!FContestLog) return;
-    const QString proposed = FromPath(ProposedExportFileName(Options.Path_Exported_Logs.oValue,
-                                                             FContestLog->PublicFileHeader.fhUser_OwnCall, window));
+    const QString proposed = FromPath(
+        ProposedExportFileName(Options.Path_Exported_Logs.oValue, FContestLog->FileHeader().fhUser_OwnCall, window));
     const QString chosen =
         QFileDialog::getSaveFileName(this, QString(), proposed, DialogFilter(OutputWindowFilter(window)), nullptr,
                                      QFileDialog::DontConfirmOverwrite);
@@ -731,7 +732,7 @@ void TQZEditor::ExportWindow(TOutputWindow window) {
 void TQZEditor::SaveOutputWindowAs() {
     if (!FContestLog) return;
     const auto window = static_cast<TOutputWindow>(std::max(0, FTabs->currentIndex()));
-    const std::string proposed = ProposedExportFileName("", FContestLog->PublicFileHeader.fhUser_OwnCall, window);
+    const std::string proposed = ProposedExportFileName("", FContestLog->FileHeader().fhUser_OwnCall, window);
     const QString folder = FromPath(Options.Path_Exported_Logs.oValue);
     const QString chosen = QFileDialog::getSaveFileName(
         this, QString(), folder.isEmpty() ? FromPath(proposed) : folder + "/" + FromPath(proposed),
@@ -760,13 +761,13 @@ void TQZEditor::Compile() {
     // cursor, which would then fall on a line of the log.
     const bool appending = EditMode() == emAppend && !FReadOnlyMode && LastLineIsFresh();
     FCells->HideAllInplaceEdits();
-    FContestLog->SetUndoGroupingEnabled(true);
+    FContestLog->History().SetGrouping(true);
     if (appending) FContestLog->DeleteQSO(FContestLog->NoOfQSOs() - 1, true);
     if (Options.Compile_RemoveEmptyQSOs.oValue) FContestLog->DeleteAllEmpties();
     StoreGridLayout(*FContestLog, ColumnWidths());
     FContestLog->Compile(CompileSettingsFromOptions(Options));
     if (appending) FCells->TimeFreshLine(FContestLog->AppendNewLine());
-    FContestLog->SetUndoGroupingEnabled(false);
+    FContestLog->History().SetGrouping(false);
     int index = appending ? FContestLog->NoOfQSOs() - 1 : FContestLog->IndexOf(FQSOBeforeCompiling);
     if (index < 0) index = 0;
     const std::vector<int> widths = ColumnWidths();
@@ -790,7 +791,7 @@ bool TQZEditor::Save() {
     if (!FContestLog || !FCells->CommitActiveEditor()) return false;
     if (FFileName.empty()) return SaveAs();
     StoreGridLayout(*FContestLog, ColumnWidths());
-    FContestLog->PublicFileHeader.fhQZ_OutputWindows = OutputWindowsToStore(CheckedWindows());
+    FContestLog->Bookkeeping().fhQZ_OutputWindows = OutputWindowsToStore(CheckedWindows());
     // The fresh line of fast append holds no QSO yet: the file gets the typed lines only.
     const int last = FContestLog->NoOfQSOs() - 1;
     std::unique_ptr<TQSO> fresh;
@@ -869,21 +870,25 @@ void TQZEditor::closeEvent(QCloseEvent* event) {
 // --- Editing commands ---------------------------------------------------------------------
 
 void TQZEditor::Undo() {
-    if (!FContestLog || FReadOnlyMode || UndoHeaderChange() || !FContestLog->UndoItemAvailable()) return;
+    if (!FContestLog || FReadOnlyMode || !FContestLog->History().CanUndo()) return;
     const int row = CurrentRow();
     FCells->HideAllInplaceEdits();
-    ShowHistoryStep(FContestLog->Undo(), row);
+    ShowHistoryStep(FContestLog->Undo(), row, true);
 }
 
 void TQZEditor::Redo() {
-    if (!FContestLog || FReadOnlyMode || !FContestLog->RedoItemAvailable()) return;
+    if (!FContestLog || FReadOnlyMode || !FContestLog->History().CanRedo()) return;
     const int row = CurrentRow();
     FCells->HideAllInplaceEdits();
-    ShowHistoryStep(FContestLog->Redo(), row);
+    ShowHistoryStep(FContestLog->Redo(), row, false);
 }
 
-void TQZEditor::ShowHistoryStep(TUndoOutcome outcome, int row) {
+void TQZEditor::ShowHistoryStep(TUndoOutcome outcome, int row, bool undoing) {
     if (outcome == TUndoOutcome::NothingToUndo) return;
+    // A header change made a new log (another contest or country file): the other one
+    // comes back, and its lines are judged again as the lines of any other step.
+    if (outcome == TUndoOutcome::LogReplaced)
+        SwapLog([&] { FContestLog = TContestLog::SwitchLogs(std::move(FContestLog), undoing); });
     // Which lines the step gave back is not known here: all are evaluated again.
     ReevaluateFrom(0);
     if (outcome == TUndoOutcome::ListChanged) {
@@ -903,7 +908,7 @@ void TQZEditor::ShowHistoryStep(TUndoOutcome outcome, int row) {
 void TQZEditor::CopyLines() {
     const int row = CurrentRow();
     if (!FContestLog || row < 0) return;
-    QApplication::clipboard()->setText(FromCore(FContestLog->CopyToClipboard(row)));
+    QApplication::clipboard()->setText(FromCore(CopyToClipboard(*FContestLog, row)));
 }
 
 void TQZEditor::PasteLines() {
@@ -914,7 +919,7 @@ void TQZEditor::PasteLines() {
         return;
     }
     const int before = FContestLog->NoOfQSOs();
-    const int added = FContestLog->PasteFromClipboard(ToCore(text));
+    const int added = PasteFromClipboard(*FContestLog, ToCore(text));
     if (added <= 0) return;
     FModel->Rebuild();
     ReevaluateFrom(before);
@@ -966,7 +971,7 @@ void TQZEditor::SelectCurrent(bool select) {
 
 void TQZEditor::SetSelectedBad(bool bad) {
     if (!FContestLog || FReadOnlyMode) return;
-    FContestLog->SetUserDeleted4SelectedQSOs(bad);
+    SetUserDeleted4SelectedQSOs(*FContestLog, bad);
     Compile();
     SetModified(true);
 }
@@ -989,13 +994,13 @@ void TQZEditor::MoveLine(int delta) {
 
 void TQZEditor::ClearAllFlags() {
     if (!FContestLog || FReadOnlyMode) return;
-    FContestLog->ClearAllFlags();
+    qz::ClearAllFlags(*FContestLog);
     FModel->RowsChanged(0, FModel->rowCount() - 1);
 }
 
 void TQZEditor::CheckMemberNumbers() {
     if (!FContestLog || FReadOnlyMode) return;
-    if (FContestLog->CheckMemberNumbers()) {
+    if (qz::CheckMemberNumbers(*FContestLog)) {
         Compile();
         SetModified(true);
     }
@@ -1006,7 +1011,7 @@ void TQZEditor::CheckMemberNumbers() {
 void TQZEditor::CheckQSY() {
     if (!FContestLog || FReadOnlyMode) return;
     const bool wasModified = FMemos[owMessages]->document()->isModified();
-    FContestLog->CheckQSYRules();
+    CheckQSYRules(*FContestLog);
     SyncMessages();
     FMemos[owMessages]->document()->setModified(wasModified);
     FTabs->setCurrentIndex(owMessages);

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,7 +31,6 @@ namespace qz {
 enum class TUndoOutcome : std::uint8_t;
 class TContestLog;
 class TQSO;
-class TUndoAction;
 }  // namespace qz
 
 namespace qz::gui {
@@ -155,7 +155,7 @@ private:
     // The commands.
     void Undo();
     void Redo();
-    void ShowHistoryStep(TUndoOutcome outcome, int row);
+    void ShowHistoryStep(TUndoOutcome outcome, int row, bool undoing);
     void CopyLines();
     void PasteLines();
     void AppendLine();
@@ -179,11 +179,11 @@ private:
     // Fills the current cell's value into every selected line (editorfill.cpp).
     void FillSelectedLines();
     void ShowStatistics();
-    // A header change is undone as one step once every later step of the log is: the
-    // old header comes back, or the old log when the change made a new one.
-    bool HeaderUndoAvailable() const;
-    bool UndoHeaderChange();
-    void ReplaceLog(std::unique_ptr<TContestLog> log);
+    // Puts `log` in the editor's place; returns the log it replaces.
+    std::unique_ptr<TContestLog> ReplaceLog(std::unique_ptr<TContestLog> log);
+    // Runs `swap`, which changes FContestLog, with the grid let go of the old log and
+    // bound to the new one, the cursor kept on its row.
+    void SwapLog(const std::function<void()>& swap);
     void CheckMemberNumbers();
     void CheckQSY();
     void ExportWindow(TOutputWindow window);
@@ -198,15 +198,6 @@ private:
     bool FReadOnlyMode = false;
     bool FOutputAreaEditMode = false;
     TSearchOptions FSearchOptions;
-    // The header changes, oldest first: the log's newest undo step when the change was
-    // made (the change is next to undo when that step is the newest again), the header
-    // before it, and the log before it when the change made a new log.
-    struct THeaderStep {
-        const TUndoAction* marker = nullptr;
-        TFileHeader header;
-        std::unique_ptr<TContestLog> log;
-    };
-    std::vector<THeaderStep> FHeaderSteps;
     const TQSO* FQSOBeforeCompiling = nullptr;
 
     TLogModel* FModel;

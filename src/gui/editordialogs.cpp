@@ -1,6 +1,9 @@
 // The log editor's commands that ask for their values in a dialog of their own: header
 // data, file information, search, range selection, time shift, sent numbers, sent
 // QTCs, comment, the checks with options and the statistics.
+#include <functional>
+#include <utility>
+
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -11,6 +14,8 @@
 #include "base/options.h"
 #include "base/text.h"
 #include "contests/factory.h"
+#include "engine/bulkedits.h"
+#include "engine/checks.h"
 #include "engine/contestlog.h"
 #include "engine/sentqtcs.h"
 #include "gui/cellediting.h"
@@ -83,13 +88,19 @@ bool TQZEditor::GetHeaderData() {
     return true;
 }
 
-void TQZEditor::ReplaceLog(std::unique_ptr<TContestLog> log) {
+std::unique_ptr<TContestLog> TQZEditor::ReplaceLog(std::unique_ptr<TContestLog> log) {
+    std::unique_ptr<TContestLog> previous;
+    SwapLog([&] { previous = std::exchange(FContestLog, std::move(log)); });
+    return previous;
+}
+
+void TQZEditor::SwapLog(const std::function<void()>& swap) {
     const int row = CurrentRow();
     FCells->HideAllInplaceEdits();
     FModel->SetLog(nullptr);
-    FContestLog = std::move(log);
-    FContestLog->MessageLines = &FMessageLines;
-    FContestLog->ShowMessageBoxes = true;
+    swap();
+    FContestLog->SetMessageLines(&FMessageLines);
+    FContestLog->SetShowMessageBoxes(true);
     FModel->SetLog(FContestLog.get());
     FitColumns(Options.Editor_ColumnAutoWidth.oValue);
     BuildLineEntry();
@@ -99,14 +110,13 @@ void TQZEditor::ReplaceLog(std::unique_ptr<TContestLog> log) {
 void TQZEditor::EditHeaderData() {
     if (!FContestLog || FReadOnlyMode || !FCells->CommitActiveEditor()) return;
     THeaderDataForm dialog(this, FContestLog->SharedCtyStuff());
-    dialog.FileHeader = FContestLog->PublicFileHeader;
+    dialog.FileHeader = FContestLog->FileHeader();
     if (dialog.exec() != QDialog::Accepted) return;
     const TFileHeader& edited = dialog.FileHeader;
-    const TFileHeader old = FContestLog->PublicFileHeader;
-    THeaderStep step{nullptr, old, nullptr};
+    const TFileHeader& old = FContestLog->FileHeader();
     if (edited.fhContest_Contest != old.fhContest_Contest || edited.fhContest_CtyFile != old.fhContest_CtyFile) {
         // Another contest or country file: a new log of that contest takes copies of
-        // every line; the old log is kept for undo.
+        // every line; the old log goes into the new one's undo history.
         const bool sameCty = edited.fhContest_CtyFile == old.fhContest_CtyFile;
         std::unique_ptr<TContestLog> log =
             CreateContestLog(edited, &FMessageLines, sameCty ? FContestLog->SharedCtyStuff() : nullptr);
@@ -126,47 +136,22 @@ void TQZEditor::EditHeaderData() {
             }
             log->AppendQSO(std::move(copy));
         }
-        log->SetUndoEnabled(true);
-        step.log = std::move(FContestLog);
-        ReplaceLog(std::move(log));
-    } else {
-        FContestLog->UpdateFileHeader(edited);
-        if (!SameText(FContestLog->OwnCall().Call(), edited.fhUser_OwnCall)) {
-            FContestLog->UpdateFileHeader(old);
-            ShowErrorMessage(LS(lsOwnCallRejected) + " " + edited.fhUser_OwnCall);
-            return;
-        }
+        log->History().SetEnabled(true);
+        std::unique_ptr<TContestLog> previous = ReplaceLog(std::move(log));
+        FContestLog->RecordReplacing(std::move(previous));
+    } else if (!FContestLog->ChangeFileHeader(edited)) {
+        ShowErrorMessage(LS(lsOwnCallRejected) + " " + edited.fhUser_OwnCall);
+        return;
     }
-    // The compile belongs to the change (its sorting is an undo step of its own):
-    // the change is next to undo from the step the compile leaves on top.
+    // The compile belongs to the change (its sorting is an undo step of its own, undone
+    // before the change).
     Compile();
-    // The change is not in the log's history, so the steps undone before it can no
-    // longer be made again.
-    FContestLog->ClearRedoList();
-    step.marker = FContestLog->GetUndoPeek();
-    FHeaderSteps.push_back(std::move(step));
     SetModified(true);
-}
-
-bool TQZEditor::HeaderUndoAvailable() const {
-    return FContestLog && !FHeaderSteps.empty() && FHeaderSteps.back().marker == FContestLog->GetUndoPeek();
-}
-
-bool TQZEditor::UndoHeaderChange() {
-    if (!HeaderUndoAvailable()) return false;
-    THeaderStep step = std::move(FHeaderSteps.back());
-    FHeaderSteps.pop_back();
-    if (step.log) ReplaceLog(std::move(step.log));
-    else FContestLog->UpdateFileHeader(step.header);
-    Compile();
-    FContestLog->ClearRedoList();
-    SetModified(true);
-    return true;
 }
 
 void TQZEditor::ShowFileInfo() {
     if (!FContestLog || FFileName.empty()) return;
-    TFileInfoForm dialog(FFileName, FContestLog->PublicFileHeader, this);
+    TFileInfoForm dialog(FFileName, FContestLog->FileHeader(), this);
     dialog.exec();
 }
 
@@ -212,7 +197,7 @@ void TQZEditor::SetTimeDiff() {
     if (!FContestLog || FReadOnlyMode || !FCells->CommitActiveEditor()) return;
     TTimeDiffForm dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!FContestLog->SetTimeDifference(dialog.Days(), dialog.Hours(), dialog.Minutes())) return;
+    if (!SetTimeDifference(*FContestLog, dialog.Days(), dialog.Hours(), dialog.Minutes())) return;
     FModel->RowsChanged(0, FContestLog->NoOfQSOs() - 1);
     FillLineEntry();
     SetModified(true);
@@ -228,7 +213,7 @@ void TQZEditor::SetSentNumber() {
     TSetSentNumberForm dialog(Titles(*FContestLog, columns), FContestLog->QTCsAreSelected(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     const int index = FContestLog->ColumnArrayIndex(columns[static_cast<std::size_t>(dialog.NumberIndex())]);
-    if (!FContestLog->SetSentNumbers(dialog.Mode(), dialog.StartNumber(), index, dialog.IncludeQTCs())) {
+    if (!SetSentNumbers(*FContestLog, dialog.Mode(), dialog.StartNumber(), index, dialog.IncludeQTCs())) {
         ShowErrorMessage(dialog.StartNumber() + " " + LS(lsBadStartNumber));
         return;
     }
@@ -243,7 +228,7 @@ void TQZEditor::CopyAsSentQTCs() {
         ShowErrorMessage(LS(lsNoQSOsSelected));
         return;
     }
-    if (!FContestLog->AllSelectedQSOTimesHasBeenEdited() && AskOkCancel(LS(lsTimesNotEdited)) != TMsgAnswer::Ok) return;
+    if (!AllSelectedQSOTimesHasBeenEdited(*FContestLog) && AskOkCancel(LS(lsTimesNotEdited)) != TMsgAnswer::Ok) return;
     std::vector<TBand> bands;
     for (int b = 0; b < kNoOfBands; ++b)
         if (FContestLog->BandIsAllowed(static_cast<TBand>(b))) bands.push_back(static_cast<TBand>(b));
@@ -298,10 +283,10 @@ void TQZEditor::CheckExchangedNumbers() {
         rcvdColumns.empty()
             ? 0
             : FContestLog->ColumnArrayIndex(rcvdColumns[static_cast<std::size_t>(dialog.RcvdListIndex())]);
-    if (checks.Contains(encSentConstant)) FContestLog->Check4NonConstantSentNumbers(dialog.SentListIndex());
-    if (checks.Contains(encSentContinuously)) FContestLog->Check4DiscontinuousSentNumbers();
-    if (checks.Contains(encRcvdConstant)) FContestLog->Check4NonConstantRcvdNumbers(rcvdIndex, checks);
-    if (checks.Contains(encRcvdContinuously)) FContestLog->Check4DiscontinuousRcvdNumbers(rcvdIndex, checks);
+    if (checks.Contains(encSentConstant)) Check4NonConstantSentNumbers(*FContestLog, dialog.SentListIndex());
+    if (checks.Contains(encSentContinuously)) Check4DiscontinuousSentNumbers(*FContestLog);
+    if (checks.Contains(encRcvdConstant)) Check4NonConstantRcvdNumbers(*FContestLog, rcvdIndex, checks);
+    if (checks.Contains(encRcvdContinuously)) Check4DiscontinuousRcvdNumbers(*FContestLog, rcvdIndex, checks);
     SyncMessages();
     FMemos[owMessages]->document()->setModified(wasModified);
     FTabs->setCurrentIndex(owMessages);
@@ -311,7 +296,7 @@ void TQZEditor::CheckExtensions() {
     if (!FContestLog || FReadOnlyMode || !FCells->CommitActiveEditor()) return;
     TExtensionCheckForm dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (FContestLog->Check4MissingExtensions(dialog.ExtendAutomatically(), dialog.CallExtensionCheck())) {
+    if (Check4MissingExtensions(*FContestLog, dialog.ExtendAutomatically(), dialog.CallExtensionCheck())) {
         Compile();
         SetModified(true);
     }

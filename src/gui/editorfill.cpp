@@ -34,7 +34,7 @@ void TQZEditor::FillSelectedLines() {
     const S_QSO_QTC carries = FContestLog->ColumnQSO_QTC(col);
     int first = -1, last = -1;
     std::vector<int> refused;
-    FContestLog->SetUndoGroupingEnabled(true);
+    FContestLog->History().SetGrouping(true);
     for (int i = 0; i < FContestLog->NoOfQSOs(); ++i) {
         const TQSO* line = FContestLog->QSOs(i);
         // Only the lines whose kind (QSO or QTC) has a value in this column.
@@ -51,7 +51,7 @@ void TQZEditor::FillSelectedLines() {
         if (first < 0) first = i;
         last = i;
     }
-    FContestLog->SetUndoGroupingEnabled(false);
+    FContestLog->History().SetGrouping(false);
     if (first >= 0) {
         FModel->RowsChanged(first, last);
         SetModified(true);

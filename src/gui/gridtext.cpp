@@ -65,7 +65,7 @@ std::string GridColumnTitle(const TContestLog& log, int col) {
 int GridColumnWidth(const TContestLog& log, int col) {
     const TColumnProperty property = log.ColumnProperty(col);
     const int arrayIndex = log.ColumnArrayIndex(col);
-    const TFileHeader& h = log.PublicFileHeader;
+    const TFileHeader& h = log.FileHeader();
     const int stored = std::min<int>(h.fhQZ_NoOfColumnDescriptors, kMaxColumnDescriptors);
     for (int i = 0; i < stored; ++i) {
         const TFileColumnEntry& e = h.fhQZ_ColumnDescriptors[static_cast<std::size_t>(i)];
@@ -86,7 +86,7 @@ std::string GridColumnSampleText(TColumnProperty property) {
 }
 
 void StoreGridLayout(TContestLog& log, const std::vector<int>& widths) {
-    TFileHeader& h = log.PublicFileHeader;
+    TFileHeader& h = log.Bookkeeping();
     const int n = std::min({log.NoOfColumns(), static_cast<int>(widths.size()), kMaxColumnDescriptors});
     for (auto& e : h.fhQZ_ColumnDescriptors) e = TFileColumnEntry{cpNr, -1, 0};
     for (int c = 0; c < n; ++c) {

@@ -28,7 +28,7 @@ QString CallForecastText(TContestLog& log, int row, const QString& call) {
     std::unique_ptr<TQSO> probe = log.NewQSO(false);
     probe->CopyFrom(line);
     if (!probe->SetChangedCall(ToCore(call.trimmed()))) return {};
-    const TContestLog::TLineForecast forecast = log.ForecastLine(row, *probe);
+    const TLineForecast forecast = log.ForecastLine(row, *probe);
     if (!forecast.known) return {};
     if (forecast.dupeOf >= 0) return LSCaption(ui::lsHintDupeOf) + " " + QString::number(forecast.dupeOf + 1);
     if (forecast.invalid) return LSCaption(ui::lsHintInvalid);

@@ -17,7 +17,7 @@ QString LogsFolder() {
 }
 
 QString ProposedLogPath(const TContestLog& log) {
-    const TFileHeader& h = log.PublicFileHeader;
+    const TFileHeader& h = log.FileHeader();
     TDateTime day = h.fhQZ_CreatedTimeStamp;
     if (log.NoOfQSOs() > 0 && IsValidDay(log.QSOs(0)->DateTime())) day = log.QSOs(0)->DateTime();
     if (!IsValidDay(day) || day < 1) day = NowUTC();

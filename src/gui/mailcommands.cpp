@@ -57,7 +57,7 @@ std::string ExportLog(TQZEditor& editor, TOutputWindow window) {
     const TContestLog& log = *editor.ContestLog();
     std::vector<std::string> lines;
     if (!ProduceOutputWindow(window, log, lines)) return {};
-    return SaveLinesAs(&editor, window, log.PublicFileHeader.fhUser_OwnCall, lines);
+    return SaveLinesAs(&editor, window, log.FileHeader().fhUser_OwnCall, lines);
 }
 
 // The active output window's text, saved under a name the user chooses.
@@ -65,7 +65,7 @@ std::string SaveActiveOutputWindow(TQZEditor& editor) {
     const auto window = static_cast<TOutputWindow>(std::max(0, editor.OutputTabs()->currentIndex()));
     std::vector<std::string> lines;
     for (const QString& line : editor.OutputMemo(window)->toPlainText().split('\n')) lines.push_back(ToCore(line));
-    return SaveLinesAs(&editor, window, editor.ContestLog()->PublicFileHeader.fhUser_OwnCall, lines);
+    return SaveLinesAs(&editor, window, editor.ContestLog()->FileHeader().fhUser_OwnCall, lines);
 }
 
 class TEditorFinalizeSteps : public TFinalizeSteps {
@@ -74,7 +74,7 @@ public:
     void Compile() override { FEditor.Compile(); }
     bool ReadOnly() const override { return FEditor.ReadOnlyMode(); }
     bool LockAndSave() override {
-        bool& flag = FEditor.ContestLog()->PublicFileHeader.fhQZ_ReadOnly;
+        bool& flag = FEditor.ContestLog()->Bookkeeping().fhQZ_ReadOnly;
         flag = true;
         // A save that did not happen (a cancelled save dialog, a full disk) leaves the
         // log as it was: editable, and not marked read-only for a later save.
@@ -85,7 +85,7 @@ public:
         FEditor.SetReadOnlyMode(true);
         return true;
     }
-    void ClearUndo() override { FEditor.ContestLog()->ClearUndoList(); }
+    void ClearUndo() override { FEditor.ContestLog()->History().Clear(); }
     std::string Export(TOutputWindow format) override { return ExportLog(FEditor, format); }
     bool Send(const std::string& exportedFile) override { return SendLogCommand(FEditor, exportedFile); }
 
@@ -156,7 +156,7 @@ void TFinalizeLogForm::accept() {
 
 TFinalizeResult FinalizeLog(TQZEditor& editor) {
     if (editor.ContestLog() == nullptr) return TFinalizeResult::NotSaved;
-    TFinalizeLogForm form(&editor, SubmissionFormat(editor.ContestLog()->PublicFileHeader.fhContest_Contest));
+    TFinalizeLogForm form(&editor, SubmissionFormat(editor.ContestLog()->FileHeader().fhContest_Contest));
     if (form.exec() != QDialog::Accepted) return TFinalizeResult::NotExported;
     TEditorFinalizeSteps steps(editor);
     const TFinalizeResult result = RunFinalize(form.Choice(), steps);
@@ -177,12 +177,12 @@ bool SendLogCommand(TQZEditor& editor, std::string exportedFile) {
         AskYesNo(ToCore(FromPath(exportedFile)) + " " + LS(lsNotSTFOrCabrillo)) != TMsgAnswer::Yes)
         return false;
     if (Options.EMail_Type.oValue == 1) {
-        const TContest contest = log->PublicFileHeader.fhContest_Contest;
+        const TContest contest = log->FileHeader().fhContest_Contest;
         const std::string address = contest > cNoContest && contest <= kNoOfRobotAddresses
                                         ? EMailAddresses[static_cast<std::size_t>(contest)]
                                         : std::string();
         std::string error;
-        if (ComposeWithMailClient(exportedFile, log->PublicFileHeader.fhUser_OwnCall, address, &error)) return true;
+        if (ComposeWithMailClient(exportedFile, log->FileHeader().fhUser_OwnCall, address, &error)) return true;
         ShowErrorMessage(error);
         return false;
     }

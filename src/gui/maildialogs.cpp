@@ -127,7 +127,7 @@ TSendEMailForm::TSendEMailForm(const std::string& attachmentFile, const TContest
     const TContest contest = log.Contest();
     if (contest > cNoContest && contest <= kNoOfRobotAddresses)
         FTo->setText(FromCore(EMailAddresses[static_cast<std::size_t>(contest)]));
-    FSubject->setText(FromCore(log.PublicFileHeader.fhUser_OwnCall));
+    FSubject->setText(FromCore(log.FileHeader().fhUser_OwnCall));
     std::string bytes, error;
     if (ReadWholeFile(attachmentFile, bytes, &error)) FAttachment->setPlainText(FromCore(bytes));
     else FAttachment->setPlainText(MessageWithPath(error, attachmentFile));
@@ -253,7 +253,7 @@ void TSendEMailForm::accept() {
         return;
     }
     request.contest = FContestLog->Contest();
-    request.ownCall = FContestLog->PublicFileHeader.fhUser_OwnCall;
+    request.ownCall = FContestLog->FileHeader().fhUser_OwnCall;
     FOutcome = SendLogByEMail(
         request, Options, [this](std::string& user, std::string& password) { return AskCredentials(user, password); });
     if (FOutcome.Sent()) QDialog::accept();

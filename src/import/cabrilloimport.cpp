@@ -495,7 +495,7 @@ bool TCabrilloImport::ApplyLine(int lineIndex, const TDataLine& data) {
     int qtcKind = 0;
     std::string call = data.secondCall;
     if (data.qtc) {
-        const std::string own = UpperCase(Trim(FContestLog->PublicFileHeader.fhUser_OwnCall));
+        const std::string own = UpperCase(Trim(FContestLog->FileHeader().fhUser_OwnCall));
         if (UpperCase(Trim(data.firstCall)) == own) {
             qtcKind = QTCFlagKinds[1];
         } else if (UpperCase(Trim(data.secondCall)) == own) {

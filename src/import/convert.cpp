@@ -71,8 +71,8 @@ bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
         if (showMessageBoxes) ShowErrorMessage(LS(lsLogCreationFailed));
         return false;
     }
-    FContestLog->MessageLines = FMessages;
-    FContestLog->ShowMessageBoxes = showMessageBoxes;
+    FContestLog->SetMessageLines(FMessages);
+    FContestLog->SetShowMessageBoxes(showMessageBoxes);
     return true;
 }
 
@@ -95,7 +95,7 @@ std::string TConvert::StoreConvertedLog() {
     }
     fs::path base(FFileName);
     if (StoreTarget.SaveAsCallsign) {
-        std::string call = FContestLog->PublicFileHeader.fhUser_OwnCall;
+        std::string call = FContestLog->FileHeader().fhUser_OwnCall;
         for (char& c : call)
             if (c == '/') c = '_';
         base = base.parent_path() / call;

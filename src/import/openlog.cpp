@@ -76,7 +76,7 @@ TOpenedLog OpenLog(const std::string& path, const TOpenLogOptions& o) {
     if (r.log) {
         // The readers' message list moves with the result; the caller points the log at
         // its own list before compiling.
-        r.log->MessageLines = nullptr;
+        r.log->SetMessageLines(nullptr);
         r.error.clear();
     } else if (r.error.empty()) {
         r.error = path + ": " + LS(lsLogCreationFailed);

@@ -100,8 +100,8 @@ bool TQWConvert::BuildLog(bool showMessageBoxes) {
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;
-    FContestLog->ConstantSentNumber = FContestLog->IsAVHFContest() ? QWShortString(bytes, qw::kOwnLocatorOffset, 6)
-                                                                   : QWShortString(bytes, qw::kOwnDOKOffset, 6);
+    FContestLog->SetConstantSentNumber(FContestLog->IsAVHFContest() ? QWShortString(bytes, qw::kOwnLocatorOffset, 6)
+                                                                    : QWShortString(bytes, qw::kOwnDOKOffset, 6));
     std::size_t number = 0;
     for (std::size_t pos = qw::kHeaderSize; pos < bytes.size(); pos += qw::kRecordSize) {
         ++number;

@@ -400,7 +400,7 @@ bool TQZF::Fail(const std::string& message) {
 }
 
 std::string TQZF::EncodeLog(TContestLog& log) {
-    TFileHeader& h = log.PublicFileHeader;
+    TFileHeader& h = log.Bookkeeping();
     h.fhQZ_VersionString = std::string(QZVersionString);
     h.fhQZ_lastModifiedTimeStamp = NowLocal();
     h.fhQZ_LastModifiedVersion = ProgramVersion();

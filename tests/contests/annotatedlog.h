@@ -276,16 +276,16 @@ inline bool Parse(const std::string& path, TAnnotatedLog& log) {
 
 inline std::int64_t TotalOf(TContestLog& log, const std::string& key, bool& known) {
     known = true;
-    if (key == "points") return log.GetAllPoints();
+    if (key == "points") return log.Result().AllPoints();
     if (key == "result") return log.GetFinalResult();
-    if (key == "good") return log.GetNoOfAllGoodQSOs();
-    if (key == "invalid") return log.GetNoOfAllInvalidQSOs();
-    if (key == "dupes") return log.GetNoOfAllDupes();
-    if (key == "deleted") return log.GetNoOfAllUserDeletedQSOs();
-    if (key == "goodqtc") return log.GetNoOfAllGoodQTCs();
-    if (key == "badqtc") return log.GetNoOfAllInvalidQTCs();
+    if (key == "good") return log.Result().NoOfAllGoodQSOs();
+    if (key == "invalid") return log.Result().NoOfAllInvalidQSOs();
+    if (key == "dupes") return log.Result().NoOfAllDupes();
+    if (key == "deleted") return log.Result().NoOfAllUserDeletedQSOs();
+    if (key == "goodqtc") return log.Result().NoOfAllGoodQTCs();
+    if (key == "badqtc") return log.Result().NoOfAllInvalidQTCs();
     if (key == "weighted") return log.GetNoOfAllCalculatedMulties(0);
-    if (key.size() == 2 && key[0] == 'm' && IsDigit(key[1])) return log.GetNoOfAllMulties(key[1] - '0');
+    if (key.size() == 2 && key[0] == 'm' && IsDigit(key[1])) return log.Result().NoOfAllMulties(key[1] - '0');
     known = false;
     return 0;
 }
@@ -293,9 +293,9 @@ inline std::int64_t TotalOf(TContestLog& log, const std::string& key, bool& know
 // Compiles and compares once; `pass` names the compile in failure messages.
 inline void CompileAndCompare(const std::string& path, TContestLog& log, const TAnnotatedLog& a, int pass) {
     std::vector<std::string> messages;
-    log.MessageLines = &messages;
+    log.SetMessageLines(&messages);
     log.Compile();
-    log.MessageLines = nullptr;
+    log.SetMessageLines(nullptr);
     const std::string where = " (compile " + std::to_string(pass) + ")";
     for (int i = 0; i < log.NoOfQSOs() && i < static_cast<int>(a.expected.size()); ++i) {
         const TQSO& q = *log.QSOs(i);
@@ -374,14 +374,16 @@ inline std::string Evaluation(TContestLog& log) {
     }
     for (int b = 0; b < kNoOfBands; ++b) {
         const auto band = static_cast<TBand>(b);
-        text += "\n" + std::to_string(b) + ": " + std::to_string(log.GetNoOfBandGoodQSOs(band)) + " " +
-                std::to_string(log.GetNoOfBandInvalidQSOs(band)) + " " + std::to_string(log.GetNoOfBandDupes(band)) +
-                " " + std::to_string(log.GetNoOfBandGoodQTCs(band)) + " " +
-                std::to_string(log.GetNoOfBandInvalidQTCs(band)) + " " +
-                std::to_string(log.GetNoOfBandUserDeletedQSOs(band)) + " " + std::to_string(log.GetBandPoints(band));
+        text += "\n" + std::to_string(b) + ": " + std::to_string(log.Result().NoOfBandGoodQSOs(band)) + " " +
+                std::to_string(log.Result().NoOfBandInvalidQSOs(band)) + " " +
+                std::to_string(log.Result().NoOfBandDupes(band)) + " " +
+                std::to_string(log.Result().NoOfBandGoodQTCs(band)) + " " +
+                std::to_string(log.Result().NoOfBandInvalidQTCs(band)) + " " +
+                std::to_string(log.Result().NoOfBandUserDeletedQSOs(band)) + " " +
+                std::to_string(log.Result().BandPoints(band));
         for (int m = mCW; m <= mATV; ++m)
-            text += " " + std::to_string(log.GetNoOfBandModeGoodQSOs(band, static_cast<TMode>(m)));
-        for (int k = 0; k < log.NoOfMulties(); ++k) text += " " + std::to_string(log.GetNoOfBandMulties(k, band));
+            text += " " + std::to_string(log.Result().NoOfBandModeGoodQSOs(band, static_cast<TMode>(m)));
+        for (int k = 0; k < log.NoOfMulties(); ++k) text += " " + std::to_string(log.Result().NoOfBandMulties(k, band));
     }
     for (std::size_t k = 0; k < log.MultiList().size(); ++k)
         for (const auto& [value, item] : log.MultiList()[k]) {
@@ -425,19 +427,19 @@ inline void CheckRecompileFrom(const std::string& path, const TAnnotatedLog& a) 
         change(*live);
         change(*whole);
         messages.clear();
-        live->MessageLines = &messages;
+        live->SetMessageLines(&messages);
         const int first = live->RecompileFrom(row);
-        live->MessageLines = nullptr;
+        live->SetMessageLines(nullptr);
         std::vector<std::string> wholeMessages;
-        whole->MessageLines = &wholeMessages;
+        whole->SetMessageLines(&wholeMessages);
         whole->Compile(unsorted);
-        whole->MessageLines = nullptr;
+        whole->SetMessageLines(nullptr);
         const std::string at = path + ": " + what + " at line " + std::to_string(row + 1);
         EXPECT_LE(first, row) << at;
         EXPECT_EQ(Evaluation(*live), Evaluation(*whole)) << at;
         EXPECT_EQ(messages, LineMessagesFrom(wholeMessages, first)) << at;
         const TQSO& q = *live->QSOs(row);
-        const TContestLog::TLineForecast f = live->ForecastLine(row, q);
+        const TLineForecast f = live->ForecastLine(row, q);
         ASSERT_TRUE(f.known) << at;
         EXPECT_EQ(f.invalid, q.QSOFlags().Contains(qfInvalid)) << at;
         EXPECT_EQ(f.dupeOf >= 0, q.QSOFlags().Contains(qfDupe)) << at;

@@ -37,7 +37,7 @@ TEST_F(ARRL, SideOfTheDXContestFollowsTheOwnCall) {
 
 TEST_F(ARRL, NewLinesSendPowerOrStateOrSerial) {
     auto dx = MakeRulesLog<T_ARRL>(cARRLssb, "DL1ABC");
-    dx->ConstantSentNumber = "100";
+    dx->SetConstantSentNumber("100");
     dx->CreateAndAppendQSO(false);  // the silent front end answers with the default
     dx->CreateAndAppendQSO(false);
     EXPECT_EQ(dx->QSOs(0)->Band(), b20m);
@@ -45,7 +45,7 @@ TEST_F(ARRL, NewLinesSendPowerOrStateOrSerial) {
     EXPECT_EQ(dx->QSOs(1)->SentNumbers(0), "100");
 
     auto wve = MakeRulesLog<T_ARRL10M>(cAR10, "K1ABC");
-    wve->ConstantSentNumber = "MA";
+    wve->SetConstantSentNumber("MA");
     wve->CreateAndAppendQSO(false);
     wve->CreateAndAppendQSO(false);
     EXPECT_EQ(wve->QSOs(0)->Band(), b10m);

@@ -272,7 +272,7 @@ TEST_F(Factory, EveryContestHasItsDefinition) {
         ASSERT_NE(log, nullptr) << frontEnd_.lastError;
         EXPECT_TRUE(ClassOf(*log) == *d.cls) << ClassOf(*log).name();
         EXPECT_EQ(log->Contest(), d.contest);
-        EXPECT_EQ(log->PublicFileHeader.fhContest_Contest, d.contest);
+        EXPECT_EQ(log->FileHeader().fhContest_Contest, d.contest);
         EXPECT_EQ(log->Bands(), d.bands);
         EXPECT_EQ(log->Modes(), d.modes);
         EXPECT_EQ(log->NoOfSentNumbers(), d.sent);
@@ -291,7 +291,7 @@ TEST_F(Factory, EveryContestHasItsDefinition) {
         EXPECT_EQ(log->ShowModeInCategory(), d.category.find('M') != std::string_view::npos);
         EXPECT_EQ(log->ShowTimeInCategory(), d.category.find('T') != std::string_view::npos);
         EXPECT_EQ(log->ShowOverlayInCategory(), d.category.find('O') != std::string_view::npos);
-        EXPECT_EQ(log->MessageLines, &messages);
+        EXPECT_EQ(log->MessageLines(), &messages);
         EXPECT_EQ(log->NoOfQSOs(), 0);
         // The assignment tables the class loaded are the shipped, non-empty ones.
         if (log->AmiAllocationTable()) {
@@ -550,9 +550,9 @@ TEST_F(Factory, TwoSidedContestsHandTheLogToTheOwnCallsSide) {
         ASSERT_NE(log, nullptr) << frontEnd_.lastError;
         EXPECT_TRUE(ClassOf(*log) == *t.cls) << ClassOf(*log).name();
         EXPECT_EQ(log->Contest(), t.expected);
-        EXPECT_EQ(log->PublicFileHeader.fhContest_Contest, t.expected);
+        EXPECT_EQ(log->FileHeader().fhContest_Contest, t.expected);
         EXPECT_EQ(log->OwnCall().Call(), t.ownCall);
-        EXPECT_EQ(log->MessageLines, &messages);
+        EXPECT_EQ(log->MessageLines(), &messages);
         EXPECT_TRUE(frontEnd_.errors.empty());
     }
 }
@@ -570,11 +570,11 @@ TEST_F(Factory, OwnCallIsUpperCasedAndCut) {
     auto log = Create(cWWDXcw, "dl1abc");
     ASSERT_NE(log, nullptr);
     EXPECT_EQ(log->OwnCall().Call(), "DL1ABC");
-    EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL1ABC");
+    EXPECT_EQ(log->FileHeader().fhUser_OwnCall, "DL1ABC");
 
     log = Create(cWWDXcw, "dl1abcdefghijklmnopqrstuvwxyz");
     ASSERT_NE(log, nullptr);
-    EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL1ABCDEFGHIJKLMNOPQRSTUVW");
+    EXPECT_EQ(log->FileHeader().fhUser_OwnCall, "DL1ABCDEFGHIJKLMNOPQRSTUVW");
     // A lower-case own call decides the side like its upper-case spelling.
     EXPECT_EQ(Create(cWAG, "dl1abc")->Contest(), cWAG);
 }
@@ -632,11 +632,11 @@ TEST_F(Factory, QSOsCountOnlyInTheContestsModesAndBands) {
     test::AddLine(*wpxRtty, "W1AW", b80m, mRTTY, 1);
     test::AddLine(*wpxCw, "W1AW", b160m, mCW, 0);
     for (auto* log : {nineA.get(), wpxRtty.get(), wpxCw.get()}) log->Compile();
-    EXPECT_EQ(nineA->GetNoOfAllGoodQSOs(), 6);
-    EXPECT_EQ(wpxRtty->GetNoOfAllGoodQSOs(), 1);
-    EXPECT_EQ(wpxRtty->GetNoOfAllInvalidQSOs(), 0);  // 160m is outside the totals
-    EXPECT_EQ(wpxRtty->GetNoOfBandInvalidQSOs(b160m), 1);
-    EXPECT_EQ(wpxCw->GetNoOfAllGoodQSOs(), 1);
+    EXPECT_EQ(nineA->Result().NoOfAllGoodQSOs(), 6);
+    EXPECT_EQ(wpxRtty->Result().NoOfAllGoodQSOs(), 1);
+    EXPECT_EQ(wpxRtty->Result().NoOfAllInvalidQSOs(), 0);  // 160m is outside the totals
+    EXPECT_EQ(wpxRtty->Result().NoOfBandInvalidQSOs(b160m), 1);
+    EXPECT_EQ(wpxCw->Result().NoOfAllGoodQSOs(), 1);
 }
 
 TEST_F(Factory, SpecialCountriesAreTheWorkedStationsCountries) {

@@ -152,7 +152,7 @@ TEST_F(National, MemberNumberFilledOnlyIntoANumberNeverSet) {
 
 TEST_F(National, NewLinesOfTheGermanContests) {
     auto xmas = MakeRulesLog<T_XMAS>(cXMAS, "DL1ABC");
-    xmas->ShowMessageBoxes = false;
+    xmas->SetShowMessageBoxes(false);
     xmas->CreateAndAppendQSO(false);
     const TQSO& first = *xmas->QSOs(0);
     EXPECT_EQ(first.Band(), b80m);

@@ -70,7 +70,7 @@ TEST_F(NationalDX, NewLinesSendSerialZoneOrRegion) {
     EXPECT_EQ(lz->QSOs(1)->SentNumbers(0), "28");
 
     auto pa = MakeRulesLog<T_PA_BEKER>(cPABeker_ssb, "PA3XYZ");
-    pa->ConstantSentNumber = "GR";
+    pa->SetConstantSentNumber("GR");
     pa->CreateAndAppendQSO(false);
     pa->CreateAndAppendQSO(false);
     EXPECT_EQ(pa->QSOs(0)->Band(), b80m);
@@ -78,7 +78,7 @@ TEST_F(NationalDX, NewLinesSendSerialZoneOrRegion) {
     EXPECT_EQ(pa->QSOs(1)->SentNumbers(0), "GR");
 
     auto bu = MakeRulesLog<T_BUCURESTI>(cBucuresti, "DL1ABC");
-    bu->ConstantSentNumber = "DE";
+    bu->SetConstantSentNumber("DE");
     bu->CreateAndAppendQSO(false);
     bu->CreateAndAppendQSO(false);
     EXPECT_EQ(bu->QSOs(0)->Band(), b80m);

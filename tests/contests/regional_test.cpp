@@ -66,7 +66,7 @@ TEST_F(Regional, NewLinesSendSerialZoneOrAge) {
     EXPECT_EQ(jidx->QSOs(0)->Mode(), mSSB);
 
     auto asia = MakeRulesLog<T_AA_ASIA>(cAADXas_cw, "JA1ABC");
-    asia->ConstantSentNumber = "45";
+    asia->SetConstantSentNumber("45");
     asia->CreateAndAppendQSO(false);
     asia->QSOs(0)->SetSentNumbers(0, "46");
     asia->CreateAndAppendQSO(false);

@@ -98,11 +98,11 @@ TEST_F(Remaining, IARUEmptyZoneIsReported) {
     auto log = MakeRulesLog<T_IARU>(cIARU, "DL1ABC");
     AddQSO(*log, "OE1ABC", b20m, mCW, {""});
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     log->Compile();
-    log->MessageLines = nullptr;
+    log->SetMessageLines(nullptr);
     EXPECT_NE(std::find(messages.begin(), messages.end(), "QSO #1: Invalid zone: "), messages.end());
-    EXPECT_EQ(log->GetAllPoints(), 0);
+    EXPECT_EQ(log->Result().AllPoints(), 0);
 }
 
 TEST_F(Remaining, IARUNewLinesAndSuggestions) {
@@ -134,7 +134,7 @@ TEST_F(Remaining, TOPSFillsInMemberNumbersButKeepsTypedOnes) {
     ASSERT_NE(log->MemberList(), nullptr);
     log->MemberList()->ReadFromText("DL1ABC 100;\nDL2XYZ 200;\nF5ABC 300;\n.\n");
     log->CreateAndAppendQSO(true);  // the first line takes the own number
-    EXPECT_EQ(log->ConstantSentNumber, "100");
+    EXPECT_EQ(log->ConstantSentNumber(), "100");
     EXPECT_EQ(log->QSOs(0)->Band(), b80m);
     log->QSOs(0)->SetSentNumbers(1, "100");
     log->QSOs(0)->SetCall("DL2XYZ/P");
@@ -222,7 +222,7 @@ TEST_F(Remaining, DayOfYLsAsksForTheOwnOperator) {
     EXPECT_EQ(imported->QSOs(0)->SentNumbers(1), "YL");
     EXPECT_EQ(answering.prompts.size(), 3u);
     auto quiet = MakeRulesLog<T_DAY_OF_YLs>(cDayOfYLs, "DL1ABC");
-    quiet->ShowMessageBoxes = false;
+    quiet->SetShowMessageBoxes(false);
     quiet->CreateAndAppendQSO(false);
     EXPECT_EQ(quiet->QSOs(0)->SentNumbers(1), "OM");
     EXPECT_EQ(answering.prompts.size(), 3u);

@@ -153,12 +153,12 @@ TEST_F(WAE, QTCLimitIsRecountedOnEveryCompile) {
     AddQTC(*log, 2, "VK2ABC", b20m, "1/1", "W1AW");
     AddQSO(*log, "VK2ABC", b20m, mCW, {"002"});
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     log->Compile();
     EXPECT_TRUE(log->QSOs(11)->QSOFlags().Contains(qfTooManyQTCs));
     EXPECT_FALSE(log->QSOs(12)->QSOFlags().Contains(qfTooManyQTCs));
-    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 10);
-    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 2);  // VK2ABC's QTC came before its QSO
+    EXPECT_EQ(log->Result().NoOfAllGoodQTCs(), 10);
+    EXPECT_EQ(log->Result().NoOfAllInvalidQTCs(), 2);  // VK2ABC's QTC came before its QSO
 
     // Outside Compile the rules answer from the lines themselves, with the same result.
     auto flags = FlagsOf(*log);
@@ -178,9 +178,9 @@ TEST_F(WAE, QTCLimitIsRecountedOnEveryCompile) {
     log->QSOs(3)->IncludeFlag(qfUserDeleted);
     log->Compile();
     EXPECT_FALSE(log->QSOs(11)->QSOFlags().Contains(qfTooManyQTCs));
-    EXPECT_EQ(log->GetNoOfAllGoodQTCs(), 10);
-    EXPECT_EQ(log->GetNoOfAllInvalidQTCs(), 1);
-    EXPECT_EQ(log->GetNoOfAllUserDeletedQSOs(), 1);
+    EXPECT_EQ(log->Result().NoOfAllGoodQTCs(), 10);
+    EXPECT_EQ(log->Result().NoOfAllInvalidQTCs(), 1);
+    EXPECT_EQ(log->Result().NoOfAllUserDeletedQSOs(), 1);
 }
 
 TEST_F(WAE, QTCRowsNeverMakeQSOsDupes) {
@@ -206,15 +206,15 @@ TEST_F(WAE, QTCRowsBringPointsNeverMultipliers) {
     AddQTC(*log, 2, "VK2ABC", b15m, "1/1", "W2AW");
     AddQSO(*log, "VK2ABC", b15m, mCW, {"003"});
     log->Compile();
-    EXPECT_EQ(log->GetAllPoints(), 5);
+    EXPECT_EQ(log->Result().AllPoints(), 5);
     EXPECT_EQ(log->QSOs(1)->Multies(0), "");
     EXPECT_EQ(log->QSOs(3)->Multies(0), "");
     EXPECT_EQ(log->QSOs(4)->Multies(0), "VK2");  // the contact earns it, after the QTC
-    EXPECT_EQ(log->GetNoOfBandMulties(0, b40m), 0);
+    EXPECT_EQ(log->Result().NoOfBandMulties(0, b40m), 0);
     for (TBand b : {b80m, b40m, b20m, b15m, b10m}) {
         int registered = 0;
         for (const auto& [value, item] : log->MultiList()[0]) registered += item.mliBandLists[b].empty() ? 0 : 1;
-        EXPECT_EQ(registered, log->GetNoOfBandMulties(0, b)) << BandNames[b];
+        EXPECT_EQ(registered, log->Result().NoOfBandMulties(0, b)) << BandNames[b];
     }
     EXPECT_EQ(log->GetFinalResult(), 5 * 6);  // JA1 and VK2 on 20 m, VK2 on 15 m, factor 2 each
 }

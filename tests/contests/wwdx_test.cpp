@@ -104,7 +104,7 @@ TEST_F(WWDX, TopBandAsksForTheConstantExchange) {
     EXPECT_EQ(log->QSOs(1)->SentNumbers(0), "DL");
 
     auto quiet = MakeRulesLog<T_WWDX160M>(cWWDX160cw, "DL1ABC");
-    quiet->ShowMessageBoxes = false;
+    quiet->SetShowMessageBoxes(false);
     quiet->CreateAndAppendQSO(false);
     EXPECT_EQ(quiet->QSOs(0)->SentNumbers(0), "");
 }

@@ -6,6 +6,7 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/memberlist.h"
+#include "engine/bulkedits.h"
 #include "engine/checks.h"
 #include "engine/testlog.h"
 #include "engine/undo.h"
@@ -54,7 +55,7 @@ protected:
     void SetUp() override {
         test::UseEnglishStrings();
         log = SerialLog();
-        log->MessageLines = &messages;
+        log->SetMessageLines(&messages);
     }
     void Sent(std::initializer_list<const char*> serials) {
         int minute = 0;
@@ -63,9 +64,9 @@ protected:
             log->QSOs(log->NoOfQSOs() - 1)->SetSentNumbers(0, s);
         }
     }
-    std::vector<std::string> Run(void (TContestLog::*check)()) {
+    std::vector<std::string> Run(void (*check)(const TContestLog&)) {
         messages.clear();
-        (log.get()->*check)();
+        check(*log);
         return Findings(messages);
     }
     std::unique_ptr<TSerialLog> log;
@@ -74,7 +75,7 @@ protected:
 
 TEST_F(Checks, SentSerialsThatDoNotIncreaseOrAreNoNumber) {
     Sent({"001", "002", "002", "004"});
-    EXPECT_EQ(Run(&TContestLog::Check4DiscontinuousSentNumbers), std::vector<std::string>{"QSO #3: " + LS(419)});
+    EXPECT_EQ(Run(&Check4DiscontinuousSentNumbers), std::vector<std::string>{"QSO #3: " + LS(419)});
     ASSERT_EQ(messages.size(), 4u);  // empty line, title, finding, closing line
     EXPECT_EQ(messages[1], LS(421));
     EXPECT_EQ(messages[3], LS(262));
@@ -83,18 +84,18 @@ TEST_F(Checks, SentSerialsThatDoNotIncreaseOrAreNoNumber) {
     EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #4: " + LS(552) + " 004"});
 
     log = SerialLog();
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     Sent({"001", "abc", "003"});
     AddLine(*log, "DL1X", b20m, mCW, 9);
     log->QSOs(3)->SetQSOFlags({qfSentQTC});  // a QTC carries no serial
-    EXPECT_EQ(Run(&TContestLog::Check4DiscontinuousSentNumbers), std::vector<std::string>{"QSO #2: abc " + LS(420)});
+    EXPECT_EQ(Run(&Check4DiscontinuousSentNumbers), std::vector<std::string>{"QSO #2: abc " + LS(420)});
 }
 
 TEST_F(Checks, AChangedSentFieldIsReportedOnceWhereItChanges) {
     Sent({"001", "002", "003", "004"});
     for (int i = 0; i < 4; ++i) log->QSOs(i)->SetSentNumbers(1, i == 2 ? "15" : "14");
     messages.clear();
-    log->Check4NonConstantSentNumbers(0);  // the field after the serial
+    Check4NonConstantSentNumbers(*log, 0);  // the field after the serial
     EXPECT_EQ(Findings(messages), (std::vector<std::string>{"QSO #3: " + LS(439), "QSO #4: " + LS(439)}));
 }
 
@@ -106,20 +107,20 @@ TEST_F(Checks, ReceivedNumbersArePerStation) {
     int minute = 0;
     for (auto [call, rcvd] : lines) AddLine(*log, call, b20m, mCW, minute++, {rcvd});
     messages.clear();
-    log->Check4DiscontinuousRcvdNumbers(0, {encExcludeSpecialCountries});
+    Check4DiscontinuousRcvdNumbers(*log, 0, {encExcludeSpecialCountries});
     EXPECT_EQ(Findings(messages), (std::vector<std::string>{"QSO #3: " + LS(419), "QSO #8: " + LS(419)}));
     messages.clear();
-    log->Check4DiscontinuousRcvdNumbers(0, {encTestSpecialCountriesExclusively});
+    Check4DiscontinuousRcvdNumbers(*log, 0, {encTestSpecialCountriesExclusively});
     EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #7: " + LS(419)});
     messages.clear();
-    log->Check4NonConstantRcvdNumbers(0, {encExcludeSpecialCountries});
+    Check4NonConstantRcvdNumbers(*log, 0, {encExcludeSpecialCountries});
     EXPECT_EQ(Findings(messages),
               (std::vector<std::string>{"QSO #3: " + LS(439), "QSO #6: " + LS(439), "QSO #5: " + LS(439)}));
     // A QTC line of a station does not carry its exchange and is passed over.
     AddLine(*log, "G3XYZ", b20m, mCW, 20);
     log->QSOs(8)->SetQSOFlags({qfRcvdQTC});
     messages.clear();
-    log->Check4NonConstantRcvdNumbers(0, {encTestSpecialCountriesExclusively});
+    Check4NonConstantRcvdNumbers(*log, 0, {encTestSpecialCountriesExclusively});
     EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #7: " + LS(439)});
 }
 
@@ -127,22 +128,22 @@ TEST_F(Checks, MissingExtensionsAreReportedOrExtendedWithUndo) {
     AddLine(*log, "DL1ABC", b20m, mCW, 0);
     AddLine(*log, "EA8/DL1ABC", b20m, mCW, 1);
     AddLine(*log, "W1AW", b20m, mCW, 2);
-    EXPECT_FALSE(log->Check4MissingExtensions(true, cecPortable));
+    EXPECT_FALSE(Check4MissingExtensions(*log, true, cecPortable));
     EXPECT_TRUE(Findings(messages).empty());
 
     AddLine(*log, "DL1ABC/P", b40m, mCW, 3);
     AddLine(*log, "W1AW/MM", b40m, mCW, 4);
     messages.clear();
-    EXPECT_FALSE(log->Check4MissingExtensions(false, cecPortable));
+    EXPECT_FALSE(Check4MissingExtensions(*log, false, cecPortable));
     EXPECT_EQ(Findings(messages),
               (std::vector<std::string>{"QSO #1: " + LS(430) + " DL1ABC", "QSO #3: " + LS(430) + " W1AW"}));
     EXPECT_EQ(log->QSOs(0)->Call().Call(), "DL1ABC") << "reporting changes nothing";
 
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     messages.clear();
-    EXPECT_TRUE(log->Check4MissingExtensions(true, cecMaritimeMobile));
+    EXPECT_TRUE(Check4MissingExtensions(*log, true, cecMaritimeMobile));
     EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #3: " + LS(272) + " W1AW/MM"});
-    EXPECT_TRUE(log->Check4MissingExtensions(true, cecPortable));
+    EXPECT_TRUE(Check4MissingExtensions(*log, true, cecPortable));
     EXPECT_EQ(log->QSOs(0)->Call().Call(), "DL1ABC/P");
     log->Undo();
     log->Undo();
@@ -153,16 +154,16 @@ TEST_F(Checks, MissingExtensionsAreReportedOrExtendedWithUndo) {
 TEST_F(Checks, MemberNumbersAreCorrectedOnlyWhenAsked) {
     AddLine(*log, "DL1ABC", b20m, mCW, 0, {"123"});
     AddLine(*log, "DL2XX", b20m, mCW, 1, {"77"});
-    EXPECT_FALSE(log->CheckMemberNumbers());
+    EXPECT_FALSE(CheckMemberNumbers(*log));
     EXPECT_EQ(messages, std::vector<std::string>{LS(449)});
 
     log->UseMembers("DL1ABC 123;\nDL2XX 78;\n.\n");
     messages.clear();
-    EXPECT_FALSE(log->CheckMemberNumbers(false));
+    EXPECT_FALSE(CheckMemberNumbers(*log, false));
     EXPECT_EQ(Findings(messages), std::vector<std::string>{"QSO #2: " + LS(553) + " 78"});
     EXPECT_EQ(log->QSOs(1)->RcvdNumbers(0), "77");
-    log->SetUndoEnabled(true);
-    EXPECT_TRUE(log->CheckMemberNumbers());
+    log->History().SetEnabled(true);
+    EXPECT_TRUE(CheckMemberNumbers(*log));
     EXPECT_EQ(log->QSOs(1)->RcvdNumbers(0), "78");
     log->Undo();
     EXPECT_EQ(log->QSOs(1)->RcvdNumbers(0), "77");
@@ -175,9 +176,9 @@ TEST_F(Checks, TenMinuteRuleSkipsMultiplierLines) {
                                                       {8, b20m}, {20, b20m}, {25, b40m}};
     for (auto [minute, band] : lines) AddLine(*log, "W1AW", band, mCW, minute);
     log->QSOs(4)->SetMulties(0, "K");
-    EXPECT_EQ(Run(&TContestLog::CheckQSYRules), (std::vector<std::string>{"QSO #3: " + LS(551), "QSO #7: " + LS(551)}));
+    EXPECT_EQ(Run(&CheckQSYRules), (std::vector<std::string>{"QSO #3: " + LS(551), "QSO #7: " + LS(551)}));
     log->QSOs(2)->SetDateTime(log->QSOs(2)->DateTime() + 10 / 1440.0);
-    EXPECT_EQ(Run(&TContestLog::CheckQSYRules), (std::vector<std::string>{"QSO #5: " + LS(551), "QSO #7: " + LS(551)}));
+    EXPECT_EQ(Run(&CheckQSYRules), (std::vector<std::string>{"QSO #5: " + LS(551), "QSO #7: " + LS(551)}));
 }
 
 TEST_F(Checks, TimeShiftCrossesMidnightAndYearEndExactly) {
@@ -185,12 +186,12 @@ TEST_F(Checks, TimeShiftCrossesMidnightAndYearEndExactly) {
     AddLine(*log, "G3XYZ", b20m, mCW, 0);
     log->QSOs(0)->SetDateTime(EncodeDate(2012, 12, 31) + EncodeTime(23, 50, 0, 0));
     log->QSOs(0)->SetSelected(true);
-    EXPECT_TRUE(log->SetTimeDifference(0, 0, 30));
+    EXPECT_TRUE(SetTimeDifference(*log, 0, 0, 30));
     CivilDate d = DecodeDate(log->QSOs(0)->DateTime());
     CivilTime t = DecodeTime(log->QSOs(0)->DateTime());
     EXPECT_EQ((std::vector<int>{d.year, d.month, d.day, t.hour, t.minute, t.second, t.msec}),
               (std::vector<int>{2013, 1, 1, 0, 20, 0, 0}));
-    EXPECT_TRUE(log->SetTimeDifference(0, -1, 30));  // back 30 minutes
+    EXPECT_TRUE(SetTimeDifference(*log, 0, -1, 30));  // back 30 minutes
     t = DecodeTime(log->QSOs(0)->DateTime());
     EXPECT_EQ(t.hour * 60 + t.minute, -10 + 24 * 60);
     EXPECT_EQ(DecodeDate(log->QSOs(0)->DateTime()).year, 2012);
@@ -200,32 +201,32 @@ TEST_F(Checks, TimeShiftCrossesMidnightAndYearEndExactly) {
     const TDateTime before = log->QSOs(1)->DateTime();
     TSilentFrontEnd fe;
     SetFrontEnd(&fe);
-    EXPECT_FALSE(log->SetTimeDifference(4000000, 0, 0));
+    EXPECT_FALSE(SetTimeDifference(*log, 4000000, 0, 0));
     SetFrontEnd(nullptr);
     EXPECT_EQ(fe.lastError, LS(557));
     EXPECT_EQ(log->QSOs(1)->DateTime(), before);
     for (int i = 0; i < 2; ++i) log->QSOs(i)->SetSelected(false);
-    EXPECT_FALSE(log->SetTimeDifference(1, 0, 0)) << "nothing selected";
+    EXPECT_FALSE(SetTimeDifference(*log, 1, 0, 0)) << "nothing selected";
 }
 
 TEST_F(Checks, SentNumbersAreRenumbered) {
     Sent({"1", "2", "3", "4"});
     log->QSOs(2)->SetQSOFlags({qfSentQTC});
     for (int i = 0; i < 4; ++i) log->QSOs(i)->SetSelected(i > 0);
-    log->SetUndoEnabled(true);
-    EXPECT_TRUE(log->SetSentNumbers(smSetContiuouslyNumber, "98", 0, true));
+    log->History().SetEnabled(true);
+    EXPECT_TRUE(SetSentNumbers(*log, smSetContiuouslyNumber, "98", 0, true));
     EXPECT_EQ(log->QSOs(1)->SentNumbers(0), "098");
     EXPECT_EQ(log->QSOs(2)->SentNumbers(0), "") << "a QTC is not numbered but uses up a number";
     EXPECT_EQ(log->QSOs(3)->SentNumbers(0), "100");
-    EXPECT_TRUE(log->SetSentNumbers(smSetFixNumber, "ABC", 1, false));
+    EXPECT_TRUE(SetSentNumbers(*log, smSetFixNumber, "ABC", 1, false));
     EXPECT_EQ(log->QSOs(3)->SentNumbers(1), "ABC");
-    EXPECT_FALSE(log->SetSentNumbers(smSetContiuouslyNumber, "x1", 0, false));
-    EXPECT_FALSE(log->UndoGroupingEnabled());
+    EXPECT_FALSE(SetSentNumbers(*log, smSetContiuouslyNumber, "x1", 0, false));
+    EXPECT_FALSE(log->History().Grouping());
     log->Undo();
     log->Undo();
     EXPECT_EQ(log->QSOs(3)->SentNumbers(0), "4");
     EXPECT_EQ(log->QSOs(3)->SentNumbers(1), "");
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
 }
 
 TEST_F(Checks, ExchangeFieldsAreToldApartByHowTheyChange) {
@@ -282,7 +283,7 @@ TEST_F(Checks, NextSentNumbers) {
     EXPECT_EQ(log->GetNextSentQTCSerialNumber(), 8);
     log->QSOs(0)->SetSelected(true);
     log->QSOs(0)->SetTimeHasBeenSet(false);
-    EXPECT_FALSE(log->AllSelectedQSOTimesHasBeenEdited());
+    EXPECT_FALSE(AllSelectedQSOTimesHasBeenEdited(*log));
 }
 
 }  // namespace

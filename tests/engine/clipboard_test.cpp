@@ -6,6 +6,7 @@
 #include "base/language.h"
 #include "base/text.h"
 #include "engine/testlog.h"
+#include "engine/clipboard.h"
 #include "engine/undo.h"
 #include "testutil.h"
 
@@ -39,12 +40,12 @@ TEST_F(Clipboard, CopiedLinesPasteAsTheSameLines) {
     from->QSOs(2)->SetQSOFlags({qfSentQTC});
     from->QSOs(2)->SetComment({"first", "second"});
     for (int i : {0, 2}) from->QSOs(i)->SetSelected(true);
-    const std::string text = from->CopyToClipboard(1);
+    const std::string text = CopyToClipboard(*from, 1);
     EXPECT_EQ(SplitLines(text)[0], "@QZ@\t2\t2\t1\t0\t0\t31\t1\t2013\t0905\t2\t1\tW1AW\t57\t59\t001\tA B\t5\t14\t\t0");
 
     auto to = MakeLog(2, 2, 1, Six());
-    to->SetUndoEnabled(true);
-    EXPECT_EQ(to->PasteFromClipboard(text), 2);
+    to->History().SetEnabled(true);
+    EXPECT_EQ(PasteFromClipboard(*to, text), 2);
     ASSERT_EQ(to->NoOfQSOs(), 2);
     EXPECT_EQ(to->QSOs(0)->SentNumbers(1), "A B") << "a tab inside a value cannot split the line";
     to->QSOs(0)->SetSentNumbers(1, "A\tB");
@@ -57,7 +58,7 @@ TEST_F(Clipboard, CopiedLinesPasteAsTheSameLines) {
     EXPECT_EQ(fe.lastError, "");
     // Nothing selected: the given line alone.
     for (int i = 0; i < 3; ++i) from->QSOs(i)->SetSelected(false);
-    EXPECT_EQ(to->PasteFromClipboard(from->CopyToClipboard(1)), 1);
+    EXPECT_EQ(PasteFromClipboard(*to, CopyToClipboard(*from, 1)), 1);
     EXPECT_EQ(to->QSOs(2)->Call().Call(), "DL1ABC/P");
     to->Undo();
     to->Undo();
@@ -73,12 +74,12 @@ TEST_F(Clipboard, SurplusNumbersAreDroppedWithOneMessage) {
         from->QSOs(i)->SetSelected(true);
     }
     auto to = MakeLog(2, 2, 0, Six());
-    TPasteResult r = to->PasteText(from->CopyToClipboard(0));
+    TPasteResult r = PasteText(*to, CopyToClipboard(*from, 0));
     EXPECT_EQ(r.added, 2);
     EXPECT_TRUE(r.surplusNumbers);
     EXPECT_EQ(to->QSOs(1)->SentNumbers(1), "s1");
     EXPECT_EQ(to->QSOs(1)->RcvdNumbers(1), "r4");
-    EXPECT_EQ(to->PasteFromClipboard(from->CopyToClipboard(0)), 2);
+    EXPECT_EQ(PasteFromClipboard(*to, CopyToClipboard(*from, 0)), 2);
     EXPECT_EQ(fe.lastError, LS(203));
 }
 
@@ -95,7 +96,7 @@ TEST_F(Clipboard, LinesThatDoNotFitAreReportedAndNotPasted) {
     const std::string text = "some text\r\n" + good + "\r\n" + with(6, "32") + "\n" + with(8, "2013x") + "\n" +
                              with(9, "2460") + "\n" + with(10, "27") + "\n" + with(11, "19") + "\n" + with(1, "2") +
                              "\n" + with(13, "5") + "\n" + with(12, std::string(300, 'K')) + "\n@QZ@\n" + good + "\n";
-    TPasteResult r = log->PasteText(text);
+    TPasteResult r = PasteText(*log, text);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.rejected, (std::vector<std::string>{
                               LS(558) + " 3: " + LS(560) + " " + LS(45), LS(558) + " 4: " + LS(560) + " " + LS(45),
@@ -104,19 +105,19 @@ TEST_F(Clipboard, LinesThatDoNotFitAreReportedAndNotPasted) {
                               LS(558) + " 9: " + LS(560) + " " + LS(50), LS(558) + " 10: " + LS(561) + " " + LS(49),
                               LS(558) + " 11: " + LS(559)}));
 
-    EXPECT_EQ(log->PasteFromClipboard("no marker\r\nanywhere"), 0);
+    EXPECT_EQ(PasteFromClipboard(*log, "no marker\r\nanywhere"), 0);
     EXPECT_EQ(fe.lastInfo, LS(563));
 }
 
 TEST_F(Clipboard, AHundredThousandLinesPasteOrAreRefusedAsOneStep) {
     auto log = MakeLog(1, 1, 0, Six());
     AddLine(*log, "W1AW", b20m, mCW, 0);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     std::string text;
     for (int i = 0; i < 100000; ++i)
         text +=
             i % 2 ? "@QZ@\tgarbage\r\n" : "@QZ@\t1\t1\t0\t0\t0\t5\t1\t2013\t1200\t4\t0\tK1AB\t599\t599\t1\t2\t0\r\n";
-    EXPECT_EQ(log->PasteFromClipboard(text), 50000);
+    EXPECT_EQ(PasteFromClipboard(*log, text), 50000);
     EXPECT_EQ(log->NoOfQSOs(), 50001);
     EXPECT_NE(fe.lastError.find("49990 " + LS(562)), std::string::npos);
     EXPECT_EQ(std::count(fe.lastError.begin(), fe.lastError.end(), '\n'), 11);

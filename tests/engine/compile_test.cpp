@@ -35,26 +35,26 @@ TEST_F(Compile, BaseDupeRuleIsCallAndBand) {
     AddLine(*log, "DL1B", b20m, mCW, 4, {"1", "DL"});  // dupe of a deleted line: not a dupe
     log->QSOs(3)->IncludeFlag(qfUserDeleted);
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     log->Compile();
     auto f = FlagsOf(*log);
     EXPECT_FALSE(f[0].Contains(qfDupe));
     EXPECT_TRUE(f[1].Contains(qfDupe));
     EXPECT_FALSE(f[2].Contains(qfDupe));
     EXPECT_FALSE(f[4].Contains(qfDupe));
-    EXPECT_EQ(log->GetNoOfAllDupes(), 1);
-    EXPECT_EQ(log->GetNoOfAllUserDeletedQSOs(), 1);
-    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 3);
-    EXPECT_EQ(log->GetNoOfBandModeGoodQSOs(b20m, mCW), 2);
-    EXPECT_EQ(log->GetNoOfAllMulties(0), 1);
-    EXPECT_EQ(log->GetAllPoints(), 3);
+    EXPECT_EQ(log->Result().NoOfAllDupes(), 1);
+    EXPECT_EQ(log->Result().NoOfAllUserDeletedQSOs(), 1);
+    EXPECT_EQ(log->Result().NoOfAllGoodQSOs(), 3);
+    EXPECT_EQ(log->Result().NoOfBandModeGoodQSOs(b20m, mCW), 2);
+    EXPECT_EQ(log->Result().NoOfAllMulties(0), 1);
+    EXPECT_EQ(log->Result().AllPoints(), 3);
     EXPECT_EQ(messages.back(), LS(262) + " (3 Points)");
     // Compiling twice gives the same flags and results.
     log->Compile();
     EXPECT_EQ(FlagsOf(*log), f);
-    EXPECT_EQ(log->GetNoOfAllDupes(), 1);
-    EXPECT_EQ(log->GetAllPoints(), 3);
-    EXPECT_EQ(log->GetNoOfAllMulties(0), 1);
+    EXPECT_EQ(log->Result().NoOfAllDupes(), 1);
+    EXPECT_EQ(log->Result().AllPoints(), 3);
+    EXPECT_EQ(log->Result().NoOfAllMulties(0), 1);
 }
 
 TEST_F(Compile, DisallowedBandCountsPerBandOnly) {
@@ -64,22 +64,22 @@ TEST_F(Compile, DisallowedBandCountsPerBandOnly) {
     AddLine(*log, "DL1A", b30m, mCW, 0, {"5", "X"});
     AddLine(*log, "DL1A", b30m, mCW, 1, {"5", "Y"});
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     log->Compile(keep);
     EXPECT_FALSE(log->QSOs(0)->QSOFlags().Contains(qfInvalid));
     EXPECT_TRUE(log->QSOs(1)->QSOFlags().Contains(qfDupe));
-    EXPECT_EQ(log->GetNoOfBandGoodQSOs(b30m), 1);
-    EXPECT_EQ(log->GetNoOfBandDupes(b30m), 1);
-    EXPECT_EQ(log->GetBandPoints(b30m), 5);
-    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 0);
-    EXPECT_EQ(log->GetAllPoints(), 0);
+    EXPECT_EQ(log->Result().NoOfBandGoodQSOs(b30m), 1);
+    EXPECT_EQ(log->Result().NoOfBandDupes(b30m), 1);
+    EXPECT_EQ(log->Result().BandPoints(b30m), 5);
+    EXPECT_EQ(log->Result().NoOfAllGoodQSOs(), 0);
+    EXPECT_EQ(log->Result().AllPoints(), 0);
     // Only a note, without the rejection prefix.
     EXPECT_EQ(messages[2], "QSO #1: " + LS(47) + " 30m " + LS(341));
 
     messages.clear();
     log->Compile();
     EXPECT_TRUE(log->QSOs(0)->QSOFlags().Contains(qfInvalid));
-    EXPECT_EQ(log->GetNoOfBandInvalidQSOs(b30m), 2);
+    EXPECT_EQ(log->Result().NoOfBandInvalidQSOs(b30m), 2);
     EXPECT_EQ(messages[2], "QSO #1: " + LS(293) + ": " + LS(47) + " 30m " + LS(341));
 }
 
@@ -98,9 +98,9 @@ TEST_F(Compile, RejectedLineMakesNoLaterContactADupe) {
     EXPECT_FALSE(f[1].Contains(qfDupe));
     EXPECT_TRUE(f[2].Contains(qfDupe));
     EXPECT_FALSE(f[4].Contains(qfDupe));
-    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 1);
-    EXPECT_EQ(log->GetNoOfAllDupes(), 1);
-    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 3);
+    EXPECT_EQ(log->Result().NoOfAllGoodQSOs(), 1);
+    EXPECT_EQ(log->Result().NoOfAllDupes(), 1);
+    EXPECT_EQ(log->Result().NoOfAllInvalidQSOs(), 3);
     // Asked outside a compile pass, the rule answers the same from the flags.
     EXPECT_FALSE(log->IsDupe(1));
     EXPECT_TRUE(log->IsDupe(2));
@@ -111,7 +111,7 @@ TEST_F(Compile, RejectedLineMakesNoLaterContactADupe) {
     keep.CancelQSOIfModeIsNotAllowed = false;
     log->Compile(keep);
     EXPECT_TRUE(log->QSOs(1)->QSOFlags().Contains(qfDupe));
-    EXPECT_EQ(log->GetNoOfAllDupes(), 2);
+    EXPECT_EQ(log->Result().NoOfAllDupes(), 2);
 }
 
 TEST_F(Compile, UnknownCountryAndDisallowedModeAreInvalid) {
@@ -120,11 +120,11 @@ TEST_F(Compile, UnknownCountryAndDisallowedModeAreInvalid) {
     AddLine(*log, "DL1A", b20m, mSSB, 1, {"1"});
     AddLine(*log, "DL1B", b20m, mCW, 2, {"1"});
     std::vector<std::string> messages;
-    log->MessageLines = &messages;
+    log->SetMessageLines(&messages);
     log->Compile();
     EXPECT_TRUE(log->QSOs(0)->QSOFlags().Contains(qfInvalid));
     EXPECT_TRUE(log->QSOs(1)->QSOFlags().Contains(qfInvalid));
-    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 2);
+    EXPECT_EQ(log->Result().NoOfAllInvalidQSOs(), 2);
     EXPECT_EQ(log->GetFinalResult(), 1);  // no multiplier kinds: the points
     EXPECT_EQ(messages[2], "QSO #1: " + LS(270) + " XX9ZZ");
     EXPECT_EQ(messages[3], "QSO #2: " + LS(293) + ": " + LS(400) + " SSB " + LS(341));
@@ -143,8 +143,8 @@ TEST_F(Compile, NewMultiplierTestLogWiseAndBandWise) {
     EXPECT_EQ(log->QSOs(3)->Multies(0), "");
     EXPECT_EQ(log->QSOs(2)->Multies(1), "14");  // band-wise: new on 40m
     EXPECT_EQ(log->QSOs(3)->Multies(1), "");
-    EXPECT_EQ(log->GetNoOfAllMulties(0), 2);
-    EXPECT_EQ(log->GetNoOfAllMulties(1), 2);
+    EXPECT_EQ(log->Result().NoOfAllMulties(0), 2);
+    EXPECT_EQ(log->Result().NoOfAllMulties(1), 2);
     EXPECT_EQ(log->GetFinalResult(), 4 * (2 + 2));
     // The register holds every call that carried a value; its sort ignores case, so
     // "dl" shares the entry of "DL".
@@ -167,7 +167,7 @@ TEST_F(Compile, MultipliersPerBandAndMode) {
     std::vector<std::string> got;
     for (int i = 0; i < log->NoOfQSOs(); ++i) got.push_back(log->QSOs(i)->Multies(2));
     EXPECT_EQ(got, (std::vector<std::string>{"MA", "MA", "", "MA"}));
-    EXPECT_EQ(log->GetNoOfAllMulties(2), 3);
+    EXPECT_EQ(log->Result().NoOfAllMulties(2), 3);
     EXPECT_EQ(log->MultiList()[2].at("MA").mliSummaryList, (std::vector<std::string>{"DL1A", "DL1B", "DL1C", "DL1D"}));
     // Outside a compile pass the rule scans the earlier lines and answers the same.
     EXPECT_EQ(log->NewMulti(2, 2, "MA", TMultiScope::BandMode), "");
@@ -185,9 +185,9 @@ TEST_F(Compile, FinalResultMultipliesPointsBySumOfKinds) {
         AddLine(*log, "DL" + std::to_string(i) + "AA", b20m, mCW, i, {"10", m0.c_str(), m1.c_str()});
     }
     log->Compile();
-    EXPECT_EQ(log->GetAllPoints(), 100);
-    EXPECT_EQ(log->GetNoOfAllMulties(0), 10);
-    EXPECT_EQ(log->GetNoOfAllMulties(1), 5);
+    EXPECT_EQ(log->Result().AllPoints(), 100);
+    EXPECT_EQ(log->Result().NoOfAllMulties(0), 10);
+    EXPECT_EQ(log->Result().NoOfAllMulties(1), 5);
     EXPECT_EQ(log->GetFinalResult(), 1500);
 }
 
@@ -215,14 +215,14 @@ TEST_F(Compile, SettingsArePassedNotTakenFromTheStoredOptions) {
     Options.Compile_CancelQSOIfBandIsNotAllowed.oValue = false;
     Options.Compile_CancelQSOIfModeIsNotAllowed.oValue = false;
     log->Compile();
-    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 1);
-    EXPECT_EQ(log->GetNoOfBandInvalidQSOs(b40m), 1);
+    EXPECT_EQ(log->Result().NoOfAllInvalidQSOs(), 1);
+    EXPECT_EQ(log->Result().NoOfBandInvalidQSOs(b40m), 1);
     EXPECT_EQ(NonDefaultCompileSettings(log->CompileSettings()), std::vector<std::string>{});
 
     const TCompileSettings fromOptions = CompileSettingsFromOptions(Options);
     log->Compile(fromOptions);
-    EXPECT_EQ(log->GetNoOfAllInvalidQSOs(), 0);
-    EXPECT_EQ(log->GetNoOfAllGoodQSOs(), 1);  // the 40 m line counts on its band only
+    EXPECT_EQ(log->Result().NoOfAllInvalidQSOs(), 0);
+    EXPECT_EQ(log->Result().NoOfAllGoodQSOs(), 1);  // the 40 m line counts on its band only
     EXPECT_EQ(NonDefaultCompileSettings(log->CompileSettings()),
               (std::vector<std::string>{"Compile_CancelQSOIfBandIsNotAllowed=off",
                                         "Compile_CancelQSOIfModeIsNotAllowed=off"}));

@@ -61,7 +61,7 @@ TEST(ContestLog, SideSwitchFollowsTheOwnCall) {
         h.fhContest_Contest = cWAG;
         log->Init(h, test::TinyCty());
         EXPECT_EQ(log->Contest(), expected) << call;
-        EXPECT_EQ(log->PublicFileHeader.fhContest_Contest, expected) << call;
+        EXPECT_EQ(log->FileHeader().fhContest_Contest, expected) << call;
     }
     auto ex = std::make_unique<test::TTestLog>(1, 1, 1, Six());
     ex->SetSides({"DL"}, loExclude, cWAG);

@@ -98,7 +98,7 @@ TEST(QSORange, RangeAllBandAndMode) {
 
 TEST(SentQTCs, TwelveSelectedQSOsMakeTwelveLinesInOneUndoStep) {
     auto log = test::MakeLog(1, 5, 0, Three(), {}, "DL1ABC", cWAEcw);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     for (int i = 0; i < 12; ++i) AddLine(*log, "K" + std::to_string(i + 1) + "AA", b20m, mCW, i, {"001"});
     AddLine(*log, "", b20m, mCW, 20);  // the empty line at the end
     for (int i = 0; i < 12; ++i) log->QSOs(i)->SetSelected(true);
@@ -113,7 +113,7 @@ TEST(SentQTCs, TwelveSelectedQSOsMakeTwelveLinesInOneUndoStep) {
     group.time = "1230";
     group.serial = "7-10";
     EXPECT_EQ(AppendSentQTCs(*log, group), 0);
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
     group.serial = "7/10";
     ASSERT_EQ(AppendSentQTCs(*log, group), 12);
     ASSERT_EQ(log->NoOfQSOs(), 25);
@@ -128,7 +128,7 @@ TEST(SentQTCs, TwelveSelectedQSOsMakeTwelveLinesInOneUndoStep) {
     EXPECT_EQ(log->Undo(), TUndoOutcome::ListChanged);
     EXPECT_EQ(log->NoOfQSOs(), 13);
     EXPECT_TRUE(log->QSOs(12)->Call().Call().empty());
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
 }
 
 TEST(Statistics, CountsWithTheirShareOfTheBandsGoodQSOs) {

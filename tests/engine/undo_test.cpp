@@ -6,6 +6,9 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
+#include "engine/bulkedits.h"
+#include "engine/checks.h"
+#include "engine/clipboard.h"
 #include "engine/testlog.h"
 #include "logfile/qzf.h"
 #include "testutil.h"
@@ -52,16 +55,16 @@ TEST(Undo, HistoryIsOffUntilSwitchedOnAndStepsGroup) {
     AddLine(*log, "DL1A", b20m, mCW, 0);
     AddLine(*log, "DL1B", b20m, mCW, 1);
     log->PushUndo(ueaDeleteQSO, 0);
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
     EXPECT_EQ(log->Undo(), TUndoOutcome::NothingToUndo);
 
-    log->SetUndoEnabled(true);
-    log->SetUndoGroupingEnabled(true);
-    log->SetUndoGroupingEnabled(false);
-    EXPECT_FALSE(log->UndoItemAvailable()) << "an empty group is not a step";
+    log->History().SetEnabled(true);
+    log->History().SetGrouping(true);
+    log->History().SetGrouping(false);
+    EXPECT_FALSE(log->History().CanUndo()) << "an empty group is not a step";
 
     log->PushUndo(ueaChangeQSO, 99);  // no such line: nothing to record
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
 
     log->PushUndo(ueaChangeQSO, 0);
     log->QSOs(0)->SetCall("DL1A");
@@ -73,17 +76,17 @@ TEST(Undo, HistoryIsOffUntilSwitchedOnAndStepsGroup) {
     EXPECT_EQ(log->QSOs(0)->SentNumbers(0), "");
 
     log->PushUndo(ueaChangeQSO, 0);
-    log->ClearUndoList();
-    EXPECT_TRUE(log->UndoEnabled());
-    EXPECT_FALSE(log->UndoItemAvailable());
-    log->SetUndoEnabled(false);
-    EXPECT_EQ(log->GetUndoPeek(), nullptr);
+    log->History().Clear();
+    EXPECT_TRUE(log->History().Enabled());
+    EXPECT_FALSE(log->History().CanUndo());
+    log->History().SetEnabled(false);
+    EXPECT_EQ(log->History().Peek(), nullptr);
 }
 
 TEST(Undo, DeletingSelectedLinesComesBackInPlaceAsOneStep) {
     auto log = MakeLog(1, 1, 0, Six());
     for (const char* c : {"A1", "B1", "C1", "D1", "E1"}) AddLine(*log, c, b20m, mCW, 0);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     const TQSO* second = log->QSOs(1);
     for (int i : {1, 2, 4}) log->QSOs(i)->SetSelected(true);
     EXPECT_EQ(log->DeleteAllSelected(), 3);
@@ -91,7 +94,7 @@ TEST(Undo, DeletingSelectedLinesComesBackInPlaceAsOneStep) {
     EXPECT_EQ(log->Undo(), TUndoOutcome::ListChanged);
     EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "B1", "C1", "D1", "E1"}));
     EXPECT_EQ(log->QSOs(1), second) << "the deleted line itself comes back";
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
 }
 
 TEST(Undo, SortIsAPermutationThatLaterDeletionsCannotBreak) {
@@ -102,14 +105,14 @@ TEST(Undo, SortIsAPermutationThatLaterDeletionsCannotBreak) {
     AddLine(*log, "A2", b20m, mCW, 10);
     std::vector<const TQSO*> before;
     for (int i = 0; i < 4; ++i) before.push_back(log->QSOs(i));
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     log->SortByTime();
     EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "A2", "B1", "C1"}));
     // A deletion after the sort destroys a line the sort moved; undoing both must
     // neither touch the destroyed line nor lose the restored copy.
     log->DeleteQSO(0, true);
     log->QSOs(0)->SetSelected(true);
-    log->SetMode4SelectedQSOs(mSSB);
+    SetMode4SelectedQSOs(*log, mSSB);
     log->Undo();
     log->Undo();
     EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "A2", "B1", "C1"}));
@@ -126,17 +129,17 @@ TEST(Undo, OperationsNestInsideACallersGroup) {
     AddLine(*log, "C1", b20m, mCW, 9);
     AddLine(*log, "B1", b20m, mCW, 1);
     AddLine(*log, "", b20m, mCW, 0);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     // The editor's compile: empties removed and the log sorted in one step.
-    log->SetUndoGroupingEnabled(true);
+    log->History().SetGrouping(true);
     EXPECT_EQ(log->DeleteAllEmpties(), 2);
     log->SortByTime();
-    log->SetUndoGroupingEnabled(false);
-    ASSERT_NE(log->GetUndoPeek(), nullptr);
-    EXPECT_EQ(log->GetUndoPeek()->Count(), 3);
+    log->History().SetGrouping(false);
+    ASSERT_NE(log->History().Peek(), nullptr);
+    EXPECT_EQ(log->History().Peek()->Count(), 3);
     log->Undo();
     EXPECT_EQ(log->NoOfQSOs(), 4);
-    EXPECT_FALSE(log->UndoItemAvailable());
+    EXPECT_FALSE(log->History().CanUndo());
 }
 
 TEST(Undo, ClearingFlagsAndSettingTheModeAreUndone) {
@@ -147,13 +150,13 @@ TEST(Undo, ClearingFlagsAndSettingTheModeAreUndone) {
     log->QSOs(1)->IncludeFlag(qfQuestionable);
     log->QSOs(1)->SetRcvdNumbers(0, "14");
     const std::string before = Dump(*log);
-    log->SetUndoEnabled(true);
-    EXPECT_EQ(log->ClearAllFlags(), 2);
+    log->History().SetEnabled(true);
+    EXPECT_EQ(ClearAllFlags(*log), 2);
     log->QSOs(1)->SetSelected(true);
-    log->SetMode4SelectedQSOs(mSSB);
-    log->SetUserDeleted4SelectedQSOs(true);
+    SetMode4SelectedQSOs(*log, mSSB);
+    SetUserDeleted4SelectedQSOs(*log, true);
     EXPECT_EQ(log->QSOs(1)->SentRST(), "59");
-    while (log->UndoItemAvailable()) log->Undo();
+    while (log->History().CanUndo()) log->Undo();
     EXPECT_EQ(Dump(*log), before);
 }
 
@@ -163,9 +166,9 @@ TEST(Undo, UndoAfterSavingGivesBackTheStoredBytes) {
     AddLine(*log, "DL1B", b40m, mCW, 3, {"3", "4"});
     log->QSOs(1)->SetComment({"note"});
     const std::string stored = Records(*log);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     log->QSOs(0)->SetSelected(true);
-    log->SetTimeDifference(0, 1, 0);
+    SetTimeDifference(*log, 0, 1, 0);
     const std::string saved = Records(*log);  // what a save writes now
     EXPECT_NE(saved, stored);
     log->Undo();
@@ -186,14 +189,14 @@ TEST(Undo, UndoingEveryStepOfRandomEditsRestoresTheLog) {
         for (int i = 0; i < start; ++i)
             AddLine(*log, calls[pick(8)], pick(2) ? b20m : b40m, mCW, pick(600), {"5", pick(2) ? "14" : "15", "x"});
         for (int i = 0; i < log->NoOfQSOs(); ++i) log->QSOs(i)->SetSentNumbers(0, Format("%.3d", i + 1));
-        log->SetUndoEnabled(true);
+        log->History().SetEnabled(true);
         const std::string before = Dump(*log);
         const std::string bytes = Records(*log);
         for (int step = 0, steps = 1 + pick(12); step < steps; ++step) {
             const int n = log->NoOfQSOs();
             const int i = n > 0 ? pick(n) : 0;
             for (int k = 0; k < n; ++k) log->QSOs(k)->SetSelected(pick(3) == 0);
-            if (pick(8) == 0) log->SetUndoGroupingEnabled(!log->UndoGroupingEnabled());
+            if (pick(8) == 0) log->History().SetGrouping(!log->History().Grouping());
             switch (pick(15)) {
                 case 0:
                     if (n > 0) {
@@ -221,28 +224,28 @@ TEST(Undo, UndoingEveryStepOfRandomEditsRestoresTheLog) {
                 case 4: log->SortByTime(); break;
                 case 5: log->DeleteAllSelected(); break;
                 case 6: log->DeleteAllEmpties(); break;
-                case 7: log->SetTimeDifference(pick(800) - 400, pick(48) - 24, pick(120) - 60); break;
+                case 7: SetTimeDifference(*log, pick(800) - 400, pick(48) - 24, pick(120) - 60); break;
                 case 8:
-                    log->SetSentNumbers(pick(2) ? smSetFixNumber : smSetContiuouslyNumber, std::to_string(pick(100)),
-                                        pick(2), pick(2));
+                    SetSentNumbers(*log, pick(2) ? smSetFixNumber : smSetContiuouslyNumber, std::to_string(pick(100)),
+                                   pick(2), pick(2));
                     break;
-                case 9: log->SetMode4SelectedQSOs(static_cast<TMode>(pick(mEndOfList))); break;
-                case 10: log->ClearAllFlags(); break;
-                case 11: log->SetUserDeleted4SelectedQSOs(pick(2)); break;
-                case 12: log->Check4MissingExtensions(true, cecPortable); break;
-                case 13: log->PasteFromClipboard(log->CopyToClipboard(i)); break;
+                case 9: SetMode4SelectedQSOs(*log, static_cast<TMode>(pick(mEndOfList))); break;
+                case 10: ClearAllFlags(*log); break;
+                case 11: SetUserDeleted4SelectedQSOs(*log, pick(2)); break;
+                case 12: Check4MissingExtensions(*log, true, cecPortable); break;
+                case 13: PasteFromClipboard(*log, CopyToClipboard(*log, i)); break;
                 case 14: log->Compile(); break;
             }
         }
-        log->SetUndoGroupingEnabled(false);
+        log->History().SetGrouping(false);
         const std::string edited = Dump(*log);
-        while (log->UndoItemAvailable()) log->Undo();
+        while (log->History().CanUndo()) log->Undo();
         ASSERT_EQ(Dump(*log), before) << "round " << round;
         ASSERT_EQ(Records(*log), bytes) << "round " << round;
         // Redo makes every change again, and the redone steps are undone as the first.
-        while (log->RedoItemAvailable()) log->Redo();
+        while (log->History().CanRedo()) log->Redo();
         ASSERT_EQ(Dump(*log), edited) << "round " << round;
-        while (log->UndoItemAvailable()) log->Undo();
+        while (log->History().CanUndo()) log->Undo();
         ASSERT_EQ(Dump(*log), before) << "round " << round;
     }
 }
@@ -252,21 +255,74 @@ TEST(Undo, ACompileOfASortedLogLeavesNoStepAndANewChangeEndsRedo) {
     AddLine(*log, "A1", b20m, mCW, 10);
     AddLine(*log, "B1", b20m, mCW, 20);
     AddLine(*log, "C1", b20m, mCW, 20);
-    log->SetUndoEnabled(true);
+    log->History().SetEnabled(true);
     log->Compile();
-    EXPECT_FALSE(log->UndoItemAvailable()) << "sorting lines already in order changes nothing";
+    EXPECT_FALSE(log->History().CanUndo()) << "sorting lines already in order changes nothing";
 
     log->DeleteQSO(1, true);
     log->Compile();
     log->Undo();
     EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "B1", "C1"})) << "one Undo takes back the deletion";
-    EXPECT_TRUE(log->RedoItemAvailable());
+    EXPECT_TRUE(log->History().CanRedo());
     EXPECT_EQ(log->Redo(), TUndoOutcome::ListChanged);
     EXPECT_EQ(Calls(*log), (std::vector<std::string>{"A1", "C1"}));
     log->Undo();
     log->PushUndo(ueaChangeQSO, 0);
-    EXPECT_FALSE(log->RedoItemAvailable());
+    EXPECT_FALSE(log->History().CanRedo());
     EXPECT_EQ(log->Redo(), TUndoOutcome::NothingToUndo);
+}
+
+// A header change is a step of the log's own history, undone and redone in turn with
+// the line changes around it; a change that made a new log (another contest) hands the
+// editor the other log, which then holds this one for the opposite command.
+TEST(Undo, HeaderChangesAndReplacedLogsAreStepsOfTheHistory) {
+    auto log = MakeLog(1, 1, 0, Six());
+    AddLine(*log, "A1", b20m, mCW, 10);
+    log->History().SetEnabled(true);
+    TFileHeader header = log->FileHeader();
+    const std::string oldClub = header.fhUser_Club;
+    header.fhUser_Club = "Contest Club";
+    ASSERT_TRUE(log->ChangeFileHeader(header));
+    log->DeleteQSO(0, true);
+
+    EXPECT_EQ(log->Undo(), TUndoOutcome::ListChanged);
+    EXPECT_EQ(log->Undo(), TUndoOutcome::HeaderChanged);
+    EXPECT_EQ(log->FileHeader().fhUser_Club, oldClub);
+    EXPECT_EQ(log->Redo(), TUndoOutcome::HeaderChanged);
+    EXPECT_EQ(log->FileHeader().fhUser_Club, "Contest Club");
+    EXPECT_EQ(log->Redo(), TUndoOutcome::ListChanged);
+    EXPECT_EQ(log->NoOfQSOs(), 0);
+
+    std::unique_ptr<TContestLog> first = std::move(log);
+    TContestLog* const firstLog = first.get();
+    std::unique_ptr<TContestLog> second = MakeLog(2, 2, 0, Six());
+    second->History().SetEnabled(true);
+    first->Undo();  // something to redo in the first log, which the replacement ends
+    second->RecordReplacing(std::move(first));
+    AddLine(*second, "B1", b20m, mCW, 11);
+    second->PushUndo(ueaAddQSO, 0);
+
+    EXPECT_EQ(second->Undo(), TUndoOutcome::ListChanged);
+    ASSERT_EQ(second->Undo(), TUndoOutcome::LogReplaced);
+    TContestLog* const secondLog = second.get();
+    std::unique_ptr<TContestLog> back = TContestLog::SwitchLogs(std::move(second), true);
+    ASSERT_EQ(back.get(), firstLog);
+    EXPECT_EQ(back->NoOfQSOs(), 1);
+    std::unique_ptr<TUndoAction> replacement = back->History().TakeRedoStep();
+    EXPECT_FALSE(back->History().CanRedo()) << "only the replacement is left to redo";
+    back->History().PushRedoStep(std::move(replacement));
+    ASSERT_EQ(back->Redo(), TUndoOutcome::LogReplaced);
+    std::unique_ptr<TContestLog> forward = TContestLog::SwitchLogs(std::move(back), false);
+    ASSERT_EQ(forward.get(), secondLog);
+    EXPECT_EQ(forward->Redo(), TUndoOutcome::ListChanged) << "the line added after the change comes back";
+    EXPECT_EQ(Calls(*forward), std::vector<std::string>{"B1"});
+    // A new change ends the redo list, and with it nothing dangles.
+    forward->Undo();
+    forward->PushUndo(ueaAddQSO, 0);
+    EXPECT_FALSE(forward->History().CanRedo());
+    EXPECT_EQ(forward->Undo(), TUndoOutcome::ListChanged);
+    ASSERT_EQ(forward->Undo(), TUndoOutcome::LogReplaced);
+    EXPECT_EQ(TContestLog::SwitchLogs(std::move(forward), true).get(), firstLog);
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(CabrilloExport, WideLayoutMatchesExpectedFileAndReportsTheCutNumber) {
     Add(*log, {"DL5QQ", b10m, mCW, "2013-11-09 11:10", "599", {"003", "B"}, "599", {"8", "C"}, Flags({qfUserDeleted})});
     Add(*log, {"JA1ZZZ", b10m, mCW, "2013-11-09 11:15", "599", {"004"}, "599", {"9"}});
     std::vector<std::string> compileMessages;
-    log->MessageLines = &compileMessages;
+    log->SetMessageLines(&compileMessages);
     log->Compile();
     std::vector<std::string> messages;
     auto lines = Export(*log, &messages);
@@ -322,7 +322,9 @@ TEST_F(CabrilloExport, LoggedFrequencyTransmitterLocationAndGridAreWritten) {
     EXPECT_EQ(HeaderValue(lines, "GRID-LOCATOR"), "IO90IQ");
 
     // Without a grid the header has no GRID-LOCATOR line, as before.
-    log->PublicFileHeader.fhUser_GridLocator.clear();
+    TFileHeader header = log->FileHeader();
+    header.fhUser_GridLocator.clear();
+    log->UpdateFileHeader(header);
     EXPECT_EQ(HeaderValue(Export(*log), "GRID-LOCATOR"), "<missing>");
 }
 

@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qz::TADIFReadCounts& c = reader.Counts();
     if (log->NoOfQSOs() != c.qsos || c.qsos + c.withoutCall != c.records) __builtin_trap();
     if (messages.size() > 202) __builtin_trap();
-    log->ShowMessageBoxes = false;
-    log->MessageLines = &messages;
+    log->SetShowMessageBoxes(false);
+    log->SetMessageLines(&messages);
     log->Compile();
     (void)log->GetFinalResult();
     return 0;

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qz::TASCIIReadCounts& c = reader.Counts();
     if (c.qsos + c.noCall != c.lines) __builtin_trap();
     if (!log) return 0;
-    log->ShowMessageBoxes = false;
-    log->MessageLines = &messages;
+    log->SetShowMessageBoxes(false);
+    log->SetMessageLines(&messages);
     log->Compile();
     (void)log->GetFinalResult();
     return 0;

@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qz::TCabrilloReadCounts& c = reader.Counts();
     if (log->NoOfQSOs() != c.qsos + c.qtcs || c.qsos + c.qtcs + c.skipped != c.dataLines) __builtin_trap();
     if (static_cast<std::size_t>(c.dataLines) * 4 > size + 1) __builtin_trap();  // "QSO" and a line end each
-    log->ShowMessageBoxes = false;
-    log->MessageLines = &messages;
+    log->SetShowMessageBoxes(false);
+    log->SetMessageLines(&messages);
     log->Compile();
     (void)log->GetFinalResult();
     return 0;

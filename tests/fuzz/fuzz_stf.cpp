@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!log) return 0;
     const qz::TSTFReadCounts& c = reader.Counts();
     if (log->NoOfQSOs() != c.qsos + c.qtcs || c.qsos + c.qtcs + c.dropped != c.dataLines) __builtin_trap();
-    log->ShowMessageBoxes = false;
-    log->MessageLines = &messages;
+    log->SetShowMessageBoxes(false);
+    log->SetMessageLines(&messages);
     log->Compile();
     (void)log->GetFinalResult();
     return 0;

@@ -137,7 +137,7 @@ void TDialogTest::headerContestChangesColumnsAndUndoes() {
     QVERIFY(!okWithoutCall);
     const TContestLog* log = editor->ContestLog();
     QCOMPARE(log->Contest(), cWAEcw);
-    QCOMPARE(log->PublicFileHeader.fhContest_Contest, cWAEcw);
+    QCOMPARE(log->FileHeader().fhContest_Contest, cWAEcw);
     QCOMPARE(log->NoOfQSOs(), lines);
     QCOMPARE(log->QSOs(0)->Call().Call(), firstCall);
     QCOMPARE(editor->Model()->columnCount(), log->NoOfColumns());
@@ -258,7 +258,7 @@ void TDialogTest::invalidEntriesAreRefused() {
     auto window = StartMainWindow({FNative});
     TQZEditor* editor = window->ActiveEditor();
     TContestLog& log = *editor->ContestLog();
-    const TFileHeader header = log.PublicFileHeader;
+    const TFileHeader header = log.FileHeader();
     // An own call that is no call, then a country file that does not exist: each time
     // the dialog stays open and says what is wrong; Cancel leaves the header as it was.
     QStringList errors;
@@ -296,8 +296,8 @@ void TDialogTest::invalidEntriesAreRefused() {
     QCOMPARE(errors.size(), 2);
     QVERIFY2(errors[0].contains("call sign"), qPrintable(errors[0]));
     QVERIFY2(errors[1].contains("/nonexistent/cty.dat"), qPrintable(errors[1]));
-    QCOMPARE(log.PublicFileHeader.fhUser_OwnCall, header.fhUser_OwnCall);
-    QCOMPARE(log.PublicFileHeader.fhContest_CtyFile, header.fhContest_CtyFile);
+    QCOMPARE(log.FileHeader().fhUser_OwnCall, header.fhUser_OwnCall);
+    QCOMPARE(log.FileHeader().fhContest_CtyFile, header.fhContest_CtyFile);
 
     // A start number that is no number, for continuous numbering.
     window->Command("acEditMarkAll")->trigger();
@@ -318,7 +318,7 @@ void TDialogTest::invalidEntriesAreRefused() {
     QCOMPARE(errors.size(), 1);
     QCOMPARE(log.QSOs(0)->SentNumbers(0), sent);
     QVERIFY(!editor->Modified());
-    QVERIFY(!log.UndoItemAvailable());
+    QVERIFY(!log.History().CanUndo());
 }
 
 void TDialogTest::exchangedNumbersCheckTakesTheFrontPage() {
@@ -418,6 +418,16 @@ void TDialogTest::sentQTCsCommentAndStatistics() {
     }
     QCOMPARE(tabs, kinds);
     QVERIFY(!firstTab.isEmpty());
+
+    // The contest change is a step of the history like any other: undone after the steps
+    // made since, it brings back the log of the old contest; Redo brings the WAE log.
+    for (int i = 0; i < 10 && editor->ContestLog()->Contest() == cWAEcw; ++i) window->Command("acEditUndo")->trigger();
+    QVERIFY(editor->ContestLog()->Contest() != cWAEcw);
+    QCOMPARE(editor->Model()->rowCount(), editor->ContestLog()->NoOfQSOs());
+    QCOMPARE(editor->Model()->columnCount(), editor->ContestLog()->NoOfColumns());
+    window->Command("acEditRedo")->trigger();
+    QCOMPARE(editor->ContestLog(), log);
+    QCOMPARE(editor->Model()->columnCount(), log->NoOfColumns());
     TDialogDriver discard({[](QDialog* d) { qobject_cast<QMessageBox*>(d)->button(QMessageBox::No)->click(); }});
     window->close();
 }

@@ -743,7 +743,7 @@ void TGuiTest::fastAppendTypesALineWithProposals() {
 
     // Every step is undone: the empty line, the second line's call, its append, ...
     window->UpdateCommands();
-    while (log.NoOfQSOs() > lines && log.UndoItemAvailable()) window->Command("acEditUndo")->trigger();
+    while (log.NoOfQSOs() > lines && log.History().CanUndo()) window->Command("acEditUndo")->trigger();
     QCOMPARE(log.NoOfQSOs(), lines);
     TBoxAnswerer no(QMessageBox::No);
     window->close();
@@ -765,12 +765,12 @@ void TGuiTest::cellEditEscapeRefuseAndUndo() {
     QVERIFY(editor->Cells()->ActiveEditor() == nullptr);
     QCOMPARE(Cell(editor, 2, cpCall), call);
     QVERIFY(!editor->Modified());
-    QVERIFY(!log.UndoItemAvailable());
+    QVERIFY(!log.History().CanUndo());
 
     // The same value written back leaves no undo step.
     editor->Cells()->FocusCell(cpCall, -1, 2);
     QTest::keyClick(TextEditor(editor), Qt::Key_Return);
-    QVERIFY(!log.UndoItemAvailable());
+    QVERIFY(!log.History().CanUndo());
     QVERIFY(!editor->Modified());
 
     // RST of a CW line: the digit after the caret is overwritten, a 0 is refused.
@@ -794,7 +794,7 @@ void TGuiTest::cellEditEscapeRefuseAndUndo() {
         QTRY_VERIFY(TextEditor(editor) != nullptr);
         QCOMPARE(TextEditor(editor)->text(), QString());
         QCOMPARE(Cell(editor, 2, cpCall), call);
-        QVERIFY(!log.UndoItemAvailable());
+        QVERIFY(!log.History().CanUndo());
     }
 
     // A change goes in with Enter (the cursor moves down), and Undo takes it back.
@@ -899,7 +899,7 @@ void TGuiTest::openDialogPreviewsTheSelectedFile() {
     dialog.selectFile(QFileInfo(FromPath(FNative)).fileName());
     QTRY_VERIFY(!dialog.Preview()->text().isEmpty());
     const QString preview = dialog.Preview()->text();
-    QVERIFY2(preview.contains(FromCore(log.PublicFileHeader.fhUser_OwnCall)), qPrintable(preview));
+    QVERIFY2(preview.contains(FromCore(log.FileHeader().fhUser_OwnCall)), qPrintable(preview));
     QVERIFY2(preview.contains(">" + QString::number(log.NoOfQSOs()) + "<"), qPrintable(preview));
     QVERIFY(preview.contains("CQ"));
     // A log of another format: the format it is recognised as.
@@ -956,7 +956,7 @@ void TGuiTest::altEnterFillsSelectedLinesAsOneStep() {
     // One undo gives all three lines back.
     window->Command("acEditUndo")->trigger();
     for (int r = 0; r < 8; ++r) QCOMPARE(Cell(editor, r, cpBand).trimmed(), before[r]);
-    QVERIFY(!editor->ContestLog()->UndoItemAvailable());
+    QVERIFY(!editor->ContestLog()->History().CanUndo());
     TBoxAnswerer discard(QMessageBox::No);
     window->close();
 }
@@ -1149,7 +1149,7 @@ void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
     for (int i = 0; i < lines && earlier < 0; ++i)
         if (log.QSOs(i)->IsGood() && log.QSOs(i)->Band() == typed.Band()) earlier = i;
     QVERIFY(earlier >= 0);
-    const int dupes = log.GetNoOfAllDupes();
+    const int dupes = log.Result().NoOfAllDupes();
     QTest::keyClicks(TextEditor(editor), FromCore(log.QSOs(earlier)->Call().Call()));
     QCOMPARE(editor->LineHint()->text(), QString("Dupe of line %1").arg(earlier + 1));
     QSignalSpy repainted(editor->Model(), &QAbstractItemModel::dataChanged);
@@ -1161,7 +1161,7 @@ void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
         rowRepainted =
             rowRepainted || (change[0].toModelIndex().row() <= lines && change[1].toModelIndex().row() >= lines);
     QVERIFY(rowRepainted);
-    QCOMPARE(log.GetNoOfAllDupes(), dupes + 1);
+    QCOMPARE(log.Result().NoOfAllDupes(), dupes + 1);
 
     // Corrected to a station of a country the log lacks: the hint tells of the new
     // multiplier while it is typed, and the written line is no dupe and brings it.
@@ -1174,7 +1174,7 @@ void TGuiTest::typedDupeIsMarkedAndHintedWithoutCompile() {
     QTest::keyClick(TextEditor(editor), Qt::Key_Return);
     QCOMPARE(Cell(editor, lines, cpFlags), QString());
     QCOMPARE(Multiplier(editor, lines), QString("ZD8"));
-    QCOMPARE(log.GetNoOfAllDupes(), dupes);
+    QCOMPARE(log.Result().NoOfAllDupes(), dupes);
     TBoxAnswerer no(QMessageBox::No);
     window->close();
 }

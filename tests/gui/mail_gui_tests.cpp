@@ -358,7 +358,7 @@ void TMailGuiTest::finalizeSendsTheCabrilloFileAndTheJournalListsIt() {
     QVERIFY(SaveOptionsToSettingsFile(Options));  // Startup read the file; same values
     TQZEditor* editor = window->ActiveEditor();
     EMailAddresses[editor->ContestLog()->Contest()] = "cqww@example.net";
-    const std::string call = editor->ContestLog()->PublicFileHeader.fhUser_OwnCall;
+    const std::string call = editor->ContestLog()->FileHeader().fhUser_OwnCall;
 
     QString exported, sendTo;
     auto driver = std::make_unique<TModalDriver>([&](QWidget* w, int visit) {
@@ -395,7 +395,7 @@ void TMailGuiTest::finalizeSendsTheCabrilloFileAndTheJournalListsIt() {
     QVERIFY(editor->ReadOnlyMode());
     QVERIFY(!editor->Modified());
     TQZF qzf;
-    QVERIFY(qzf.ReadLog(logFile)->PublicFileHeader.fhQZ_ReadOnly);
+    QVERIFY(qzf.ReadLog(logFile)->FileHeader().fhQZ_ReadOnly);
 
     // The journal lists the message; a double click shows it read-only.
     QStringList row;

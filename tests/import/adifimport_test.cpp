@@ -163,7 +163,7 @@ TEST_F(ADIF, OwnFileReadsBackEveryFieldItCarries) {
         auto back = Read(Join(lines), cNoContest);
         ASSERT_TRUE(back) << reader_->LastError();
         EXPECT_EQ(back->Contest(), cWWDXcw);  // from contest_id
-        EXPECT_EQ(back->PublicFileHeader.fhUser_OwnCall, "DL1ABC");
+        EXPECT_EQ(back->FileHeader().fhUser_OwnCall, "DL1ABC");
         if (rstFields) {
             ExpectSameLines(*log, *back);
         }
@@ -265,7 +265,7 @@ TEST_F(ADIF, OwnCallAndContestComeFromTheFileBeforeTheFolder) {
     // file names no station and only when the folder is shaped like a call.
     auto own = [this](const std::string& text, const std::string& name) {
         auto log = Read(text, cWWDXcw, name);
-        return log ? log->PublicFileHeader.fhUser_OwnCall : std::string("(no log)");
+        return log ? log->FileHeader().fhUser_OwnCall : std::string("(no log)");
     };
     EXPECT_EQ(own("<station_callsign:5>G4XYZ<eoh><operator:5>K1ABC<call:4>W1AW<eor>", "x/DL1ABC/x.adi"), "G4XYZ");
     EXPECT_EQ(own("<eoh><operator:5>K1ABC<call:4>W1AW<eor>", "x/DL1ABC/x.adi"), "K1ABC");

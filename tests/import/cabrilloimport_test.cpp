@@ -211,7 +211,7 @@ TEST_F(CabrilloImport, HeaderTagsAreFoundByNameIgnoringCaseAndSpacing) {
         "ADDRESS-COUNTRY: -\r\nHQ-CLUB: Other\r\nCLUB:  \r\nHQ-GRID-LOCATOR: JO00\r\nlocation: MDC \r\n"
         "GRID-LOCATOR: FM19LG\r\nEND-OF-LOG:\r\n");
     ASSERT_TRUE(log) << reader_->LastError();
-    const TFileHeader& h = log->PublicFileHeader;
+    const TFileHeader& h = log->FileHeader();
     EXPECT_EQ(h.fhUser_OwnCall, "DL1ABC");
     EXPECT_EQ(log->Contest(), cWWDXcw);
     EXPECT_EQ(h.fhUser_Name, "First");
@@ -226,17 +226,17 @@ TEST_F(CabrilloImport, HeaderTagsAreFoundByNameIgnoringCaseAndSpacing) {
     // No LOCATION keeps the default DX; an empty one stays empty.
     auto none = Read(Header("CQ-WW-CW"));
     ASSERT_TRUE(none);
-    EXPECT_EQ(none->PublicFileHeader.fhUser_ARRLSection, "DX");
-    EXPECT_EQ(none->PublicFileHeader.fhUser_GridLocator, "");
+    EXPECT_EQ(none->FileHeader().fhUser_ARRLSection, "DX");
+    EXPECT_EQ(none->FileHeader().fhUser_GridLocator, "");
     auto empty = Read(Header("CQ-WW-CW") + "LOCATION: \r\n");
     ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->PublicFileHeader.fhUser_ARRLSection, "");
+    EXPECT_EQ(empty->FileHeader().fhUser_ARRLSection, "");
 }
 
 TEST_F(CabrilloImport, CategoriesOfBothVersions) {
     auto v2 = Read(Header("CQ-WW-CW", "DL1ABC", "2.0") + "CATEGORY: MULTI-TWO HIGH\r\n");
     ASSERT_TRUE(v2);
-    const TFileHeader& a = v2->PublicFileHeader;
+    const TFileHeader& a = v2->FileHeader();
     EXPECT_EQ(a.fhContest_CategoryOperator, coMultiOp);
     EXPECT_EQ(a.fhContest_CategoryTransmitter, ctxTwo);
     EXPECT_EQ(a.fhContest_CategoryPower, cpHigh);
@@ -248,7 +248,7 @@ TEST_F(CabrilloImport, CategoriesOfBothVersions) {
                    "CATEGORY-OPERATOR: MULTI-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\n"
                    "CATEGORY-STATION: PORTABLE\r\nCATEGORY-POWER: LO\r\n");
     ASSERT_TRUE(v3);
-    const TFileHeader& b = v3->PublicFileHeader;
+    const TFileHeader& b = v3->FileHeader();
     EXPECT_EQ(b.fhContest_CategoryOperator, coMultiOp);
     EXPECT_EQ(b.fhContest_CategoryAssisted, caNonAssisted);  // a whole word, not "ASSISTED" inside it
     EXPECT_EQ(b.fhContest_CategoryStation, csPortable);
@@ -258,7 +258,7 @@ TEST_F(CabrilloImport, CategoriesOfBothVersions) {
     // A version-3 file with the version-2 tag alone is read by that tag.
     auto mixed = Read(Header("CQ-WW-CW") + "CATEGORY: Single-OP high\r\n");
     ASSERT_TRUE(mixed);
-    EXPECT_EQ(mixed->PublicFileHeader.fhContest_CategoryPower, cpHigh);
+    EXPECT_EQ(mixed->FileHeader().fhContest_CategoryPower, cpHigh);
 }
 
 TEST_F(CabrilloImport, ContestSpellingsOfOtherPrograms) {
@@ -524,7 +524,7 @@ TEST_F(CabrilloImport, BadInputGivesAMessageOrNothingButNeverACrash) {
                        std::string(100000, 'A') + "\r\nQSO: 14000 CW \x01\x02\x7F\xFF 0007 DL1ABC 599 14 W1AW 599\r\n";
     auto log = Read(text);
     ASSERT_TRUE(log);
-    EXPECT_EQ(log->PublicFileHeader.fhUser_Name, "\xD1\xE2\xE5\xF2\xEB\xEE\xE7\xE0\xF0");
+    EXPECT_EQ(log->FileHeader().fhUser_Name, "\xD1\xE2\xE5\xF2\xEB\xEE\xE7\xE0\xF0");
     EXPECT_EQ(reader_->Counts().dataLines, 3);
     for (const auto& m : messages_) EXPECT_LT(m.size(), 400u) << "messages quote lines cut short";
 }

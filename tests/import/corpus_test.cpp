@@ -210,7 +210,7 @@ TEST_P(CabrilloCorpusRoundTrip, NativeLogAndExportKeepEveryFieldAndHeaderLine) {
     TQZF qzf;
     auto log = qzf.ReadLogFromBytes(TQZF::EncodeLog(*imported), "roundtrip.QZF", cty_);
     ASSERT_TRUE(log) << qzf.LastError();
-    log->ShowMessageBoxes = false;
+    log->SetShowMessageBoxes(false);
     log->Compile();
     std::vector<std::string> exported;
     TCabrilloExport(*log).ExportLog(exported);
@@ -323,7 +323,7 @@ TEST_F(CabrilloCorpus, ScoresAgreeWithTheClaimedScores) {
         reader.Cty = cty_;
         auto log = reader.ReadLog(false);
         ASSERT_TRUE(log) << reader.LastError();
-        log->ShowMessageBoxes = false;
+        log->SetShowMessageBoxes(false);
         log->Compile();
         std::int64_t claimed = 0;
         ASSERT_TRUE(TryStrToInt64(reader.ClaimedScore(), claimed));

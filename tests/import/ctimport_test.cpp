@@ -222,7 +222,7 @@ TEST_F(CT, HeaderFieldsLoseTheirBlanksAndCategoriesFollowTheOldFields) {
     h.powerCategory = powQRP;
     auto log = Read(test::MakeCTFile(h, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}}));
     ASSERT_TRUE(log) << reader_->LastError();
-    const TFileHeader& f = log->PublicFileHeader;
+    const TFileHeader& f = log->FileHeader();
     EXPECT_EQ(f.fhUser_OwnCall, "DL1ABC/P");
     EXPECT_EQ(f.fhUser_Name, "HANSMEIER");
     EXPECT_EQ(f.fhUser_Address, "HAUPTSTR.1, BONN, NRW-53111");
@@ -241,9 +241,9 @@ TEST_F(CT, HeaderFieldsLoseTheirBlanksAndCategoriesFollowTheOldFields) {
     log =
         Read(test::MakeCTFile(h, {{"W1AW", "05", 4, 1, 599, 0, kSeconds}}), cNoContest, nullptr, "logs/DL2XYZ_M/x.bin");
     ASSERT_TRUE(log) << reader_->LastError();
-    EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL2XYZ/M");
-    EXPECT_EQ(log->PublicFileHeader.fhUser_Address, ", , -");
-    EXPECT_EQ(log->PublicFileHeader.fhContest_ParticipationCategory, NewFileHeader().fhContest_ParticipationCategory);
+    EXPECT_EQ(log->FileHeader().fhUser_OwnCall, "DL2XYZ/M");
+    EXPECT_EQ(log->FileHeader().fhUser_Address, ", , -");
+    EXPECT_EQ(log->FileHeader().fhContest_ParticipationCategory, NewFileHeader().fhContest_ParticipationCategory);
 }
 
 TEST_F(CT, QTCCompanionRowsFallAmongTheQSOsByTime) {

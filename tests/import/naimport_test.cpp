@@ -102,7 +102,7 @@ TEST_F(NA, VersionsTimeRuleBandsAndModes) {
         ASSERT_TRUE(log) << reader_->LastError();
         ASSERT_EQ(log->NoOfQSOs(), 20);
         EXPECT_EQ(Stamp(log->QSOs(0)->DateTime()), version == 93 ? "1980-01-01 00:00" : "1979-12-31 00:00");
-        EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL1ABC");
+        EXPECT_EQ(log->FileHeader().fhUser_OwnCall, "DL1ABC");
         EXPECT_EQ(log->QSOs(0)->Call().Call(), "W1AW");
     }
     auto log = Read(test::MakeNAFile(100, "DL1ABC", "", records));

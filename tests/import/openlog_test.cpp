@@ -39,7 +39,7 @@ TEST(OpenLog, ReadsCabrilloInMemoryWithItsClaimedScore) {
     EXPECT_EQ(r.type, ftCabrillo);
     EXPECT_EQ(r.claimedScore, "1234");
     EXPECT_EQ(r.log->NoOfQSOs(), 1);
-    EXPECT_EQ(r.log->MessageLines, nullptr);
+    EXPECT_EQ(r.log->MessageLines(), nullptr);
     // Nothing was written beside the source.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }

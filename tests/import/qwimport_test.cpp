@@ -45,7 +45,7 @@ public:
     bool IsAQTCRcvdNumber(int i) const override { return i >= 1 && i <= 4; }
     void CreateAndAppendQSO(bool setEditedFlag) override {
         auto q = NewQSO(setEditedFlag);
-        if (NoOfSentNumbers() > 1) q->SetSentNumbers(1, ConstantSentNumber);
+        if (NoOfSentNumbers() > 1) q->SetSentNumbers(1, ConstantSentNumber());
         AppendQSO(std::move(q));
     }
 
@@ -133,7 +133,7 @@ TEST_F(QW, DateTimeTextsBandCodesAndModes) {
         EXPECT_EQ(log->QSOs(i)->SentRST(), i % 2 ? "59" : "599");
     }
     EXPECT_EQ(Stamp(log->QSOs(0)->DateTime()), "2013-11-23 12:00");
-    EXPECT_EQ(log->PublicFileHeader.fhUser_OwnCall, "DL1ABC");
+    EXPECT_EQ(log->FileHeader().fhUser_OwnCall, "DL1ABC");
 }
 
 TEST_F(QW, ReceivedValueAndTheOtherExchangeByTheContestsNumbers) {
@@ -169,7 +169,7 @@ TEST_F(QW, ReceivedValueAndTheOtherExchangeByTheContestsNumbers) {
         EXPECT_EQ(q.RcvdRST(), c.rst);
         for (std::size_t i = 0; i < c.rcvd.size(); ++i) EXPECT_EQ(q.RcvdNumbers(static_cast<int>(i)), c.rcvd[i]) << i;
         for (std::size_t i = 0; i < c.sent.size(); ++i) EXPECT_EQ(q.SentNumbers(static_cast<int>(i)), c.sent[i]) << i;
-        EXPECT_EQ(log->ConstantSentNumber, c.shape.vhf ? "JO31AA" : "G24");
+        EXPECT_EQ(log->ConstantSentNumber(), c.shape.vhf ? "JO31AA" : "G24");
     }
 }
 

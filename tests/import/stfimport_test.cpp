@@ -80,10 +80,10 @@ TEST_F(STF, OwnFilesReadBackEveryFieldTheyCarry) {
     ASSERT_TRUE(back) << reader_->LastError();
     EXPECT_EQ(AllMessages(), "");
     EXPECT_EQ(back->Contest(), cWWDXcw);
-    const TFileHeader& h = back->PublicFileHeader;
+    const TFileHeader& h = back->FileHeader();
     EXPECT_EQ(h.fhUser_OwnCall, "DL1ABC");
-    EXPECT_EQ(h.fhUser_Name, log->PublicFileHeader.fhUser_Name);
-    EXPECT_EQ(h.fhUser_Address, log->PublicFileHeader.fhUser_Address);
+    EXPECT_EQ(h.fhUser_Name, log->FileHeader().fhUser_Name);
+    EXPECT_EQ(h.fhUser_Address, log->FileHeader().fhUser_Address);
     EXPECT_EQ(h.fhUser_Specific, "G24");
     EXPECT_EQ(h.fhContest_CategoryAssisted, caNonAssisted);
     for (const auto& row : reader_->Allocation().QSORows)
@@ -168,7 +168,7 @@ TEST_F(STF, ToleranceForOtherFiles) {
         "EndQSOList\r\n";
     auto log = Read(text);
     ASSERT_TRUE(log) << reader_->LastError();
-    const TFileHeader& h = log->PublicFileHeader;
+    const TFileHeader& h = log->FileHeader();
     EXPECT_EQ(h.fhUser_OwnCall, "DL1ABC/P");
     EXPECT_EQ(h.fhContest_CategoryOperator, coMultiOp);
     EXPECT_EQ(h.fhContest_CategoryTransmitter, ctxTwo);

@@ -106,7 +106,7 @@ TEST(QZFRoundTrip, LinesComeBackInTimeOrderAndStoreAgainToTheSameBytes) {
     }
     EXPECT_EQ(back->QSOs(0)->Mode(), mSSB);
     EXPECT_EQ(back->QSOs(0)->RcvdRST(), "57");
-    EXPECT_EQ(back->PublicFileHeader.fhContest_NoOfQSOs, 3);
+    EXPECT_EQ(back->FileHeader().fhContest_NoOfQSOs, 3);
 
     // Stored again (now in time order) and read and stored once more: the same bytes
     // but for the last-modified stamp; the header is the one first stored.
@@ -255,8 +255,8 @@ TEST(QZFLineData, FileOfTheVersionBeforeReadsAndStoresToTheSameBytes) {
     EXPECT_EQ(log->QSOs(3)->Call().Call(), "JA1XYZ");
     EXPECT_EQ(log->QSOs(3)->Band(), b40m);
     EXPECT_TRUE(log->QSOs(4)->QSOFlags().Contains(qfUserDeleted));
-    EXPECT_EQ(log->PublicFileHeader.fhUser_ARRLSection, "DX");
-    EXPECT_EQ(log->PublicFileHeader.fhUser_GridLocator, "");
+    EXPECT_EQ(log->FileHeader().fhUser_ARRLSection, "DX");
+    EXPECT_EQ(log->FileHeader().fhUser_GridLocator, "");
     std::string again = TQZF::EncodeLog(*log);
     ASSERT_EQ(again.size(), bytes.size());
     // All but the last-modified stamp and version.
@@ -292,14 +292,14 @@ TEST(QZFHeader, StoringTwiceKeepsTheCreationStamp) {
     auto log = NewLog();
     TQZF qzf;
     ASSERT_NE(qzf.StoreLog(dir.File("a"), *log, false), "");
-    const TDateTime created = log->PublicFileHeader.fhQZ_CreatedTimeStamp;
-    const TDateTime modified = log->PublicFileHeader.fhQZ_lastModifiedTimeStamp;
+    const TDateTime created = log->FileHeader().fhQZ_CreatedTimeStamp;
+    const TDateTime modified = log->FileHeader().fhQZ_lastModifiedTimeStamp;
     EXPECT_NE(created, 0);
     EXPECT_EQ(created, modified);
     usleep(5000);
     ASSERT_NE(qzf.StoreLog(dir.File("a"), *log, false), "");
-    EXPECT_EQ(log->PublicFileHeader.fhQZ_CreatedTimeStamp, created);
-    EXPECT_GT(log->PublicFileHeader.fhQZ_lastModifiedTimeStamp, modified);
+    EXPECT_EQ(log->FileHeader().fhQZ_CreatedTimeStamp, created);
+    EXPECT_GT(log->FileHeader().fhQZ_lastModifiedTimeStamp, modified);
 }
 
 TEST(QZFHeader, UpgradeDerivesCategoriesOnlyForOldVersions) {
