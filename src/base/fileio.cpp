@@ -262,7 +262,9 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
               std::to_string(random() % 100000);
         // O_EXCL: a file (or link) already of that name is never opened, let alone
         // followed; O_NOFOLLOW says the same for links explicitly.
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        fd = Injected(TFileFault::Create)
+                 ? -1
+                 : ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     auto fail = [&](const std::string& what) {
@@ -289,7 +291,7 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail("cannot flush");
+    if (Injected(TFileFault::Flush) || ::fsync(fd) != 0) return fail("cannot flush");
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return fail("cannot close");

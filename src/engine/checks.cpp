@@ -418,9 +418,12 @@ int TContestLog::ClearAllFlags() {
     int changed = 0;
     for (int i = 0; i < NoOfQSOs(); ++i) {
         TQSO& q = *FQSOList[static_cast<std::size_t>(i)];
-        if (q.QSOFlags().Empty()) continue;
+        // The comment stays, and so does the flag that says the line has one: a native
+        // log stores a comment only behind that flag.
+        const SQSOFlags kept = q.Comment().empty() ? SQSOFlags{} : SQSOFlags{qfCommentAdded};
+        if (q.QSOFlags() == kept) continue;
         PushUndo(ueaChangeQSO, i);
-        q.SetQSOFlags({});
+        q.SetQSOFlags(kept);
         ++changed;
     }
     UndoEndGroup(opened);

@@ -155,6 +155,22 @@ TEST(QZFRoundTrip, CompileResultsAreNotStoredAndCommentFlagFollowsTheComment) {
     EXPECT_TRUE(back->QSOs(1)->QSOFlags().Contains(qfCommentAdded));
 }
 
+TEST(QZFRoundTrip, CommentsSurviveClearingAllFlags) {
+    auto log = NewLog();
+    TQSO& flagged = Add(*log, "W1AW", 1);
+    flagged.IncludeFlag(qfQuestionable);
+    flagged.SetComment({"call checked"});
+    Add(*log, "W2AW", 2).IncludeFlag(qfUserDeleted);
+    EXPECT_EQ(log->ClearAllFlags(), 2);
+    EXPECT_EQ(log->QSOs(0)->QSOFlags(), SQSOFlags{qfCommentAdded});
+    EXPECT_TRUE(log->QSOs(1)->QSOFlags().Empty());
+    EXPECT_EQ(log->ClearAllFlags(), 0) << "nothing left to clear";
+    auto back = Read(TQZF::EncodeLog(*log));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->QSOs(0)->Comment(), std::vector<std::string>{"call checked"});
+    EXPECT_EQ(back->QSOs(0)->QSOFlags(), SQSOFlags{qfCommentAdded});
+}
+
 TEST(QZFRoundTrip, LongTextIsCutToTheFieldLimits) {
     auto log = NewLog();
     TQSO& q = Add(*log, "W1AW", 1, {}, {""});
