@@ -38,7 +38,8 @@ bool Injected(TFileFault operation) {
 }
 
 std::string SizeText(std::uint64_t bytes) {
-    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) return std::to_string(bytes / (1024 * 1024)) + " MB";
+    constexpr std::uint64_t kMB = std::uint64_t{1024} * 1024;
+    if (bytes >= kMB && bytes % kMB == 0) return std::to_string(bytes / kMB) + " MB";
     return std::to_string(bytes) + " bytes";
 }
 

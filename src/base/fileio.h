@@ -12,7 +12,7 @@ namespace qz {
 
 // Files larger than this are no log, list or settings file of the program; reading them
 // would only exhaust memory (a device such as /dev/zero never ends at all).
-inline constexpr std::uint64_t kMaxReadFileSize = 256u * 1024 * 1024;
+inline constexpr std::uint64_t kMaxReadFileSize = std::uint64_t{256} * 1024 * 1024;
 
 // Why a file could not be read.
 enum class TReadFileError : std::uint8_t {
