@@ -32,7 +32,8 @@ for dir in "$root"/src/*/; do
 done
 
 # One awk pass over every file: each quoted include must name a layer folder at or below
-# the file's own layer.
+# the file's own layer; so must an include in angle brackets that names a layer folder
+# (system and library headers name none).
 find "$root/src" -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.h.in' \) -print0 | sort -z |
   xargs -0 -r awk -v root="$root" -v order="${layers[*]}" '
     BEGIN { n = split(order, list, " "); for (i = 1; i <= n; i++) rank[list[i]] = i }
@@ -45,6 +46,13 @@ find "$root/src" -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.h.in' \) -p
         printf "%s:%d: include \"%s\" names no layer folder\n", rel, FNR, target; bad = 1
       } else if (rank[layer] > rank[own]) {
         printf "%s:%d: src/%s includes \"%s\" of the higher layer src/%s\n", rel, FNR, own, target, layer; bad = 1
+      }
+    }
+    /^[ \t]*#[ \t]*include[ \t]*</ {
+      target = $0; sub(/^[^<]*</, "", target); sub(/>.*$/, "", target)
+      layer = target; sub(/\/.*$/, "", layer)
+      if (layer != target && (layer in rank) && rank[layer] > rank[own]) {
+        printf "%s:%d: src/%s includes <%s> of the higher layer src/%s\n", rel, FNR, own, target, layer; bad = 1
       }
     }
     END { exit bad }' || status=1

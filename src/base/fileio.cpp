@@ -38,7 +38,8 @@ bool Injected(TFileFault operation) {
 }
 
 std::string SizeText(std::uint64_t bytes) {
-    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) return std::to_string(bytes / (1024 * 1024)) + " MB";
+    constexpr std::uint64_t kMB = std::uint64_t{1024} * 1024;
+    if (bytes >= kMB && bytes % kMB == 0) return std::to_string(bytes / kMB) + " MB";
     return std::to_string(bytes) + " bytes";
 }
 
@@ -262,7 +263,9 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
               std::to_string(random() % 100000);
         // O_EXCL: a file (or link) already of that name is never opened, let alone
         // followed; O_NOFOLLOW says the same for links explicitly.
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        fd = Injected(TFileFault::Create)
+                 ? -1
+                 : ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     auto fail = [&](const std::string& what) {
@@ -289,7 +292,7 @@ bool WriteFileAtomically(const std::string& pathIn, std::string_view data, std::
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail("cannot flush");
+    if (Injected(TFileFault::Flush) || ::fsync(fd) != 0) return fail("cannot flush");
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return fail("cannot close");

@@ -12,7 +12,7 @@ namespace qz {
 
 // Files larger than this are no log, list or settings file of the program; reading them
 // would only exhaust memory (a device such as /dev/zero never ends at all).
-inline constexpr std::uint64_t kMaxReadFileSize = 256u * 1024 * 1024;
+inline constexpr std::uint64_t kMaxReadFileSize = std::uint64_t{256} * 1024 * 1024;
 
 // Why a file could not be read.
 enum class TReadFileError : std::uint8_t {
@@ -102,7 +102,9 @@ bool PathTaken(const std::string& path);
 
 // Test hook: the next file operation of this kind in this process fails with `error`
 // (an errno value), so that tests reach the error paths for every user, root included.
-enum class TFileFault : std::uint8_t { None, Read, Write, Rename };
+// Read: opening a file to read; Create: creating the temporary file of a write; Write,
+// Flush (fsync) and Rename: the steps of the write that follow.
+enum class TFileFault : std::uint8_t { None, Read, Create, Write, Flush, Rename };
 void InjectFileFault(TFileFault operation, int error);
 
 }  // namespace qz

@@ -121,9 +121,12 @@ int ClearAllFlags(TContestLog& log) {
     int changed = 0;
     for (int i = 0; i < log.NoOfQSOs(); ++i) {
         TQSO& q = *log.QSOs(i);
-        if (q.QSOFlags().Empty()) continue;
+        // The comment stays, and so does the flag that says the line has one: a native
+        // log stores a comment only behind that flag.
+        const SQSOFlags kept = q.Comment().empty() ? SQSOFlags{} : SQSOFlags{qfCommentAdded};
+        if (q.QSOFlags() == kept) continue;
         log.PushUndo(ueaChangeQSO, i);
-        q.SetQSOFlags({});
+        q.SetQSOFlags(kept);
         ++changed;
     }
     return changed;

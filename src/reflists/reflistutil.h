@@ -21,7 +21,7 @@ TListFileRead ReadListFile(const TFileToBeInstalled& entry, std::string& bytes, 
 std::string ListFilePath(const TFileToBeInstalled& entry);
 
 // Largest list file accepted; the biggest shipped lists are a few hundred kilobytes.
-inline constexpr std::size_t kMaxListFileSize = 64u * 1024u * 1024u;
+inline constexpr std::size_t kMaxListFileSize = std::size_t{64} * 1024 * 1024;
 
 // Hash and equality ignoring ASCII case, usable for heterogeneous lookup with string_view.
 struct TextHash {

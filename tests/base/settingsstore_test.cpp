@@ -103,7 +103,7 @@ TEST(SettingsStore, FailedWriteLeavesThePreviousFile) {
     TSettingsStore s;
     s.SetInteger(kMainSection, "A", 1);
     ASSERT_TRUE(s.Save(path));
-    InjectFileFault(TFileFault::Write, EACCES);  // as a folder the user may not write into
+    InjectFileFault(TFileFault::Create, EACCES);  // as a folder the user may not write into
     s.SetInteger(kMainSection, "A", 2);
     std::string error;
     EXPECT_FALSE(s.Save(path, &error));

@@ -149,6 +149,18 @@ TEST_F(Batch, EmptyListGivesOnlyTheFrame) {
     EXPECT_EQ(ResultListText("CQWW2013", Run(TBatchJob::Results, {}).files), "<CQWW2013>\r\n\r\n</CQWW2013>\r\n");
 }
 
+TEST(BatchResultList, MarkupInFileNamesAndReasonsIsEscapedAndKeptOnOneLine) {
+    TBatchFileResult failed;
+    failed.file = "/logs/R&D <club>.log";
+    failed.error = failed.file + ": line 3: no <QSO> here\nand & more";
+    const std::string text = ResultListText("FINAL", {failed});
+    EXPECT_NE(text.find(" <DATEI>/logs/R&amp;D &lt;club&gt;.log</DATEI>\r\n"), std::string::npos) << text;
+    EXPECT_NE(
+        text.find(" <GRUND>/logs/R&amp;D &lt;club&gt;.log: line 3: no &lt;QSO&gt; here and &amp; more</GRUND>\r\n"),
+        std::string::npos)
+        << text;
+}
+
 TEST_F(Batch, ExportWritesBesideEachNativeLogAndNeverReplacesUnasked) {
     std::vector<std::string> logs = NativeLogs(3);
     settings_.exportFormat = owCabrillo;

@@ -13,6 +13,7 @@
 #include "base/frontend.h"
 #include "base/version.h"
 #include "contests/factory.h"
+#include "engine/bulkedits.h"
 #include "domain/fileheader.h"
 #include "engine/testlog.h"
 #include "testutil.h"
@@ -153,6 +154,22 @@ TEST(QZFRoundTrip, CompileResultsAreNotStoredAndCommentFlagFollowsTheComment) {
     EXPECT_FALSE(back->QSOs(0)->QSOFlags().Contains(qfTooManyQTCs));
     EXPECT_TRUE(back->QSOs(0)->QSOFlags().Contains(qfQuestionable));
     EXPECT_TRUE(back->QSOs(1)->QSOFlags().Contains(qfCommentAdded));
+}
+
+TEST(QZFRoundTrip, CommentsSurviveClearingAllFlags) {
+    auto log = NewLog();
+    TQSO& flagged = Add(*log, "W1AW", 1);
+    flagged.IncludeFlag(qfQuestionable);
+    flagged.SetComment({"call checked"});
+    Add(*log, "W2AW", 2).IncludeFlag(qfUserDeleted);
+    EXPECT_EQ(ClearAllFlags(*log), 2);
+    EXPECT_EQ(log->QSOs(0)->QSOFlags(), SQSOFlags{qfCommentAdded});
+    EXPECT_TRUE(log->QSOs(1)->QSOFlags().Empty());
+    EXPECT_EQ(ClearAllFlags(*log), 0) << "nothing left to clear";
+    auto back = Read(TQZF::EncodeLog(*log));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->QSOs(0)->Comment(), std::vector<std::string>{"call checked"});
+    EXPECT_EQ(back->QSOs(0)->QSOFlags(), SQSOFlags{qfCommentAdded});
 }
 
 TEST(QZFRoundTrip, LongTextIsCutToTheFieldLimits) {
