@@ -1,7 +1,6 @@
 // The Charts tab; see chartsview.h.
 #include "gui/chartsview.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -66,19 +65,36 @@ QValueAxis* CountAxis(const QString& title, double largest) {
     return axis;
 }
 
+// "Time (UTC) from 2024-11-23 00:00": the ticks show the time of day only.
+QString TimeTitle(const TTimeSeries& h) {
+    return LSCaption(ui::lsChartTimeUTC) + " " + QString::fromStdString(SeriesTimeText(h.start));
+}
+
 QDateTimeAxis* TimeAxis(const TTimeSeries& h) {
     auto* axis = new QDateTimeAxis;
-    axis->setFormat(h.bins > 24 ? "dd. hh:mm" : "hh:mm");
+    axis->setFormat("hh:mm");
     axis->setRange(Utc(h.start), Utc(h.BinStart(h.bins)));
-    axis->setTickCount(std::clamp(h.bins + 1, 2, 9));
-    axis->setTitleText(LSCaption(ui::lsChartTimeUTC));
+    axis->setTickCount(std::clamp(h.bins + 1, 2, 5));
+    axis->setTitleText(TimeTitle(h));
     return axis;
 }
 
-// The label of hour bin `b`: day of the month and hour, unique over a long contest.
-QString HourLabel(const TTimeSeries& h, int b) {
-    const QDateTime t = Utc(h.BinStart(b));
-    return h.bins > 24 ? t.toString("d/hh") : t.toString("hh");
+// The hours of the rate chart: a bar per hour at 0, 1, ...; a label every few hours.
+QCategoryAxis* HourAxis(const TTimeSeries& h) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, std::max(0.5, h.bins - 0.5));
+    const int every = h.bins <= 12 ? 1 : h.bins <= 24 ? 3 : 6;
+    for (int i = 0; i < h.bins; ++i) {
+        const QDateTime t = Utc(h.BinStart(i));
+        if (t.time().hour() % every != 0) continue;
+        // The axis keeps one category per label: the same hour of a later day gets
+        // invisible zero-width spaces to stay apart; midnight shows the date.
+        const QString label = t.time().hour() == 0 ? t.toString("dd.MM.") : t.toString("hh:mm");
+        axis->append(label + QString(i / 24, QChar(0x200B)), i);
+    }
+    axis->setTitleText(TimeTitle(h));
+    return axis;
 }
 
 QString BandName(TBand b) { return FromCore(Trim(BandNames[b])); }
@@ -106,10 +122,7 @@ QChart* MakeRateChart(const TLogSeries& series) {
         bars->append(set);
     }
     chart->addSeries(bars);
-    auto* x = new QBarCategoryAxis;
-    for (int i = 0; i < h.bins; ++i) x->append(HourLabel(h, i));
-    if (h.bins > 24) x->setLabelsAngle(-90);
-    x->setTitleText(LSCaption(ui::lsChartTimeUTC));
+    QCategoryAxis* x = HourAxis(h);
     const auto most = std::max_element(h.qsos.all.begin(), h.qsos.all.end());
     QValueAxis* y = CountAxis(LSCaption(ui::lsChartQSOs), most == h.qsos.all.end() ? 0 : *most);
     chart->addAxis(x, Qt::AlignBottom);

@@ -92,21 +92,25 @@ void CountLine(TTimeSeries& s, int bin, const TQSO& q, int kinds) {
         if (!q.Multies(k).empty()) AddCount(s.newMulties[static_cast<std::size_t>(k)], bin, q.Band(), 1, s.bins);
 }
 
-// The cumulative score per bin, ending at `finalScore` when the points-times-multipliers
-// product of the whole log differs from it.
+// The cumulative score per bin: the points so far times the multipliers so far, or the
+// points alone where the log has no multiplier (a contest may then score its points),
+// scaled to end at `finalScore` where the contest counts otherwise.
 void FillScore(TTimeSeries& s, int kinds, std::int64_t finalScore) {
     std::int64_t points = 0;
     std::int64_t multies = 0;
     std::vector<std::int64_t> product(static_cast<std::size_t>(s.bins));
+    std::vector<std::int64_t> pointsSoFar(static_cast<std::size_t>(s.bins));
     for (std::size_t b = 0; b < product.size(); ++b) {
         points += s.points.all[b];
         for (int k = 0; k < kinds; ++k) multies += s.newMulties[static_cast<std::size_t>(k)].all[b];
+        pointsSoFar[b] = points;
         product[b] = kinds == 0 ? points : points * multies;
     }
-    const std::int64_t last = product.empty() ? 0 : product.back();
-    for (std::size_t b = 0; b < product.size(); ++b) {
-        if (last == finalScore || last == 0) s.score[b] = last == 0 ? 0 : product[b];
-        else s.score[b] = std::llround(static_cast<long double>(product[b]) * finalScore / last);
+    const std::vector<std::int64_t>& base = !product.empty() && product.back() == 0 ? pointsSoFar : product;
+    const std::int64_t last = base.empty() ? 0 : base.back();
+    for (std::size_t b = 0; b < base.size(); ++b) {
+        if (last == finalScore || last == 0) s.score[b] = last == 0 ? 0 : base[b];
+        else s.score[b] = std::llround(static_cast<long double>(base[b]) * finalScore / last);
     }
 }
 
