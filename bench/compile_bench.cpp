@@ -10,6 +10,7 @@
 #include "base/options.h"
 #include "domain/cty.h"
 #include "engine/contestlog.h"
+#include "report/series.h"
 
 namespace {
 
@@ -94,5 +95,17 @@ void BM_PlainScanDupesAndMultipliers(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlainScanDupesAndMultipliers)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The charts' time series of a compiled log whose lines fill a 48-hour contest.
+void BM_SeriesOfCompiledLog(benchmark::State& state) {
+    Options.Compile_SortLog.oValue = false;
+    const int lines = static_cast<int>(state.range(0));
+    auto log = MakeLog(lines, true);
+    for (int i = 0; i < lines; ++i) log->QSOs(i)->SetDateTime(EncodeDate(2013, 1, 5) + 2.0 * i / lines);
+    log->Compile();
+    for (auto _ : state) benchmark::DoNotOptimize(BuildSeries(*log).hourly.bins);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SeriesOfCompiledLog)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1201,3 +1201,77 @@ The current line is not selected. Select the lines to fill (the current one amon
 Re&do|Make the undone change again
 all
 Pts
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Charts|Rates, multipliers and bands of the compiled log as charts
+QSOs per hour by band
+QSOs and multipliers so far
+Bands by hour
+QSOs
+Multipliers
+Time (UTC)
+&Print...|Print the charts
+Save as P&NG...|Save the charts as a PNG picture
+Save as &SVG...|Save the charts as an SVG picture
+No QSO with a date and time to chart yet.
+PNG pictures (*.png)
+SVG pictures (*.svg)
+Off-times
+Band changes
+The picture could not be saved:
+min or more

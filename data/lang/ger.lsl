@@ -1201,3 +1201,77 @@ Die aktuelle Zeile ist nicht markiert. Die zu füllenden Zeilen markieren (die ak
 Wiederho&len|Die zurückgenommene Änderung erneut ausführen
 ges.
 Pkt
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+Diagramme|QSO-Raten, Multiplikatoren und Bänder des kompilierten Logs als Diagramme
+QSOs pro Stunde nach Band
+QSOs und Multiplikatoren bisher
+Bänder nach Stunde
+QSOs
+Multiplikatoren
+Zeit (UTC)
+&Drucken...|Die Diagramme drucken
+Als P&NG speichern...|Die Diagramme als PNG-Bild speichern
+Als &SVG speichern...|Die Diagramme als SVG-Bild speichern
+Noch kein QSO mit Datum und Uhrzeit für die Diagramme.
+PNG-Bilder (*.png)
+SVG-Bilder (*.svg)
+Pausen
+Bandwechsel
+Das Bild konnte nicht gespeichert werden:
+min oder länger

@@ -1,6 +1,13 @@
 #include "cli/cliutil.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
 #include "base/encoding.h"
+#include "base/fileio.h"
+#include "base/language.h"
+#include "base/lsnumbers.h"
 #include "base/text.h"
 #include "cli/terminal.h"
 #include "import/contestnames.h"
@@ -107,6 +114,39 @@ TProvenance ProvenanceOf(const TContestLog& log) {
 std::vector<std::string> ProvenanceLines(const TProvenance& p) {
     return {"Country file: " + p.ctyFile + ", version " + p.ctyVersion,
             "Compile settings: " + (p.settings.empty() ? std::string("defaults") : p.settings)};
+}
+
+bool WriteStdout(const std::string& bytes) {
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) return false;
+    return std::fflush(stdout) == 0;
+}
+
+bool OutputFileAllowed(const std::string& command, const std::string& outFile, const std::vector<std::string>& inputs,
+                       bool force) {
+    const std::string prefix = "qz " + command + ": ";
+    if (const std::string* input = FindSameFile(outFile, inputs)) {
+        Err(prefix + Utf8ToCp1252(outFile) + " is " +
+            (inputs.size() == 1 ? std::string("the log itself") : "the log " + Utf8ToCp1252(*input)) +
+            "; choose another name with -o\n");
+        return false;
+    }
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::path(outFile).parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+        Err(prefix + LS(lsLogFolderMissing) + " " + Utf8ToCp1252(folder.string()) + "\n");
+        return false;
+    }
+    if (std::filesystem::exists(outFile, ec) || std::filesystem::is_symlink(outFile, ec)) {
+        if (!force) {
+            Err(prefix + Utf8ToCp1252(outFile) + " exists and was kept (--force replaces it)\n");
+            return false;
+        }
+        if (std::filesystem::is_directory(outFile, ec)) {
+            Err(prefix + Utf8ToCp1252(outFile) + ": is a folder, not a file\n");
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace qz::cli

@@ -72,4 +72,14 @@ TProvenance ProvenanceOf(const TContestLog& log);
 // ("defaults" when none differs).
 std::vector<std::string> ProvenanceLines(const TProvenance& p);
 
+// Writes `bytes` to standard output as they are; false when that failed.
+bool WriteStdout(const std::string& bytes);
+
+// Whether "qz COMMAND" may write `outFile`: it is none of `inputs`, its folder exists
+// (a missing folder is a mistake in the name, not a request to create one), and it
+// exists only when `force` is given (it may be a file a log was converted from; --yes
+// only answers questions) and is then no folder. False after a message.
+bool OutputFileAllowed(const std::string& command, const std::string& outFile, const std::vector<std::string>& inputs,
+                       bool force);
+
 }  // namespace qz::cli

@@ -47,11 +47,6 @@ constexpr const char* kUsage =
     "of the log that could not be read: they are not in the output, which is written all\n"
     "the same, and the exit status is 1.\n";
 
-bool WriteStdout(const std::string& bytes) {
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) return false;
-    return std::fflush(stdout) == 0;
-}
-
 }  // namespace
 
 int CmdExport(const TArgs& argsIn) {
@@ -125,29 +120,7 @@ int CmdExport(const TArgs& argsIn) {
         return status;
     }
     if (!haveOut) outFile = std::filesystem::path(logFile).replace_extension(OutputWindowExtension(window)).string();
-    std::error_code ec;
-    if (SameFile(outFile, logFile)) {
-        Err("qz export: " + Utf8ToCp1252(outFile) + " is the log itself; choose another name with -o\n");
-        return 1;
-    }
-    // A missing folder is a mistake in the name, not a request to create one.
-    const std::filesystem::path outFolder = std::filesystem::path(outFile).parent_path();
-    if (!outFolder.empty() && !std::filesystem::is_directory(outFolder, ec)) {
-        Err("qz export: " + LS(lsLogFolderMissing) + " " + Utf8ToCp1252(outFolder.string()) + "\n");
-        return 1;
-    }
-    // The file may be the original the log was converted from: replacing it needs an
-    // explicit --force; --yes only answers questions.
-    if (std::filesystem::exists(outFile, ec) || std::filesystem::is_symlink(outFile, ec)) {
-        if (!force) {
-            Err("qz export: " + Utf8ToCp1252(outFile) + " exists and was kept (--force replaces it)\n");
-            return 1;
-        }
-        if (std::filesystem::is_directory(outFile, ec)) {
-            Err("qz export: " + Utf8ToCp1252(outFile) + ": is a folder, not a file\n");
-            return 1;
-        }
-    }
+    if (!OutputFileAllowed("export", outFile, {logFile}, force)) return 1;
     std::string error;
     if (!WriteFileAtomically(outFile, text, &error)) {
         Err("qz export: " +

@@ -20,6 +20,7 @@ int CmdInfo(const TArgs& args);
 int CmdCompile(const TArgs& args);
 int CmdConvert(const TArgs& args);
 int CmdScore(const TArgs& args);
+int CmdReport(const TArgs& args);
 int CmdLayout(const TArgs& args);
 int CmdADIFConfig(const TArgs& args);
 int CmdCheck(const TArgs& args);

@@ -36,6 +36,7 @@ const TCommand kCommands[] = {
     {"compile", "compile a log of any format and print its result report", true, CmdCompile},
     {"convert", "convert foreign logs into native logs", true, CmdConvert},
     {"score", "score logs of any format (foreign ones converted in memory)", true, CmdScore},
+    {"report", "write an HTML report with the charts of logs of any format", true, CmdReport},
     {"layout", "list and edit the stored column layouts of column text logs", true, CmdLayout},
     {"adif-config", "show and change which fields the ADIF export writes", true, CmdADIFConfig},
     {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},

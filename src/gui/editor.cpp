@@ -37,6 +37,8 @@
 #include "export/exporter.h"
 #include "gui/adifconfigdialog.h"
 #include "gui/cellediting.h"
+#include "gui/chartstrings.h"
+#include "gui/chartsview.h"
 #include "gui/commands.h"
 #include "gui/formatactions.h"
 #include "gui/guifrontend.h"
@@ -48,6 +50,7 @@
 #include "gui/printing.h"
 #include "gui/qtext.h"
 #include "logfile/qzf.h"
+#include "report/series.h"
 
 namespace qz::gui {
 
@@ -163,6 +166,14 @@ void TQZEditor::BuildWidgets() {
     }
     // A double click on "QSO #n: ..." in the messages goes to line n.
     FMemos[owMessages]->viewport()->installEventFilter(this);
+    FCharts = new TChartsView;
+    FTabs->addTab(FCharts, QString());
+    connect(FTabs, &QTabWidget::currentChanged, this, [this] {
+        if (FChartsStale) RefreshCharts();
+    });
+    connect(FCharts, &TChartsView::PrintRequested, this, [this] { Print(false); });
+    connect(FCharts, &TChartsView::SaveRequested, this,
+            [this](bool svg) { FCharts->SaveWithDialog(ChartsFileProposal(), svg); });
     checkRow->addStretch(1);
     lowerLayout->addLayout(checkRow);
     lowerLayout->addWidget(FTabs, 1);
@@ -316,6 +327,9 @@ void TQZEditor::Retranslate() {
             FChecks[w]->setToolTip(LSCaption(ui::lsShowOutputWindow));
         }
     }
+    FTabs->setTabText(FTabs->indexOf(FCharts), LSCaption(ui::lsChartsTab));
+    FTabs->setTabToolTip(FTabs->indexOf(FCharts), LSHint(ui::lsChartsTab));
+    FCharts->Retranslate();
     FLineLabel->setText(LSCaption(ui::lsLineEntry));
     FLineLabel->setToolTip(LSHint(ui::lsLineEntry));
     FApplyButton->setText(LSCaption(ui::lsApply));
@@ -395,6 +409,7 @@ void TQZEditor::AfterLogTaken() {
     SetEditMode(emEdit);
     FTabs->setCurrentIndex(owMessages);
     SetModified(false);
+    RefreshCharts();
 }
 
 // --- Grid ------------------------------------------------------------------------------
@@ -519,6 +534,7 @@ void TQZEditor::ReevaluateFrom(int row) {
         qz::RefreshOutputWindows(
             *FContestLog, SOutputWindow{owResult}, CheckedWindows(),
             [this](TOutputWindow w, std::vector<std::string>& lines) { FillOutputWindow(w, lines); });
+    RefreshCharts();
     const int current = CurrentRow();
     const TQSO* q = current >= 0 ? FContestLog->QSOs(current) : nullptr;
     if (FCells->ActiveEditor() == nullptr && q != nullptr) ShowCallForecast(current, FromCore(q->Call().Call()));
@@ -689,6 +705,21 @@ void TQZEditor::FillOutputWindow(TOutputWindow window, const std::vector<std::st
     FMemos[window]->document()->setModified(false);
 }
 
+void TQZEditor::RefreshCharts() {
+    FChartsStale = true;
+    if (!FContestLog || FTabs->currentWidget() != FCharts) return;
+    FCharts->SetSeries(BuildSeries(*FContestLog));
+    FChartsStale = false;
+}
+
+QString TQZEditor::ChartsFileProposal() const {
+    const QString folder = FromPath(Options.Path_Exported_Logs.oValue);
+    QString call = FContestLog ? FromCore(FContestLog->FileHeader().fhUser_OwnCall) : QString();
+    call.replace('/', '_');
+    const QString name = (call.isEmpty() ? QString("log") : call) + "_charts";
+    return folder.isEmpty() ? name : folder + "/" + name;
+}
+
 void TQZEditor::SyncMessages() {
     const bool wasModified = FMemos[owMessages]->document()->isModified();
     FMemos[owMessages]->setPlainText(FromCore(Joined(FMessageLines)));
@@ -731,6 +762,10 @@ void TQZEditor::ExportWindow(TOutputWindow window) {
 
 void TQZEditor::SaveOutputWindowAs() {
     if (!FContestLog) return;
+    if (FTabs->currentWidget() == FCharts) {
+        FCharts->SaveWithDialog(ChartsFileProposal(), false);
+        return;
+    }
     const auto window = static_cast<TOutputWindow>(std::max(0, FTabs->currentIndex()));
     const std::string proposed = ProposedExportFileName("", FContestLog->FileHeader().fhUser_OwnCall, window);
     const QString folder = FromPath(Options.Path_Exported_Logs.oValue);
@@ -783,6 +818,7 @@ void TQZEditor::Compile() {
     SOutputWindow all;
     for (TOutputWindow w : kRefreshOrder) all.Include(w);
     RefreshOutputWindows(all);
+    RefreshCharts();
     FQSOBeforeCompiling = nullptr;
     UpdateCommands();
 }
@@ -1031,12 +1067,14 @@ bool TQZEditor::eventFilter(QObject* watched, QEvent* event) {
 
 bool TQZEditor::PrintsGrid() const {
     // An output window that has the focus is printed, otherwise the grid.
-    const QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && FCharts->isAncestorOf(focus)) return false;
     return std::find(FMemos.begin(), FMemos.end(), focus) == FMemos.end();
 }
 
 void TQZEditor::PrintTo(QPrinter& printer, bool grid) {
     if (grid) PrintGrid(*FGrid, printer);
+    else if (FTabs->currentWidget() == FCharts) FCharts->PrintTo(printer);
     else PrintText(*FMemos[static_cast<std::size_t>(std::max(0, FTabs->currentIndex()))], printer);
 }
 

@@ -36,6 +36,7 @@ class TQSO;
 namespace qz::gui {
 
 class TCellEditing;
+class TChartsView;
 class TLogModel;
 
 inline constexpr int kNoOfShownOutputWindows = owSwisslog + 1;
@@ -60,6 +61,8 @@ public:
     QTableView* Grid() const { return FGrid; }
     QPlainTextEdit* OutputMemo(TOutputWindow window) const { return FMemos[window]; }
     QTabWidget* OutputTabs() const { return FTabs; }
+    // The Charts tab, after the output windows' tabs.
+    TChartsView* Charts() const { return FCharts; }
     QLineEdit* LineEntryField(int column) const;
     const std::string& FileName() const { return FFileName; }
     QString Title() const;
@@ -131,6 +134,9 @@ private:
     void ShowCallForecast(int row, const QString& call);
     void AfterLogTaken();
     void SyncMessages();
+    // Draws the charts anew when their tab shows, else when it is shown next.
+    void RefreshCharts();
+    QString ChartsFileProposal() const;
     void FillOutputWindow(TOutputWindow window, const std::vector<std::string>& lines);
     void RefreshOutputWindows(SOutputWindow windows);
     void UpdateTabVisibility();
@@ -212,6 +218,8 @@ private:
     QTabWidget* FTabs;
     std::array<QPlainTextEdit*, kNoOfShownOutputWindows> FMemos{};
     std::array<QCheckBox*, kNoOfShownOutputWindows> FChecks{};
+    TChartsView* FCharts = nullptr;
+    bool FChartsStale = true;
     QHash<QString, QAction*> FActions;
 };
 

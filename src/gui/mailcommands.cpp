@@ -62,7 +62,10 @@ std::string ExportLog(TQZEditor& editor, TOutputWindow window) {
 
 // The active output window's text, saved under a name the user chooses.
 std::string SaveActiveOutputWindow(TQZEditor& editor) {
-    const auto window = static_cast<TOutputWindow>(std::max(0, editor.OutputTabs()->currentIndex()));
+    const int tab = editor.OutputTabs()->currentIndex();
+    // The Charts tab holds no text to send.
+    if (tab < 0 || tab >= kNoOfShownOutputWindows) return {};
+    const auto window = static_cast<TOutputWindow>(tab);
     std::vector<std::string> lines;
     for (const QString& line : editor.OutputMemo(window)->toPlainText().split('\n')) lines.push_back(ToCore(line));
     return SaveLinesAs(&editor, window, editor.ContestLog()->FileHeader().fhUser_OwnCall, lines);

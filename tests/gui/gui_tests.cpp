@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtCharts>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -49,6 +50,7 @@
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"
+#include "gui/chartsview.h"
 #include "gui/celleditors.h"
 #include "gui/commands.h"
 #include "gui/commandline.h"
@@ -189,6 +191,7 @@ private slots:
     void typedDupeIsMarkedAndHintedWithoutCompile();
     void newLogFirstLineShowsCountryWhenTyped();
     void realTimeClockTimesAppendedLines();
+    void chartsTabFollowsTheLog();
 };
 
 void TGuiTest::initTestCase() {
@@ -1344,6 +1347,75 @@ void TGuiTest::startPanelIconsAndToolbar() {
     QCOMPARE(window->ActiveEditor()->parentWidget()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     for (const char* name : {"acNew", "acFileOpen", "acFileSave", "acEditUndo", "acEditCompile", "acOutputPrint"})
         QVERIFY2(!window->Command(name)->icon().isNull(), name);
+}
+
+// The bars of the rate chart of `band` ("10m"), or of every band for an empty name.
+int RateBars(const TChartsView& charts, const QString& band) {
+    int sum = 0;
+    for (QAbstractSeries* series : charts.RateChart()->series())
+        if (auto* bars = qobject_cast<QStackedBarSeries*>(series))
+            for (QBarSet* set : bars->barSets())
+                if (band.isEmpty() || set->label() == band)
+                    for (int i = 0; i < set->count(); ++i) sum += static_cast<int>(set->at(i));
+    return sum;
+}
+
+void TGuiTest::chartsTabFollowsTheLog() {
+    auto window = StartMainWindow({FNative});
+    TQZEditor* editor = window->ActiveEditor();
+    TChartsView* charts = editor->Charts();
+    QTabWidget* tabs = editor->OutputTabs();
+    QCOMPARE(tabs->tabText(tabs->indexOf(charts)), QString("Charts"));
+    tabs->setCurrentWidget(charts);
+    window->Command("acEditCompile")->trigger();
+    const TContestLog& log = *editor->ContestLog();
+    QVERIFY(log.Result().NoOfAllGoodQSOs() > 100);
+    QCOMPARE(RateBars(*charts, ""), log.Result().NoOfAllGoodQSOs());
+    const int tenBefore = RateBars(*charts, "10m");
+    QCOMPARE(tenBefore, log.Result().NoOfBandGoodQSOs(b10m));
+    // The cumulative QSOs end at the good QSOs; the band map has a row per band.
+    auto* qsos = qobject_cast<QLineSeries*>(charts->CumulativeChart()->series().value(0));
+    QVERIFY(qsos != nullptr);
+    QCOMPARE(static_cast<int>(qsos->points().last().y()), log.Result().NoOfAllGoodQSOs());
+    QCOMPARE(charts->BandMapChart()->series().size(), 6);
+
+    // The first line moved to 10m: the charts follow without a compile.
+    editor->SetCurrentRow(0);
+    QLineEdit* band = editor->LineEntryField(ColumnOf(log, cpBand));
+    QVERIFY(log.QSOs(0)->Band() != b10m);
+    band->setText("10m");
+    QVERIFY(editor->ApplyLineEntry());
+    QCOMPARE(RateBars(*charts, "10m"), tenBefore + 1);
+    QCOMPARE(RateBars(*charts, "10m"), log.Result().NoOfBandGoodQSOs(b10m));
+    window->Command("acEditUndo")->trigger();
+    window->Command("acEditCompile")->trigger();
+    QCOMPARE(RateBars(*charts, "10m"), tenBefore);
+
+    // Behind another tab the charts wait, and catch up when shown.
+    tabs->setCurrentIndex(owMessages);
+    editor->SetCurrentRow(0);
+    band->setText("10m");
+    QVERIFY(editor->ApplyLineEntry());
+    QCOMPARE(RateBars(*charts, "10m"), tenBefore);
+    tabs->setCurrentWidget(charts);
+    QCOMPARE(RateBars(*charts, "10m"), tenBefore + 1);
+
+    // Saved as PNG and SVG, printed into a PDF.
+    const QString png = QString::fromStdString(Path("charts.png"));
+    const QString svg = QString::fromStdString(Path("charts.svg"));
+    QVERIFY(charts->SavePicture(png));
+    QVERIFY(charts->SavePicture(svg));
+    QImage picture(png);
+    QVERIFY(picture.width() >= 1000 && picture.height() >= 900);
+    QVERIFY(QString::fromStdString(ReadBytes(Path("charts.svg"))).contains("<svg"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Path("charts.pdf")));
+    editor->PrintTo(printer, false);
+    QVERIFY(ReadBytes(Path("charts.pdf")).size() > 1000);
+    QString error;
+    QVERIFY(!charts->SavePicture(QString::fromStdString(Path("missing/charts.png")), &error));
+    QVERIFY(error.contains("missing"));
 }
 
 #include "gui_tests.moc"
