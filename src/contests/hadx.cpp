@@ -43,6 +43,9 @@ T_HADX_DX::T_HADX_DX(const TFileHeader&) : TTwoSidedContest({"HA"}, false, cHADX
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"HA"};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
 }
@@ -69,11 +72,6 @@ void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
     WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }
 
-void T_HADX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember});
-}
-
 std::string T_HADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     const TQSO* q = QSOs(qsoIndex);
@@ -87,18 +85,15 @@ void T_HADX_DX::SetCallDependingStuff(int qsoIndex) {
     if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
 }
 
-bool T_HADX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_HADX_DX::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
-
-std::string T_HADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 T_HADX_HA::T_HADX_HA(const TFileHeader&) : TTwoSidedContest({"HA"}, true, cHADX) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"HA"};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
 }
@@ -119,11 +114,6 @@ void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
     WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
 }
 
-void T_HADX_HA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
 std::string T_HADX_HA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     const TQSO* q = QSOs(qsoIndex);
@@ -136,11 +126,5 @@ void T_HADX_HA::SetCallDependingStuff(int qsoIndex) {
     const TQSO* q = QSOs(qsoIndex);
     if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
 }
-
-bool T_HADX_HA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_HADX_HA::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
-
-std::string T_HADX_HA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -19,16 +19,10 @@ public:
     std::int32_t GetPoints(int index) override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     void SetCallDependingStuff(int qsoIndex) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
     int GetSentNumericNumberIndex() const override { return 0; }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // Hungarian stations: county sent, countries per band.
@@ -40,15 +34,9 @@ public:
     std::int32_t GetPoints(int index) override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendConstantQSO(setEditedFlag, 318); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     void SetCallDependingStuff(int qsoIndex) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -23,6 +23,8 @@ T_PACC_DX::T_PACC_DX(const TFileHeader&) : TTwoSidedContest({"PA"}, false, cPACC
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColProvince}, {lsColProvince}};
+    FDupeScope = TDupeScope::BandMode;
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
 }
 
@@ -41,18 +43,11 @@ std::int32_t T_PACC_DX::GetPoints(int index) {
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 1) : 0;
 }
 
-void T_PACC_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColProvince}, {lsColProvince});
-}
-
 std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
-
-std::string T_PACC_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC) {
     FNoOfSentNumbers = 1;
@@ -60,6 +55,9 @@ T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC)
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColProvince}, {lsColRcvdExchange}, {lsColMulti1}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"PA"};
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
 }
 
@@ -79,21 +77,10 @@ std::int32_t T_PACC_PA::GetPoints(int index) {
     return q && q->IsGood() ? 1 : 0;
 }
 
-void T_PACC_PA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColProvince}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
 std::string T_PACC_PA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
     return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
 }
-
-bool T_PACC_PA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_PACC_PA::SetSpecialCountries() { FSpecialCountries = {"PA"}; }
-
-std::string T_PACC_PA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -17,14 +17,10 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
     int GetSentNumericNumberIndex() const override { return 0; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // Dutch stations: province sent, one point a QSO, countries (call areas in large
@@ -36,15 +32,9 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendConstantQSO(setEditedFlag, 300); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
     int GetRcvdNumericNumberIndex() const override { return 0; }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

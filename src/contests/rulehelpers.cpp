@@ -118,16 +118,6 @@ bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::v
     return true;
 }
 
-std::string CallBandModeDupeKey(const TContestLog& log, int index) {
-    const TQSO* q = log.QSOs(index);
-    if (!q) return {};
-    std::string key = q->Call().Call();
-    key += '\x01';
-    key += static_cast<char>('A' + q->Band());
-    key += static_cast<char>('A' + q->Mode());
-    return key;
-}
-
 std::string IOTAReference(std::string_view text) {
     if (text.size() <= 2) return {};
     const std::string continent = UpperCase(text.substr(0, 2));

@@ -60,6 +60,9 @@ T_WAGDL::T_WAGDL(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColDOK}, {lsColRcvdExchange}, {lsColMulti1}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"DL"};
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
     // A log of a station outside DL belongs to the other side (cWAGdx).
     AddObligatoryCty("DL");
@@ -95,23 +98,12 @@ void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_WAGDL::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDOK}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
 std::string T_WAGDL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_WAGDL::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_WAGDL::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_WAGDL::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
-
-std::string T_WAGDL::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 // --- T_WAGDX ---------------------------------------------------------------------------
 
@@ -121,6 +113,8 @@ T_WAGDX::T_WAGDX(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColDOK}, {lsColDOKLetterMulti}};
+    FDupeScope = TDupeScope::BandMode;
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
     // A log of a station in DL belongs to the other side (cWAG).
     AddObligatoryCty("DL");
@@ -159,18 +153,11 @@ void T_WAGDX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_WAGDX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColDOK}, {lsColDOKLetterMulti});
-}
-
 std::string T_WAGDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_WAGDX::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-std::string T_WAGDX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

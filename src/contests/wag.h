@@ -19,16 +19,10 @@ public:
     std::int32_t GetPoints(int index) override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
     std::string GetSpecialSTFCategory() const override { return {}; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // Foreign stations: serial numbers sent, only German stations count; the first letter
@@ -41,16 +35,12 @@ public:
     std::int32_t GetPoints(int index) override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
     int GetSentNumericNumberIndex() const override { return 0; }
     std::string GetSpecialSTFCategory() const override { return {}; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // The result overview per band with good QSOs per mode (the WAG contest's own layout).
