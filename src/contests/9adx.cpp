@@ -2,7 +2,7 @@
 #include "contests/9adx.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 

@@ -6,8 +6,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 #include "contests/wwdx.h"
 
 namespace qz {

@@ -2,8 +2,8 @@
 #include "contests/cqm.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 

@@ -5,8 +5,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 

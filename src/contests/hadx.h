@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 

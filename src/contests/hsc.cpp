@@ -6,9 +6,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/memberlist.h"
-#include "contests/members.h"
+#include "contests/framework/members.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 

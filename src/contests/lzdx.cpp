@@ -4,9 +4,9 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 

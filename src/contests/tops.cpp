@@ -3,8 +3,8 @@
 #include "contests/tops.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/memberlist.h"
 
 namespace qz {

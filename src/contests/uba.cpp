@@ -3,9 +3,9 @@
 #include "contests/uba.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/simplelist.h"
 
 namespace qz {

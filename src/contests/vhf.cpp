@@ -4,9 +4,9 @@
 #include "contests/vhf.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/locator.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/locator.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 

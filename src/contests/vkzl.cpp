@@ -4,7 +4,7 @@
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 

@@ -10,7 +10,7 @@
 #include "base/language.h"
 #include "base/options.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/contestlog.h"
 #include "engine/sentqtcs.h"
 #include "gui/cellediting.h"

@@ -1,5 +1,5 @@
 // Building blocks shared by the contest class constructors.
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 #include <type_traits>
 

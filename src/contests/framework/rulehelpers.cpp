@@ -1,5 +1,5 @@
 // Rule helpers shared by several contest families.
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,13 +1,13 @@
 // Rules shared by the home sides and DX sides of national contests.
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 #include <algorithm>
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/dok.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/dok.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
