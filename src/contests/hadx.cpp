@@ -37,17 +37,38 @@ bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberInd
 
 }  // namespace
 
-T_HADX_DX::T_HADX_DX(const TFileHeader&) : TTwoSidedContest({"HA"}, false, cHADXha) {
+THADXContest::THADXContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"HA"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
-    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember}};
     FDupeScope = TDupeScope::BandMode;
     FSpecialCountries = {"HA"};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
+}
+
+void THADXContest::WriteResults(std::vector<std::string>& destination) const {
+    TContestLog::WriteResults(destination);
+    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
+}
+
+std::string THADXContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
+        return result;
+    return SideRcvdSuggestion(qsoIndex, numberIndex, rcvdList);
+}
+
+void THADXContest::SetCallDependingStuff(int qsoIndex) {
+    const TQSO* q = QSOs(qsoIndex);
+    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
+}
+
+T_HADX_DX::T_HADX_DX(const TFileHeader&) : THADXContest(false, cHADXha) {
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember}};
 }
 
 std::string T_HADX_DX::GetMulti(int index, int multiIndex) {
@@ -67,35 +88,8 @@ std::int32_t T_HADX_DX::GetPoints(int index) {
     return IsHomeStation(q->Call()) ? 6 : RelationPoints(index, 1, 1, 3);
 }
 
-void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
-    TContestLog::WriteResults(destination);
-    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
-}
-
-std::string T_HADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    const TQSO* q = QSOs(qsoIndex);
-    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
-        return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-void T_HADX_DX::SetCallDependingStuff(int qsoIndex) {
-    const TQSO* q = QSOs(qsoIndex);
-    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
-}
-
-T_HADX_HA::T_HADX_HA(const TFileHeader&) : TTwoSidedContest({"HA"}, true, cHADX) {
-    FNoOfSentNumbers = 1;
-    FNoOfRcvdNumbers = 1;
-    FNoOfMulties = 1;
-    FBands = SixBands();
-    FModes = {mCW, mSSB};
+T_HADX_HA::T_HADX_HA(const TFileHeader&) : THADXContest(true, cHADX) {
     FExchangeColumns = TExchangeColumns{{lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1}};
-    FDupeScope = TDupeScope::BandMode;
-    FSpecialCountries = {"HA"};
-    FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
-    FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
 }
 
 std::string T_HADX_HA::GetMulti(int index, int multiIndex) {
@@ -107,24 +101,6 @@ std::string T_HADX_HA::GetMulti(int index, int multiIndex) {
 std::int32_t T_HADX_HA::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? RelationPoints(index, 1, 3, 5) : 0;
-}
-
-void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
-    TContestLog::WriteResults(destination);
-    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
-}
-
-std::string T_HADX_HA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    const TQSO* q = QSOs(qsoIndex);
-    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
-        return result;
-    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-}
-
-void T_HADX_HA::SetCallDependingStuff(int qsoIndex) {
-    const TQSO* q = QSOs(qsoIndex);
-    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
 }
 
 }  // namespace qz

@@ -17,15 +17,24 @@
 
 namespace qz {
 
-T_PACC_DX::T_PACC_DX(const TFileHeader&) : TTwoSidedContest({"PA"}, false, cPACCpa) {
+TPACCContest::TPACCContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"PA"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
-    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColProvince}, {lsColProvince}};
     FDupeScope = TDupeScope::BandMode;
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
+}
+
+std::string TPACCContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
+    return SideRcvdSuggestion(qsoIndex, numberIndex, rcvdList);
+}
+
+T_PACC_DX::T_PACC_DX(const TFileHeader&) : TPACCContest(false, cPACCpa) {
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColProvince}, {lsColProvince}};
 }
 
 bool T_PACC_DX::IsValidQSO(int index, bool showMessage) {
@@ -43,22 +52,9 @@ std::int32_t T_PACC_DX::GetPoints(int index) {
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 1) : 0;
 }
 
-std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC) {
-    FNoOfSentNumbers = 1;
-    FNoOfRcvdNumbers = 1;
-    FNoOfMulties = 1;
-    FBands = SixBands();
-    FModes = {mCW, mSSB};
+T_PACC_PA::T_PACC_PA(const TFileHeader&) : TPACCContest(true, cPACC) {
     FExchangeColumns = TExchangeColumns{{lsColProvince}, {lsColRcvdExchange}, {lsColMulti1}};
-    FDupeScope = TDupeScope::BandMode;
     FSpecialCountries = {"PA"};
-    FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
 }
 
 std::string T_PACC_PA::GetMulti(int index, int multiIndex) {
@@ -75,12 +71,6 @@ std::string T_PACC_PA::GetMulti(int index, int multiIndex) {
 std::int32_t T_PACC_PA::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? 1 : 0;
-}
-
-std::string T_PACC_PA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
-    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
 }
 
 }  // namespace qz
