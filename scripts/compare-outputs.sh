@@ -4,8 +4,8 @@
 # the build before it:
 #   - every corpus log scored, compiled and checked, and exported to each format;
 #   - a few corpus logs (ADIF, STF, column text and Cabrillo) converted under every
-#     contest in turn, then scored, checked and batch-exported to each batch format,
-#     so that every contest's columns, dupes and scoring show in some output;
+#     contest in turn, then all of them scored, checked and batch-exported to each
+#     batch format, so that every contest's columns, dupes and scoring show;
 #   - the common result list (and its --tsv table) of a season of generated logs.
 # Exit statuses and standard error are kept beside each output.
 #
@@ -65,25 +65,26 @@ done
 # Logs that exercise every contest's rules: mixed bands and modes, several formats.
 sweep=(adif/general_2017_sa6mwa_misc.adif adif/general_2017_ei3kf_wsjtx.adi other/ntcqp_2024_dj6qq.stf
   other/ntcqp_2024_pa0sim_tabbed.txt cabrillo/darc-xmas_2023_df5rf-p.log cabrillo/iaru-hf_2023_i44w.log)
+files=()
+for s in "${sweep[@]}"; do files+=("$work/corpus/$s"); done
 contests=$("$qz" contests | awk 'NR > 1 { print $1 }')
 for c in $contests; do
-  dir="$work/sweep/$c"
-  mkdir -p "$dir"
-  files=()
-  for s in "${sweep[@]}"; do files+=("$work/corpus/$s"); done
-  run "sweep/$c/convert" "$qz" --no batch convert --contest "$c" --cty "$cty" --jobs 1 -o "$dir" "${files[@]}"
-  native=("$dir"/*)
-  [ -e "${native[0]}" ] || continue
-  run "sweep/$c/score" "$qz" score --messages --cty "$cty" "${native[@]}"
-  run "sweep/$c/score.tsv" "$qz" score --tsv --cty "$cty" "${native[@]}"
-  run "sweep/$c/check" "$qz" check --cty "$cty" "${native[@]}"
-  for format in stf cabrillo adif result comments res swisslog dbase; do
-    run "sweep/$c/batch.$format" "$qz" batch export --format "$format" --force --jobs 1 --cty "$cty" "${native[@]}"
-  done
-  for n in "${native[@]}"; do
-    case "$n" in *.QZF) ;; *) cp "$n" "$out/sweep/$c/" ;; esac
-  done
+  mkdir -p "$work/sweep/$c"
+  run "sweep/convert.$c" "$qz" --no batch convert --contest "$c" --cty "$cty" --jobs 1 -o "$work/sweep/$c" "${files[@]}"
 done
+# One process a command for all the converted logs, in a fixed order.
+(cd "$work/sweep" && find . -name '*.QZF' | sort -V) >"$work/sweep.list"
+cd "$work/sweep"
+run sweep/score "$qz" score --messages --cty "$cty" $(cat "$work/sweep.list")
+run sweep/check "$qz" check --cty "$cty" $(cat "$work/sweep.list")
+for format in stf cabrillo adif result comments res swisslog dbase; do
+  run "sweep/batch.$format" "$qz" batch export --format "$format" --force --cty "$cty" -@ "$work/sweep.list"
+done
+find . -type f ! -name '*.QZF' | while read -r f; do
+  mkdir -p "$out/sweep/files/$(dirname "$f")"
+  cp "$f" "$out/sweep/files/$f"
+done
+cd "$repo"
 
 if [ ! -f "$season/.complete" ]; then
   rm -rf "$season"
@@ -94,6 +95,8 @@ find "$season" -name '*.log' | sort >"$work/season.list"
 run season/results "$qz" batch results --cty "$cty" --jobs 2 -@ "$work/season.list" -o -
 run season/results.tsv "$qz" batch results --tsv --cty "$cty" --jobs 2 -@ "$work/season.list"
 
+# An STF file says when it was written: that line is the same in every run.
+find "$out" -type f \( -name '*.stf' -o -name 'export.stf' \) -exec sed -i 's/^# Data written "[^"]*"/# Data written "(time)"/' {} +
 echo "$(find "$out" -type f | wc -l) files written to $out"
 if [ -n "$baseline" ]; then
   if diff -rq "$baseline" "$out"; then
