@@ -16,7 +16,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "base/installfiles.h"
 #include "domain/call.h"
 #include "domain/cty.h"

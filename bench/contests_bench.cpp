@@ -11,7 +11,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "domain/call.h"
 #include "domain/cty.h"
 #include "engine/contestlog.h"

@@ -8,7 +8,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "domain/cty.h"
 #include "export/cabrilloexport.h"
 #include "export/stfexport.h"

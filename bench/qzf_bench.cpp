@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/datetime.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "domain/cty.h"
 #include "logfile/qzf.h"
 

@@ -21,7 +21,7 @@
 
 #include "base/datetime.h"
 #include "base/settingsstore.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/contestlog.h"
 #include "gui/cellediting.h"
 #include "gui/editor.h"

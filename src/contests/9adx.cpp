@@ -2,7 +2,7 @@
 #include "contests/9adx.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 
@@ -12,6 +12,7 @@ T_9A_DX::T_9A_DX(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = AllModes();
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1}};
 }
 
 std::string T_9A_DX::GetMulti(int index, int multiIndex) {
@@ -33,11 +34,6 @@ void T_9A_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_9A_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

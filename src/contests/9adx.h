@@ -17,7 +17,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     int GetSentNumericNumberIndex() const override { return 0; }
     int GetRcvdNumericNumberIndex() const override { return 0; }
 };

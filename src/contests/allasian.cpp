@@ -6,8 +6,8 @@
 #include "base/language.h"
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -51,6 +51,7 @@ T_AADX::T_AADX(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColAAExchange}, {lsColAAExchange}, {lsColPrefixMulti}};
 }
 
 bool T_AADX::IsValidQSO(int index, bool showMessage) {
@@ -77,11 +78,6 @@ void T_AADX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendWithAge(*this, NewQSOWithDefaults(setEditedFlag), first, setEditedFlag);
 }
 
-void T_AADX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColAAExchange}, {lsColAAExchange}, {lsColPrefixMulti});
-}
-
 std::string T_AADX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     return AgeSuggestion(*this, qsoIndex, numberIndex, rcvdList);
 }
@@ -94,6 +90,7 @@ T_AA_ASIA::T_AA_ASIA(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColAAExchange}, {lsColAAExchange}, {lsColMulti1}};
 }
 
 bool T_AA_ASIA::IsValidQSO(int index, bool showMessage) {
@@ -120,11 +117,6 @@ std::int32_t T_AA_ASIA::GetPoints(int index) {
 void T_AA_ASIA::CreateAndAppendQSO(bool setEditedFlag) {
     const bool first = FQSOList.empty();
     AppendWithAge(*this, NewQSOWithDefaults(setEditedFlag), first, setEditedFlag);
-}
-
-void T_AA_ASIA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColAAExchange}, {lsColAAExchange}, {lsColMulti1});
 }
 
 std::string T_AA_ASIA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,9 +3,9 @@
 #include "contests/ari.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -21,6 +21,9 @@ T_ARI_DX::T_ARI_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"I", "IS", "IT9", "IG9"};
     FMiscAllocationTable = LoadMiscAllocationTable("ari.dat", ContestLogCreateError);
 }
 
@@ -47,13 +50,6 @@ void T_ARI_DX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_ARI_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince});
-}
-
-std::string T_ARI_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_ARI_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -74,9 +70,5 @@ std::string T_ARI_DX::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsItalian(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
-
-bool T_ARI_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_ARI_DX::SetSpecialCountries() { FSpecialCountries = {"I", "IS", "IT9", "IG9"}; }
 
 }  // namespace qz

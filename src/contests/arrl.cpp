@@ -6,8 +6,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 #include "contests/wwdx.h"
 
 namespace qz {
@@ -56,6 +56,7 @@ T_ARRL::T_ARRL(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColPower}, {lsColStateProvince}, {lsColStateProvince}};
     FAmiAllocationTable = LoadAmiAllocationTable("ardxdx.dat", ContestLogCreateError);
 }
 
@@ -96,11 +97,6 @@ void T_ARRL::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_ARRL::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColPower}, {lsColStateProvince}, {lsColStateProvince});
-}
-
 std::string T_ARRL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (IsWVESide()) {
         // DX stations send their power: an earlier QSO's, else the previous line's.
@@ -125,6 +121,9 @@ T_ARRL10M::T_ARRL10M(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = {b10m};
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColStateProvince}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"K", "VE", "KH6", "KL"};
     FAmiAllocationTable = LoadAmiAllocationTable("ar10.dat", ContestLogCreateError);
 }
 
@@ -160,13 +159,6 @@ void T_ARRL10M::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_ARRL10M::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColStateProvince});
-}
-
-std::string T_ARRL10M::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_ARRL10M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     return StateOrProvinceSuggestion(*this, qsoIndex, numberIndex, rcvdList);
 }
@@ -176,10 +168,6 @@ std::string T_ARRL10M::GetSwisslogSPField(int qsoIndex) const {
     return q ? q->RcvdNumbers(0) : std::string();
 }
 
-bool T_ARRL10M::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_ARRL10M::SetSpecialCountries() { FSpecialCountries = {"K", "VE", "KH6", "KL"}; }
-
 // --- T_ARRL160M_DX --------------------------------------------------------------------
 
 T_ARRL160M_DX::T_ARRL160M_DX(const TFileHeader&) {
@@ -188,6 +176,7 @@ T_ARRL160M_DX::T_ARRL160M_DX(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b160m};
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{}, {lsColARRLSection}, {lsColARRLSection}};
     FAmiAllocationTable = LoadAmiAllocationTable("ar160.dat", ContestLogCreateError);
 }
 
@@ -217,11 +206,6 @@ void T_ARRL160M_DX::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetMode(mCW);
     }
     AppendQSO(std::move(q));
-}
-
-void T_ARRL160M_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {}, {lsColARRLSection}, {lsColARRLSection});
 }
 
 std::string T_ARRL160M_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -23,7 +23,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
 
@@ -40,15 +39,9 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsAnExtensionRelevantContest() const override { return true; }
     std::string GetSwisslogSPField(int qsoIndex) const override;
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // 160m contest from outside W/VE: 5 points per QSO with a W/VE station, sections
@@ -62,7 +55,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
 };

@@ -6,8 +6,8 @@
 #include "base/language.h"
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -30,6 +30,11 @@ T_BUCURESTI::T_BUCURESTI(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = {b80m, b40m};
     FModes = {mCW, mSSB, mPSK};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange, lsColBucurestiSent2},
+                                        {lsColRcvdExchange, lsColBucurestiRcvd2},
+                                        {lsColCountyMulti, lsColCcTLDMulti}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"YO"};
     FAmiAllocationTable = LoadAmiAllocationTable("bucuresti.dat", ContestLogCreateError);
     FccTLDAssignmentTable = LoadAmiAllocationTable("cctld.dat", ContestLogCreateError);
 }
@@ -83,14 +88,6 @@ void T_BUCURESTI::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_BUCURESTI::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColBucurestiSent2}, {lsColRcvdExchange, lsColBucurestiRcvd2},
-                      {lsColCountyMulti, lsColCcTLDMulti});
-}
-
-std::string T_BUCURESTI::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_BUCURESTI::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -115,9 +112,5 @@ std::string T_BUCURESTI::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsRomanian(q->Call()) ? q->RcvdNumbers(1) : std::string();
 }
-
-bool T_BUCURESTI::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_BUCURESTI::SetSpecialCountries() { FSpecialCountries = {"YO"}; }
 
 }  // namespace qz

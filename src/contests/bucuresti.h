@@ -21,19 +21,14 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     int GetSentNumericNumberIndex() const override { return 0; }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
 
     // The internet country codes ("cctld.dat"); never null after construction.
     const TAmiAllocationTable* ccTLDAssignmentTable() const { return FccTLDAssignmentTable.get(); }
 
 protected:
-    std::string DupeKey(int index) const override;
-
 private:
     std::unique_ptr<TAmiAllocationTable> FccTLDAssignmentTable;
 };

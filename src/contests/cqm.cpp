@@ -2,8 +2,8 @@
 #include "contests/cqm.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -13,6 +13,7 @@ T_CQM::T_CQM(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b160m, b80m, b40m, b20m, b15m, b10m, bSAT};
     FModes = {mCW, mSSB, mSSTV};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1}};
 }
 
 std::string T_CQM::GetMulti(int index, int multiIndex) {
@@ -32,11 +33,6 @@ void T_CQM::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_CQM::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

@@ -4,8 +4,8 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -15,6 +15,7 @@ T_CQMM::T_CQMM(const TFileHeader& header) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColCQMMPrefixMulti, lsColMulti1}};
 }
 
 std::string T_CQMM::GetMulti(int index, int multiIndex) {
@@ -46,11 +47,6 @@ void T_CQMM::CreateAndAppendQSO(bool setEditedFlag) {
     if (!first) q->CopySentNumber(0, *FQSOList.back());
     else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColSentExchange, ConstantSentNumber()));
     AppendQSO(std::move(q));
-}
-
-void T_CQMM::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColCQMMPrefixMulti, lsColMulti1});
 }
 
 std::string T_CQMM::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

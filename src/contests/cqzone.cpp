@@ -1,7 +1,7 @@
 #include "contests/cqzone.h"
 
 #include "base/text.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 

@@ -3,8 +3,8 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -17,6 +17,8 @@ T_DARC10M::T_DARC10M(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = {b10m};
     FModes = {mCW, mSSB};
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentExchange, lsColSentDOK}, {lsColRcvdExchange, lsColRcvdDOK}, {lsColMulti1, lsColDOK}};
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
 
@@ -44,12 +46,6 @@ void T_DARC10M::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_DARC10M::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColSentDOK}, {lsColRcvdExchange, lsColRcvdDOK},
-                      {lsColMulti1, lsColDOK});
 }
 
 std::string T_DARC10M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -6,9 +6,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -35,6 +35,9 @@ T_DARC_ROOKIE::T_DARC_ROOKIE(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b80m, b40m};
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{
+        {lsColRookieSent1, lsColRookieSent2}, {lsColRookieRcvd1, lsColRookieRcvd2}, {lsColRookieMulti}};
+    FDupeScope = TDupeScope::BandMode;
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
 
@@ -72,19 +75,11 @@ void T_DARC_ROOKIE::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_DARC_ROOKIE::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColRookieSent1, lsColRookieSent2}, {lsColRookieRcvd1, lsColRookieRcvd2},
-                      {lsColRookieMulti});
-}
-
 std::string T_DARC_ROOKIE::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_DARC_ROOKIE::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-std::string T_DARC_ROOKIE::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

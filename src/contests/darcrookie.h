@@ -18,13 +18,9 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

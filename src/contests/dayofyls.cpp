@@ -5,8 +5,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -16,9 +16,9 @@ T_DAY_OF_YLs::T_DAY_OF_YLs(const TFileHeader&) {
     FNoOfMulties = 0;
     FBands = FiveBands();
     FModes = {mCW, mSSB, mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColYLExchange, lsColYLOM}, {lsColYLExchange, lsColYLOM}, {}};
+    FDupeScope = TDupeScope::BandMode;
 }
-
-std::string T_DAY_OF_YLs::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::int32_t T_DAY_OF_YLs::GetPoints(int index) {
     const TQSO* q = QSOs(index);
@@ -38,11 +38,6 @@ void T_DAY_OF_YLs::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_DAY_OF_YLs::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColYLExchange, lsColYLOM}, {lsColYLExchange, lsColYLOM}, {});
 }
 
 std::string T_DAY_OF_YLs::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

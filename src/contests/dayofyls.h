@@ -18,11 +18,7 @@ public:
     // The first line of a log asks for the sent exchange and whether the own operator
     // is a YL (sent number 1 "YL", otherwise "OM").
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

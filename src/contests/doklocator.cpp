@@ -1,7 +1,7 @@
 #include "contests/doklocator.h"
 
 #include "base/lsnumbers.h"
-#include "contests/dok.h"
+#include "contests/framework/dok.h"
 
 namespace qz {
 

@@ -4,9 +4,9 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -19,6 +19,8 @@ T_DTC::T_DTC(const TFileHeader&) {
     FNoOfMulties = 0;
     FBands = {b80m, b40m};
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{lsColDTCExchange}, {lsColDTCExchange}, {}};
+    FSpecialCountries = {"DL"};
     FSimpleList = LoadSimpleList("dtc.dat", TListNeed::Optional, ContestLogCreateError);
 }
 
@@ -48,11 +50,6 @@ void T_DTC::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_DTC::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDTCExchange}, {lsColDTCExchange}, {});
-}
-
 std::string T_DTC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     std::string result;
@@ -63,9 +60,5 @@ std::string T_DTC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vec
 }
 
 std::string T_DTC::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_DTC::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_DTC::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
 
 }  // namespace qz

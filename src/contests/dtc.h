@@ -17,12 +17,9 @@ public:
     std::int32_t GetPoints(int index) override;
     std::int64_t GetFinalResult() const override { return Result().AllPoints(); }
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
 };
 
 }  // namespace qz

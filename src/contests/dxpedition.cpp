@@ -4,8 +4,8 @@
 #include "base/text.h"
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -15,9 +15,9 @@ T_DXPDN::T_DXPDN(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = AllBands();
     FModes = AllModes();
+    FExchangeColumns = TExchangeColumns{{}, {}, {lsColMulti1}, false};
+    FDupeScope = TDupeScope::BandMode;
 }
-
-std::string T_DXPDN::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::string T_DXPDN::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -47,10 +47,5 @@ void T_DXPDN::WriteResults(std::vector<std::string>& d) const {
 }
 
 void T_DXPDN::CreateAndAppendQSO(bool setEditedFlag) { AppendQSO(NewQSOWithDefaults(setEditedFlag)); }
-
-void T_DXPDN::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {}, {}, {lsColMulti1}, false);
-}
 
 }  // namespace qz

@@ -19,10 +19,6 @@ public:
     // all 27 bands and the totals.
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

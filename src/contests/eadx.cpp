@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -23,6 +23,8 @@ T_EA_DX::T_EA_DX(const TFileHeader& header) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince}};
+    FSpecialCountries = {"EA", "EA6", "EA8", "EA9"};
     FAmiAllocationTable = LoadAmiAllocationTable("ea_provinces.dat", ContestLogCreateError);
 }
 
@@ -56,11 +58,6 @@ void T_EA_DX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_EA_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColProvince});
-}
-
 std::string T_EA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -76,9 +73,5 @@ std::string T_EA_DX::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsSpanish(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
-
-bool T_EA_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_EA_DX::SetSpecialCountries() { FSpecialCountries = {"EA", "EA6", "EA8", "EA9"}; }
 
 }  // namespace qz

@@ -5,8 +5,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -16,9 +16,9 @@ T_EUHF::T_EUHF(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColEUHFExchange}, {lsColEUHFExchange}, {lsColEUHFExchange}};
+    FDupeScope = TDupeScope::BandMode;
 }
-
-std::string T_EUHF::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 bool T_EUHF::IsValidQSO(int index, bool showMessage) {
     if (!TContestLog::IsValidQSO(index, showMessage)) return false;
@@ -51,11 +51,6 @@ void T_EUHF::CreateAndAppendQSO(bool setEditedFlag) {
     if (!first) q->CopySentNumber(0, *FQSOList.back());
     else if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColEUHFExchange, ConstantSentNumber()));
     AppendQSO(std::move(q));
-}
-
-void T_EUHF::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColEUHFExchange}, {lsColEUHFExchange}, {lsColEUHFExchange});
 }
 
 std::string T_EUHF::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -3,8 +3,8 @@
 #include "contests/fieldday.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -14,6 +14,7 @@ T_FD::T_FD(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1}};
 }
 
 std::string T_FD::GetMulti(int index, int multiIndex) {
@@ -33,11 +34,6 @@ void T_FD::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_FD::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

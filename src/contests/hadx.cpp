@@ -6,11 +6,11 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
-#include "contests/members.h"
+#include "contests/framework/members.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
@@ -37,14 +37,38 @@ bool SuggestHungarian(TContestLog& log, bool isHome, int qsoIndex, int numberInd
 
 }  // namespace
 
-T_HADX_DX::T_HADX_DX(const TFileHeader&) : TTwoSidedContest({"HA"}, false, cHADXha) {
+THADXContest::THADXContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"HA"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"HA"};
     FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
+}
+
+void THADXContest::WriteResults(std::vector<std::string>& destination) const {
+    TContestLog::WriteResults(destination);
+    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
+}
+
+std::string THADXContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    const TQSO* q = QSOs(qsoIndex);
+    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
+        return result;
+    return SideRcvdSuggestion(qsoIndex, numberIndex, rcvdList);
+}
+
+void THADXContest::SetCallDependingStuff(int qsoIndex) {
+    const TQSO* q = QSOs(qsoIndex);
+    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
+}
+
+T_HADX_DX::T_HADX_DX(const TFileHeader&) : THADXContest(false, cHADXha) {
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember}};
 }
 
 std::string T_HADX_DX::GetMulti(int index, int multiIndex) {
@@ -64,43 +88,8 @@ std::int32_t T_HADX_DX::GetPoints(int index) {
     return IsHomeStation(q->Call()) ? 6 : RelationPoints(index, 1, 1, 3);
 }
 
-void T_HADX_DX::WriteResults(std::vector<std::string>& destination) const {
-    TContestLog::WriteResults(destination);
-    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
-}
-
-void T_HADX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColCountyMember});
-}
-
-std::string T_HADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    const TQSO* q = QSOs(qsoIndex);
-    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
-        return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-void T_HADX_DX::SetCallDependingStuff(int qsoIndex) {
-    const TQSO* q = QSOs(qsoIndex);
-    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
-}
-
-bool T_HADX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_HADX_DX::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
-
-std::string T_HADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
-T_HADX_HA::T_HADX_HA(const TFileHeader&) : TTwoSidedContest({"HA"}, true, cHADX) {
-    FNoOfSentNumbers = 1;
-    FNoOfRcvdNumbers = 1;
-    FNoOfMulties = 1;
-    FBands = SixBands();
-    FModes = {mCW, mSSB};
-    FMemberList = LoadMemberList("HADXCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
-    FAmiAllocationTable = LoadAmiAllocationTable("hadx.dat", ContestLogCreateError);
+T_HADX_HA::T_HADX_HA(const TFileHeader&) : THADXContest(true, cHADX) {
+    FExchangeColumns = TExchangeColumns{{lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1}};
 }
 
 std::string T_HADX_HA::GetMulti(int index, int multiIndex) {
@@ -113,34 +102,5 @@ std::int32_t T_HADX_HA::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? RelationPoints(index, 1, 3, 5) : 0;
 }
-
-void T_HADX_HA::WriteResults(std::vector<std::string>& destination) const {
-    TContestLog::WriteResults(destination);
-    WriteEmptyMemberListNote(*this, "HADXCMBR.QZ", destination);
-}
-
-void T_HADX_HA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColCountyMember}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
-std::string T_HADX_HA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    const TQSO* q = QSOs(qsoIndex);
-    if (numberIndex == 0 && SuggestHungarian(*this, q && IsHomeStation(q->Call()), qsoIndex, 0, rcvdList, result))
-        return result;
-    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-}
-
-void T_HADX_HA::SetCallDependingStuff(int qsoIndex) {
-    const TQSO* q = QSOs(qsoIndex);
-    if (q && IsHomeStation(q->Call())) FillMemberNumber(*this, qsoIndex, "");
-}
-
-bool T_HADX_HA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_HADX_HA::SetSpecialCountries() { FSpecialCountries = {"HA"}; }
-
-std::string T_HADX_HA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

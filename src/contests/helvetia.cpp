@@ -5,8 +5,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -36,6 +36,7 @@ T_HELVET_DX::T_HELVET_DX(const TFileHeader&) : TTwoSidedContest({"HB"}, false, c
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY, mPSK};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange, lsColCanton}, {lsColCanton}};
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
 }
 
@@ -54,11 +55,6 @@ std::int32_t T_HELVET_DX::GetPoints(int index) {
     return q && q->IsGood() ? 3 : 0;
 }
 
-void T_HELVET_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange, lsColCanton}, {lsColCanton});
-}
-
 std::string T_HELVET_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     if (numberIndex == 1 && SuggestRegion(qsoIndex, 1, rcvdList, result)) return result;
@@ -73,6 +69,8 @@ T_HELVET_HB::T_HELVET_HB(const TFileHeader&) : TTwoSidedContest({"HB"}, true, cH
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY, mPSK};
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton}, {lsColMulti1, lsColCanton}};
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
 }
 
@@ -95,12 +93,6 @@ void T_HELVET_HB::CreateAndAppendQSO(bool setEditedFlag) {
     AppendSerialAndCanton(*this, NewQSOWithDefaults(setEditedFlag), first, setEditedFlag);
 }
 
-void T_HELVET_HB::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton},
-                      {lsColMulti1, lsColCanton});
-}
-
 std::string T_HELVET_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     if (numberIndex == 1 && SuggestRegion(qsoIndex, 1, rcvdList, result)) return result;
@@ -115,6 +107,8 @@ T_XMAS_HB::T_XMAS_HB(const TFileHeader& header) : TTwoSidedContest({"HB"}, true,
     FNoOfMulties = 1;
     FBands = {b80m, b40m};
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton}, {lsColCanton}};
     FMiscAllocationTable = LoadMiscAllocationTable("helvetia.dat", ContestLogCreateError);
     // Stations anywhere may enter; the contest has no second side.
     FObligatoryCty.clear();
@@ -150,11 +144,6 @@ void T_XMAS_HB::CreateAndAppendQSO(bool setEditedFlag) {
         q->SetRcvdRST(RSTText(DefaultRST[mode]));
     }
     AppendSerialAndCanton(*this, std::move(q), first, setEditedFlag);
-}
-
-void T_XMAS_HB::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColCanton}, {lsColRcvdExchange, lsColCanton}, {lsColCanton});
 }
 
 std::string T_XMAS_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

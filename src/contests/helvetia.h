@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 
@@ -18,7 +18,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 1); }
@@ -33,7 +32,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 1); }
 };
@@ -47,7 +45,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 1); }

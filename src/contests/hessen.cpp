@@ -4,10 +4,10 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
-#include "contests/locator.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
+#include "contests/framework/locator.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -21,6 +21,9 @@ T_Hessen::T_Hessen(const TFileHeader&) {
     FBands = {b80m, b40m, b2m,   b1_25m, b70cm, b35cm,  b23cm, b13cm, b9cm,
               b6cm, b3cm, b12mm, b6mm,   b4mm,  b2_5mm, b2mm,  b1mm};
     FModes = {mCW, mSSB};
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator}, {lsColDOK, lsColDOK}};
+    FDupeScope = TDupeScope::BandMode;
     FMemberList = LoadMemberList("hessencontest.dat", 0, TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
@@ -45,12 +48,5 @@ std::int32_t T_Hessen::GetPoints(int index) {
     const std::int32_t km = LocatorDistance(q->SentNumbers(1), q->RcvdNumbers(1), bearing);
     return km < 0 ? 1 : km;
 }
-
-void T_Hessen::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator}, {lsColDOK, lsColDOK});
-}
-
-std::string T_Hessen::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

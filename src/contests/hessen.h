@@ -18,11 +18,7 @@ public:
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void SetColumns() override;
     bool IsAMemberNumberContest() const override { return false; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

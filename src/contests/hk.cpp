@@ -4,7 +4,7 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -18,6 +18,7 @@ THKContest::THKContest(bool homeSide, TContest otherSide)
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mCW, mSSB, mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColHKDistrictMulti}};
 }
 
 std::string THKContest::GetMulti(int index, int multiIndex) {
@@ -25,11 +26,6 @@ std::string THKContest::GetMulti(int index, int multiIndex) {
     if (!q || multiIndex < 0 || multiIndex >= FNoOfMulties || !q->IsGood()) return {};
     if (multiIndex == 0) return NewMulti(index, 0, q->Call().CtyMasterPrefix(), true);
     return IsHomeStation(q->Call()) ? NewMulti(index, 1, q->Call().District(), true) : std::string();
-}
-
-void THKContest::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColHKDistrictMulti});
 }
 
 T_HK_DX::T_HK_DX(const TFileHeader&) : THKContest(false, cHKhk) {}

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 
@@ -15,7 +15,6 @@ class THKContest : public TTwoSidedContest {
 public:
     std::string GetMulti(int index, int multiIndex) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     int GetSentNumericNumberIndex() const override { return 0; }
     int GetRcvdNumericNumberIndex() const override { return 0; }
 

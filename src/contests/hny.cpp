@@ -4,9 +4,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/memberlist.h"
-#include "contests/members.h"
+#include "contests/framework/members.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
@@ -18,6 +18,8 @@ T_HNY::T_HNY(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b80m, b40m, b20m};
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentExchange, lsColSentMember}, {lsColRcvdExchange, lsColRcvdMember}, {lsColMemberMulti}};
     FMemberList = LoadMemberList("AGCWMBR.QZ", 1, TListNeed::Optional, ContestLogCreateError);
 }
 
@@ -50,12 +52,6 @@ void T_HNY::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_HNY::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColSentMember}, {lsColRcvdExchange, lsColRcvdMember},
-                      {lsColMemberMulti});
 }
 
 std::string T_HNY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -19,7 +19,6 @@ public:
     std::int32_t GetPoints(int index) override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     void SetCallDependingStuff(int qsoIndex) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;

@@ -6,9 +6,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/memberlist.h"
-#include "contests/members.h"
+#include "contests/framework/members.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
@@ -20,6 +20,7 @@ T_HSC::T_HSC(const TFileHeader&) {
     FNoOfMulties = 0;
     FBands = FiveBands();
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{lsColHSCMember}, {lsColHSCMember}, {}};
     FMemberList = LoadMemberList("HSCMBR.QZ", 0, TListNeed::Optional, ContestLogCreateError);
 }
 
@@ -44,11 +45,6 @@ void T_HSC::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_HSC::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColHSCMember}, {lsColHSCMember}, {});
 }
 
 std::string T_HSC::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -7,8 +7,8 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -46,9 +46,9 @@ T_IARU::T_IARU(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti2}};
+    FDupeScope = TDupeScope::BandMode;
 }
-
-std::string T_IARU::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::string T_IARU::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -76,11 +76,6 @@ void T_IARU::CreateAndAppendQSO(bool setEditedFlag) {
     if (FQSOList.empty()) q->SetSentNumbers(0, ZeroPadded(FOwnCall.ITUZone(), 2));
     else q->CopySentNumber(0, *FQSOList.back());
     AppendQSO(std::move(q));
-}
-
-void T_IARU::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti2});
 }
 
 std::string T_IARU::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -4,8 +4,8 @@
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -15,11 +15,12 @@ T_IOTA::T_IOTA(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentExchange, lsColOwnIOTA}, {lsColRcvdExchange, lsColRcvdIOTA}, {lsColIOTACWMulti, lsColIOTASSBMulti}};
+    FDupeScope = TDupeScope::BandMode;
 }
 
 void T_IOTA::AfterInit() { FShowTimeInCategory = true; }
-
-std::string T_IOTA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::string T_IOTA::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -51,12 +52,6 @@ void T_IOTA::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_IOTA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColOwnIOTA}, {lsColRcvdExchange, lsColRcvdIOTA},
-                      {lsColIOTACWMulti, lsColIOTASSBMulti});
 }
 
 std::string T_IOTA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -37,6 +37,7 @@ T_JA_DX::T_JA_DX(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColJAPrefecture}, {lsColJAPrefecture}};
     FAmiAllocationTable = LoadAmiAllocationTable("jadx.dat", ContestLogCreateError);
 }
 
@@ -64,11 +65,6 @@ void T_JA_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, FQSOList.empty() ? ZeroPadded(FOwnCall.CQZone(), 2) : FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
-}
-
-void T_JA_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColJAPrefecture}, {lsColJAPrefecture});
 }
 
 std::string T_JA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -4,9 +4,9 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -22,6 +22,8 @@ T_LZDX_DX::T_LZDX_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColLZDistrict}, {lsColMulti2, lsColDistrict}};
+    FDupeScope = TDupeScope::BandMode;
     FMiscAllocationTable = LoadMiscAllocationTable("lzdx.dat", ContestLogCreateError);
 }
 
@@ -47,13 +49,6 @@ void T_LZDX_DX::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, FQSOList.empty() ? ZeroPadded(FOwnCall.ITUZone(), 2) : FQSOList.back()->SentNumbers(0));
     AppendQSO(std::move(q));
 }
-
-void T_LZDX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColLZDistrict}, {lsColMulti2, lsColDistrict});
-}
-
-std::string T_LZDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 std::string T_LZDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();

@@ -6,9 +6,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -21,6 +21,7 @@ T_OKDX_DX::T_OKDX_DX(const TFileHeader&) : TTwoSidedContest({"OK", "OM"}, false,
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColDistrict}, {lsColDistrict}};
     FAmiAllocationTable = LoadAmiAllocationTable("okom.dat", ContestLogCreateError);
 }
 
@@ -42,11 +43,6 @@ std::string T_OKDX_DX::GetMulti(int index, int multiIndex) {
 std::int32_t T_OKDX_DX::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 3) : 0;
-}
-
-void T_OKDX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColDistrict}, {lsColDistrict});
 }
 
 std::string T_OKDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
@@ -71,6 +67,7 @@ T_OKDX_OK::T_OKDX_OK(const TFileHeader&) : TTwoSidedContest({"OK", "OM"}, true, 
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{lsColDistrict}, {lsColRcvdExchange}, {lsColPrefixMulti}};
 }
 
 bool T_OKDX_OK::IsValidQSO(int index, bool showMessage) {
@@ -86,11 +83,6 @@ std::string T_OKDX_OK::GetMulti(int index, int multiIndex) {
 std::int32_t T_OKDX_OK::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 3) : 0;
-}
-
-void T_OKDX_OK::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDistrict}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 }  // namespace qz

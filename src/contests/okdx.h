@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 
@@ -17,7 +17,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
@@ -32,7 +31,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendConstantQSO(setEditedFlag, 275); }
-    void SetColumns() override;
     bool IsValidQSO(int index, bool showMessage) override;
     int GetRcvdNumericNumberIndex() const override { return 0; }
 };

@@ -4,8 +4,8 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -15,6 +15,7 @@ T_OK_RTTY::T_OK_RTTY(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColOKCallMulti}};
 }
 
 std::string T_OK_RTTY::GetMulti(int index, int multiIndex) {
@@ -31,11 +32,6 @@ std::int32_t T_OK_RTTY::GetPoints(int index) {
     const bool sameContinent = SameContinent(FOwnCall, q->Call());
     if (q->Band() == b80m || q->Band() == b40m) return sameContinent ? 3 : 6;
     return sameContinent ? 1 : 2;
-}
-
-void T_OK_RTTY::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColOKCallMulti});
 }
 
 }  // namespace qz

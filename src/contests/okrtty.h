@@ -17,7 +17,6 @@ public:
 
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
-    void SetColumns() override;
 };
 
 }  // namespace qz

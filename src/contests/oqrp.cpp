@@ -2,8 +2,8 @@
 #include "contests/oqrp.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -13,6 +13,8 @@ T_OQRP::T_OQRP(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b80m, b40m, b20m};
     FModes = {mCW};
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1}};
 }
 
 std::string T_OQRP::GetMulti(int index, int multiIndex) {
@@ -37,11 +39,6 @@ void T_OQRP::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_OQRP::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1});
 }
 
 std::string T_OQRP::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

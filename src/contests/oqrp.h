@@ -17,7 +17,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     int GetSentNumericNumberIndex() const override { return 0; }

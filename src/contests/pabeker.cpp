@@ -3,9 +3,9 @@
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -21,6 +21,7 @@ T_PA_BEKER::T_PA_BEKER(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = {b80m, b40m};
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColDistrict}, {lsColDistrict}, {lsColDistrict}};
     FMiscAllocationTable = LoadMiscAllocationTable("pa_beker.dat", ContestLogCreateError);
 }
 
@@ -53,11 +54,6 @@ void T_PA_BEKER::CreateAndAppendQSO(bool setEditedFlag) {
         if (!setEditedFlag) q->SetSentNumbers(0, QueryExchangeValue(lsColDistrict, ConstantSentNumber()));
     }
     AppendQSO(std::move(q));
-}
-
-void T_PA_BEKER::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDistrict}, {lsColDistrict}, {lsColDistrict});
 }
 
 std::string T_PA_BEKER::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -8,22 +8,33 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
 
-T_PACC_DX::T_PACC_DX(const TFileHeader&) : TTwoSidedContest({"PA"}, false, cPACCpa) {
+TPACCContest::TPACCContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"PA"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FDupeScope = TDupeScope::BandMode;
     FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
+}
+
+std::string TPACCContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    std::string result;
+    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
+    return SideRcvdSuggestion(qsoIndex, numberIndex, rcvdList);
+}
+
+T_PACC_DX::T_PACC_DX(const TFileHeader&) : TPACCContest(false, cPACCpa) {
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColProvince}, {lsColProvince}};
 }
 
 bool T_PACC_DX::IsValidQSO(int index, bool showMessage) {
@@ -41,26 +52,9 @@ std::int32_t T_PACC_DX::GetPoints(int index) {
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 1) : 0;
 }
 
-void T_PACC_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColProvince}, {lsColProvince});
-}
-
-std::string T_PACC_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
-    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
-}
-
-std::string T_PACC_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
-T_PACC_PA::T_PACC_PA(const TFileHeader&) : TTwoSidedContest({"PA"}, true, cPACC) {
-    FNoOfSentNumbers = 1;
-    FNoOfRcvdNumbers = 1;
-    FNoOfMulties = 1;
-    FBands = SixBands();
-    FModes = {mCW, mSSB};
-    FMiscAllocationTable = LoadMiscAllocationTable("pacc.dat", ContestLogCreateError);
+T_PACC_PA::T_PACC_PA(const TFileHeader&) : TPACCContest(true, cPACC) {
+    FExchangeColumns = TExchangeColumns{{lsColProvince}, {lsColRcvdExchange}, {lsColMulti1}};
+    FSpecialCountries = {"PA"};
 }
 
 std::string T_PACC_PA::GetMulti(int index, int multiIndex) {
@@ -78,22 +72,5 @@ std::int32_t T_PACC_PA::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? 1 : 0;
 }
-
-void T_PACC_PA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColProvince}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
-std::string T_PACC_PA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    std::string result;
-    if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
-    return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-}
-
-bool T_PACC_PA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_PACC_PA::SetSpecialCountries() { FSpecialCountries = {"PA"}; }
-
-std::string T_PACC_PA::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -6,7 +6,7 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -19,6 +19,8 @@ T_QRP_QRP::T_QRP_QRP(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = {mCW};
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1}};
 }
 
 std::string T_QRP_QRP::GetMulti(int index, int multiIndex) {
@@ -50,11 +52,6 @@ void T_QRP_QRP::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_QRP_QRP::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColPowerClass}, {lsColRcvdExchange, lsColPowerClass}, {lsColMulti1});
 }
 
 std::string T_QRP_QRP::GetSwisslogSPField(int qsoIndex) const {

@@ -16,7 +16,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     int GetSentNumericNumberIndex() const override { return 0; }
     int GetRcvdNumericNumberIndex() const override { return 0; }

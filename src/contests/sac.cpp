@@ -3,8 +3,8 @@
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -20,6 +20,7 @@ T_SAC::T_SAC(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColSACDistrictMulti}};
 }
 
 bool T_SAC::IsValidQSO(int index, bool showMessage) {
@@ -49,11 +50,6 @@ void T_SAC::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_SAC::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColSACDistrictMulti});
-}
-
 // --- T_SAC_SC -------------------------------------------------------------------------
 
 T_SAC_SC::T_SAC_SC(const TFileHeader& header) {
@@ -62,6 +58,7 @@ T_SAC_SC::T_SAC_SC(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1}};
 }
 
 std::string T_SAC_SC::GetMulti(int index, int multiIndex) {
@@ -81,11 +78,6 @@ void T_SAC_SC::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_SAC_SC::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1});
 }
 
 }  // namespace qz

@@ -24,7 +24,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     int GetSentNumericNumberIndex() const override { return 0; }
     int GetRcvdNumericNumberIndex() const override { return 0; }
 };
@@ -37,7 +36,6 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     int GetSentNumericNumberIndex() const override { return 0; }
     int GetRcvdNumericNumberIndex() const override { return 0; }
 };

@@ -4,8 +4,8 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -18,6 +18,8 @@ T_SPDX_DX::T_SPDX_DX(const TFileHeader&) : TTwoSidedContest({"SP"}, false, cSPDX
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColVoivodeship}, {lsColVoivodeship}};
+    FDupeScope = TDupeScope::BandMode;
     FMiscAllocationTable = LoadMiscAllocationTable("spdx.dat", ContestLogCreateError);
 }
 
@@ -36,18 +38,11 @@ std::int32_t T_SPDX_DX::GetPoints(int index) {
     return q && q->IsGood() ? RelationPoints(index, 0, 3, 3) : 0;
 }
 
-void T_SPDX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColVoivodeship}, {lsColVoivodeship});
-}
-
 std::string T_SPDX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     std::string result;
     if (numberIndex == 0 && SuggestRegion(qsoIndex, 0, rcvdList, result)) return result;
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
-
-std::string T_SPDX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX) {
     FNoOfSentNumbers = 1;
@@ -55,6 +50,8 @@ T_SPDX_SP::T_SPDX_SP(const TFileHeader&) : TTwoSidedContest({"SP"}, true, cSPDX)
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColVoivodeship}, {lsColRcvdExchange}, {lsColMulti1}};
+    FDupeScope = TDupeScope::BandMode;
 }
 
 bool T_SPDX_SP::IsValidQSO(int index, bool showMessage) {
@@ -71,12 +68,5 @@ std::int32_t T_SPDX_SP::GetPoints(int index) {
     const TQSO* q = QSOs(index);
     return q && q->IsGood() ? RelationPoints(index, 0, 1, 3) : 0;
 }
-
-void T_SPDX_SP::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColVoivodeship}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
-std::string T_SPDX_SP::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

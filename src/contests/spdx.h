@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 namespace qz {
 
@@ -17,14 +17,10 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendSerialQSO(setEditedFlag); }
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     bool IsValidQSO(int index, bool showMessage) override;
     std::string GetSwisslogSPField(int qsoIndex) const override { return RcvdOfHomeStation(qsoIndex, 0); }
     int GetSentNumericNumberIndex() const override { return 0; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 // Polish stations: voivodeship sent, countries per band; QSOs with Poland do not count.
@@ -35,12 +31,8 @@ public:
     std::string GetMulti(int index, int multiIndex) override;
     std::int32_t GetPoints(int index) override;
     void CreateAndAppendQSO(bool setEditedFlag) override { AppendConstantQSO(setEditedFlag, 295); }
-    void SetColumns() override;
     bool IsValidQSO(int index, bool showMessage) override;
     int GetRcvdNumericNumberIndex() const override { return 0; }
-
-protected:
-    std::string DupeKey(int index) const override;
 };
 
 }  // namespace qz

@@ -6,8 +6,8 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -20,6 +20,8 @@ T_Thueringen::T_Thueringen(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b80m, b2m, b70cm, b23cm, b13cm, b9cm, b6cm, b3cm, b12mm, b6mm, b4mm, b2mm, b1mm, bSAT};
     FModes = AllModes();
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK}};
+    FSpecialCountries = {"DL"};
     FSimpleList = LoadSimpleList("thueringencontest.dat", TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
@@ -58,20 +60,11 @@ void T_Thueringen::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_Thueringen::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK});
-}
-
 std::string T_Thueringen::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_Thueringen::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_Thueringen::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_Thueringen::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
 
 }  // namespace qz

@@ -20,12 +20,9 @@ public:
     std::int64_t GetFinalResult() const override;
     void WriteResults(std::vector<std::string>& destination) const override;
     void CreateAndAppendQSO(bool setEditedFlag) override;
-    void SetColumns() override;
     std::string GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) override;
     std::string GetSwisslogSPField(int qsoIndex) const override;
     std::string GetDOKFromRcvdNumber(int qsoIndex) const override { return GetSwisslogSPField(qsoIndex); }
-    bool IsSpecialCountry(int qsoIndex) const override;
-    void SetSpecialCountries() override;
     std::string GetSpecialSTFCategory() const override { return {}; }
 };
 

@@ -3,8 +3,8 @@
 #include "contests/tops.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/memberlist.h"
 
 namespace qz {
@@ -15,6 +15,8 @@ T_TOPS::T_TOPS(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentExchange, lsColOwnTOPSMember}, {lsColRcvdExchange, lsColRcvdTOPSMember}, {lsColPrefixMulti}};
     FMemberList = LoadMemberList("PROCWMbr.qz", 1, TListNeed::Optional, ContestLogCreateError);
 }
 
@@ -56,12 +58,6 @@ void T_TOPS::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_TOPS::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColOwnTOPSMember}, {lsColRcvdExchange, lsColRcvdTOPSMember},
-                      {lsColPrefixMulti});
 }
 
 std::string T_TOPS::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

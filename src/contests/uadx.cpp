@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -39,6 +39,9 @@ T_UADX_DX::T_UADX_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"UA", "UA9", "UA2", "R1FJ", "CE9", "R1MV"};
     FAmiAllocationTable = LoadAmiAllocationTable("oblast.dat", ContestLogCreateError);
 }
 
@@ -66,13 +69,6 @@ void T_UADX_DX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_UADX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti});
-}
-
-std::string T_UADX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_UADX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -94,10 +90,6 @@ std::string T_UADX_DX::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsRussian(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
-
-bool T_UADX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_UADX_DX::SetSpecialCountries() { FSpecialCountries = {"UA", "UA9", "UA2", "R1FJ", "CE9", "R1MV"}; }
 
 // The list holds the country file's Russian entities; the user knows them as one country.
 std::string T_UADX_DX::GetSpecialCountries() const { return "Russia"; }

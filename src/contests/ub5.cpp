@@ -3,9 +3,9 @@
 #include "contests/ub5.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -21,6 +21,9 @@ T_UB5_DX::T_UB5_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB, mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"UR"};
     FMiscAllocationTable = LoadMiscAllocationTable("ukrain.dat", ContestLogCreateError);
 }
 
@@ -46,13 +49,6 @@ void T_UB5_DX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_UB5_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColOblastMulti});
-}
-
-std::string T_UB5_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_UB5_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -67,9 +63,5 @@ std::string T_UB5_DX::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsUkrainian(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
-
-bool T_UB5_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_UB5_DX::SetSpecialCountries() { FSpecialCountries = {"UR"}; }
 
 }  // namespace qz

@@ -3,9 +3,9 @@
 #include "contests/uba.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 #include "reflists/miscallocationtable.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
@@ -22,6 +22,8 @@ T_UBA_DX::T_UBA_DX(const TFileHeader& header) {
     FNoOfMulties = 3;
     FBands = FiveBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentExchange}, {lsColRcvdExchange, lsColProvince}, {lsColProvince, lsColPrefixMulti, lsColMulti1}};
     FMiscAllocationTable = LoadMiscAllocationTable("uba.dat", ContestLogCreateError);
     FSimpleList = LoadSimpleList("eu_cty.dat", TListNeed::Optional, ContestLogCreateError);
 }
@@ -55,12 +57,6 @@ void T_UBA_DX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_UBA_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange, lsColProvince},
-                      {lsColProvince, lsColPrefixMulti, lsColMulti1});
 }
 
 std::string T_UBA_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

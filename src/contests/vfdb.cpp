@@ -8,8 +8,8 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -22,6 +22,8 @@ T_VFDB::T_VFDB(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = {b80m, b40m, b2m, b70cm};
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{
+        {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator}, {lsColDOK, lsColVFDBLocatorMulti}};
     FDOKList = LoadSimpleList("zdok.dat", TListNeed::Required, ContestLogCreateError);
     FSimpleList = LoadSimpleList("vfdb_stn.dat", TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
@@ -92,12 +94,6 @@ void T_VFDB::WriteResults(std::vector<std::string>& d) const {
     d.push_back(LS(lsFinalResult) + " " + std::to_string(Result().AllPoints()) + " * (" +
                 std::to_string(Result().NoOfAllMulties(0)) + " + " + std::to_string(Result().NoOfAllMulties(1) * 5) +
                 ") = " + FormatThousands(GetFinalResult()));
-}
-
-void T_VFDB::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentDOK, lsColOwnLocator}, {lsColRcvdDOK, lsColRcvdLocator},
-                      {lsColDOK, lsColVFDBLocatorMulti});
 }
 
 }  // namespace qz

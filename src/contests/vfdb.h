@@ -21,7 +21,6 @@ public:
     std::int32_t GetPoints(int index) override;
     std::int64_t GetFinalResult() const override;
     void WriteResults(std::vector<std::string>& destination) const override;
-    void SetColumns() override;
     std::int32_t GetNoOfCalculatedBandMulties(int multiIndex, TBand band) const override;
     std::int32_t GetNoOfAllCalculatedMulties(int multiIndex) const override;
 

@@ -4,9 +4,9 @@
 #include "contests/vhf.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/locator.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/locator.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -16,6 +16,8 @@ T_VHF::T_VHF(const TFileHeader&) {
     FNoOfMulties = 0;
     FBands = {b2m, b70cm, b23cm, b13cm, b9cm, b6cm, b3cm, b12mm, b6mm, b4mm, b2mm, b1mm, bSAT};
     FModes = AllModes();
+    FExchangeColumns =
+        TExchangeColumns{{lsColSentExchange, lsColOwnLocator}, {lsColRcvdExchange, lsColRcvdLocator}, {}};
 }
 
 std::int32_t T_VHF::GetPoints(int index) {
@@ -37,11 +39,6 @@ void T_VHF::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(1, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_VHF::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange, lsColOwnLocator}, {lsColRcvdExchange, lsColRcvdLocator}, {});
 }
 
 std::string T_VHF::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

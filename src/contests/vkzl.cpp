@@ -4,7 +4,7 @@
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 
@@ -14,6 +14,7 @@ T_VKZL::T_VKZL(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti}};
 }
 
 bool T_VKZL::IsValidQSO(int index, bool showMessage) {
@@ -48,11 +49,6 @@ void T_VKZL::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_VKZL::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 }  // namespace qz

@@ -7,7 +7,7 @@
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "base/text.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 

@@ -7,9 +7,9 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -53,19 +53,30 @@ void WriteModeReport(const TContestLog& log, std::vector<std::string>& d, std::i
                 std::to_string(log.Result().NoOfAllMulties(0)) + " = " + FormatThousands(finalResult));
 }
 
-// --- T_WAGDL ---------------------------------------------------------------------------
-
-T_WAGDL::T_WAGDL(const TFileHeader&) {
+TWAGContest::TWAGContest(bool homeSide, TContest otherSide) : TTwoSidedContest({"DL"}, homeSide, otherSide) {
     FNoOfSentNumbers = 1;
     FNoOfRcvdNumbers = 1;
     FNoOfMulties = 1;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FDupeScope = TDupeScope::BandMode;
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
-    // A log of a station outside DL belongs to the other side (cWAGdx).
-    AddObligatoryCty("DL");
-    FLogicalOperator = loInclude;
-    FAlternativeContest = cWAGdx;
+}
+
+void TWAGContest::WriteResults(std::vector<std::string>& destination) const {
+    WriteModeReport(*this, destination, GetFinalResult());
+}
+
+std::string TWAGContest::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
+}
+
+std::string TWAGContest::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
+
+T_WAGDL::T_WAGDL(const TFileHeader&) : TWAGContest(true, cWAGdx) {
+    FExchangeColumns = TExchangeColumns{{lsColDOK}, {lsColRcvdExchange}, {lsColMulti1}};
+    FSpecialCountries = {"DL"};
 }
 
 std::string T_WAGDL::GetMulti(int index, int multiIndex) {
@@ -81,10 +92,6 @@ std::int32_t T_WAGDL::GetPoints(int index) {
     return q->Call().Continent() == FOwnCall.Continent() ? 3 : 5;
 }
 
-void T_WAGDL::WriteResults(std::vector<std::string>& destination) const {
-    WriteModeReport(*this, destination, GetFinalResult());
-}
-
 void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     if (FQSOList.empty()) {
@@ -96,45 +103,12 @@ void T_WAGDL::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_WAGDL::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDOK}, {lsColRcvdExchange}, {lsColMulti1});
-}
-
-std::string T_WAGDL::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
-}
-
-std::string T_WAGDL::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_WAGDL::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_WAGDL::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
-
-std::string T_WAGDL::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
-// --- T_WAGDX ---------------------------------------------------------------------------
-
-T_WAGDX::T_WAGDX(const TFileHeader&) {
-    FNoOfSentNumbers = 1;
-    FNoOfRcvdNumbers = 1;
-    FNoOfMulties = 1;
-    FBands = FiveBands();
-    FModes = {mCW, mSSB};
-    FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
-    // A log of a station in DL belongs to the other side (cWAG).
-    AddObligatoryCty("DL");
-    FLogicalOperator = loExclude;
-    FAlternativeContest = cWAG;
+T_WAGDX::T_WAGDX(const TFileHeader&) : TWAGContest(false, cWAG) {
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColDOK}, {lsColDOKLetterMulti}};
 }
 
 bool T_WAGDX::IsValidQSO(int index, bool showMessage) {
-    if (!TContestLog::IsValidQSO(index, showMessage)) return false;
-    const TQSO* q = QSOs(index);
-    if (IsDLStation(q->Call())) return true;
-    if (showMessage) AddMessage(q->Call().Call() + " " + LS(lsNotDL), index);
-    return false;
+    return IsValidForSide(index, showMessage, true, lsNotDL, true);
 }
 
 std::string T_WAGDX::GetMulti(int index, int multiIndex) {
@@ -149,29 +123,5 @@ std::int32_t T_WAGDX::GetPoints(int index) {
     if (!q || !q->IsGood()) return 0;
     return q->Call().CtyMasterPrefix() == FOwnCall.CtyMasterPrefix() ? 0 : 3;
 }
-
-void T_WAGDX::WriteResults(std::vector<std::string>& destination) const {
-    WriteModeReport(*this, destination, GetFinalResult());
-}
-
-void T_WAGDX::CreateAndAppendQSO(bool setEditedFlag) {
-    auto q = NewQSOWithDefaults(setEditedFlag);
-    q->SetSentNumbers(0, NextSentSerialText(0));
-    AppendQSO(std::move(q));
-}
-
-void T_WAGDX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColDOK}, {lsColDOKLetterMulti});
-}
-
-std::string T_WAGDX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
-    if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
-    return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
-}
-
-std::string T_WAGDX::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-std::string T_WAGDX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

@@ -5,8 +5,8 @@
 #include "base/text.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -19,6 +19,9 @@ T_WNA::T_WNA(const TFileHeader&) {
     FNoOfMulties = 1;
     FBands = {b2m, b70cm};
     FModes = {mCW, mSSB, mFM};
+    FExchangeColumns = TExchangeColumns{{lsColDOK}, {lsColDOK}, {lsColDOK}};
+    FDupeScope = TDupeScope::Log;
+    FSpecialCountries = {"DL"};
     FSimpleList = LoadSimpleList("wna.dat", TListNeed::Required, ContestLogCreateError);
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
@@ -53,25 +56,11 @@ void T_WNA::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_WNA::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColDOK}, {lsColDOK}, {lsColDOK});
-}
-
 std::string T_WNA::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, true, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_WNA::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_WNA::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_WNA::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
-
-std::string T_WNA::DupeKey(int index) const {
-    const TQSO* q = QSOs(index);
-    return q ? UpperCase(q->Call().Call()) : std::string();
-}
 
 }  // namespace qz

@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
 namespace qz {
 
@@ -15,6 +15,7 @@ T_WPX::T_WPX(const TFileHeader& header) {
     FNoOfMulties = 1;
     FBands = contest == cWPXrtty ? FiveBands() : SixBands();
     FModes = ContestKindModes(contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti}};
 }
 
 void T_WPX::AfterInit() { FShowOverlayInCategory = true; }
@@ -45,11 +46,6 @@ void T_WPX::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
-}
-
-void T_WPX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColPrefixMulti});
 }
 
 int T_WPX::GetSentNumericNumberIndex() const { return 0; }

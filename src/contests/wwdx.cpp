@@ -9,8 +9,8 @@
 #include "base/lsnumbers.h"
 #include "base/text.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -35,6 +35,7 @@ T_WWDX::T_WWDX(const TFileHeader& header) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2}};
 }
 
 std::string T_WWDX::GetMulti(int index, int multiIndex) {
@@ -51,11 +52,6 @@ std::int32_t T_WWDX::GetPoints(int index) {
     return RelationPoints(FOwnCall, q->Call(), 0, 1, 2, 3);
 }
 
-void T_WWDX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
-}
-
 // --- T_WWDX_RTTY ---------------------------------------------------------------------
 
 T_WWDX_RTTY::T_WWDX_RTTY(const TFileHeader&) {
@@ -64,6 +60,9 @@ T_WWDX_RTTY::T_WWDX_RTTY(const TFileHeader&) {
     FNoOfMulties = 3;
     FBands = FiveBands();
     FModes = {mRTTY};
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber, lsColStateProvince},
+                                        {lsColRcvdNumber, lsColStateProvince},
+                                        {lsColMulti1, lsColMulti2, lsColStateProvince}};
     FAmiAllocationTable = LoadAmiAllocationTable("ardxdx.dat", ContestLogCreateError);
 }
 
@@ -100,12 +99,6 @@ void T_WWDX_RTTY::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_WWDX_RTTY::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber, lsColStateProvince}, {lsColRcvdNumber, lsColStateProvince},
-                      {lsColMulti1, lsColMulti2, lsColStateProvince});
-}
-
 std::string T_WWDX_RTTY::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     std::string result;
@@ -137,6 +130,7 @@ T_WWDX160M::T_WWDX160M(const TFileHeader& header) {
     FNoOfMulties = 2;
     FBands = {b160m};
     FModes = ContestKindModes(header.fhContest_Contest);
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColStateProvince, lsColMulti1}};
     FAmiAllocationTable = LoadAmiAllocationTable("cq160.dat", ContestLogCreateError);
 }
 
@@ -173,11 +167,6 @@ void T_WWDX160M::CreateAndAppendQSO(bool setEditedFlag) {
         q->CopySentNumber(0, *FQSOList.back());
     }
     AppendQSO(std::move(q));
-}
-
-void T_WWDX160M::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColStateProvince, lsColMulti1});
 }
 
 std::string T_WWDX160M::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {

@@ -4,8 +4,8 @@
 
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -15,6 +15,7 @@ T_WWSA_DX::T_WWSA_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mCW};
+    FExchangeColumns = TExchangeColumns{{lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2}};
 }
 
 std::string T_WWSA_DX::GetMulti(int index, int multiIndex) {
@@ -32,11 +33,6 @@ std::int32_t T_WWSA_DX::GetPoints(int index) {
     if (SameCountry(FOwnCall, q->Call())) return 0;
     if (SameContinent(FOwnCall, q->Call())) return 1;
     return q->Call().Continent() == coSA ? 5 : 3;
-}
-
-void T_WWSA_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentNumber}, {lsColRcvdNumber}, {lsColMulti1, lsColMulti2});
 }
 
 }  // namespace qz

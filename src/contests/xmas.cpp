@@ -4,8 +4,8 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/dok.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/dok.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
@@ -18,6 +18,8 @@ T_XMAS::T_XMAS(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = {b80m, b40m};
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK, lsColPrefixMulti}};
+    FSpecialCountries = {"DL"};
     FAmiAllocationTable = LoadAmiAllocationTable("dok.dat", ContestLogCreateError);
 }
 
@@ -47,20 +49,11 @@ void T_XMAS::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_XMAS::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColDOK, lsColPrefixMulti});
-}
-
 std::string T_XMAS::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     if (numberIndex != 0) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
     return SuggestDOK(*this, qsoIndex, 0, false, TSuggestionFallback::BaseListOnly, rcvdList);
 }
 
 std::string T_XMAS::GetSwisslogSPField(int qsoIndex) const { return RcvdOfDLStation(*this, qsoIndex, 0); }
-
-bool T_XMAS::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_XMAS::SetSpecialCountries() { FSpecialCountries = {"DL"}; }
 
 }  // namespace qz

@@ -4,8 +4,8 @@
 
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -21,6 +21,9 @@ T_YODX_DX::T_YODX_DX(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = FiveBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColDistrict}};
+    FDupeScope = TDupeScope::BandMode;
+    FSpecialCountries = {"YO"};
     FAmiAllocationTable = LoadAmiAllocationTable("yodx.dat", ContestLogCreateError);
 }
 
@@ -46,13 +49,6 @@ void T_YODX_DX::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-void T_YODX_DX::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColMulti1, lsColDistrict});
-}
-
-std::string T_YODX_DX::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
-
 std::string T_YODX_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
     rcvdList.clear();
     const TQSO* q = QSOs(qsoIndex);
@@ -72,9 +68,5 @@ std::string T_YODX_DX::GetSwisslogSPField(int qsoIndex) const {
     const TQSO* q = QSOs(qsoIndex);
     return q && IsRomanian(q->Call()) ? q->RcvdNumbers(0) : std::string();
 }
-
-bool T_YODX_DX::IsSpecialCountry(int qsoIndex) const { return WorkedInSpecialCountry(*this, qsoIndex); }
-
-void T_YODX_DX::SetSpecialCountries() { FSpecialCountries = {"YO"}; }
 
 }  // namespace qz

@@ -3,8 +3,8 @@
 #include "contests/yv.h"
 
 #include "base/lsnumbers.h"
-#include "contests/definition.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/definition.h"
+#include "contests/framework/rulehelpers.h"
 
 namespace qz {
 
@@ -14,6 +14,8 @@ T_YV::T_YV(const TFileHeader&) {
     FNoOfMulties = 2;
     FBands = SixBands();
     FModes = {mCW, mSSB};
+    FExchangeColumns = TExchangeColumns{{lsColSentExchange}, {lsColRcvdExchange}, {lsColYVDistrictMulti, lsColMulti1}};
+    FDupeScope = TDupeScope::BandMode;
 }
 
 std::string T_YV::GetMulti(int index, int multiIndex) {
@@ -34,12 +36,5 @@ void T_YV::CreateAndAppendQSO(bool setEditedFlag) {
     q->SetSentNumbers(0, NextSentSerialText(0));
     AppendQSO(std::move(q));
 }
-
-void T_YV::SetColumns() {
-    TContestLog::SetColumns();
-    AddContestColumns(*this, {lsColSentExchange}, {lsColRcvdExchange}, {lsColYVDistrictMulti, lsColMulti1});
-}
-
-std::string T_YV::DupeKey(int index) const { return CallBandModeDupeKey(*this, index); }
 
 }  // namespace qz

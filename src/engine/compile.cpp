@@ -225,8 +225,10 @@ std::string TContestLog::DupeKey(int index) const {
     const TQSO* q = QSOs(index);
     if (!q) return {};
     std::string key = q->Call().Call();
+    if (FDupeScope == TDupeScope::Log) return key;
     key += '\x01';
     key += static_cast<char>('A' + q->Band());
+    if (FDupeScope == TDupeScope::BandMode) key += static_cast<char>('A' + q->Mode());
     return key;
 }
 
@@ -304,8 +306,16 @@ std::string TContestLog::GetSwisslogSPField(int) const { return {}; }
 std::string TContestLog::GetDOKFromRcvdNumber(int) const { return {}; }
 int TContestLog::GetSentNumericNumberIndex() const { return -1; }
 int TContestLog::GetRcvdNumericNumberIndex() const { return -1; }
-bool TContestLog::IsSpecialCountry(int) const { return false; }
-void TContestLog::SetSpecialCountries() { FSpecialCountries.clear(); }
+bool TContestLog::IsSpecialCountry(int qsoIndex) const {
+    const TQSO* q = QSOs(qsoIndex);
+    if (!q || FSpecialCountries.empty()) return false;
+    const std::string master = q->Call().CtyMasterPrefix();
+    return !master.empty() &&
+           std::find(FSpecialCountries.begin(), FSpecialCountries.end(), master) != FSpecialCountries.end();
+}
+
+// The list is part of the class's definition (its constructor sets it).
+void TContestLog::SetSpecialCountries() {}
 
 std::string TContestLog::GetSpecialCountries() const {
     std::string s;

@@ -162,6 +162,7 @@ void TContestLog::SetColumns() {
     SetColumn(cpCall, lsColCall, -1, {qqQSO}, "Call");
     SetColumn(cpTime, lsColTime, -1, {qqQSO}, "Time");
     SetColumn(cpSentRST, lsColSentRST, -1, {qqQSO}, "SRst");
+    if (FExchangeColumns) AddExchangeColumns(*this, *FExchangeColumns);
 }
 
 TColumnProperty TContestLog::ColumnProperty(int col) const {

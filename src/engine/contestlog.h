@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "engine/compileresult.h"
 #include "engine/compilesettings.h"
 #include "engine/loglines.h"
+#include "engine/ruledata.h"
 
 namespace qz {
 
@@ -164,8 +166,9 @@ protected:
     // in the multiplier register), else `candidate`. Near-linear during Compile.
     std::string NewMulti(int index, int multiIndex, const std::string& candidate, bool bandWise);
     std::string NewMulti(int index, int multiIndex, const std::string& candidate, TMultiScope scope);
-    // The key under which the base dupe rule compares lines (call and band). A class
-    // with another dupe criterion overrides it and keeps the near-linear base IsDupe.
+    // The key under which the base dupe rule compares lines (the call, and the band and
+    // mode as FDupeScope says). A class with another dupe criterion overrides it and
+    // keeps the near-linear base IsDupe.
     virtual std::string DupeKey(int index) const;
     // Whether line `q` may make later lines dupes under the base rule: it counts (not
     // deleted by the user, not invalid after the last validity check).
@@ -198,7 +201,11 @@ protected:
     TContest FAlternativeContest = cNoContest;
     std::vector<std::string> FObligatoryCty;
     TLogicalOperator FLogicalOperator = loInclude;
+    // Master prefixes of the countries the checks may leave out or test alone.
     std::vector<std::string> FSpecialCountries;
+    // The columns after the base columns; none without a value.
+    std::optional<TExchangeColumns> FExchangeColumns;
+    TDupeScope FDupeScope = TDupeScope::Band;
     bool FShowModeInCategory = true;
     bool FShowTimeInCategory = false;
     bool FShowOverlayInCategory = false;

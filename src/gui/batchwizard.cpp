@@ -29,7 +29,7 @@
 #include "base/options.h"
 #include "batch/filejobs.h"
 #include "batch/resultlist.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/compilesettings.h"
 #include "gui/commands.h"
 #include "gui/logsfolder.h"

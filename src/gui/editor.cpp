@@ -27,7 +27,7 @@
 #include "base/frontend.h"
 #include "base/installfiles.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/bulkedits.h"
 #include "engine/checks.h"
 #include "engine/clipboard.h"

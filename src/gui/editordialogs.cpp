@@ -13,7 +13,7 @@
 #include "base/language.h"
 #include "base/options.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/bulkedits.h"
 #include "engine/checks.h"
 #include "engine/contestlog.h"

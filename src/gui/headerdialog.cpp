@@ -19,7 +19,7 @@
 #include "base/frontend.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "gui/dialogfields.h"
 #include "gui/dialogtexts.h"
 #include "gui/qtext.h"

@@ -25,7 +25,7 @@
 #include "base/installfiles.h"
 #include "base/options.h"
 #include "base/settingsstore.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/commands.h"

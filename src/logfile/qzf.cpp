@@ -17,7 +17,7 @@
 #include "base/fileio.h"
 #include "base/text.h"
 #include "base/version.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "domain/fileheader.h"
 
 namespace qz {

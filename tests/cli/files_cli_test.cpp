@@ -12,7 +12,7 @@
 
 #include "base/datetime.h"
 #include "cli_run.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/testlog.h"
 #include "logfile/qzf.h"
 #include "testutil.h"

@@ -34,7 +34,7 @@
 #include "base/datetime.h"
 #include "base/installfiles.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "domain/cty.h"
 #include "engine/contestlog.h"
 #include "testutil.h"

@@ -1,7 +1,7 @@
 // The contest factory: every contest value yields its class with the definition of its
 // contest, two-sided contests hand logs to the other side, and failures give no log but
 // the right message.
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 
 #include <gtest/gtest.h>
 

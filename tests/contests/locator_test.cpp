@@ -1,5 +1,5 @@
 // Maidenhead locator checks, positions and distances.
-#include "contests/locator.h"
+#include "contests/framework/locator.h"
 
 #include <gtest/gtest.h>
 

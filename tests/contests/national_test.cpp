@@ -5,8 +5,8 @@
 
 #include "base/frontend.h"
 #include "contests/annotatedlog.h"
-#include "contests/dok.h"
-#include "contests/factory.h"
+#include "contests/framework/dok.h"
+#include "contests/framework/factory.h"
 #include "contests/hadx.h"
 #include "contests/hsc.h"
 #include "reflists/memberlist.h"

@@ -13,7 +13,7 @@
 #include "contests/iaru.h"
 #include "reflists/memberlist.h"
 #include "contests/oqrp.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 #include "contests/tops.h"
 #include "contests/vhf.h"
 #include "testutil.h"

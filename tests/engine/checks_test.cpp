@@ -22,10 +22,9 @@ SBand Six() { return {b160m, b80m, b40m, b20m, b15m, b10m}; }
 // Sent number 0 is the serial; line kinds and member numbers as the test sets them.
 class TSerialLog : public test::TTestLog {
 public:
-    TSerialLog() : TTestLog(2, 2, 1, Six()) {}
+    TSerialLog() : TTestLog(2, 2, 1, Six()) { FSpecialCountries = {"DL"}; }
     int GetSentNumericNumberIndex() const override { return 0; }
     bool IsAQTCRcvdNumber(int numberIndex) const override { return numberIndex == 1; }
-    bool IsSpecialCountry(int qsoIndex) const override { return QSOs(qsoIndex)->Call().CtyMasterPrefix() == "DL"; }
     void UseMembers(const std::string& text) {
         FMemberList = std::make_unique<TMemberList>();
         FMemberList->ReadFromText(text);

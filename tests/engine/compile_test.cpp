@@ -57,6 +57,29 @@ TEST_F(Compile, BaseDupeRuleIsCallAndBand) {
     EXPECT_EQ(log->Result().NoOfAllMulties(0), 1);
 }
 
+TEST_F(Compile, DupeScopeSetsWhichEarlierLinesMakeADupe) {
+    struct TCase {
+        TDupeScope scope;
+        std::vector<bool> dupes;
+    };
+    for (const TCase& c :
+         {TCase{TDupeScope::Log, {false, true, true, true}}, TCase{TDupeScope::Band, {false, true, false, true}},
+          TCase{TDupeScope::BandMode, {false, false, false, true}}}) {
+        auto log = MakeLog(0, 2, 1, Six());
+        log->SetDupeScope(c.scope);
+        AddLine(*log, "DL1A", b20m, mCW, 0, {"1", "DL"});
+        AddLine(*log, "DL1A", b20m, mSSB, 1, {"1", "DL"});
+        AddLine(*log, "DL1A", b40m, mCW, 2, {"1", "DL"});
+        AddLine(*log, "DL1A", b20m, mCW, 3, {"1", "DL"});
+        log->Compile();
+        for (int i = 0; i < log->NoOfQSOs(); ++i) {
+            EXPECT_EQ(log->QSOs(i)->QSOFlags().Contains(qfDupe), c.dupes[i]) << "line " << i;
+            // Asked outside a compile, the rule gives the same answer.
+            EXPECT_EQ(log->IsDupe(i), c.dupes[i]) << "line " << i;
+        }
+    }
+}
+
 TEST_F(Compile, DisallowedBandCountsPerBandOnly) {
     TCompileSettings keep;
     keep.CancelQSOIfBandIsNotAllowed = false;

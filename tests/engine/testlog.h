@@ -51,6 +51,7 @@ public:
         const TQSO* q = QSOs(index);
         return q->IsGood() ? StrToIntDef(q->RcvdNumbers(0), 0) : 0;
     }
+    void SetDupeScope(TDupeScope scope) { FDupeScope = scope; }
     using TContestLog::NewMulti;
 };
 

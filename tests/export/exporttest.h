@@ -12,7 +12,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/contestlog.h"
 #include "engine/testlog.h"
 #include "export/exporter.h"

@@ -46,7 +46,7 @@
 #include "base/options.h"
 #include "base/settingsstore.h"
 #include "base/text.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/contestlog.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "base/language.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/testlog.h"
 #include "import/convert.h"
 #include "logfile/qzf.h"

@@ -12,7 +12,7 @@
 #include "base/datetime.h"
 #include "base/frontend.h"
 #include "base/version.h"
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 #include "engine/bulkedits.h"
 #include "domain/fileheader.h"
 #include "engine/testlog.h"

@@ -19,6 +19,8 @@ protected:
     // chosen when the own call belongs there.
     TTwoSidedContest(std::initializer_list<const char*> homeCountries, bool homeSide, TContest otherSide);
 
+    // This class scores the home stations' logs.
+    bool IsHomeSide() const { return FHomeSide; }
     // The station is in one of the home countries.
     bool IsHomeStation(const TCall& call) const;
     // Validity of the common pattern: the base check, then the worked station must be
@@ -32,6 +34,9 @@ protected:
                                 std::int32_t otherContinent) const;
     // New lines: the DX sides number their QSOs (sent number 0 serial); the home sides
     // send a constant exchange asked with `prompt` in the first line and copied after.
+    // The suggestion for a received number when the contest has none of its own: the
+    // previous line's number, suggested on the DX side and only listed on the home side.
+    std::string SideRcvdSuggestion(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList);
     void AppendSerialQSO(bool setEditedFlag);
     void AppendConstantQSO(bool setEditedFlag, int prompt);
     // Suggestion of a region for home stations: an earlier line's number, else every
@@ -43,6 +48,7 @@ protected:
 
 private:
     std::vector<std::string> FHomeCountries;
+    bool FHomeSide;
 };
 
 }  // namespace qz

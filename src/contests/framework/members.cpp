@@ -1,5 +1,5 @@
 // Club member numbers in the exchange.
-#include "contests/members.h"
+#include "contests/framework/members.h"
 
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"

@@ -1,6 +1,6 @@
 // The contest factory: one row per contest value naming the class that scores it, the
 // home-side/DX-side switch and the error boxes of a log that could not be made.
-#include "contests/factory.h"
+#include "contests/framework/factory.h"
 
 #include <array>
 #include <cstddef>

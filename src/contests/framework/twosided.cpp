@@ -1,21 +1,21 @@
 // Rules shared by the home sides and DX sides of national contests.
-#include "contests/twosided.h"
+#include "contests/framework/twosided.h"
 
 #include <algorithm>
 
 #include "base/language.h"
 #include "base/lsnumbers.h"
 #include "reflists/amiallocationtable.h"
-#include "contests/dok.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/dok.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"
 #include "reflists/simplelist.h"
 
 namespace qz {
 
-TTwoSidedContest::TTwoSidedContest(std::initializer_list<const char*> homeCountries, bool homeSide,
-                                   TContest otherSide) {
+TTwoSidedContest::TTwoSidedContest(std::initializer_list<const char*> homeCountries, bool homeSide, TContest otherSide)
+    : FHomeSide(homeSide) {
     for (const char* c : homeCountries) {
         FHomeCountries.emplace_back(c);
         AddObligatoryCty(c);
@@ -48,6 +48,11 @@ std::int32_t TTwoSidedContest::RelationPoints(int index, std::int32_t sameCountr
     const TCall& worked = QSOs(index)->Call();
     if (worked.CtyMasterPrefix() == FOwnCall.CtyMasterPrefix()) return sameCountry;
     return worked.Continent() == FOwnCall.Continent() ? sameContinent : otherContinent;
+}
+
+std::string TTwoSidedContest::SideRcvdSuggestion(int qsoIndex, int numberIndex, std::vector<std::string>& rcvdList) {
+    if (FHomeSide) return BaseListOnly(*this, qsoIndex, numberIndex, rcvdList);
+    return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
 void TTwoSidedContest::AppendSerialQSO(bool setEditedFlag) {

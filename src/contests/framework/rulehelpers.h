@@ -91,10 +91,6 @@ bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::v
 // The main item whose spelling is the call's prefix, else its district (exact).
 std::string MainItemOfCall(const TAmiAllocationTable* table, const TCall& call);
 
-// Dupe key of the contests in which the same station counts once per band and mode:
-// call, band and mode of line `index`.
-std::string CallBandModeDupeKey(const TContestLog& log, int index);
-
 // The normal form of an IOTA island reference, two continent letters, "-" and three
 // digits ("eu5", "EU5" and "EU-005" are all "EU-005"); "" when the text is none.
 std::string IOTAReference(std::string_view text);

@@ -1,11 +1,11 @@
 // Rule helpers of the German contests.
-#include "contests/dok.h"
+#include "contests/framework/dok.h"
 
 #include "base/datetime.h"
 #include "base/language.h"
 #include "base/text.h"
 #include "base/lsnumbers.h"
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 #include "reflists/amiallocationtable.h"
 #include "reflists/memberlist.h"
 #include "reflists/miscallocationtable.h"

@@ -1,7 +1,6 @@
 // Building blocks shared by the contest class constructors.
-#include "contests/definition.h"
+#include "contests/framework/definition.h"
 
-#include <algorithm>
 #include <type_traits>
 
 #include "base/frontend.h"
@@ -65,36 +64,6 @@ std::unique_ptr<TMemberList> LoadMemberList(std::string_view fileName, int rcvdI
     auto list = std::make_unique<TMemberList>();
     list->SetRcvdIndex(rcvdIndex);
     return LoadList(std::move(list), fileName, need, error);
-}
-
-void AddContestColumns(TContestLog& log, std::initializer_list<int> sentTitles, std::initializer_list<int> rcvdTitles,
-                       std::initializer_list<int> multiTitles, bool withPoints) {
-    static constexpr const char* kSent[] = {"Sent", "Sent2"};
-    static constexpr const char* kRcvd[] = {"Rcvd", "Rcvd2"};
-    int i = 0;
-    for (int title : sentTitles) {
-        log.SetColumn(cpSentNumber, title, i, {qqQSO}, i < 2 ? kSent[i] : "");
-        ++i;
-    }
-    log.SetColumn(cpRcvdRST, lsColRcvdRST, -1, {qqQSO}, "RRst");
-    i = 0;
-    for (int title : rcvdTitles) {
-        log.SetColumn(cpRcvdNumber, title, i, {qqQSO}, i < 2 ? kRcvd[i] : "");
-        ++i;
-    }
-    i = 0;
-    for (int title : multiTitles) log.SetColumn(cpMul, title, i++, {}, "");
-    if (withPoints) log.SetColumn(cpPoints, lsColPoints, -1, {}, "");
-    log.SetColumn(cpFlags, lsColFlags, -1, {}, "");
-}
-
-bool WorkedInSpecialCountry(const TContestLog& log, int qsoIndex) {
-    const TQSO* q = log.QSOs(qsoIndex);
-    if (!q) return false;
-    const std::string master = q->Call().CtyMasterPrefix();
-    if (master.empty()) return false;
-    const auto& list = log.SpecialCountriesList();
-    return std::find(list.begin(), list.end(), master) != list.end();
 }
 
 }  // namespace qz

@@ -1,5 +1,5 @@
 // Rule helpers shared by several contest families.
-#include "contests/rulehelpers.h"
+#include "contests/framework/rulehelpers.h"
 
 #include <algorithm>
 #include <optional>
@@ -116,16 +116,6 @@ bool StateSuggestion(const TAmiAllocationTable* table, const TCall& call, std::v
         result = province;
     }
     return true;
-}
-
-std::string CallBandModeDupeKey(const TContestLog& log, int index) {
-    const TQSO* q = log.QSOs(index);
-    if (!q) return {};
-    std::string key = q->Call().Call();
-    key += '\x01';
-    key += static_cast<char>('A' + q->Band());
-    key += static_cast<char>('A' + q->Mode());
-    return key;
 }
 
 std::string IOTAReference(std::string_view text) {

@@ -1,9 +1,8 @@
 // Building blocks of the contest class constructors: the usual band sets, the mode set
-// of a contest value, loading reference lists with the failure rules every class
-// shares, the exchange columns, and the special-country test.
+// of a contest value, and loading reference lists with the failure rules every class
+// shares.
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,18 +39,5 @@ std::unique_ptr<TMiscAllocationTable> LoadMiscAllocationTable(std::string_view f
 std::unique_ptr<TMemberList> LoadMemberList(std::string_view fileName, int rcvdIndex, TListNeed need,
                                             TContestLogCreateError& error);
 std::unique_ptr<TSimpleList> LoadSimpleList(std::string_view fileName, TListNeed need, TContestLogCreateError& error);
-
-// Appends the columns that follow the base columns, in the order every contest shows
-// them: one sent-number column per title in `sentTitles` (array index 0, 1, ...; STF
-// "Sent", "Sent2"), the received RST, one received-number column per title in
-// `rcvdTitles` ("Rcvd", "Rcvd2"), one multiplier column per title in `multiTitles`
-// (kind 0, 1, ...), the points column unless `withPoints` is false, and the flags
-// column. Titles are language string numbers.
-void AddContestColumns(TContestLog& log, std::initializer_list<int> sentTitles, std::initializer_list<int> rcvdTitles,
-                       std::initializer_list<int> multiTitles, bool withPoints = true);
-
-// True when the worked station of line `qsoIndex` has one of the log's special
-// countries (country master prefixes compared exactly).
-bool WorkedInSpecialCountry(const TContestLog& log, int qsoIndex);
 
 }  // namespace qz

@@ -1,5 +1,5 @@
 // Maidenhead locator helpers.
-#include "contests/locator.h"
+#include "contests/framework/locator.h"
 
 #include <algorithm>
 #include <cmath>
