@@ -82,6 +82,8 @@ bool LoadCountryFile(const std::string& command, TCommonOptions& options) {
     return true;
 }
 
+std::string ContestHint(bool contestUnknown) { return contestUnknown ? "; give the contest with --contest" : ""; }
+
 TOpenLogOptions OpenOptions(const TCommonOptions& options) {
     TOpenLogOptions o;
     o.cty = options.cty;

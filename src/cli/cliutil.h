@@ -24,6 +24,10 @@ std::string Shown(std::string text, const std::string& path);
 // file already, else the file name, ":" and `error`. Made printable like Shown.
 std::string NamedOnce(const std::string& error, const std::string& path);
 
+// What the commands that take --contest add to the message about a file that names no
+// contest the program knows (`contestUnknown`); "" otherwise.
+std::string ContestHint(bool contestUnknown);
+
 // Shows on standard error what the reader left out of `path`: unless `listedElsewhere`
 // (the messages, which hold them, are printed anyway) every listed line, and always
 // how many lines were not read. Returns that number; a command that got any exits 1.
