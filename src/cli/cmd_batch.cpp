@@ -16,6 +16,7 @@
 #include "base/text.h"
 #include "batch/batchjob.h"
 #include "batch/resultlist.h"
+#include "batch/resulttsv.h"
 #include "cli/batchprogress.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -123,24 +124,6 @@ bool ParseFileType(const std::string& text, TFileType& type) {
                 return true;
             }
     return false;
-}
-
-// The row of 'qz score --tsv' for a scored file.
-std::vector<std::string> ScoreRow(const TBatchFileResult& r) {
-    std::string settings;
-    for (const std::string& s : r.changedSettings) settings += (settings.empty() ? "" : ", ") + s;
-    const auto contest = static_cast<std::size_t>(r.figures.srContest);
-    return {Utf8ToCp1252(r.file),
-            r.figures.srCall,
-            std::string(CabrilloContestNames[contest]),
-            std::to_string(r.figures.srGoodQSOs),
-            std::to_string(r.calculatedMultipliers),
-            std::to_string(r.figures.srFinalResult),
-            r.claimedScore,
-            Utf8ToCp1252(r.ctyFile),
-            r.ctyVersion.empty() ? "unknown" : r.ctyVersion,
-            settings,
-            std::to_string(r.dropped.count)};
 }
 
 struct TBatchCommand {
@@ -261,7 +244,7 @@ int RunJob(TBatchCommand& c) {
         if (c.messages)
             for (const std::string& m : r.messages) Err(Shown(m, r.file) + "\n");
         if (ReportDroppedLines("batch", r.file, r.dropped, c.messages) > 0) ++droppedFiles;
-        if (!r.ok) Err("qz batch: " + Shown(r.error, r.file) + "\n");
+        if (!r.ok) Err("qz batch: " + Shown(r.error, r.file) + ContestHint(r.contestUnknown) + "\n");
     };
     TBatchOutcome outcome = RunBatch(c.files, c.settings, finished);
     progress.Clear();
@@ -273,11 +256,7 @@ int RunJob(TBatchCommand& c) {
     if (c.settings.job == TBatchJob::Results) {
         std::string bytes;
         if (c.tsv) {
-            TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion",
-                          "settings", "dropped"});
-            for (const TBatchFileResult& r : outcome.files)
-                if (r.ok) table.AddRow(ScoreRow(r));
-            bytes = Cp1252ToUtf8(table.Render(true));
+            bytes = Cp1252ToUtf8(ResultTsvText(outcome.files));
         } else {
             bytes = ResultListText(Utf8ToCp1252(c.topLevelId), outcome.files);
         }
