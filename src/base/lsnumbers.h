@@ -8,7 +8,7 @@ namespace qz {
 // The number of strings a language file must hold: the highest number any front end
 // uses (the result overview's points heading, 1202) plus one. A shorter file would blank the texts and
 // error reasons past its end.
-inline constexpr int kLanguageStringsUsed = 1203;
+inline constexpr int kLanguageStringsUsed = 1241;
 
 // Files and saving.
 inline constexpr int lsOverwriteExisting = 6;     // "already exists. Overwrite it?"

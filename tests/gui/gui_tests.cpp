@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,6 +37,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -47,6 +49,7 @@
 #include "base/text.h"
 #include "contests/factory.h"
 #include "engine/contestlog.h"
+#include "gui/batchreport.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"
 #include "gui/celleditors.h"
@@ -173,6 +176,7 @@ private slots:
     void unusableSettingsFileIsNamedAndKept();
     void helpMenuUpdatesOnlyWithoutOpenLogs();
     void batchWizardRunsEachJob();
+    void batchWizardServesACommittee();
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
@@ -632,6 +636,8 @@ void TGuiTest::batchWizardRunsEachJob() {
         wizard.next();
         wizard.FileList()->AddFiles(all);
         wizard.next();
+        QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+        wizard.next();
         QCOMPARE(wizard.windowTitle(), QString("Batch processing [Result list]"));
         const std::string list = Path("batch/results.txt");
         wizard.SetResultList(list, "SEASON 2026");
@@ -648,7 +654,8 @@ void TGuiTest::batchWizardRunsEachJob() {
         }
         const std::string text = ReadBytes(list);
         QVERIFY(text.starts_with("<SEASON>\r\n\r\n<TEILNAHME>\r\n <CONTEST>CQ-WW-CW</CONTEST>"));
-        QCOMPARE(Occurrences(text, "<TEILNAHME>"), 2);
+        // The results job reads the Cabrillo log too: native logs only is off for it.
+        QCOMPARE(Occurrences(text, "<TEILNAHME>"), 3);
         QVERIFY(text.ends_with("</SEASON>\r\n"));
         // An existing list is replaced only after the question.
         TBoxAnswerer cancel(QMessageBox::Cancel);
@@ -656,6 +663,116 @@ void TGuiTest::batchWizardRunsEachJob() {
         QCOMPARE(cancel.texts.size(), 1);
         QCOMPARE(ReadBytes(list), text);
     }
+}
+
+// The report window a batch run left open (the only one: each is taken when it is
+// looked at); its pages by title.
+static std::unique_ptr<TBatchReport> TakeReport(QWidget* window) {
+    const QList<TBatchReport*> reports = window->findChildren<TBatchReport*>();
+    return std::unique_ptr<TBatchReport>(reports.isEmpty() ? nullptr : reports.last());
+}
+
+static QString ReportPage(const TBatchReport& report, const QString& titleStart) {
+    for (int i = 0; i < report.Pages()->count(); ++i)
+        if (report.Pages()->tabText(i).startsWith(titleStart))
+            return static_cast<QPlainTextEdit*>(report.Pages()->widget(i))->toPlainText();
+    return {};
+}
+
+// Runs the wizard's choice; `report` gets the report window it opened.
+static void RunToReport(QWidget* window, const TBatchWorkWizard& wizard, std::unique_ptr<TBatchReport>& report) {
+    report.reset();
+    TBoxAnswerer ok(QMessageBox::Ok);
+    RunBatchChoice(window, wizard.Choice());
+    report = TakeReport(window);
+}
+
+void TGuiTest::batchWizardServesACommittee() {
+    auto window = StartMainWindow({});
+    const QString handMade = QZ_TEST_DATA_DIR "/batchwizard";
+    const QString list = QString::fromStdString(Path("season.txt"));
+    TBatchWorkWizard wizard(window.get());
+    wizard.show();
+
+    // The export reads native logs only; the results job takes every log, and a folder
+    // brings in its logs but not its other files.
+    wizard.next();
+    QVERIFY(wizard.FileList()->NativeOnly());
+    wizard.back();
+    wizard.SetJob(TBatchJob::Results);
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    int leftOut = 0;
+    QCOMPARE(wizard.FileList()->AddFolder(handMade, &leftOut), 3);
+    QCOMPARE(leftOut, 1);
+    // Back to the export with other formats in the list: the box stays off, as the list
+    // holds files it would not take.
+    wizard.back();
+    wizard.SetJob(TBatchJob::Export);
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    wizard.back();
+    wizard.SetJob(TBatchJob::Results);
+    wizard.next();
+
+    // Results: the contest page comes before the list page.
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgResultList));
+    wizard.SetResultList(ToPath(list), "SEASON");
+    std::unique_ptr<TBatchReport> report;
+    RunToReport(window.get(), wizard, report);
+    QVERIFY(report != nullptr);
+    // The Cyrillic contest name of lz2xx.cbr is quoted without wrong Latin letters, and
+    // the window speaks of its own pages, not of the command line.
+    const QString failed = ReportPage(*report, "Failed files (1)");
+    QVERIFY2(failed.contains("lz2xx.cbr: CONTEST '\"???????? ???????\" 2016' names no contest"), qPrintable(failed));
+    QVERIFY2(report->Summary().contains("choose the contest on the Contest page"), qPrintable(report->Summary()));
+    QVERIFY(!(failed + report->Summary()).contains("--contest"));
+    // The table rows beside the tagged list, as the window shows them and as written.
+    const QString tsv = ReportPage(*report, "Table (TSV)");
+    QVERIFY2(tsv.startsWith("file\tcall\tcontest\tqsos\t"), qPrintable(tsv));
+    QCOMPARE(tsv.count('\n'), 3);
+    QCOMPARE(QString::fromStdString(ReadBytes(Path("season.tsv"))), tsv);
+    QVERIFY(ReportPage(*report, "Result list").startsWith("<SEASON>"));
+    report->Pages()->setCurrentIndex(0);
+    report->CopyPage();
+    QCOMPARE(QApplication::clipboard()->text(), failed);
+
+    // A whole folder of real logs: with each file's own contest every failure is listed
+    // (not the first ten of them), none in command-line words.
+    QTemporaryDir corpus;
+    const QDir source(QZ_CORPUS_DIR "/cabrillo");
+    if (source.exists()) {
+        for (const QString& name : source.entryList(QDir::Files))
+            QVERIFY(QFile::copy(source.filePath(name), corpus.filePath(name)));
+        QCOMPARE(wizard.FileList()->AddFolder(corpus.path()), int(source.entryList(QDir::Files).size()));
+        wizard.SetDefaultContest(cNoContest);
+        std::filesystem::remove(ToPath(list));
+        RunToReport(window.get(), wizard, report);
+        QVERIFY(report != nullptr);
+        const QString all = ReportPage(*report, "Failed files (");
+        QVERIFY2(all.count('\n') + 1 >= 12, qPrintable(all));
+        QVERIFY(!all.contains("--contest"));
+        // A fixed contest for all of them: none fails.
+        wizard.SetFixContest(cWWDXcw);
+        std::filesystem::remove(ToPath(list));
+        RunToReport(window.get(), wizard, report);
+        QVERIFY(report != nullptr);
+        QVERIFY2(ReportPage(*report, "Failed files").isEmpty(), qPrintable(ReportPage(*report, "Failed files")));
+    } else {
+        qWarning("corpus not found at %s: the real logs are not run", QZ_CORPUS_DIR);
+    }
+    // The default contest serves the file that names none the program knows.
+    wizard.FileList()->findChild<QListWidget*>("FileList")->clear();
+    wizard.FileList()->AddFolder(handMade);
+    wizard.SetDefaultContest(cWWDXcw);
+    std::filesystem::remove(ToPath(list));
+    RunToReport(window.get(), wizard, report);
+    QVERIFY(report != nullptr);
+    QVERIFY(ReportPage(*report, "Failed files").isEmpty());
+    QCOMPARE(ReportPage(*report, "Table (TSV)").count('\n'), 4);
 }
 
 // The open in-place editor of the grid, as a text field.
