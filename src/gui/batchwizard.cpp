@@ -38,6 +38,7 @@
 #include "import/detect.h"
 #include "gui/batchreport.h"
 #include "gui/commands.h"
+#include "gui/crosscheckrun.h"
 #include "gui/logsfolder.h"
 #include "gui/qtext.h"
 #include "gui/shellstrings.h"
@@ -571,6 +572,7 @@ std::string TsvBeside(const std::string& resultList) {
 }
 
 bool RunBatchChoice(QWidget* parent, const TBatchChoice& choice) {
+    if (choice.crossCheck) return RunCrossCheckChoice(parent, choice);
     TBatchSettings settings;
     settings.job = choice.job;
     settings.exportFormat = choice.exportFormat;

@@ -177,6 +177,7 @@ private slots:
     void helpMenuUpdatesOnlyWithoutOpenLogs();
     void batchWizardRunsEachJob();
     void batchWizardServesACommittee();
+    void batchWizardCrossChecksAContest();
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
@@ -773,6 +774,47 @@ void TGuiTest::batchWizardServesACommittee() {
     QVERIFY(report != nullptr);
     QVERIFY(ReportPage(*report, "Failed files").isEmpty());
     QCOMPARE(ReportPage(*report, "Table (TSV)").count('\n'), 4);
+}
+
+void TGuiTest::batchWizardCrossChecksAContest() {
+    auto window = StartMainWindow({});
+    const QString handMade = QZ_TEST_DATA_DIR "/batchwizard/";
+    const std::string folder = Path("reports/season");
+    TBatchWorkWizard wizard(window.get());
+    wizard.show();
+    wizard.SetCrossCheck(3, 1, "");
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    QCOMPARE(wizard.FileList()->AddFiles({handMade + "dl1abc.log", handMade + "dl2xyz.log"}), 2);
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgCrossCheck));
+    {  // The report folder must be given.
+        TBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(!wizard.validateCurrentPage());
+        QCOMPARE(ok.texts.size(), 1);
+    }
+    wizard.SetCrossCheck(3, 1, folder);
+    QVERIFY(wizard.validateCurrentPage());
+
+    // The check runs, writes its reports into the folder (made when missing) and opens
+    // it; the window shows the summary and the findings.
+    TUrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    std::unique_ptr<TBatchReport> report;
+    RunToReport(window.get(), wizard, report);
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY(report != nullptr);
+    QCOMPARE(QDir::cleanPath(catcher.url.toLocalFile()), QString::fromStdString(folder));
+    QVERIFY2(report->Summary().startsWith("2 logs and 5 QSOs checked"), qPrintable(report->Summary()));
+    QVERIFY2(report->Summary().contains("NIL 1"), qPrintable(report->Summary()));
+    const std::string findings = ReadBytes(folder + "/findings.tsv");
+    QVERIFY2(findings.starts_with("log\tline\tcall\tkind\tcorrect\tother\n"), findings.c_str());
+    QVERIFY2(findings.find("DL1ABC\t3\tDL2XYZ\tNIL") != std::string::npos, findings.c_str());
+    QCOMPARE(QString::fromStdString(findings), ReportPage(*report, "Findings"));
+    QVERIFY(ReadBytes(folder + "/checked.tsv").starts_with("file\tcall\tclaimed\tscore\tchecked\tqsos\tremoved"));
+    QVERIFY(ReadBytes(folder + "/DL1ABC.ubn.txt").find("DL2XYZ") != std::string::npos);
 }
 
 // The open in-place editor of the grid, as a text field.
