@@ -1069,7 +1069,7 @@ Job
 &Convert import files into native logs
 Create a common &result list from native logs
 Files
-Accept only &native logs (*.QZF)
+Accept &only native logs (*.QZF)
 Files
 &Add...|Add files to the list
 &Remove|Remove the selected files from the list
@@ -1080,7 +1080,7 @@ Result report
 Comment summary
 Import format
 Result list
-Result list &file:
+Result list f&ile:
 Name of the &outermost tag:
 
 Contest
@@ -1218,7 +1218,7 @@ Pts
 
 
 
-For files that name &no contest the program knows, use the contest below
+For files that name no contest the program knows, &use the contest below
 Failed files (%1)
 Table (TSV)
 &Copy|Copy the selected text of this page, or all of it

@@ -1223,11 +1223,11 @@ Fehlgeschlagene Dateien (%1)
 Tabelle (TSV)
 &Kopieren|Den markierten Text dieser Seite kopieren, sonst alles
 Schl&ießen
-Die Zeilen auch als &Tabelle neben die Liste schreiben (%1)
+Die Zeilen auch als Tabelle neben die Liste &schreiben (%1)
 &Ordner hinzufügen...|Die Logdateien eines Ordners hinzufügen
 Die Logs eines Contests &gegenprüfen (UBN-Berichte, geprüfte Ergebnisse)
 Gegenprüfung
-&Zeitfenster (Minuten):
+Zeitfenster (&Minuten):
 &Strafe je gestrichenem QSO (QSO-Punkte):
 &Berichtsordner:
 Bitte den Ordner für die Berichte wählen.

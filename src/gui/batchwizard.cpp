@@ -364,7 +364,7 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
         if (id == pgFiles) FFileList->SetNativeOnly(FJob->checkedId() == 0 && !FFileList->HoldsForeignFiles());
         UpdateTitle();
     });
-    setMinimumSize(560, 400);
+    setMinimumSize(680, 460);
     Retranslate();
 }
 

@@ -262,8 +262,8 @@ bool TSTFConvert::BuildLog(bool showMessageBoxes) {
         return false;
     }
     if (header.fhContest_Contest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": Contest '" + QuotedName(HeaderValue("Contest")) +
-                     "' names no contest the program knows";
+        FLastError =
+            FFileName + ": Contest '" + QuotedName(HeaderValue("Contest")) + "' names no contest the program knows";
         FContestUnknown = true;
         return false;
     }
