@@ -1237,5 +1237,5 @@ The reports are in %1
 Matching the logs...
 Choose folder...
 The folder could not be opened: %1
-%1 files of the folder are no logs the program reads and were left out.
+left out of the folder as no log the program reads: %1 file(s)
 Files that name no contest the program knows: choose the contest on the Contest page.

@@ -1237,5 +1237,5 @@ Die Berichte liegen in %1
 Die Logs werden abgeglichen...
 Ordner wählen...
 Der Ordner konnte nicht geöffnet werden: %1
-%1 Dateien des Ordners sind keine Logs, die das Programm liest, und wurden ausgelassen.
+aus dem Ordner ausgelassen, da kein Log, das das Programm liest: %1 Datei(en)
 Dateien, die keinen bekannten Contest nennen: den Contest auf der Seite Contest wählen.

@@ -226,7 +226,8 @@ void TBatchFileList::ChooseFolder() {
     if (folder.isEmpty()) return;
     int leftOut = 0;
     AddFolder(folder, &leftOut);
-    if (leftOut > 0) ShowInfoMessage(ToCore(LSText(lsFolderFilesLeftOut).arg(leftOut)));
+    // Said below the list rather than in a box: nothing needs an answer.
+    if (leftOut > 0) FCount->setText(FCount->text() + " - " + LSText(lsFolderFilesLeftOut).arg(leftOut));
 }
 
 void TBatchFileList::UpdateCount() { FCount->setText(QString::number(FList->count()) + " " + LSCaption(lsFilesCount)); }
@@ -338,6 +339,9 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
     FWindow->setObjectName("sbWindow");
     FPenalty->setRange(0, 100);
     FPenalty->setObjectName("sbPenalty");
+    // Numbers of two or three digits: the boxes need not span the page.
+    FWindow->setMaximumWidth(120);
+    FPenalty->setMaximumWidth(120);
     FReportFolder->setObjectName("leReportFolder");
     auto* chooseFolder = new QPushButton;
     chooseFolder->setObjectName("chooseReportFolder");
