@@ -26,9 +26,9 @@ double SecondsSince(TClock::time_point start) { return std::chrono::duration<dou
 constexpr std::int32_t kSessionGap = 24 * 60;
 
 std::vector<std::vector<std::size_t>> Sessions(const std::vector<TCrossLogData>& data) {
-    std::vector<std::size_t> order;
+    std::vector<std::size_t> order, empty;
     for (std::size_t i = 0; i < data.size(); ++i)
-        if (data[i].error.empty()) order.push_back(i);
+        if (data[i].error.empty()) (data[i].qsos.empty() ? empty : order).push_back(i);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (data[a].contest != data[b].contest) return data[a].contest < data[b].contest;
         return data[a].firstMinute < data[b].firstMinute;
@@ -43,6 +43,13 @@ std::vector<std::vector<std::size_t>> Sessions(const std::vector<TCrossLogData>&
         }
         sessions.back().push_back(order[k]);
         end = std::max(end, d.lastMinute);
+    }
+    // A log without QSOs has no time: it joins its contest's first session.
+    for (std::size_t i : empty) {
+        auto it = std::find_if(sessions.begin(), sessions.end(),
+                               [&](const auto& s) { return data[s.front()].contest == data[i].contest; });
+        if (it == sessions.end()) it = sessions.insert(sessions.end(), std::vector<std::size_t>{});
+        it->push_back(i);
     }
     for (auto& s : sessions) std::sort(s.begin(), s.end());
     return sessions;
@@ -154,7 +161,8 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
     for (const auto& logs : sessionLogs) {
         if (logs.empty()) continue;
         ++result.sessions;
-        const std::int32_t year = DecodeDate(logs.front()->firstMinute / 1440.0).year;
+        auto dated = std::find_if(logs.begin(), logs.end(), [](const TCrossLogData* d) { return !d->qsos.empty(); });
+        const std::int32_t year = dated == logs.end() ? 0 : DecodeDate((*dated)->firstMinute / 1440.0).year;
         std::vector<std::size_t> index;
         for (TCrossLogData* d : logs) {
             index.push_back(logIndex[d - data.data()]);

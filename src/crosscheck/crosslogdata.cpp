@@ -82,7 +82,11 @@ void Reduce(TCrossLogData& d, std::vector<std::pair<const TQSO*, std::int32_t>>&
         r.minute = MinuteOf(line.DateTime());
         r.band = line.Band();
         r.slot = static_cast<std::uint8_t>(modes ? line.Band() * kNoOfModes + line.Mode() : line.Band());
-        r.judged = line.IsGood() && !line.Call().Call().empty();
+        // A line the rules reject (a call of no country, a band the contest lacks) is
+        // judged all the same: a miscopied call is often such a call.
+        const SQSOFlags flags = line.QSOFlags();
+        r.judged = !flags.Contains(qfDupe) && !flags.Contains(qfUserDeleted) && !flags.Contains(qfTooManyQTCs) &&
+                   !line.Call().Call().empty();
         d.firstMinute = std::min(d.firstMinute, r.minute);
         d.lastMinute = std::max(d.lastMinute, r.minute);
         for (int f = 0; f < d.fields; ++f) {

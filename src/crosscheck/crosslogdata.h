@@ -36,8 +36,8 @@ struct TCrossQSO {
     // in the same slot.
     std::uint8_t slot = 0;
     TBand band = b160m;
-    // The line counts in the log (no dupe, not deleted, not invalid): only such lines
-    // are judged; the others may still be the partner's record of a QSO.
+    // The line is judged: a QSO of the log, not a dupe nor deleted. Other lines may
+    // still be the partner's record of a QSO.
     bool judged = false;
     // The finding made about it (Clock = none).
     TCrossKind kind = TCrossKind::Clock;

@@ -21,7 +21,7 @@ constexpr std::size_t kClockSamples = 3;
 constexpr std::size_t kClockVoters = 2;
 constexpr std::size_t kClockSharePercent = 60;
 // Minutes around a QSO in which the station's other QSOs show the band it was on.
-constexpr std::int32_t kBandNeighbourhood = 20;
+constexpr std::int32_t kBandNeighbourhood = 45;
 
 using TRange = std::span<const std::uint32_t>;
 
@@ -282,16 +282,18 @@ void TSession::CountUnsubmittedCalls() {
 
 // How much better the station's QSOs around record `q` fit `slot` than the record's
 // own slot: a station runs on one band for a while, so a lone QSO on another band is
-// the one logged wrong.
+// the one logged wrong. Nearer QSOs weigh more.
 int TSession::BandSupport(const TCrossLogData& log, std::uint32_t q, std::uint8_t slot) const {
     const std::int32_t t = log.qsos[q].minute;
     auto first = std::lower_bound(log.byTime.begin(), log.byTime.end(), t - kBandNeighbourhood,
                                   [&](std::uint32_t k, std::int32_t m) { return log.qsos[k].minute < m; });
     int support = 0;
     for (auto it = first; it != log.byTime.end() && log.qsos[*it].minute <= t + kBandNeighbourhood; ++it) {
-        if (*it == q || log.qsos[*it].pos < 0) continue;
-        if (log.qsos[*it].slot == slot) ++support;
-        if (log.qsos[*it].slot == log.qsos[q].slot) --support;
+        const TCrossQSO& other = log.qsos[*it];
+        if (*it == q || other.pos < 0) continue;
+        const int weight = kBandNeighbourhood + 1 - std::abs(other.minute - t);
+        if (other.slot == slot) support += weight;
+        if (other.slot == log.qsos[q].slot) support -= weight;
     }
     return support;
 }
