@@ -18,7 +18,7 @@ namespace qz {
 namespace {
 
 constexpr int kMinutes = 48 * 60;
-constexpr int kSlot = 30;
+constexpr int kSlot = 60;
 constexpr int kSlots = kMinutes / kSlot;
 struct TBandRow {
     const char* freq;
@@ -256,7 +256,16 @@ void TSeasonMaker::MakeQSOs() {
             ra.correct = std::to_string(stations_[b].zone);
             ra.other = stations_[b].call;
         } else if (fault < (edge += spec_.band)) {
+            // A band the two have not worked each other on (else the record is a dupe),
+            // kept from later QSOs of theirs.
             ra.band = static_cast<int>((band + 1 + rng_.Below(kNoBands - 1)) % kNoBands);
+            if (!worked.insert((lo * 1000003 + hi) * 8 + static_cast<std::uint64_t>(ra.band)).second) {
+                ra.band = band;
+                logs_[a].push_back(ra);
+                logs_[b].push_back(rb);
+                records += 2;
+                continue;
+            }
             ra.kind = "BAND";
             ra.correct = kBands[band].name;
             ra.other = stations_[b].call;

@@ -1,6 +1,6 @@
 // A generated contest season with planted faults and the truth about them: CQ WW CW
 // Cabrillo logs whose QSOs are drawn as events between two stations, so that a QSO with
-// a station that sent a log is in both logs. Stations stay on one band for half an hour,
+// a station that sent a log is in both logs. Stations stay on one band for an hour,
 // as real stations run a band. Faults are planted into single records (the QSO dropped
 // from one log, a call or zone copied wrong, a band logged wrong, a call nobody else
 // heard) and into whole logs (a clock off by a constant amount); some QSOs are with

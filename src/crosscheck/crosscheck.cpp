@@ -26,9 +26,9 @@ double SecondsSince(TClock::time_point start) { return std::chrono::duration<dou
 constexpr std::int32_t kSessionGap = 24 * 60;
 
 std::vector<std::vector<std::size_t>> Sessions(const std::vector<TCrossLogData>& data) {
-    std::vector<std::size_t> order;
+    std::vector<std::size_t> order, empty;
     for (std::size_t i = 0; i < data.size(); ++i)
-        if (data[i].error.empty()) order.push_back(i);
+        if (data[i].error.empty()) (data[i].qsos.empty() ? empty : order).push_back(i);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (data[a].contest != data[b].contest) return data[a].contest < data[b].contest;
         return data[a].firstMinute < data[b].firstMinute;
@@ -44,18 +44,19 @@ std::vector<std::vector<std::size_t>> Sessions(const std::vector<TCrossLogData>&
         sessions.back().push_back(order[k]);
         end = std::max(end, d.lastMinute);
     }
+    // A log without QSOs has no time: it joins its contest's first session.
+    for (std::size_t i : empty) {
+        auto it = std::find_if(sessions.begin(), sessions.end(),
+                               [&](const auto& s) { return data[s.front()].contest == data[i].contest; });
+        if (it == sessions.end()) it = sessions.insert(sessions.end(), std::vector<std::size_t>{});
+        it->push_back(i);
+    }
     for (auto& s : sessions) std::sort(s.begin(), s.end());
     return sessions;
 }
 
-void ReadAll(const TCrossSettings& s, std::shared_ptr<const TCtyStuff> cty, std::vector<TCrossLogData>& data,
+void ReadAll(const TCrossSettings& s, const TCrossReadOptions& options, std::vector<TCrossLogData>& data,
              TCrossResult& result) {
-    TCrossReadOptions options;
-    options.fixContest = s.fixContest;
-    options.defaultContest = s.defaultContest;
-    options.layoutName = s.layoutName;
-    options.cty = std::move(cty);
-    options.compile = s.compile;
     TPoolCallbacks callbacks;
     callbacks.cancel = s.cancel;
     if (s.progress) callbacks.progress = [&](std::size_t done) { s.progress(done, 2 * data.size()); };
@@ -90,6 +91,15 @@ std::vector<TCrossLogData*> SessionLogs(std::vector<TCrossLogData>& data, const 
     return logs;
 }
 
+// Where a finding's texts come from: the records in the two logs (indexes into the
+// data), filled in when the logs are read again.
+struct TFindingSource {
+    std::size_t own = 0;
+    std::int32_t qso = -1;
+    std::size_t other = TCrossFinding::kNoLog;
+    std::int32_t otherQso = -1;
+};
+
 TCrossFinding MakeFinding(const std::vector<TCrossLogData*>& logs, const std::vector<std::size_t>& index,
                           const TSessionFinding& f) {
     TCrossFinding out;
@@ -97,18 +107,25 @@ TCrossFinding MakeFinding(const std::vector<TCrossLogData*>& logs, const std::ve
     out.log = index[f.log];
     out.kind = f.kind;
     out.correct = f.correct;
-    if (f.qso >= 0) {
-        out.line = own.qsos[f.qso].line;
-        out.record = QSORecordText(own, static_cast<std::size_t>(f.qso));
-        if (const TQSO* line = own.log->QSOs(own.qsos[f.qso].pos)) out.call = line->Call().Call();
-    } else {
-        out.call = own.call;
-    }
-    if (f.otherLog >= 0) {
-        out.other = index[f.otherLog];
-        if (f.otherQso >= 0) out.otherRecord = QSORecordText(*logs[f.otherLog], static_cast<std::size_t>(f.otherQso));
-    }
+    out.line = f.qso >= 0 ? own.qsos[f.qso].line : 0;
+    out.call = f.qso >= 0 ? std::string(own.CallText(static_cast<std::size_t>(f.qso))) : own.call;
+    if (f.otherLog >= 0) out.other = index[f.otherLog];
     return out;
+}
+
+// The second pass over one log: the texts of the findings about its records and about
+// records of other logs matched with its records, and its checked score.
+void SecondPass(const TCrossReadOptions& options, int penalty, TCrossLogData& d, const std::vector<std::size_t>& own,
+                const std::vector<std::size_t>& other, const std::vector<TFindingSource>& sources,
+                std::vector<TCrossFinding>& findings, TCrossLog& log) {
+    if (!ReopenCrossLog(options, d)) return;
+    for (std::size_t k : own) findings[k].record = QSORecordText(d, static_cast<std::size_t>(sources[k].qso));
+    for (std::size_t k : other) {
+        const auto q = static_cast<std::size_t>(sources[k].otherQso);
+        findings[k].otherRecord = QSORecordText(d, q);
+        if (findings[k].kind == TCrossKind::BustedExchange) findings[k].correct = SentExchangeText(d, q);
+    }
+    if (log.removed > 0) log.checked = CheckedScore(d, penalty);
 }
 
 }  // namespace
@@ -127,7 +144,13 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
     }
     std::vector<TCrossLogData> data(s.files.size());
     for (std::size_t i = 0; i < data.size(); ++i) data[i].file = s.files[i];
-    ReadAll(s, cty, data, result);
+    TCrossReadOptions options;
+    options.fixContest = s.fixContest;
+    options.defaultContest = s.defaultContest;
+    options.layoutName = s.layoutName;
+    options.cty = std::move(cty);
+    options.compile = s.compile;
+    ReadAll(s, options, data, result);
     result.readSeconds = SecondsSince(start);
     if (result.cancelled) return result;
 
@@ -151,27 +174,43 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
         log.score = log.checked = data[i].score;
         result.logs.push_back(std::move(log));
     }
+    std::vector<std::pair<TCrossFinding, TFindingSource>> found;
     for (const auto& logs : sessionLogs) {
         if (logs.empty()) continue;
         ++result.sessions;
-        const std::int32_t year = DecodeDate(logs.front()->firstMinute / 1440.0).year;
+        auto dated = std::find_if(logs.begin(), logs.end(), [](const TCrossLogData* d) { return !d->qsos.empty(); });
+        const std::int32_t year = dated == logs.end() ? 0 : DecodeDate((*dated)->firstMinute / 1440.0).year;
         std::vector<std::size_t> index;
         for (TCrossLogData* d : logs) {
             index.push_back(logIndex[d - data.data()]);
             result.logs[index.back()].year = year;
         }
-        for (const TSessionFinding& f : MatchSession(logs, s.windowMinutes))
-            result.findings.push_back(MakeFinding(logs, index, f));
+        for (const TSessionFinding& f : MatchSession(logs, s.windowMinutes)) {
+            TFindingSource source;
+            source.own = static_cast<std::size_t>(logs[f.log] - data.data());
+            source.qso = f.qso;
+            if (f.otherLog >= 0) source.other = static_cast<std::size_t>(logs[f.otherLog] - data.data());
+            source.otherQso = f.otherQso;
+            found.emplace_back(MakeFinding(logs, index, f), source);
+        }
     }
-    std::stable_sort(result.findings.begin(), result.findings.end(),
-                     [](const TCrossFinding& x, const TCrossFinding& y) {
-                         return x.log != y.log ? x.log < y.log : x.line < y.line;
-                     });
-    for (const TCrossFinding& f : result.findings) {
-        ++result.counts[static_cast<std::size_t>(f.kind)];
-        ++result.logs[f.log].counts[static_cast<std::size_t>(f.kind)];
+    std::stable_sort(found.begin(), found.end(), [](const auto& x, const auto& y) {
+        return x.first.log != y.first.log ? x.first.log < y.first.log : x.first.line < y.first.line;
+    });
+    std::vector<TFindingSource> sources;
+    std::vector<std::vector<std::size_t>> own(data.size()), other(data.size());
+    for (auto& [finding, source] : found) {
+        const std::size_t k = result.findings.size();
+        if (source.qso >= 0) own[source.own].push_back(k);
+        if (source.other != TCrossFinding::kNoLog && source.otherQso >= 0) other[source.other].push_back(k);
+        ++result.counts[static_cast<std::size_t>(finding.kind)];
+        ++result.logs[finding.log].counts[static_cast<std::size_t>(finding.kind)];
+        result.findings.push_back(std::move(finding));
+        sources.push_back(source);
     }
-    std::vector<std::size_t> rescore;
+    found.clear();
+    found.shrink_to_fit();
+    std::vector<std::size_t> again;
     for (std::size_t i = 0; i < data.size(); ++i) {
         if (logIndex[i] == TCrossFinding::kNoLog) continue;
         TCrossLog& log = result.logs[logIndex[i]];
@@ -182,23 +221,23 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
             if (CrossKindRemoves(r.kind)) ++log.removed;
         }
         result.qsos += static_cast<std::size_t>(log.qsos);
-        if (log.removed > 0) rescore.push_back(i);
-        else data[i].log.reset();
+        if (log.removed > 0 || !own[i].empty() || !other[i].empty()) again.push_back(i);
     }
     result.matchSeconds = SecondsSince(start);
 
     start = TClock::now();
     TPoolCallbacks callbacks;
-    if (s.progress && !rescore.empty())
+    if (s.progress && !again.empty())
         callbacks.progress = [&](std::size_t done) {
-            s.progress(data.size() + done * data.size() / rescore.size(), 2 * data.size());
+            s.progress(data.size() + done * data.size() / again.size(), 2 * data.size());
         };
     RunPool(
-        rescore.size(), s.jobs,
+        again.size(), s.jobs,
         [&](std::size_t k) {
-            TCrossLogData& d = data[rescore[k]];
+            const std::size_t i = again[k];
+            TCrossLogData& d = data[i];
             try {
-                result.logs[logIndex[rescore[k]]].checked = CheckedScore(d, s.penalty);
+                SecondPass(options, s.penalty, d, own[i], other[i], sources, result.findings, result.logs[logIndex[i]]);
             } catch (const std::exception& e) {
                 // The findings stand; the checked score is the one by the rules.
                 d.error = d.file + ": the checked score could not be computed: " + e.what();
@@ -206,7 +245,7 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
             d.log.reset();
         },
         callbacks);
-    for (std::size_t i : rescore)
+    for (std::size_t i : again)
         if (!data[i].error.empty()) result.failures.push_back({data[i].file, data[i].error});
     if (s.progress) s.progress(2 * data.size(), 2 * data.size());
     result.scoreSeconds = SecondsSince(start);

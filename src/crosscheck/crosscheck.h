@@ -73,7 +73,8 @@ struct TCrossLog {
     std::string file;
     std::string call;
     TContest contest = cNoContest;
-    // The year of the contest session the log was matched in.
+    // The year of the contest session the log was matched in; 0 when no log of the
+    // session holds a QSO.
     std::int32_t year = 0;
     // The score the file claims ("" when it names none), the score by the rules, and
     // the score after the removed QSOs.

@@ -63,6 +63,7 @@ void Reduce(TCrossLogData& d, std::vector<std::pair<const TQSO*, std::int32_t>>&
     const bool modes = ModesCount(log);
     d.fields = ExchangeFields(log);
     d.qsos.resize(lines.size());
+    d.callAt.resize(lines.size());
     d.sent.assign(lines.size() * d.fields, 0);
     d.rcvd.assign(lines.size() * d.fields, 0);
     d.firstMinute = std::numeric_limits<std::int32_t>::max();
@@ -72,17 +73,24 @@ void Reduce(TCrossLogData& d, std::vector<std::pair<const TQSO*, std::int32_t>>&
         auto at = std::lower_bound(positions.begin(), positions.end(), std::make_pair(lines[k].first, 0));
         TCrossQSO& r = d.qsos[k];
         r.line = lines[k].second;
+        d.callAt[k] = static_cast<std::uint32_t>(d.calls.size());
         if (at == positions.end() || at->first != lines[k].first) {
-            r.pos = -1;
+            d.calls += '\0';
             continue;
         }
-        r.pos = at->second;
-        const TQSO& line = *log.QSOs(r.pos);
+        r.kept = true;
+        const TQSO& line = *log.QSOs(at->second);
+        d.calls += line.Call().Call();
+        d.calls += '\0';
         r.call = CallKey(line.Call().Call());
         r.minute = MinuteOf(line.DateTime());
         r.band = line.Band();
         r.slot = static_cast<std::uint8_t>(modes ? line.Band() * kNoOfModes + line.Mode() : line.Band());
-        r.judged = line.IsGood() && !line.Call().Call().empty();
+        // A line the rules reject (a call of no country, a band the contest lacks) is
+        // judged all the same: a miscopied call is often such a call.
+        const SQSOFlags flags = line.QSOFlags();
+        r.judged = !flags.Contains(qfDupe) && !flags.Contains(qfUserDeleted) && !flags.Contains(qfTooManyQTCs) &&
+                   !line.Call().Call().empty();
         d.firstMinute = std::min(d.firstMinute, r.minute);
         d.lastMinute = std::max(d.lastMinute, r.minute);
         for (int f = 0; f < d.fields; ++f) {
@@ -91,6 +99,7 @@ void Reduce(TCrossLogData& d, std::vector<std::pair<const TQSO*, std::int32_t>>&
         }
     }
     if (d.firstMinute > d.lastMinute) d.firstMinute = d.lastMinute = 0;
+    d.calls.shrink_to_fit();
     std::vector<std::uint32_t> scratch;
     d.constantSent.resize(d.fields);
     d.constantText.resize(d.fields);
@@ -98,7 +107,7 @@ void Reduce(TCrossLogData& d, std::vector<std::pair<const TQSO*, std::int32_t>>&
         d.constantSent[f] = ConstantValue(d, f, scratch);
         for (std::size_t q = 0; q < d.qsos.size() && d.constantSent[f] != 0; ++q)
             if (d.sent[q * d.fields + f] == d.constantSent[f]) {
-                d.constantText[f] = NormalizedValue(log.QSOs(d.qsos[q].pos)->SentNumbers(f));
+                d.constantText[f] = NormalizedValue(lines[q].first->SentNumbers(f));
                 break;
             }
     }
@@ -153,49 +162,72 @@ std::uint32_t ValueKey(std::string_view value) {
     return folded == 0 ? 1 : folded;
 }
 
-void ReadCrossLog(const TCrossReadOptions& options, TCrossLogData& d) {
+namespace {
+
+// Opens the file as every command opens a log; null with `d.error` set.
+std::unique_ptr<TContestLog> Open(const TCrossReadOptions& options, TCrossLogData& d) {
     TOpenLogOptions open;
     open.cty = options.cty;
     open.fixContest = options.fixContest;
     open.defaultContest = options.defaultContest;
     open.layoutName = options.layoutName;
-    TOpenedLog opened;
-    {
-        TSilentFrontEnd silent;
-        TThreadFrontEnd scope(silent);
-        opened = OpenLog(d.file, open);
-    }
+    TSilentFrontEnd silent;
+    TThreadFrontEnd scope(silent);
+    TOpenedLog opened = OpenLog(d.file, open);
     if (!opened.log) {
         d.error = opened.error.empty() ? d.file + ": cannot be read" : opened.error;
-        return;
+        return nullptr;
     }
-    if (opened.log->Contest() == cNoContest) {
+    d.claimed = opened.claimedScore;
+    return std::move(opened.log);
+}
+
+}  // namespace
+
+void ReadCrossLog(const TCrossReadOptions& options, TCrossLogData& d) {
+    std::unique_ptr<TContestLog> log = Open(options, d);
+    if (!log) return;
+    if (log->Contest() == cNoContest) {
         d.error = d.file + ": names no contest the program knows";
         return;
     }
-    d.call = UpperCase(TrimmedView(opened.log->OwnCall().Call()));
+    d.call = UpperCase(TrimmedView(log->OwnCall().Call()));
     if (d.call.empty()) {
         d.error = d.file + ": names no own call";
         return;
     }
     d.callKey = CallKey(d.call);
-    d.contest = opened.log->Contest();
-    d.claimed = opened.claimedScore;
-    d.log = std::move(opened.log);
+    d.contest = log->Contest();
     std::vector<std::pair<const TQSO*, std::int32_t>> lines;
-    lines.reserve(d.log->NoOfQSOs());
-    for (int i = 0; i < d.log->NoOfQSOs(); ++i)
-        if (!d.log->QSOs(i)->IsQTC()) lines.emplace_back(d.log->QSOs(i), i + 1);
-    Compile(*d.log, options.compile);
-    d.score = d.log->GetFinalResult();
+    lines.reserve(log->NoOfQSOs());
+    for (int i = 0; i < log->NoOfQSOs(); ++i)
+        if (!log->QSOs(i)->IsQTC()) lines.emplace_back(log->QSOs(i), i + 1);
+    Compile(*log, options.compile);
+    d.score = log->GetFinalResult();
+    d.log = std::move(log);
     Reduce(d, lines);
+    d.log.reset();
+}
+
+bool ReopenCrossLog(const TCrossReadOptions& options, TCrossLogData& d) {
+    d.log = Open(options, d);
+    if (!d.log) return false;
+    for (const TCrossQSO& r : d.qsos) {
+        const TQSO* line = d.log->QSOs(r.line - 1);
+        if (!line || line->IsQTC()) {
+            d.log.reset();
+            d.error = d.file + ": changed while it was being checked";
+            return false;
+        }
+    }
+    return true;
 }
 
 std::int64_t CheckedScore(TCrossLogData& d, int penalty) {
     int removed = 0;
     for (const TCrossQSO& r : d.qsos) {
-        if (r.pos < 0 || !CrossKindRemoves(r.kind)) continue;
-        if (TQSO* line = d.log->QSOs(r.pos)) line->IncludeFlag(qfUserDeleted);
+        if (!r.kept || !CrossKindRemoves(r.kind)) continue;
+        if (TQSO* line = d.log->QSOs(r.line - 1)) line->IncludeFlag(qfUserDeleted);
         ++removed;
     }
     if (removed == 0) return d.score;
@@ -210,7 +242,7 @@ std::int64_t CheckedScore(TCrossLogData& d, int penalty) {
 }
 
 std::string QSORecordText(const TCrossLogData& d, std::size_t q) {
-    const TQSO* line = q < d.qsos.size() ? d.log->QSOs(d.qsos[q].pos) : nullptr;
+    const TQSO* line = q < d.qsos.size() && d.log ? d.log->QSOs(d.qsos[q].line - 1) : nullptr;
     if (!line) return {};
     const CivilDate date = DecodeDate(line->DateTime());
     const CivilTime time = DecodeTime(line->DateTime());
@@ -222,6 +254,17 @@ std::string QSORecordText(const TCrossLogData& d, std::size_t q) {
     text += " rcvd " + std::string(line->RcvdRST());
     for (int f = 0; f < d.log->NoOfRcvdNumbers(); ++f) text += " " + line->RcvdNumbers(f);
     return TrimRight(text);
+}
+
+std::string SentExchangeText(const TCrossLogData& d, std::size_t q) {
+    const TQSO* line = q < d.qsos.size() && d.log ? d.log->QSOs(d.qsos[q].line - 1) : nullptr;
+    std::string text;
+    for (int f = 0; f < d.fields; ++f) {
+        if (f > 0) text += ' ';
+        if (d.constantSent[f] != 0) text += d.constantText[f];
+        else if (line) text += NormalizedValue(line->SentNumbers(f));
+    }
+    return text;
 }
 
 }  // namespace qz

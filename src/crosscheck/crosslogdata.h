@@ -1,6 +1,7 @@
-// One log as the cross-check holds it: the opened and compiled log (kept for the checked
-// score and the reports) and, beside it, each QSO reduced to a small record of hashed
-// call and exchange values, so that matching thousands of logs allocates nothing per QSO.
+// One log as the cross-check holds it: each QSO reduced to a small record of hashed call
+// and exchange values, so that matching thousands of logs allocates nothing per QSO and
+// a season of millions of QSOs fits in a few hundred megabytes. The log itself is read
+// again afterwards, one file at a time, for the reports' texts and the checked score.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +28,8 @@ struct TCrossQSO {
     std::int32_t minute = 0;
     // The line's number in the log (1 = first line, in the file's order).
     std::int32_t line = 0;
-    // The line's index in the compiled log (which may have been sorted by time).
-    std::int32_t pos = 0;
+    // Whether the compile kept the line (only such records take part).
+    bool kept = false;
     // The record it was matched with in the partner's log (index in its `qsos`), -1.
     std::int32_t partner = -1;
     std::uint32_t partnerLog = 0;
@@ -36,8 +37,8 @@ struct TCrossQSO {
     // in the same slot.
     std::uint8_t slot = 0;
     TBand band = b160m;
-    // The line counts in the log (no dupe, not deleted, not invalid): only such lines
-    // are judged; the others may still be the partner's record of a QSO.
+    // The line is judged: a QSO of the log, not a dupe nor deleted. Other lines may
+    // still be the partner's record of a QSO.
     bool judged = false;
     // The finding made about it (Clock = none).
     TCrossKind kind = TCrossKind::Clock;
@@ -47,6 +48,7 @@ struct TCrossLogData {
     std::string file;
     // Why the file takes no part ("" when it does); names the file.
     std::string error;
+    // The log, while it is open (reading, and the second pass).
     std::unique_ptr<TContestLog> log;
     std::string call;
     std::uint64_t callKey = 0;
@@ -58,6 +60,9 @@ struct TCrossLogData {
     std::int32_t lastMinute = 0;
     // Records of the lines that are QSOs (QTCs left out), in the file's order.
     std::vector<TCrossQSO> qsos;
+    // Each record's call as logged: `calls` from callAt[q] to the next '\0'.
+    std::string calls;
+    std::vector<std::uint32_t> callAt;
     // Exchange values compared, per QSO `fields` keys (0 = empty).
     int fields = 0;
     std::vector<std::uint32_t> sent;
@@ -74,6 +79,7 @@ struct TCrossLogData {
     std::int32_t clockOffset = 0;
 
     std::int32_t Minute(std::size_t q) const { return qsos[q].minute - clockOffset; }
+    std::string_view CallText(std::size_t q) const { return std::string_view(calls.c_str() + callAt[q]); }
 };
 
 struct TCrossReadOptions {
@@ -84,15 +90,22 @@ struct TCrossReadOptions {
     TCompileSettings compile;
 };
 
-// Opens, compiles and reduces one file. On failure `data.error` is set and no log kept.
+// Opens, compiles and reduces one file, and closes it. On failure `data.error` is set.
 void ReadCrossLog(const TCrossReadOptions& options, TCrossLogData& data);
 
-// Marks the removed QSOs of a read log as deleted, compiles it again and returns the
+// Opens the file again for the second pass (not compiled); false with `data.error`
+// when it cannot be opened or no longer holds the lines it held.
+bool ReopenCrossLog(const TCrossReadOptions& options, TCrossLogData& data);
+
+// Marks the removed QSOs of the reopened log as deleted, compiles it and returns the
 // checked score, with `penalty` more QSO points taken off per removed QSO.
 std::int64_t CheckedScore(TCrossLogData& data, int penalty);
 
-// A QSO line as the reports show it: date, time, band, mode, call, sent and received
-// report and exchange.
+// A QSO line of the reopened log as the reports show it: date, time, band, mode, call,
+// sent and received report and exchange.
 std::string QSORecordText(const TCrossLogData& data, std::size_t q);
+// What the station of the reopened log sent in record `q`: each field, or the value it
+// sent all contest long where there is one, separated by blanks.
+std::string SentExchangeText(const TCrossLogData& data, std::size_t q);
 
 }  // namespace qz

@@ -21,7 +21,7 @@ constexpr std::size_t kClockSamples = 3;
 constexpr std::size_t kClockVoters = 2;
 constexpr std::size_t kClockSharePercent = 60;
 // Minutes around a QSO in which the station's other QSOs show the band it was on.
-constexpr std::int32_t kBandNeighbourhood = 20;
+constexpr std::int32_t kBandNeighbourhood = 45;
 
 using TRange = std::span<const std::uint32_t>;
 
@@ -44,7 +44,6 @@ private:
     }
     // The records of `log` with `call`, ordered by slot and minute.
     static TRange CallRange(const TCrossLogData& log, std::uint64_t call);
-    std::string CallText(const TCrossLogData& log, std::size_t q) const;
 
     void FindClockOffsets();
     void MatchPairs();
@@ -87,11 +86,6 @@ TRange TSession::CallRange(const TCrossLogData& log, std::uint64_t call) {
     auto last = first;
     while (last != log.byCall.end() && log.qsos[*last].call == call) ++last;
     return TRange(log.byCall.data() + (first - log.byCall.begin()), static_cast<std::size_t>(last - first));
-}
-
-std::string TSession::CallText(const TCrossLogData& log, std::size_t q) const {
-    const TQSO* line = log.log->QSOs(log.qsos[q].pos);
-    return line ? line->Call().Call() : std::string();
 }
 
 void TSession::Add(std::uint32_t log, std::int32_t q, TCrossKind kind, std::string correct, int otherLog,
@@ -210,7 +204,7 @@ void TSession::FindBustedCalls() {
         for (std::uint32_t q = 0; q < A.qsos.size(); ++q) {
             const TCrossQSO& x = A.qsos[q];
             if (!x.judged || x.partner >= 0 || x.call == A.callKey) continue;
-            similar_.Find(CallText(A, q), similar);
+            similar_.Find(A.CallText(q), similar);
             int bestLog = -1, bestQso = -1;
             std::int32_t bestGap = window_ + 1;
             for (std::uint32_t b : similar) {
@@ -253,13 +247,8 @@ void TSession::CheckExchanges() {
                 busted = got != sent && got != always;
             }
             if (!busted) continue;
-            std::string correct;
-            const TQSO* line = B.log->QSOs(B.qsos[r].pos);
-            for (int f = 0; f < fields; ++f) {
-                if (f > 0) correct += ' ';
-                correct += B.constantSent[f] != 0 ? B.constantText[f] : NormalizedValue(line->SentNumbers(f));
-            }
-            Add(a, static_cast<std::int32_t>(q), TCrossKind::BustedExchange, correct, static_cast<int>(x.partnerLog),
+            // The right value is filled in from the partner's log when it is read again.
+            Add(a, static_cast<std::int32_t>(q), TCrossKind::BustedExchange, {}, static_cast<int>(x.partnerLog),
                 x.partner);
         }
     }
@@ -282,16 +271,18 @@ void TSession::CountUnsubmittedCalls() {
 
 // How much better the station's QSOs around record `q` fit `slot` than the record's
 // own slot: a station runs on one band for a while, so a lone QSO on another band is
-// the one logged wrong.
+// the one logged wrong. Nearer QSOs weigh more.
 int TSession::BandSupport(const TCrossLogData& log, std::uint32_t q, std::uint8_t slot) const {
     const std::int32_t t = log.qsos[q].minute;
     auto first = std::lower_bound(log.byTime.begin(), log.byTime.end(), t - kBandNeighbourhood,
                                   [&](std::uint32_t k, std::int32_t m) { return log.qsos[k].minute < m; });
     int support = 0;
     for (auto it = first; it != log.byTime.end() && log.qsos[*it].minute <= t + kBandNeighbourhood; ++it) {
-        if (*it == q || log.qsos[*it].pos < 0) continue;
-        if (log.qsos[*it].slot == slot) ++support;
-        if (log.qsos[*it].slot == log.qsos[q].slot) --support;
+        const TCrossQSO& other = log.qsos[*it];
+        if (*it == q || !other.kept) continue;
+        const int weight = kBandNeighbourhood + 1 - std::abs(other.minute - t);
+        if (other.slot == slot) support += weight;
+        if (other.slot == log.qsos[q].slot) support -= weight;
     }
     return support;
 }
@@ -339,7 +330,7 @@ void TSession::FindLeftOvers() {
             }
             auto seen = std::lower_bound(unsubmitted_.begin(), unsubmitted_.end(), std::make_pair(x.call, 0u));
             const bool alone = seen == unsubmitted_.end() || seen->first != x.call || seen->second <= 1;
-            if (alone && !similar_.Any(CallText(A, q))) Add(a, static_cast<std::int32_t>(q), TCrossKind::Unique, {});
+            if (alone && !similar_.Any(A.CallText(q))) Add(a, static_cast<std::int32_t>(q), TCrossKind::Unique, {});
         }
     }
 }

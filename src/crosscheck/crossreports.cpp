@@ -102,8 +102,8 @@ std::string UbnReportName(const TCrossResult& result, std::size_t index) {
 std::string UbnReport(const TCrossResult& result, std::size_t index) {
     const TCrossLog& log = result.logs[index];
     std::string text = "Cross-check report for " + log.call + "\n";
-    text += Format("Contest: %s %d\n", std::string(CabrilloContestNames[static_cast<std::size_t>(log.contest)]).c_str(),
-                   log.year);
+    text += "Contest: " + std::string(CabrilloContestNames[static_cast<std::size_t>(log.contest)]) +
+            (log.year > 0 ? Format(" %d", log.year) : std::string()) + "\n";
     text += "Log: " + log.file + "\n";
     text += Format("QSOs checked: %d, removed: %d\n", log.qsos, log.removed);
     text += "Score claimed: " + (log.claimed.empty() ? std::string("none") : log.claimed) +
