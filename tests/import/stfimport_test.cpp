@@ -215,7 +215,7 @@ TEST_F(STF, NotSTFAndUnknownContest) {
     // The name is quoted safely: bytes of an unknown code page show as "?"; how to
     // give a contest is left to the front end.
     EXPECT_TRUE(reader_->ContestUnknown());
-    EXPECT_NE(reader_->LastError().find("'NOPE ??'"), std::string::npos) << reader_->LastError();
+    EXPECT_NE(reader_->LastError().find("'NOPE \?\?'"), std::string::npos) << reader_->LastError();
     EXPECT_EQ(reader_->LastError().find("--contest"), std::string::npos);
     EXPECT_EQ(STFTokens("a-b  -  x/y,\xC4z;9").size(), 5u);
 }
