@@ -752,7 +752,7 @@ QSO lines with another exchange than the contest's were split at the worked call
 QSO lines with more exchange fields than the contest takes (joined into its last number), the first at line
 QSO lines with fewer exchange fields than the contest takes, the first at line
 START-OF-LOG names no version; the file is read with the categories' defaults
-names no contest the program knows; give the contest with --contest
+names no contest the program knows
 is too large for a contest log
 a line shaped like a QSO line under a tag that is neither QSO: nor QTC:
 the exchange can be read more than one way; kept with what is certain, the rest left empty:
@@ -1069,7 +1069,7 @@ Job
 &Convert import files into native logs
 Create a common &result list from native logs
 Files
-Accept only &native logs (*.QZF)
+Accept &only native logs (*.QZF)
 Files
 &Add...|Add files to the list
 &Remove|Remove the selected files from the list
@@ -1080,7 +1080,7 @@ Result report
 Comment summary
 Import format
 Result list
-Result list &file:
+Result list f&ile:
 Name of the &outermost tag:
 
 Contest
@@ -1218,27 +1218,27 @@ Pts
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+For files that name no contest the program knows, &use the contest below
+Failed files (%1)
+Table (TSV)
+&Copy|Copy the selected text of this page, or all of it
+C&lose
+Also write the rows as a &table beside the list (%1)
+Add &folder...|Add the log files of a folder
+Cross-chec&k the logs of one contest (UBN reports, checked scores)
+Cross-check
+&Time window (minutes):
+&Penalty per removed QSO (QSO points):
+&Report folder:
+Please choose the folder for the reports.
+%1 logs and %2 QSOs checked in %3 s.
+Findings
+The reports are in %1
+Matching the logs...
+Choose folder...
+The folder could not be opened: %1
+left out of the folder as no log the program reads: %1 file(s)
+Files that name no contest the program knows: choose the contest on the Contest page.
 
 
 

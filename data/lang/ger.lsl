@@ -752,7 +752,7 @@ QSO-Zeilen mit einem anderen Austausch als dem des Contests wurden am Rufzeichen
 QSO-Zeilen mit mehr Austauschfeldern als der Contest verlangt (in seine letzte Nummer zusammengefasst), die erste in Zeile
 QSO-Zeilen mit weniger Austauschfeldern als der Contest verlangt, die erste in Zeile
 START-OF-LOG nennt keine Version; die Datei wird mit den Vorgaben der Kategorien gelesen
-nennt keinen Contest, den das Programm kennt; den Contest mit --contest angeben
+nennt keinen Contest, den das Programm kennt
 ist zu groß für ein Contest-Log
 eine Zeile in der Form einer QSO-Zeile unter einem Kennwort, das weder QSO: noch QTC: ist
 der Austausch lässt sich auf mehr als eine Weise lesen; behalten mit dem Sicheren, der Rest bleibt leer:
@@ -1218,27 +1218,27 @@ Pkt
 
 
 
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+Für Dateien ohne bekannten Contest den unten gewählten &verwenden
+Fehlgeschlagene Dateien (%1)
+Tabelle (TSV)
+&Kopieren|Den markierten Text dieser Seite kopieren, sonst alles
+Schl&ießen
+Die Zeilen auch als Tabelle neben die Liste &schreiben (%1)
+&Ordner hinzufügen...|Die Logdateien eines Ordners hinzufügen
+Die Logs eines Contests &gegenprüfen (UBN-Berichte, geprüfte Ergebnisse)
+Gegenprüfung
+Zeitfenster (&Minuten):
+&Strafe je gestrichenem QSO (QSO-Punkte):
+&Berichtsordner:
+Bitte den Ordner für die Berichte wählen.
+%1 Logs und %2 QSOs in %3 s geprüft.
+Befunde
+Die Berichte liegen in %1
+Die Logs werden abgeglichen...
+Ordner wählen...
+Der Ordner konnte nicht geöffnet werden: %1
+aus dem Ordner ausgelassen, da kein Log, das das Programm liest: %1 Datei(en)
+Dateien, die keinen bekannten Contest nennen: den Contest auf der Seite Contest wählen.
 
 
 

@@ -214,4 +214,19 @@ bool EndsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
+std::string EscapedControls(std::string_view text, bool escapeBackslash) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\\' && escapeBackslash) out += "\\\\";
+        else if (u < 0x20 || u == 0x7F) out += Format("\\x%02X", u);
+        else out += c;
+    }
+    return out;
+}
+
 }  // namespace qz

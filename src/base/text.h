@@ -105,6 +105,11 @@ std::vector<std::string_view> SplitLineViews(std::string_view text);
 // Cuts to at most `maxLength` bytes (short-string assignment).
 std::string CutTo(std::string_view s, std::size_t maxLength);
 
+// `text` on one line for a terminal or a field of tab-separated values: tab, CR and LF
+// written as \t, \r and \n, every other control character as \xNN, and with
+// `escapeBackslash` a backslash as \\ (so that the field can be read back exactly).
+std::string EscapedControls(std::string_view text, bool escapeBackslash = false);
+
 bool StartsText(std::string_view prefix, std::string_view s);  // ignoring case
 bool EndsWith(std::string_view s, std::string_view suffix);
 

@@ -67,6 +67,9 @@ struct TBatchFileResult {
     bool ok = false;
     // Why the file failed; names the file.
     std::string error;
+    // It failed because it names no contest the program knows and none was given; each
+    // front end says in its own words how to give one.
+    bool contestUnknown = false;
     // What the reader, the compile and the writer said (skipped lines, cut values),
     // and any message the core would have shown in a box.
     std::vector<std::string> messages;

@@ -73,6 +73,7 @@ void ConvertFile(const TBatchContext& context, TBatchFileResult& result) {
         if (converter->Cancelled()) result.error = FileError(target, "exists and was kept");
         else if (!converter->LastError().empty()) result.error = converter->LastError();
         else result.error = LS(lsConversionFailed) + " " + result.file;
+        result.contestUnknown = converter->ContestUnknown();
         return;
     }
     result.written = written;

@@ -21,6 +21,7 @@ void ScoreFile(const TBatchContext& context, TBatchFileResult& result) {
     result.dropped = std::move(opened.dropped);
     if (!opened.log) {
         result.error = opened.error;
+        result.contestUnknown = opened.contestUnknown;
         return;
     }
     result.claimedScore = opened.claimedScore;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <system_error>
 
 #include "base/encoding.h"
@@ -55,6 +57,63 @@ bool ParseContest(const std::string& text, TContest& contest) {
     return true;
 }
 
+namespace {
+
+// Appends the file names of `source` ("-" = standard input) to `files`.
+bool ReadFileList(const std::string& command, const std::string& source, std::vector<std::string>& files) {
+    std::ifstream file;
+    if (source != "-") {
+        std::error_code ec;
+        if (std::filesystem::is_directory(source, ec)) {
+            Err("qz " + command + ": " + Utf8ToCp1252(source) + ": is a folder, not a file list\n");
+            return false;
+        }
+        file.open(source);
+        if (!file) {
+            Err("qz " + command + ": cannot read the file list " + Utf8ToCp1252(source) + "\n");
+            return false;
+        }
+    }
+    std::istream& in = source == "-" ? std::cin : file;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!Trim(line).empty()) files.push_back(line);
+    }
+    return true;
+}
+
+}  // namespace
+
+int GatherFiles(const std::string& command, const std::vector<std::string>& lists, const TArgs& names,
+                std::vector<std::string>& files) {
+    for (const std::string& list : lists)
+        if (!ReadFileList(command, list, files)) return 1;
+    files.insert(files.end(), names.begin(), names.end());
+    if (files.empty() && lists.empty()) {
+        Err("qz " + command + ": no file given (see 'qz " + command.substr(0, command.find(' ')) + " --help')\n");
+        return 2;
+    }
+    if (files.empty()) {
+        // An empty list is a failed step before this one, not a run that went well.
+        std::string shown;
+        for (const std::string& list : lists) shown += (shown.empty() ? "" : ", ") + Utf8ToCp1252(list);
+        Err("qz " + command + ": the file list names no file (" + shown + ")\n");
+        return 1;
+    }
+    return 0;
+}
+
+bool ParseJobs(const std::string& command, const std::string& text, unsigned& jobs) {
+    int n = 0;
+    if (!TryStrToInt(text, n) || n < 1 || n > 1024) {
+        Err("qz " + command + ": --jobs needs a number from 1 to 1024\n");
+        return false;
+    }
+    jobs = static_cast<unsigned>(n);
+    return true;
+}
+
 int TakeCommonOptions(TArgs& args, const std::string& command, unsigned accepted, TCommonOptions& options) {
     if (accepted & kOptMessages) options.messages = TakeFlag(args, "--messages");
     if (accepted & kOptCty) {
@@ -88,6 +147,8 @@ bool LoadCountryFile(const std::string& command, TCommonOptions& options) {
     options.cty = loaded;
     return true;
 }
+
+std::string ContestHint(bool contestUnknown) { return contestUnknown ? "; give the contest with --contest" : ""; }
 
 TOpenLogOptions OpenOptions(const TCommonOptions& options) {
     TOpenLogOptions o;

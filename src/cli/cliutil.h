@@ -24,6 +24,10 @@ std::string Shown(std::string text, const std::string& path);
 // file already, else the file name, ":" and `error`. Made printable like Shown.
 std::string NamedOnce(const std::string& error, const std::string& path);
 
+// What the commands that take --contest add to the message about a file that names no
+// contest the program knows (`contestUnknown`); "" otherwise.
+std::string ContestHint(bool contestUnknown);
+
 // Shows on standard error what the reader left out of `path`: unless `listedElsewhere`
 // (the messages, which hold them, are printed anyway) every listed line, and always
 // how many lines were not read. Returns that number; a command that got any exits 1.
@@ -34,6 +38,16 @@ int ReportDroppedLines(const std::string& command, const std::string& path, cons
 // foreign logs take it (ContestFromSpelling: a Cabrillo keyword or another program's
 // spelling such as "WAE CW"); false for anything else and for the two end markers.
 bool ParseContest(const std::string& text, TContest& contest);
+
+// The file names of a command over many files: those in each list file of `lists`
+// (one per line, blank lines and the line ends' CR ignored; "-" = standard input),
+// then those of `names`. 0 when there is at least one, else the exit status after a
+// message: 2 when nothing was given, 1 when a list could not be read or names no file.
+int GatherFiles(const std::string& command, const std::vector<std::string>& lists, const TArgs& names,
+                std::vector<std::string>& files);
+
+// The value of --jobs: a number from 1 to 1024; false after a message.
+bool ParseJobs(const std::string& command, const std::string& text, unsigned& jobs);
 
 // The options that commands share. Which of them a command takes is given by the
 // flags; every other argument that starts with "-" is refused the same way.

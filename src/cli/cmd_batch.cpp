@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "base/text.h"
 #include "batch/batchjob.h"
 #include "batch/resultlist.h"
+#include "batch/resulttsv.h"
 #include "cli/batchprogress.h"
 #include "cli/cliutil.h"
 #include "cli/commands.h"
@@ -83,38 +82,6 @@ constexpr TExportFormatName kExportFormats[] = {
     {"swisslog", owSwisslog}, {"swi", owSwisslog},      {"dbase", owDBase},       {"dbf", owDBase},
 };
 
-// Reads file names from `source` ("-" = standard input): one per line, blank lines and
-// the line ends' CR ignored.
-bool ReadFileList(const std::string& source, std::vector<std::string>& files) {
-    std::ifstream file;
-    if (source != "-") {
-        std::error_code ec;
-        if (fs::is_directory(source, ec)) {
-            Err("qz batch: " + Utf8ToCp1252(source) + ": is a folder, not a file list\n");
-            return false;
-        }
-        file.open(source);
-        if (!file) {
-            Err("qz batch: cannot read the file list " + Utf8ToCp1252(source) + "\n");
-            return false;
-        }
-    }
-    std::istream& in = source == "-" ? std::cin : file;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!Trim(line).empty()) files.push_back(line);
-    }
-    return true;
-}
-
-bool ParseJobs(const std::string& text, unsigned& jobs) {
-    int n = 0;
-    if (!TryStrToInt(text, n) || n < 1 || n > 1024) return false;
-    jobs = static_cast<unsigned>(n);
-    return true;
-}
-
 bool ParseFileType(const std::string& text, TFileType& type) {
     for (const TConverterRow& row : ConverterRegistry())
         for (int t = row.firstType; t <= row.lastType; ++t)
@@ -123,24 +90,6 @@ bool ParseFileType(const std::string& text, TFileType& type) {
                 return true;
             }
     return false;
-}
-
-// The row of 'qz score --tsv' for a scored file.
-std::vector<std::string> ScoreRow(const TBatchFileResult& r) {
-    std::string settings;
-    for (const std::string& s : r.changedSettings) settings += (settings.empty() ? "" : ", ") + s;
-    const auto contest = static_cast<std::size_t>(r.figures.srContest);
-    return {Utf8ToCp1252(r.file),
-            r.figures.srCall,
-            std::string(CabrilloContestNames[contest]),
-            std::to_string(r.figures.srGoodQSOs),
-            std::to_string(r.calculatedMultipliers),
-            std::to_string(r.figures.srFinalResult),
-            r.claimedScore,
-            Utf8ToCp1252(r.ctyFile),
-            r.ctyVersion.empty() ? "unknown" : r.ctyVersion,
-            settings,
-            std::to_string(r.dropped.count)};
 }
 
 struct TBatchCommand {
@@ -261,7 +210,7 @@ int RunJob(TBatchCommand& c) {
         if (c.messages)
             for (const std::string& m : r.messages) Err(Shown(m, r.file) + "\n");
         if (ReportDroppedLines("batch", r.file, r.dropped, c.messages) > 0) ++droppedFiles;
-        if (!r.ok) Err("qz batch: " + Shown(r.error, r.file) + "\n");
+        if (!r.ok) Err("qz batch: " + Shown(r.error, r.file) + ContestHint(r.contestUnknown) + "\n");
     };
     TBatchOutcome outcome = RunBatch(c.files, c.settings, finished);
     progress.Clear();
@@ -273,11 +222,7 @@ int RunJob(TBatchCommand& c) {
     if (c.settings.job == TBatchJob::Results) {
         std::string bytes;
         if (c.tsv) {
-            TTable table({"file", "call", "contest", "qsos", "multipliers", "score", "claimed", "ctyfile", "ctyversion",
-                          "settings", "dropped"});
-            for (const TBatchFileResult& r : outcome.files)
-                if (r.ok) table.AddRow(ScoreRow(r));
-            bytes = Cp1252ToUtf8(table.Render(true));
+            bytes = Cp1252ToUtf8(ResultTsvText(outcome.files));
         } else {
             bytes = ResultListText(Utf8ToCp1252(c.topLevelId), outcome.files);
         }
@@ -315,10 +260,7 @@ int CmdBatch(const TArgs& argsIn) {
     }
     if (int status = TakeJobOptions(args, c)) return status;
     std::string value;
-    if (TakeOption(args, "--jobs", value) && !ParseJobs(value, c.settings.jobs)) {
-        Err("qz batch: --jobs needs a number from 1 to 1024\n");
-        return 2;
-    }
+    if (TakeOption(args, "--jobs", value) && !ParseJobs("batch", value, c.settings.jobs)) return 2;
     c.settings.replaceExisting = TakeFlag(args, "--force");
     std::vector<std::string> lists;
     while (TakeOption(args, "-@", value)) lists.push_back(value);
@@ -327,20 +269,7 @@ int CmdBatch(const TArgs& argsIn) {
         return status;
     c.messages = common.messages;
     c.settings.layoutName = Utf8ToCp1252(common.layout);
-    for (const std::string& list : lists)
-        if (!ReadFileList(list, c.files)) return 1;
-    c.files.insert(c.files.end(), args.begin(), args.end());
-    if (c.files.empty() && lists.empty()) {
-        Err("qz batch " + job + ": no file given (see 'qz batch --help')\n");
-        return 2;
-    }
-    if (c.files.empty()) {
-        // An empty list is a failed step before this one, not a batch that went well.
-        std::string names;
-        for (const std::string& list : lists) names += (names.empty() ? "" : ", ") + Utf8ToCp1252(list);
-        Err("qz batch " + job + ": the file list names no file (" + names + ")\n");
-        return 1;
-    }
+    if (int status = GatherFiles("batch " + job, lists, args, c.files)) return status;
     if (int status = CheckListTarget(c)) return status;
     if (!LoadCountryFile("batch", common)) return 1;
     c.settings.cty = common.cty;

@@ -182,7 +182,7 @@ int CmdCheck(const TArgs& argsIn) {
         if (common.messages)
             for (const auto& m : messages) Err("qz check: " + Shown(m, path) + "\n");
         if (!loaded.log) {
-            Err("qz check: " + NamedOnce(loaded.error, path) + "\n");
+            Err("qz check: " + NamedOnce(loaded.error, path) + ContestHint(loaded.contestUnknown) + "\n");
             status = 1;
             continue;
         }

@@ -76,6 +76,7 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
     }
     std::string written;
     bool cancelled = false;
+    bool contestUnknown = false;
     std::vector<std::string> messages;
     TDroppedLines dropped;
     if (type == ftQZ4) {
@@ -113,13 +114,16 @@ bool ConvertOne(const std::string& path, const TConvertSettings& s) {
         written = converter->ConvertLog(false);
         error = converter->LastError();
         cancelled = converter->Cancelled();
+        contestUnknown = converter->ContestUnknown();
         dropped = converter->Dropped();
     }
     for (const auto& m : messages) Err("qz convert: " + shown + ": " + m + "\n");
     if (written.empty()) {
         if (cancelled)
             Err("qz convert: " + shown + " not converted: " + Shown(error, path) + " (--force replaces it)\n");
-        else Err("qz convert: " + LS(lsConversionFailed) + " " + NamedOnce(error, path) + "\n");
+        else
+            Err("qz convert: " + LS(lsConversionFailed) + " " + NamedOnce(error, path) + ContestHint(contestUnknown) +
+                "\n");
         return false;
     }
     Out(Utf8ToCp1252(written) + "\n");

@@ -95,7 +95,7 @@ int CmdScore(const TArgs& argsIn) {
         std::vector<std::string> messages = std::move(loaded.messages);
         if (!loaded.log) {
             for (const auto& m : messages) Err("qz score: " + Shown(m, path) + "\n");
-            Err("qz score: " + Shown(loaded.error, path) + "\n");
+            Err("qz score: " + Shown(loaded.error, path) + ContestHint(loaded.contestUnknown) + "\n");
             status = 1;
             continue;
         }

@@ -25,6 +25,7 @@ int CmdLayout(const TArgs& args);
 int CmdADIFConfig(const TArgs& args);
 int CmdCheck(const TArgs& args);
 int CmdBatch(const TArgs& args);
+int CmdCrossCheck(const TArgs& args);
 int CmdUpdate(const TArgs& args);
 int CmdSend(const TArgs& args);
 int CmdFinalize(const TArgs& args);

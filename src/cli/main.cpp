@@ -41,6 +41,7 @@ const TCommand kCommands[] = {
     {"adif-config", "show and change which fields the ADIF export writes", true, CmdADIFConfig},
     {"check", "check logs for serial, exchange, call-extension and band-change faults", true, CmdCheck},
     {"batch", "run exports, conversions or the common result list over many files at once", true, CmdBatch},
+    {"crosscheck", "match the logs of a contest against each other: NIL, busted, band, unique", true, CmdCrossCheck},
     {"update", "check for a newer program version; install a newer country file", true, CmdUpdate},
     {"send", "send a log to its contest's log robot by e-mail", true, CmdSend},
     {"finalize", "compile, save read-only, export and send a log in one go", true, CmdFinalize},

@@ -12,21 +12,6 @@ namespace {
 std::size_t Width(const std::string& s) { return s.size(); }
 }  // namespace
 
-std::string EscapedControls(std::string_view text, bool escapeBackslash) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\\' && escapeBackslash) out += "\\\\";
-        else if (u < 0x20 || u == 0x7F) out += Format("\\x%02X", u);
-        else out += c;
-    }
-    return out;
-}
-
 std::string TTable::Render(bool tsv) const {
     std::string out;
     auto emit = [&](const std::vector<std::string>& row, const std::vector<std::size_t>& widths) {

@@ -6,12 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace qz::cli {
+#include "base/text.h"
 
-// `text` on one line for a terminal or a field of tab-separated values: tab, CR and LF
-// written as \t, \r and \n, every other control character as \xNN, and with
-// `escapeBackslash` a backslash as \\ (so that the field can be read back exactly).
-std::string EscapedControls(std::string_view text, bool escapeBackslash = false);
+namespace qz::cli {
 
 class TTable {
 public:

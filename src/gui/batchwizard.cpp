@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -18,10 +19,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <atomic>
 #include <filesystem>
 
+#include "base/encoding.h"
 #include "base/fileio.h"
 #include "base/frontend.h"
 #include "base/language.h"
@@ -29,9 +32,13 @@
 #include "base/options.h"
 #include "batch/filejobs.h"
 #include "batch/resultlist.h"
+#include "batch/resulttsv.h"
 #include "contests/framework/factory.h"
 #include "engine/compilesettings.h"
+#include "import/detect.h"
+#include "gui/batchreport.h"
 #include "gui/commands.h"
+#include "gui/crosscheckrun.h"
 #include "gui/logsfolder.h"
 #include "gui/qtext.h"
 #include "gui/shellstrings.h"
@@ -93,6 +100,9 @@ QVBoxLayout* RadioColumn(QButtonGroup* group, int count) {
     return column;
 }
 
+// Whether an entry of the file list is a native log.
+constexpr int kNativeRole = Qt::UserRole + 1;
+
 }  // namespace
 
 // --- The file list --------------------------------------------------------------------
@@ -104,9 +114,12 @@ TBatchFileList::TBatchFileList(QWidget* parent)
     FList->setObjectName("FileList");
     FNativeOnly->setObjectName("cbDropQZFOnly");
     FNativeOnly->setChecked(true);
-    auto *add = new QPushButton, *remove = new QPushButton, *clear = new QPushButton, *all = new QPushButton;
-    FButtons = {add, remove, clear, all};
+    auto *add = new QPushButton, *folder = new QPushButton, *remove = new QPushButton, *clear = new QPushButton,
+         *all = new QPushButton;
+    folder->setObjectName("btAddFolder");
+    FButtons = {add, folder, remove, clear, all};
     connect(add, &QPushButton::clicked, this, [this] { ChooseFiles(); });
+    connect(folder, &QPushButton::clicked, this, [this] { ChooseFolder(); });
     connect(remove, &QPushButton::clicked, this, [this] {
         qDeleteAll(FList->selectedItems());
         UpdateCount();
@@ -131,8 +144,11 @@ TBatchFileList::TBatchFileList(QWidget* parent)
 }
 
 void TBatchFileList::Retranslate() {
-    const int captions[] = {lsAddFiles, lsRemoveFiles, lsClearList, lsSelectAll};
-    for (int i = 0; i < FButtons.size(); ++i) static_cast<QPushButton*>(FButtons[i])->setText(LSCaption(captions[i]));
+    const int captions[] = {lsAddFiles, lsAddFolder, lsRemoveFiles, lsClearList, lsSelectAll};
+    for (int i = 0; i < FButtons.size(); ++i) {
+        static_cast<QPushButton*>(FButtons[i])->setText(LSCaption(captions[i]));
+        FButtons[i]->setToolTip(LSHint(captions[i]));
+    }
     FNativeOnly->setText(LSCaption(lsNativeOnly));
     UpdateCount();
 }
@@ -144,12 +160,46 @@ int TBatchFileList::AddFiles(const QStringList& files) {
         if (!info.isFile()) continue;
         const QString full = info.absoluteFilePath();
         if (!FList->findItems(full, Qt::MatchExactly).isEmpty()) continue;
-        if (NativeOnly() && NativeFileTypeOfFile(ToPath(full)) == ftUnknown) continue;
-        FList->addItem(full);
+        const bool native = NativeFileTypeOfFile(ToPath(full)) != ftUnknown;
+        if (NativeOnly() && !native) continue;
+        auto* item = new QListWidgetItem(full);
+        item->setData(kNativeRole, native);
+        FList->addItem(item);
         ++added;
     }
+    FollowList();
     UpdateCount();
     return added;
+}
+
+int TBatchFileList::AddFolder(const QString& folder, int* leftOut) {
+    // The folder's own files (not its subfolders, where reports and outputs are often
+    // kept), in name order; those no reader recognises by its marks are left out (the
+    // column text, which any text would pass for, is no such mark).
+    std::vector<TConverterRow> marked;
+    for (const TConverterRow& row : ConverterRegistry())
+        if (!row.fallback) marked.push_back(row);
+    QStringList logs;
+    int others = 0;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& info : entries) {
+        const std::string path = ToPath(info.absoluteFilePath());
+        if (NativeFileTypeOfFile(path) != ftUnknown || DetectFileType(path, marked) != ftUnknown)
+            logs << info.absoluteFilePath();
+        else ++others;
+    }
+    if (leftOut) *leftOut = others;
+    return AddFiles(logs);
+}
+
+bool TBatchFileList::HoldsForeignFiles() const {
+    for (int i = 0; i < FList->count(); ++i)
+        if (!FList->item(i)->data(kNativeRole).toBool()) return true;
+    return false;
+}
+
+void TBatchFileList::FollowList() {
+    if (HoldsForeignFiles()) SetNativeOnly(false);
 }
 
 std::vector<std::string> TBatchFileList::Files() const {
@@ -169,6 +219,15 @@ void TBatchFileList::ChooseFiles() {
     QString chosenFilter = preselected;
     const QStringList files = QFileDialog::getOpenFileNames(this, QString(), LogsFolder(), filter, &chosenFilter);
     AddFiles(files);
+}
+
+void TBatchFileList::ChooseFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(this, QString(), LogsFolder());
+    if (folder.isEmpty()) return;
+    int leftOut = 0;
+    AddFolder(folder, &leftOut);
+    // Said below the list rather than in a box: nothing needs an answer.
+    if (leftOut > 0) FCount->setText(FCount->text() + " - " + LSText(lsFolderFilesLeftOut).arg(leftOut));
 }
 
 void TBatchFileList::UpdateCount() { FCount->setText(QString::number(FList->count()) + " " + LSCaption(lsFilesCount)); }
@@ -196,12 +255,17 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
       FResultList(new QLineEdit),
       FTopLevelId(new QLineEdit(kDefaultTopLevelId)),
       FContestChoice(new QButtonGroup(this)),
-      FContests(new QComboBox) {
+      FDefaultContest(new QCheckBox),
+      FContests(new QComboBox),
+      FWriteTsv(new QCheckBox),
+      FWindow(new QSpinBox),
+      FPenalty(new QSpinBox),
+      FReportFolder(new QLineEdit) {
     setObjectName("TBatchWorkWizard");
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
 
-    setPage(pgJob, MakePage(lsPageJob, RadioColumn(FJob, 3)));
+    setPage(pgJob, MakePage(lsPageJob, RadioColumn(FJob, 4)));
     auto* files = new QVBoxLayout;
     files->addWidget(FFileList);
     setPage(pgFiles, MakePage(lsPageFiles, files));
@@ -226,6 +290,10 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
     idLabel->setBuddy(FTopLevelId);
     listForm->addRow(fileLabel, fileRow);
     listForm->addRow(idLabel, FTopLevelId);
+    FWriteTsv->setObjectName("cbWriteTsv");
+    FWriteTsv->setChecked(true);
+    listForm->addRow(FWriteTsv);
+    connect(FResultList, &QLineEdit::textChanged, this, [this] { UpdateTsvCaption(); });
     connect(choose, &QPushButton::clicked, this, [this] {
         const QString file =
             QFileDialog::getSaveFileName(this, QString(), FResultList->text(), DialogFilter(lsResultListFilter),
@@ -234,36 +302,79 @@ TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
     });
     setPage(pgResultList, MakePage(lsPageResultList, listForm));
 
+    // The file's own contest (with or without a default for files that name none), or
+    // one contest for all.
     auto* contestColumn = new QVBoxLayout;
     for (int i = 0; i < 2; ++i) {
         auto* button = new QRadioButton;
         FContestChoice->addButton(button, i);
         contestColumn->addWidget(button);
     }
+    auto* defaultRow = new QHBoxLayout;
+    defaultRow->addSpacing(24);
+    defaultRow->addWidget(FDefaultContest);
+    contestColumn->insertLayout(1, defaultRow);
+    FDefaultContest->setObjectName("cbDefaultContest");
+    FContests->setObjectName("cbContest");
     FContestChoice->button(0)->setChecked(true);
     for (int c = cNoContest + 1; c < cEndOfContestlist; ++c) {
         const auto contest = static_cast<TContest>(c);
         if (ContestHasClass(contest)) FContests->addItem(FromCore(ContestNames[contest]).trimmed(), c);
     }
-    FContests->setEnabled(false);
-    connect(FContestChoice, &QButtonGroup::idToggled, this,
-            [this] { FContests->setEnabled(FContestChoice->checkedId() == 1); });
+    auto enableContests = [this] {
+        const bool own = FContestChoice->checkedId() == 0;
+        FDefaultContest->setEnabled(own);
+        FContests->setEnabled(!own || FDefaultContest->isChecked());
+    };
+    enableContests();
+    connect(FContestChoice, &QButtonGroup::idToggled, this, enableContests);
+    connect(FDefaultContest, &QCheckBox::toggled, this, enableContests);
     contestColumn->addWidget(FContests);
     contestColumn->addStretch();
     setPage(pgContest, MakePage(lsPageContest, contestColumn));
 
-    // Native logs only is ticked for the jobs that read native logs.
+    auto* crossForm = new QFormLayout;
+    FWindow->setRange(1, 60);
+    FWindow->setValue(3);
+    FWindow->setObjectName("sbWindow");
+    FPenalty->setRange(0, 100);
+    FPenalty->setObjectName("sbPenalty");
+    // Numbers of two or three digits: the boxes need not span the page.
+    FWindow->setMaximumWidth(120);
+    FPenalty->setMaximumWidth(120);
+    FReportFolder->setObjectName("leReportFolder");
+    auto* chooseFolder = new QPushButton;
+    chooseFolder->setObjectName("chooseReportFolder");
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(FReportFolder, 1);
+    folderRow->addWidget(chooseFolder);
+    auto *windowLabel = new QLabel, *penaltyLabel = new QLabel, *folderLabel = new QLabel;
+    windowLabel->setBuddy(FWindow);
+    penaltyLabel->setBuddy(FPenalty);
+    folderLabel->setBuddy(FReportFolder);
+    crossForm->addRow(windowLabel, FWindow);
+    crossForm->addRow(penaltyLabel, FPenalty);
+    crossForm->addRow(folderLabel, folderRow);
+    connect(chooseFolder, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QString(), FReportFolder->text().isEmpty() ? LogsFolder() : FReportFolder->text());
+        if (!folder.isEmpty()) FReportFolder->setText(folder);
+    });
+    setPage(pgCrossCheck, MakePage(lsPageCrossCheck, crossForm));
+
+    // Native logs only is ticked for the export, the one job that reads native logs
+    // only, and never while the list holds files of other formats.
     connect(this, &QWizard::currentIdChanged, this, [this](int id) {
-        if (id == pgFiles) FFileList->SetNativeOnly(FJob->checkedId() != 1);
+        if (id == pgFiles) FFileList->SetNativeOnly(FJob->checkedId() == 0 && !FFileList->HoldsForeignFiles());
         UpdateTitle();
     });
-    setMinimumSize(560, 400);
+    setMinimumSize(680, 460);
     Retranslate();
 }
 
 void TBatchWorkWizard::Retranslate() {
-    const int jobs[] = {lsJobExport, lsJobConvert, lsJobResults};
-    for (int i = 0; i < 3; ++i) FJob->button(i)->setText(LSCaption(jobs[i]));
+    const int jobs[] = {lsJobExport, lsJobConvert, lsJobResults, lsJobCrossCheck};
+    for (int i = 0; i < 4; ++i) FJob->button(i)->setText(LSCaption(jobs[i]));
     for (int i = 0; i < static_cast<int>(std::size(kExportFormats)); ++i)
         FExportFormat->button(i)->setText(ExportFormatName(kExportFormats[i]));
     for (int i = 0; i < static_cast<int>(std::size(kImportFormats)); ++i)
@@ -272,8 +383,16 @@ void TBatchWorkWizard::Retranslate() {
     static_cast<QLabel*>(listForm->itemAt(0, QFormLayout::LabelRole)->widget())->setText(LSCaption(lsResultListFile));
     static_cast<QLabel*>(listForm->itemAt(1, QFormLayout::LabelRole)->widget())->setText(LSCaption(lsTopLevelId));
     findChild<QPushButton*>("chooseResultList")->setText(LSCaption(lsChooseFile));
+    UpdateTsvCaption();
+    auto* crossForm = static_cast<QFormLayout*>(page(pgCrossCheck)->layout());
+    const int crossLabels[] = {lsCrossWindow, lsCrossPenalty, lsReportFolder};
+    for (int row = 0; row < 3; ++row)
+        static_cast<QLabel*>(crossForm->itemAt(row, QFormLayout::LabelRole)->widget())
+            ->setText(LSCaption(crossLabels[row]));
+    findChild<QPushButton*>("chooseReportFolder")->setText(LSCaption(lsChooseFolder));
     FContestChoice->button(0)->setText(LSCaption(lsContestFromFile));
     FContestChoice->button(1)->setText(LSCaption(lsFixedContest));
+    FDefaultContest->setText(LSCaption(lsDefaultContest));
     FFileList->Retranslate();
     setButtonText(QWizard::BackButton, LSCaption(lsWizardBack));
     setButtonText(QWizard::NextButton, LSCaption(lsWizardNext));
@@ -281,6 +400,12 @@ void TBatchWorkWizard::Retranslate() {
     setButtonText(QWizard::CancelButton, LSCaption(lsCancelCaption));
     for (int id : pageIds()) page(id)->setTitle(LSCaption(page(id)->property("lsTitle").toInt()));
     UpdateTitle();
+}
+
+void TBatchWorkWizard::UpdateTsvCaption() {
+    const std::string list = ToPath(FResultList->text().trimmed());
+    FWriteTsv->setText(
+        LSText(lsAlsoWriteTsv).arg(list.empty() ? "*.tsv" : QFileInfo(FromPath(TsvBeside(list))).fileName()));
 }
 
 void TBatchWorkWizard::UpdateTitle() {
@@ -296,14 +421,29 @@ int TBatchWorkWizard::nextId() const {
             switch (FJob->checkedId()) {
                 case 0: return pgExportFormat;
                 case 1: return pgImportFormat;
-                default: return pgResultList;
+                default: return pgContest;
             }
         case pgImportFormat: return pgContest;
+        case pgContest:
+            switch (FJob->checkedId()) {
+                case 2: return pgResultList;
+                case 3: return pgCrossCheck;
+                default: return -1;
+            }
         default: return -1;
     }
 }
 
 bool TBatchWorkWizard::validateCurrentPage() {
+    if (currentId() == pgCrossCheck) {
+        const QString folder = FReportFolder->text().trimmed();
+        if (folder.isEmpty() || (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())) {
+            ShowErrorMessage(LS(lsNoReportFolder));
+            FReportFolder->setFocus();
+            return false;
+        }
+        return true;
+    }
     if (currentId() != pgResultList) return true;
     if (FResultList->text().trimmed().isEmpty() || QFileInfo(FResultList->text().trimmed()).isDir()) {
         ShowErrorMessage(LS(lsNoResultList));
@@ -320,17 +460,31 @@ bool TBatchWorkWizard::validateCurrentPage() {
 
 TBatchChoice TBatchWorkWizard::Choice() const {
     TBatchChoice c;
-    c.job = static_cast<TBatchJob>(FJob->checkedId());
+    c.crossCheck = FJob->checkedId() == 3;
+    c.job = c.crossCheck ? TBatchJob::Results : static_cast<TBatchJob>(FJob->checkedId());
     c.files = FFileList->Files();
     c.exportFormat = kExportFormats[FExportFormat->checkedId()];
     c.importFormat = kImportFormats[FImportFormat->checkedId()];
-    if (FContestChoice->checkedId() == 1) c.fixContest = static_cast<TContest>(FContests->currentData().toInt());
+    const auto chosen = static_cast<TContest>(FContests->currentData().toInt());
+    if (FContestChoice->checkedId() == 1) c.fixContest = chosen;
+    else if (FDefaultContest->isChecked()) c.defaultContest = chosen;
     c.resultList = ToPath(FResultList->text().trimmed());
     c.topLevelId = ToCore(FTopLevelId->text().trimmed());
+    c.writeTsv = FWriteTsv->isChecked();
+    c.windowMinutes = FWindow->value();
+    c.penalty = FPenalty->value();
+    c.reportFolder = ToPath(FReportFolder->text().trimmed());
     return c;
 }
 
 void TBatchWorkWizard::SetJob(TBatchJob job) { FJob->button(static_cast<int>(job))->setChecked(true); }
+
+void TBatchWorkWizard::SetCrossCheck(int windowMinutes, int penalty, const std::string& reportFolder) {
+    FJob->button(3)->setChecked(true);
+    FWindow->setValue(windowMinutes);
+    FPenalty->setValue(penalty);
+    FReportFolder->setText(FromPath(reportFolder));
+}
 
 void TBatchWorkWizard::SetExportFormat(TOutputWindow format) {
     for (int i = 0; i < static_cast<int>(std::size(kExportFormats)); ++i)
@@ -345,6 +499,12 @@ void TBatchWorkWizard::SetImportFormat(TFileType format) {
 void TBatchWorkWizard::SetResultList(const std::string& file, const std::string& topLevelId) {
     FResultList->setText(FromPath(file));
     FTopLevelId->setText(FromCore(topLevelId));
+}
+
+void TBatchWorkWizard::SetDefaultContest(TContest contest) {
+    FContestChoice->button(0)->setChecked(true);
+    FDefaultContest->setChecked(contest != cNoContest);
+    if (contest != cNoContest) FContests->setCurrentIndex(FContests->findData(static_cast<int>(contest)));
 }
 
 void TBatchWorkWizard::SetFixContest(TContest contest) {
@@ -379,14 +539,50 @@ bool ConfirmReplacing(const TBatchChoice& choice, TBatchSettings& settings) {
     }
 }
 
+// What the run made: a plain box when all went well and there is nothing to show,
+// else the report window with the failures and the result list's texts.
+void ShowOutcome(QWidget* parent, const TBatchChoice& choice, const TBatchOutcome& outcome) {
+    QString summary = outcome.cancelled ? LSText(lsBatchCancelled).arg(outcome.files.size()).arg(choice.files.size())
+                                        : LSCaption(lsBatchFinished);
+    const bool results = choice.job == TBatchJob::Results;
+    if (outcome.failed == 0 && !results) {
+        ShowInfoMessage(ToCore(summary));
+        return;
+    }
+    if (results) summary += "\n" + FromPath(choice.resultList);
+    if (results && choice.writeTsv) summary += "\n" + FromPath(TsvBeside(choice.resultList));
+    bool contestUnknown = false;
+    QStringList failures;
+    for (const TBatchFileResult& r : outcome.files) {
+        if (r.ok) continue;
+        failures << MessageWithPath(r.error, r.file);
+        contestUnknown = contestUnknown || r.contestUnknown;
+    }
+    if (outcome.failed > 0) summary += "\n\n" + LSText(lsBatchFailed).arg(outcome.failed).arg(outcome.files.size());
+    if (contestUnknown) summary += "\n" + LSCaption(lsChooseContestHint);
+    auto* report = new TBatchReport(parent, summary);
+    if (!failures.isEmpty()) report->AddPage(LSText(lsFailedFiles).arg(failures.size()), failures.join('\n'), false);
+    if (results) {
+        report->AddPage(LSCaption(lsPageResultList), FromCore(ResultListText(choice.topLevelId, outcome.files)), true);
+        report->AddPage(LSCaption(lsTsvTable), FromCore(ResultTsvText(outcome.files)), true);
+    }
+    report->show();
+}
+
 }  // namespace
 
+std::string TsvBeside(const std::string& resultList) {
+    return std::filesystem::path(resultList).replace_extension(".tsv").string();
+}
+
 bool RunBatchChoice(QWidget* parent, const TBatchChoice& choice) {
+    if (choice.crossCheck) return RunCrossCheckChoice(parent, choice);
     TBatchSettings settings;
     settings.job = choice.job;
     settings.exportFormat = choice.exportFormat;
     settings.importFormat = choice.importFormat;
     settings.fixContest = choice.fixContest;
+    settings.defaultContest = choice.defaultContest;
     // The result list takes foreign logs too, converted in memory as the editor opens them.
     settings.foreignFiles = true;
     settings.compile = CompileSettingsFromOptions(Options);
@@ -413,23 +609,14 @@ bool RunBatchChoice(QWidget* parent, const TBatchChoice& choice) {
     }
     if (choice.job == TBatchJob::Results) {
         std::string error;
-        if (!WriteFileAtomically(choice.resultList, ResultListText(choice.topLevelId, outcome.files), &error)) {
-            ShowErrorMessage(error);
+        if (!WriteFileAtomically(choice.resultList, ResultListText(choice.topLevelId, outcome.files), &error) ||
+            (choice.writeTsv &&
+             !WriteFileAtomically(TsvBeside(choice.resultList), Cp1252ToUtf8(ResultTsvText(outcome.files)), &error))) {
+            ShowErrorMessage(ToCore(MessageWithPath(error, choice.resultList)));
             return false;
         }
     }
-    std::string report = outcome.cancelled
-                             ? ToCore(LSText(lsBatchCancelled).arg(outcome.files.size()).arg(choice.files.size()))
-                             : LS(lsBatchFinished);
-    if (outcome.failed > 0) {
-        report += "\n\n" + ToCore(LSText(lsBatchFailed).arg(outcome.failed).arg(outcome.files.size()));
-        std::size_t shown = 0;
-        for (const TBatchFileResult& r : outcome.files)
-            if (!r.ok && shown++ < 10) report += "\n" + r.error;
-        if (shown > 10) report += "\n...";
-    }
-    if (outcome.failed > 0) ShowErrorMessage(report);
-    else ShowInfoMessage(report);
+    ShowOutcome(parent, choice, outcome);
     return !outcome.cancelled;
 }
 

@@ -304,9 +304,10 @@ bool TADIFImport::BuildLog(bool showMessageBoxes) {
     if (header.fhContest_Contest == cNoContest && !(showMessageBoxes && EditHeader)) {
         std::string_view contestId;
         std::string named = FindField(FText.Bytes(), 0, adif::kContestId, contestId)
-                                ? "contest_id '" + QuotedPart(contestId) + "' names no contest the program knows"
+                                ? "contest_id '" + QuotedName(contestId) + "' names no contest the program knows"
                                 : "the file names no contest";
-        FLastError = FFileName + ": " + named + "; choose one with --contest";
+        FLastError = FFileName + ": " + named;
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

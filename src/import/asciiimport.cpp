@@ -176,7 +176,8 @@ bool TASCIIConvert::BuildLog(bool showMessageBoxes) {
     header.fhUser_OwnCall = CutTo(CallFromFolderName(FFileName), kCallStringLen);
     header.fhContest_Contest = FixContest != cNoContest ? FixContest : DefaultContest;
     if (header.fhContest_Contest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": a column text names no contest; choose one with --contest";
+        FLastError = FFileName + ": a column text names no contest";
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

@@ -17,6 +17,7 @@
 #include "base/text.h"
 #include "domain/cabrilloformat.h"
 #include "import/contestnames.h"
+#include "import/sourcetext.h"
 #include "logfile/qzf.h"
 
 namespace qz {
@@ -73,7 +74,7 @@ constexpr TImportTextEntry kImportTexts[] = {
      "line"},
     {752, "QSO lines with fewer exchange fields than the contest takes, the first at line"},  // no longer used
     {753, "START-OF-LOG names no version; the file is read with the categories' defaults"},
-    {754, "names no contest the program knows; give the contest with --contest"},
+    {754, "names no contest the program knows"},
     {755, "is too large for a contest log"},
     {756, "a line shaped like a QSO line under a tag that is neither QSO: nor QTC:"},
     {757, "the exchange can be read more than one way; kept with what is certain, the rest left empty:"},
@@ -356,8 +357,9 @@ bool TCabrilloImport::BuildLog(bool showMessageBoxes) {
     if (header.fhContest_Contest == cNoContest && !(showMessageBoxes && EditHeader)) {
         // Without the header dialog nobody can choose the contest, and the factory
         // would only say that no log could be made: say why.
-        FLastError = FFileName + ": " + std::string(cabrillo::kContest) + " '" + Trim(TagValue(cabrillo::kContest)) +
-                     "' " + ImportText(itUnknownContest);
+        FLastError = FFileName + ": " + std::string(cabrillo::kContest) + " '" +
+                     QuotedName(TagValue(cabrillo::kContest)) + "' " + ImportText(itUnknownContest);
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

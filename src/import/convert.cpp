@@ -60,6 +60,7 @@ bool TConvert::CreateLog(TFileHeader header, bool showMessageBoxes) {
     FDropped = TDroppedLines{};
     FLastError.clear();
     FCancelled = false;
+    FContestUnknown = false;
     if (FixContest != cNoContest) header.fhContest_Contest = FixContest;
     if (showMessageBoxes && EditHeader && !EditHeader(header)) {
         FCancelled = true;
@@ -88,6 +89,7 @@ std::unique_ptr<TContestLog> TConvert::ReadLog(bool showMessageBoxes) {
 std::string TConvert::StoreConvertedLog() {
     FLastError.clear();
     FCancelled = false;
+    FContestUnknown = false;
     if (!FContestLog) return {};
     if (FInMemory) {
         FHandedOver = std::move(FContestLog);

@@ -71,6 +71,10 @@ public:
     // The lines of the file the last conversion could not read and left out.
     const TDroppedLines& Dropped() const { return FDropped; }
     bool Cancelled() const { return FCancelled; }
+    // True when the last conversion failed because the file names no contest the
+    // program knows and none was given: each front end says in its own words how to
+    // give one.
+    bool ContestUnknown() const { return FContestUnknown; }
 
     bool FileNotFound = false;
     // When not cNoContest, the contest to use whatever the file says.
@@ -117,6 +121,8 @@ protected:
     std::vector<std::string>* FMessages;
     std::string FLastError;
     bool FCancelled = false;
+    // See ContestUnknown.
+    bool FContestUnknown = false;
     // Set by a converter that reads a claimed score from its file.
     std::string FClaimedScore;
     // Emptied by CreateLog.

@@ -153,7 +153,8 @@ bool TCTConvert::BuildLog(bool showMessageBoxes) {
     FContestCode = U8At(FHeader, ct::kContestOffset);
     TFileHeader header = ReadFileHeader();
     if (header.fhContest_Contest == cNoContest && FixContest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": the log names no contest the program knows; choose one with --contest";
+        FLastError = FFileName + ": the log names no contest the program knows";
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

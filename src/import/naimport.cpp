@@ -160,7 +160,8 @@ bool TNAConvert::BuildLog(bool showMessageBoxes) {
     int templateNumber = 0;
     if (!FindTemplate(showMessageBoxes, templateNumber)) return false;
     if (header.fhContest_Contest == cNoContest && FixContest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": an NA log names no contest; choose one with --contest";
+        FLastError = FFileName + ": an NA log names no contest";
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

@@ -48,6 +48,7 @@ void ReadForeign(const std::string& path, const TOpenLogOptions& o, std::span<co
     r.log = converter->ReadLog(o.showMessageBoxes);
     r.claimedScore = converter->ClaimedScore();
     r.dropped = converter->Dropped();
+    r.contestUnknown = !r.log && converter->ContestUnknown();
     if (!r.log) r.error = converter->LastError().empty() ? LS(lsConversionFailed) + " " + path : converter->LastError();
 }
 

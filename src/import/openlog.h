@@ -64,6 +64,9 @@ struct TOpenedLog {
     TDroppedLines dropped;
     // Why no log was opened: names the file and the reason.
     std::string error;
+    // The file names no contest the program knows and none was given; `error` says so
+    // and each front end adds how to give one.
+    bool contestUnknown = false;
 };
 
 // Opens `path` (a file name as given by the user). The log's MessageLines is not set;

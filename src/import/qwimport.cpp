@@ -96,7 +96,8 @@ bool TQWConvert::BuildLog(bool showMessageBoxes) {
     if (header.fhUser_OwnCall.empty()) header.fhUser_OwnCall = CallFromFolderName(FFileName).substr(0, kCallStringLen);
     header.fhContest_Contest = DefaultContest;
     if (FixContest == cNoContest && DefaultContest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": a QW log names no contest; choose one with --contest";
+        FLastError = FFileName + ": a QW log names no contest";
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

@@ -55,6 +55,37 @@ std::string QuotedPart(std::string_view text, std::size_t maxLength) {
     return s;
 }
 
+namespace {
+
+// Whether `text` holds bytes outside ASCII that form valid UTF-8 sequences only.
+bool IsUtf8Text(std::string_view text) {
+    bool multiByte = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80             ? 1
+                                   : (c & 0xE0) == 0xC0 ? 2
+                                   : (c & 0xF0) == 0xE0 ? 3
+                                   : (c & 0xF8) == 0xF0 ? 4
+                                                        : 0;
+        if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2)) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        multiByte = multiByte || length > 1;
+        i += length;
+    }
+    return multiByte;
+}
+
+}  // namespace
+
+std::string QuotedName(std::string_view text, std::size_t maxLength) {
+    std::string s;
+    if (IsUtf8Text(text)) s = Utf8ToCp1252(text);
+    else
+        for (const char c : text) s += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return QuotedPart(s, maxLength);
+}
+
 void TMessageCap::Add(std::string text) {
     ++FCount;
     if (FMessages && static_cast<std::size_t>(FCount) <= FLimit) FMessages->push_back(std::move(text));

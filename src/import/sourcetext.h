@@ -39,6 +39,12 @@ private:
 // cut to `maxLength` with "..." appended.
 std::string QuotedPart(std::string_view text, std::size_t maxLength = 60);
 
+// A name the file gives (a contest keyword) quoted in a message. Such names are meant to
+// be plain ASCII; a file may hold them in any code page (a Cyrillic Windows-1251 name
+// read as Windows-1252 would show as wrong Latin letters), so a UTF-8 name is decoded
+// and every other byte outside ASCII shows as "?". Trimmed and cut like QuotedPart.
+std::string QuotedName(std::string_view text, std::size_t maxLength = 60);
+
 // Collects the messages of one reader: the first `limit` remarks about single places
 // are kept, the rest only counted and summed up by Finish().
 class TMessageCap {

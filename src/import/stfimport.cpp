@@ -262,8 +262,9 @@ bool TSTFConvert::BuildLog(bool showMessageBoxes) {
         return false;
     }
     if (header.fhContest_Contest == cNoContest && !(showMessageBoxes && EditHeader)) {
-        FLastError = FFileName + ": Contest '" + HeaderValue("Contest") +
-                     "' names no contest the program knows; choose one with --contest";
+        FLastError =
+            FFileName + ": Contest '" + QuotedName(HeaderValue("Contest")) + "' names no contest the program knows";
+        FContestUnknown = true;
         return false;
     }
     if (!CreateLog(header, showMessageBoxes)) return false;

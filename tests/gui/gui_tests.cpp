@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,6 +38,7 @@
 #include <QTimer>
 #include <QtCharts>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -48,6 +50,7 @@
 #include "base/text.h"
 #include "contests/framework/factory.h"
 #include "engine/contestlog.h"
+#include "gui/batchreport.h"
 #include "gui/batchwizard.h"
 #include "gui/cellediting.h"
 #include "gui/chartsview.h"
@@ -175,6 +178,8 @@ private slots:
     void unusableSettingsFileIsNamedAndKept();
     void helpMenuUpdatesOnlyWithoutOpenLogs();
     void batchWizardRunsEachJob();
+    void batchWizardServesACommittee();
+    void batchWizardCrossChecksAContest();
     void fastAppendTypesALineWithProposals();
     void cellEditEscapeRefuseAndUndo();
     void cellEditorsAcceptOnlyValidCharacters();
@@ -635,6 +640,8 @@ void TGuiTest::batchWizardRunsEachJob() {
         wizard.next();
         wizard.FileList()->AddFiles(all);
         wizard.next();
+        QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+        wizard.next();
         QCOMPARE(wizard.windowTitle(), QString("Batch processing [Result list]"));
         const std::string list = Path("batch/results.txt");
         wizard.SetResultList(list, "SEASON 2026");
@@ -651,7 +658,8 @@ void TGuiTest::batchWizardRunsEachJob() {
         }
         const std::string text = ReadBytes(list);
         QVERIFY(text.starts_with("<SEASON>\r\n\r\n<TEILNAHME>\r\n <CONTEST>CQ-WW-CW</CONTEST>"));
-        QCOMPARE(Occurrences(text, "<TEILNAHME>"), 2);
+        // The results job reads the Cabrillo log too: native logs only is off for it.
+        QCOMPARE(Occurrences(text, "<TEILNAHME>"), 3);
         QVERIFY(text.ends_with("</SEASON>\r\n"));
         // An existing list is replaced only after the question.
         TBoxAnswerer cancel(QMessageBox::Cancel);
@@ -659,6 +667,157 @@ void TGuiTest::batchWizardRunsEachJob() {
         QCOMPARE(cancel.texts.size(), 1);
         QCOMPARE(ReadBytes(list), text);
     }
+}
+
+// The report window a batch run left open (the only one: each is taken when it is
+// looked at); its pages by title.
+static std::unique_ptr<TBatchReport> TakeReport(QWidget* window) {
+    const QList<TBatchReport*> reports = window->findChildren<TBatchReport*>();
+    return std::unique_ptr<TBatchReport>(reports.isEmpty() ? nullptr : reports.last());
+}
+
+static QString ReportPage(const TBatchReport& report, const QString& titleStart) {
+    for (int i = 0; i < report.Pages()->count(); ++i)
+        if (report.Pages()->tabText(i).startsWith(titleStart))
+            return static_cast<QPlainTextEdit*>(report.Pages()->widget(i))->toPlainText();
+    return {};
+}
+
+// Runs the wizard's choice; `report` gets the report window it opened.
+static void RunToReport(QWidget* window, const TBatchWorkWizard& wizard, std::unique_ptr<TBatchReport>& report) {
+    report.reset();
+    TBoxAnswerer ok(QMessageBox::Ok);
+    RunBatchChoice(window, wizard.Choice());
+    report = TakeReport(window);
+}
+
+void TGuiTest::batchWizardServesACommittee() {
+    auto window = StartMainWindow({});
+    const QString handMade = QZ_TEST_DATA_DIR "/batchwizard";
+    const QString list = QString::fromStdString(Path("season.txt"));
+    TBatchWorkWizard wizard(window.get());
+    wizard.show();
+
+    // The export reads native logs only; the results job takes every log, and a folder
+    // brings in its logs but not its other files.
+    wizard.next();
+    QVERIFY(wizard.FileList()->NativeOnly());
+    wizard.back();
+    wizard.SetJob(TBatchJob::Results);
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    int leftOut = 0;
+    QCOMPARE(wizard.FileList()->AddFolder(handMade, &leftOut), 3);
+    QCOMPARE(leftOut, 1);
+    // Back to the export with other formats in the list: the box stays off, as the list
+    // holds files it would not take.
+    wizard.back();
+    wizard.SetJob(TBatchJob::Export);
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    wizard.back();
+    wizard.SetJob(TBatchJob::Results);
+    wizard.next();
+
+    // Results: the contest page comes before the list page.
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgResultList));
+    wizard.SetResultList(ToPath(list), "SEASON");
+    std::unique_ptr<TBatchReport> report;
+    RunToReport(window.get(), wizard, report);
+    QVERIFY(report != nullptr);
+    // The Cyrillic contest name of lz2xx.cbr is quoted without wrong Latin letters, and
+    // the window speaks of its own pages, not of the command line.
+    const QString failed = ReportPage(*report, "Failed files (1)");
+    QVERIFY2(failed.contains("lz2xx.cbr: CONTEST '\"???????? ???????\" 2016' names no contest"), qPrintable(failed));
+    QVERIFY2(report->Summary().contains("choose the contest on the Contest page"), qPrintable(report->Summary()));
+    QVERIFY(!(failed + report->Summary()).contains("--contest"));
+    // The table rows beside the tagged list, as the window shows them and as written.
+    const QString tsv = ReportPage(*report, "Table (TSV)");
+    QVERIFY2(tsv.startsWith("file\tcall\tcontest\tqsos\t"), qPrintable(tsv));
+    QCOMPARE(tsv.count('\n'), 3);
+    QCOMPARE(QString::fromStdString(ReadBytes(Path("season.tsv"))), tsv);
+    QVERIFY(ReportPage(*report, "Result list").startsWith("<SEASON>"));
+    report->Pages()->setCurrentIndex(0);
+    report->CopyPage();
+    QCOMPARE(QApplication::clipboard()->text(), failed);
+
+    // A whole folder of real logs: with each file's own contest every failure is listed
+    // (not the first ten of them), none in command-line words.
+    QTemporaryDir corpus;
+    const QDir source(QZ_CORPUS_DIR "/cabrillo");
+    if (source.exists()) {
+        for (const QString& name : source.entryList(QDir::Files))
+            QVERIFY(QFile::copy(source.filePath(name), corpus.filePath(name)));
+        QCOMPARE(wizard.FileList()->AddFolder(corpus.path()), int(source.entryList(QDir::Files).size()));
+        wizard.SetDefaultContest(cNoContest);
+        std::filesystem::remove(ToPath(list));
+        RunToReport(window.get(), wizard, report);
+        QVERIFY(report != nullptr);
+        const QString all = ReportPage(*report, "Failed files (");
+        QVERIFY2(all.count('\n') + 1 >= 12, qPrintable(all));
+        QVERIFY(!all.contains("--contest"));
+        // A fixed contest for all of them: none fails.
+        wizard.SetFixContest(cWWDXcw);
+        std::filesystem::remove(ToPath(list));
+        RunToReport(window.get(), wizard, report);
+        QVERIFY(report != nullptr);
+        QVERIFY2(ReportPage(*report, "Failed files").isEmpty(), qPrintable(ReportPage(*report, "Failed files")));
+    } else {
+        qWarning("corpus not found at %s: the real logs are not run", QZ_CORPUS_DIR);
+    }
+    // The default contest serves the file that names none the program knows.
+    wizard.FileList()->findChild<QListWidget*>("FileList")->clear();
+    wizard.FileList()->AddFolder(handMade);
+    wizard.SetDefaultContest(cWWDXcw);
+    std::filesystem::remove(ToPath(list));
+    RunToReport(window.get(), wizard, report);
+    QVERIFY(report != nullptr);
+    QVERIFY(ReportPage(*report, "Failed files").isEmpty());
+    QCOMPARE(ReportPage(*report, "Table (TSV)").count('\n'), 4);
+}
+
+void TGuiTest::batchWizardCrossChecksAContest() {
+    auto window = StartMainWindow({});
+    const QString handMade = QZ_TEST_DATA_DIR "/batchwizard/";
+    const std::string folder = Path("reports/season");
+    TBatchWorkWizard wizard(window.get());
+    wizard.show();
+    wizard.SetCrossCheck(3, 1, "");
+    wizard.next();
+    QVERIFY(!wizard.FileList()->NativeOnly());
+    QCOMPARE(wizard.FileList()->AddFiles({handMade + "dl1abc.log", handMade + "dl2xyz.log"}), 2);
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgContest));
+    wizard.next();
+    QCOMPARE(wizard.currentId(), int(TBatchWorkWizard::pgCrossCheck));
+    {  // The report folder must be given.
+        TBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(!wizard.validateCurrentPage());
+        QCOMPARE(ok.texts.size(), 1);
+    }
+    wizard.SetCrossCheck(3, 1, folder);
+    QVERIFY(wizard.validateCurrentPage());
+
+    // The check runs, writes its reports into the folder (made when missing) and opens
+    // it; the window shows the summary and the findings.
+    TUrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    std::unique_ptr<TBatchReport> report;
+    RunToReport(window.get(), wizard, report);
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY(report != nullptr);
+    QCOMPARE(QDir::cleanPath(catcher.url.toLocalFile()), QString::fromStdString(folder));
+    QVERIFY2(report->Summary().startsWith("2 logs and 5 QSOs checked"), qPrintable(report->Summary()));
+    QVERIFY2(report->Summary().contains("NIL 1"), qPrintable(report->Summary()));
+    const std::string findings = ReadBytes(folder + "/findings.tsv");
+    QVERIFY2(findings.starts_with("log\tline\tcall\tkind\tcorrect\tother\n"), findings.c_str());
+    QVERIFY2(findings.find("DL1ABC\t3\tDL2XYZ\tNIL") != std::string::npos, findings.c_str());
+    QCOMPARE(QString::fromStdString(findings), ReportPage(*report, "Findings"));
+    QVERIFY(ReadBytes(folder + "/checked.tsv").starts_with("file\tcall\tclaimed\tscore\tchecked\tqsos\tremoved"));
+    QVERIFY(ReadBytes(folder + "/DL1ABC.ubn.txt").find("DL2XYZ") != std::string::npos);
 }
 
 // The open in-place editor of the grid, as a text field.

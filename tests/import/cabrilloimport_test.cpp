@@ -275,6 +275,14 @@ TEST_F(CabrilloImport, ContestSpellingsOfOtherPrograms) {
 
     EXPECT_FALSE(Read(Header("NAQP-CW")));
     EXPECT_NE(reader_->LastError().find("NAQP-CW"), std::string::npos);
+    EXPECT_TRUE(reader_->ContestUnknown());
+    // A name in another code page is quoted without wrong letters: Windows-1251 bytes
+    // as "?", UTF-8 decoded; the reader gives no front end's wording.
+    EXPECT_FALSE(Read(Header("\"\xC5\xEB\xE5\" 2016")));
+    EXPECT_NE(reader_->LastError().find("CONTEST '\"???\" 2016' names"), std::string::npos) << reader_->LastError();
+    EXPECT_EQ(reader_->LastError().find("--contest"), std::string::npos);
+    EXPECT_FALSE(Read(Header("K\xC3\xB6ln")));
+    EXPECT_NE(reader_->LastError().find("'K\xF6ln'"), std::string::npos) << reader_->LastError();
     auto fallback = Read(Header("NAQP-CW"), cDXPDN);
     ASSERT_TRUE(fallback);
     EXPECT_EQ(fallback->Contest(), cDXPDN);

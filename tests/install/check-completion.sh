@@ -38,6 +38,9 @@ expect "adif" qz export --format a
 expect "CQ-WW-CW CQ-WW-RTTY CQ-WW-SSB" qz score --contest CQ-WW-
 expect "--jobs" qz batch --jo
 expect "--rest" qz report --res
+expect "crosscheck" qz cr
+expect "--fix-contest" qz crosscheck --fi
+expect "CQ-WW-CW CQ-WW-RTTY CQ-WW-SSB" qz crosscheck --fix-contest CQ-WW-
 expect "a.log b.QZF d.adi logs" qz score ""
 expect "b.QZF" qz info b
 [ $status -eq 0 ] && echo "completion ok"
