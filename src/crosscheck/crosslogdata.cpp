@@ -130,10 +130,10 @@ void Compile(TContestLog& log, const TCompileSettings& settings) {
     std::vector<std::string> messages;
     TSilentFrontEnd silent;
     TThreadFrontEnd scope(silent);
-    log.MessageLines = &messages;
-    log.ShowMessageBoxes = false;
+    log.SetMessageLines(&messages);
+    log.SetShowMessageBoxes(false);
     log.Compile(settings);
-    log.MessageLines = nullptr;
+    log.SetMessageLines(nullptr);
 }
 
 }  // namespace
@@ -233,7 +233,7 @@ std::int64_t CheckedScore(TCrossLogData& d, int penalty) {
     if (removed == 0) return d.score;
     Compile(*d.log, d.log->CompileSettings());
     const std::int64_t score = d.log->GetFinalResult();
-    const std::int64_t points = d.log->GetAllPoints();
+    const std::int64_t points = d.log->Result().AllPoints();
     if (penalty <= 0 || points <= 0) return score;
     // The score is the QSO points times the multipliers in nearly every contest: taking
     // points off scales it by the points that remain.

@@ -98,7 +98,8 @@ TEST_P(SeriesOfAnnotatedLog, AddsUpToTheResults) {
         const auto sum = [](const Counts& c) { return std::accumulate(c.begin(), c.end(), 0); };
         EXPECT_EQ(sum(t->qsos.all), log->Result().NoOfAllGoodQSOs()) << name;
         for (int b = 0; b < kNoOfBands; ++b)
-            EXPECT_EQ(sum(t->qsos.band[static_cast<std::size_t>(b)]), log->Result().NoOfBandGoodQSOs(static_cast<TBand>(b)))
+            EXPECT_EQ(sum(t->qsos.band[static_cast<std::size_t>(b)]),
+                      log->Result().NoOfBandGoodQSOs(static_cast<TBand>(b)))
                 << name << " band " << b;
         for (int k = 0; k < log->NoOfMulties(); ++k)
             EXPECT_EQ(sum(t->newMulties[static_cast<std::size_t>(k)].all), log->Result().NoOfAllMulties(k))
