@@ -43,7 +43,7 @@ void AppendWithAge(TContestLog& log, std::unique_ptr<TQSO> q, bool first, bool s
 
 }  // namespace
 
-// --- T_AADX ---------------------------------------------------------------------------
+// T_AADX
 
 T_AADX::T_AADX(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -82,7 +82,7 @@ std::string T_AADX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, std::ve
     return AgeSuggestion(*this, qsoIndex, numberIndex, rcvdList);
 }
 
-// --- T_AA_ASIA ------------------------------------------------------------------------
+// T_AA_ASIA
 
 T_AA_ASIA::T_AA_ASIA(const TFileHeader& header) {
     FNoOfSentNumbers = 1;

@@ -48,7 +48,7 @@ std::string StateOrProvinceSuggestion(TContestLog& log, int qsoIndex, int number
 
 }  // namespace
 
-// --- T_ARRL ---------------------------------------------------------------------------
+// T_ARRL
 
 T_ARRL::T_ARRL(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -113,7 +113,7 @@ std::string T_ARRL::GetSwisslogSPField(int qsoIndex) const {
     return q && IsWVECountry(q->Call().CtyMasterPrefix()) ? q->RcvdNumbers(0) : std::string();
 }
 
-// --- T_ARRL10M ------------------------------------------------------------------------
+// T_ARRL10M
 
 T_ARRL10M::T_ARRL10M(const TFileHeader&) {
     FNoOfSentNumbers = 1;
@@ -168,7 +168,7 @@ std::string T_ARRL10M::GetSwisslogSPField(int qsoIndex) const {
     return q ? q->RcvdNumbers(0) : std::string();
 }
 
-// --- T_ARRL160M_DX --------------------------------------------------------------------
+// T_ARRL160M_DX
 
 T_ARRL160M_DX::T_ARRL160M_DX(const TFileHeader&) {
     FNoOfSentNumbers = 1;

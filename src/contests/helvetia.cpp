@@ -28,7 +28,7 @@ void AppendSerialAndCanton(TContestLog& log, std::unique_ptr<TQSO> q, bool first
 
 }  // namespace
 
-// --- T_HELVET_DX ---------------------------------------------------------------------
+// T_HELVET_DX
 
 T_HELVET_DX::T_HELVET_DX(const TFileHeader&) : TTwoSidedContest({"HB"}, false, cHB9hb) {
     FNoOfSentNumbers = 1;
@@ -61,7 +61,7 @@ std::string T_HELVET_DX::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, st
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
-// --- T_HELVET_HB ---------------------------------------------------------------------
+// T_HELVET_HB
 
 T_HELVET_HB::T_HELVET_HB(const TFileHeader&) : TTwoSidedContest({"HB"}, true, cHB9) {
     FNoOfSentNumbers = 2;
@@ -99,7 +99,7 @@ std::string T_HELVET_HB::GetRcvdNumberToAppend(int qsoIndex, int numberIndex, st
     return TContestLog::GetRcvdNumberToAppend(qsoIndex, numberIndex, rcvdList);
 }
 
-// --- T_XMAS_HB -----------------------------------------------------------------------
+// T_XMAS_HB
 
 T_XMAS_HB::T_XMAS_HB(const TFileHeader& header) : TTwoSidedContest({"HB"}, true, cNoContest) {
     FNoOfSentNumbers = 2;

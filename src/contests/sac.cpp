@@ -12,7 +12,7 @@ bool IsScandinavianCountry(std::string_view masterPrefix) {
     return IsOneOf(masterPrefix, {"LA", "JW", "JX", "OH", "OH0", "OJ0", "OX", "OY", "OZ", "SM", "TF"});
 }
 
-// --- T_SAC ----------------------------------------------------------------------------
+// T_SAC
 
 T_SAC::T_SAC(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -50,7 +50,7 @@ void T_SAC::CreateAndAppendQSO(bool setEditedFlag) {
     AppendQSO(std::move(q));
 }
 
-// --- T_SAC_SC -------------------------------------------------------------------------
+// T_SAC_SC
 
 T_SAC_SC::T_SAC_SC(const TFileHeader& header) {
     FNoOfSentNumbers = 1;

@@ -58,7 +58,7 @@ T_WAE::T_WAE(const TFileHeader& header) {
     FModes = ContestKindModes(header.fhContest_Contest);
 }
 
-// --- Validity, dupes and the QTC limit ----------------------------------------------
+// Validity, dupes and the QTC limit
 
 bool T_WAE::IsValidQSO(int index, bool showMessage) {
     // Compile asks every line for validity first, so line 0 starts a new pass.
@@ -212,7 +212,7 @@ int T_WAE::EarlierQTCsWithStation(int index) {
     return n;
 }
 
-// --- Multipliers, points, result -----------------------------------------------------
+// Multipliers, points, result
 
 std::string T_WAE::GetMulti(int index, int multiIndex) {
     const TQSO* q = QSOs(index);
@@ -273,7 +273,7 @@ void T_WAE::WriteResults(std::vector<std::string>& d) const {
                 " = " + FormatThousands(GetFinalResult()));
 }
 
-// --- New rows, columns, cells --------------------------------------------------------
+// New rows, columns, cells
 
 void T_WAE::CreateAndAppendQSO(bool setEditedFlag) {
     auto q = NewQSOWithDefaults(setEditedFlag);

@@ -27,7 +27,7 @@ bool IsWVECountry(std::string_view masterPrefix) {
     return std::find(kWVE.begin(), kWVE.end(), masterPrefix) != kWVE.end();
 }
 
-// --- T_WWDX --------------------------------------------------------------------------
+// T_WWDX
 
 T_WWDX::T_WWDX(const TFileHeader& header) {
     FNoOfSentNumbers = 1;
@@ -52,7 +52,7 @@ std::int32_t T_WWDX::GetPoints(int index) {
     return RelationPoints(FOwnCall, q->Call(), 0, 1, 2, 3);
 }
 
-// --- T_WWDX_RTTY ---------------------------------------------------------------------
+// T_WWDX_RTTY
 
 T_WWDX_RTTY::T_WWDX_RTTY(const TFileHeader&) {
     FNoOfSentNumbers = 2;
@@ -122,7 +122,7 @@ std::string T_WWDX_RTTY::GetSwisslogSPField(int qsoIndex) const {
     return q ? q->RcvdNumbers(0) : std::string();
 }
 
-// --- T_WWDX160M ----------------------------------------------------------------------
+// T_WWDX160M
 
 T_WWDX160M::T_WWDX160M(const TFileHeader& header) {
     FNoOfSentNumbers = 1;

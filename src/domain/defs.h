@@ -190,7 +190,7 @@ struct TFileHeader {
     std::uint16_t fhContest_Year = 0;
 };
 
-// --- Constant tables -------------------------------------------------------------
+// Constant tables
 
 extern const std::array<std::string_view, coInvalid + 1> ContinentNames;
 extern const std::array<std::string_view, eEOL + 1> CallExtensionNames;

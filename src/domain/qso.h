@@ -73,7 +73,7 @@ public:
     // Moves the line to another log (used when a log is re-created); list sizes follow.
     void SetOwner(const TQSOOwner* log);
 
-    // --- Properties -------------------------------------------------------------
+    // Properties
     TBand Band() const { return FBand; }
     void SetBand(TBand b) { FBand = b; }
     TMode Mode() const { return FMode; }
@@ -131,7 +131,7 @@ public:
     // None of qfDupe, qfUserDeleted, qfTooManyQTCs, qfInvalid.
     bool IsGood() const;
 
-    // --- Parse-and-set operations (false: text not accepted, field unchanged) ----
+    // Parse-and-set operations (false: text not accepted, field unchanged)
     bool SetChangedBand(std::string_view text);
     bool SetChangedBandEx(std::string_view text, char decimalSeparator = LocaleDecimalSeparator());
     bool SetChangedMode(std::string_view text);
@@ -149,14 +149,14 @@ public:
     bool SetChangedNumber(TColumnProperty whatNumber, int index, std::string_view text);
     bool SetChangedQTCFlag(int index, bool handleSentNumbers);
 
-    // --- Formatting ----------------------------------------------------------------
+    // Formatting
     std::string GetFormattedCall(int len) const;
     std::string GetFormattedBand() const;
     std::string GetFormattedMode() const;
     std::string GetFormattedDate(TPartOfDate part) const;
     std::string GetFormattedTime(TPartOfTime part) const;
 
-    // --- Comparing and copying ----------------------------------------------------
+    // Comparing and copying
     bool SameQSO(const TQSO* another) const;
     bool CopyFrom(const TQSO* another);
     // One Swisslog import line.

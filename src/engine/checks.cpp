@@ -84,7 +84,7 @@ bool HasExtension(const TCall& call, TCallExtensionCheck check, TCallExtension& 
 
 }  // namespace
 
-// --- Sent numbers ----------------------------------------------------------------------
+// Sent numbers
 
 void CheckSentSerials(const TContestLog& log, int numberIndex) {
     TCheckFrame frame(log, 421);
@@ -148,7 +148,7 @@ void Check4NonConstantSentNumbers(const TContestLog& log, int listIndex) {
     if (idx >= 0) CheckConstantSentField(log, idx);
 }
 
-// --- Received numbers, per station -------------------------------------------------------
+// Received numbers, per station
 
 void Check4DiscontinuousRcvdNumbers(const TContestLog& log, int listIndex, SExchangedNumbersCheck options) {
     if (listIndex < 0) return;
@@ -194,7 +194,7 @@ void Check4NonConstantRcvdNumbers(const TContestLog& log, int listIndex, SExchan
     }
 }
 
-// --- Call extensions --------------------------------------------------------------------
+// Call extensions
 
 bool Check4MissingExtensions(TContestLog& log, bool extendAutomatically, TCallExtensionCheck check) {
     TUndoGroup group(log.History());
@@ -246,7 +246,7 @@ bool Check4MissingExtensions(TContestLog& log, bool extendAutomatically, TCallEx
     return extended;
 }
 
-// --- Member numbers ---------------------------------------------------------------------
+// Member numbers
 
 bool CheckMemberNumbers(TContestLog& log, bool correct) {
     if (!log.MemberList()) {
@@ -277,7 +277,7 @@ bool CheckMemberNumbers(TContestLog& log, bool correct) {
     return corrected;
 }
 
-// --- Ten-minute rule --------------------------------------------------------------------
+// Ten-minute rule
 
 void CheckQSYRules(const TContestLog& log) {
     const int n = log.NoOfQSOs();

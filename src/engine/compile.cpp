@@ -232,7 +232,7 @@ std::string TContestLog::DupeKey(int index) const {
     return key;
 }
 
-// --- Base rules ------------------------------------------------------------------------
+// Base rules
 
 bool TContestLog::IsDupe(int index) {
     const TQSO* q = QSOs(index);
@@ -332,7 +332,7 @@ TContest TContestLog::IsObsolete(std::string& msg) const {
     return FContest;
 }
 
-// --- Helpers ---------------------------------------------------------------------------
+// Helpers
 
 std::string TContestLog::QueryExchangeValue(int promptStringIndex, const std::string& def) const {
     if (!ShowMessageBoxes() || promptStringIndex == -1) return {};

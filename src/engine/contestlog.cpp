@@ -139,7 +139,7 @@ int TContestLog::GetNextSentQTCSerialNumber() const {
     return 1;
 }
 
-// --- Columns -------------------------------------------------------------------------
+// Columns
 
 void TContestLog::SetColumn(TColumnProperty property, int headerStringIndex, int arrayIndex, S_QSO_QTC qsoQtc,
                             std::string_view stfOrderKeyWord) {

@@ -155,7 +155,7 @@ std::string FieldSafe(std::string_view value) {
     return s;
 }
 
-// --- Output windows ------------------------------------------------------------------
+// Output windows
 
 SOutputWindow OutputWindowsToCheck(const TFileHeader& header) {
     const TNumVersion& v = header.fhQZ_LastModifiedVersion;

@@ -92,7 +92,7 @@ std::string CategoryName(const Table& table, int value) {
 enum TExportText { etValueCut, etOwnCallCut };
 std::string ExportText(TExportText text);
 
-// --- Output windows ------------------------------------------------------------------
+// Output windows
 
 // The order in which a refresh fills the windows.
 inline constexpr std::array<TOutputWindow, 7> kRefreshOrder = {owComments, owResult, owSTF,     owCabrillo,

@@ -361,7 +361,7 @@ void TASCIIImportForm::BuildWidgets() {
     resize(1000, 720);
 }
 
-// --- Layouts -----------------------------------------------------------------------------
+// Layouts
 
 TPosListRec& TASCIIImportForm::Current() {
     if (FRbNew->isChecked() || FFormatList.Count() == 0 || FFormats->currentIndex() < 0) return NewPosListRec;
@@ -438,7 +438,7 @@ void TASCIIImportForm::ClearActualFormat() {
     ShowLayout();
 }
 
-// --- The grid ---------------------------------------------------------------------------
+// The grid
 
 void TASCIIImportForm::LoadGrid() {
     std::vector<std::string> raw = SplitLines(FBytes);
@@ -470,7 +470,7 @@ void TASCIIImportForm::ColourGrid() {
     FModel->SetColours(std::move(colours));
 }
 
-// --- Checks ----------------------------------------------------------------------------
+// Checks
 
 QString TASCIIImportForm::Problems() const {
     QStringList problems;
@@ -510,7 +510,7 @@ bool TASCIIImportForm::AskName(int caption, int prompt, QString& name, int excep
     }
 }
 
-// --- Format list actions ------------------------------------------------------------------
+// Format list actions
 
 bool TASCIIImportForm::InsertNew(bool fromSave) {
     const QString extension = WithoutDot(FExtension->text());
@@ -586,7 +586,7 @@ void TASCIIImportForm::RenameItem() {
     ShowLayout();
 }
 
-// --- Closing ----------------------------------------------------------------------------------
+// Closing
 
 TASCIIImportSettings TASCIIImportForm::Settings() const {
     TASCIIImportSettings s;

@@ -105,7 +105,7 @@ constexpr int kNativeRole = Qt::UserRole + 1;
 
 }  // namespace
 
-// --- The file list --------------------------------------------------------------------
+// The file list
 
 TBatchFileList::TBatchFileList(QWidget* parent)
     : QWidget(parent), FList(new QListWidget), FNativeOnly(new QCheckBox), FCount(new QLabel) {
@@ -244,7 +244,7 @@ void TBatchFileList::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
 }
 
-// --- The wizard -----------------------------------------------------------------------
+// The wizard
 
 TBatchWorkWizard::TBatchWorkWizard(QWidget* parent)
     : QWizard(parent),
@@ -512,7 +512,7 @@ void TBatchWorkWizard::SetFixContest(TContest contest) {
     if (contest != cNoContest) FContests->setCurrentIndex(FContests->findData(static_cast<int>(contest)));
 }
 
-// --- Running the job ------------------------------------------------------------------
+// Running the job
 
 namespace {
 

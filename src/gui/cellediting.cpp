@@ -119,7 +119,7 @@ QString TCellEditing::PreviousTime(int row) const {
     return previous != nullptr ? FromCore(previous->GetFormattedTime(potComplete)) : QString();
 }
 
-// --- Opening ------------------------------------------------------------------------------
+// Opening
 
 QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
     TContestLog* log = Log();
@@ -255,7 +255,7 @@ QWidget* TCellEditing::CreateEditor(QWidget* parent, const QModelIndex& index) {
     return editor;
 }
 
-// --- Committing ---------------------------------------------------------------------------
+// Committing
 
 QString TCellEditing::EditorText(QWidget* editor, int* listIndex) const {
     *listIndex = -1;
@@ -348,7 +348,7 @@ void TCellEditing::CompleteLine(int row) {
     }
 }
 
-// --- Moving -------------------------------------------------------------------------------
+// Moving
 
 void TCellEditing::SetCurrent(const QModelIndex& index) {
     if (!index.isValid()) return;
@@ -499,7 +499,7 @@ void TCellEditing::TimeCompleted(QWidget* editor) {
     Move(TMove::Enter, true);
 }
 
-// --- Appending ----------------------------------------------------------------------------
+// Appending
 
 void TCellEditing::AppendQSO() {
     TContestLog* log = Log();
@@ -525,7 +525,7 @@ void TCellEditing::TimeFreshLine(int row) {
     line->SetTimeHasBeenSet(true);
 }
 
-// --- Keys ---------------------------------------------------------------------------------
+// Keys
 
 bool TCellEditing::EditorKey(QWidget* editor, QKeyEvent* event) {
     const int key = event->key();

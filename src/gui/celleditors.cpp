@@ -111,7 +111,7 @@ void TCellLineEdit::keyPressEvent(QKeyEvent* event) {
     if (FKind == TCellTextKind::Time && FAppendMode && position == 3) emit TimeCompleted();
 }
 
-// --- Delegate ----------------------------------------------------------------------------
+// Delegate
 
 TCellDelegate::TCellDelegate(TCellEditing* owner) : QStyledItemDelegate(owner), FOwner(owner) {}
 

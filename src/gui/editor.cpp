@@ -96,7 +96,7 @@ TQZEditor::~TQZEditor() {
     }
 }
 
-// --- Building ------------------------------------------------------------------------
+// Building
 
 void TQZEditor::BuildWidgets() {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -311,7 +311,7 @@ void TQZEditor::BuildLineEntry() {
     FillLineEntry();
 }
 
-// --- Language --------------------------------------------------------------------------
+// Language
 
 void TQZEditor::Retranslate() {
     for (auto it = FActions.begin(); it != FActions.end(); ++it) {
@@ -353,7 +353,7 @@ QString TQZEditor::Title() const {
     return LSCaption(ui::lsUntitled);
 }
 
-// --- Taking a log ---------------------------------------------------------------------
+// Taking a log
 
 bool TQZEditor::LoadQZLog(const std::string& fileName) {
     const TFileType type = NativeFileTypeOfFile(fileName);
@@ -412,7 +412,7 @@ void TQZEditor::AfterLogTaken() {
     RefreshCharts();
 }
 
-// --- Grid ------------------------------------------------------------------------------
+// Grid
 
 std::vector<int> TQZEditor::ColumnWidths() const {
     std::vector<int> widths;
@@ -570,7 +570,7 @@ bool TQZEditor::ApplyLineEntry() {
     return true;
 }
 
-// --- State -----------------------------------------------------------------------------
+// State
 
 void TQZEditor::SetModified(bool on) {
     FModified = on;
@@ -655,7 +655,7 @@ void TQZEditor::UpdateCommands() {
     FActions.value("tbEditEnable")->setChecked(FOutputAreaEditMode);
 }
 
-// --- Output windows -----------------------------------------------------------------
+// Output windows
 
 SOutputWindow TQZEditor::CheckedWindows() const {
     SOutputWindow checked;
@@ -781,7 +781,7 @@ void TQZEditor::SaveOutputWindowAs() {
     FMemos[window]->document()->setModified(false);
 }
 
-// --- Compile, save, close ---------------------------------------------------------------
+// Compile, save, close
 
 void TQZEditor::Compile() {
     if (!FContestLog || !FCells->CommitActiveEditor()) return;
@@ -903,7 +903,7 @@ void TQZEditor::closeEvent(QCloseEvent* event) {
     else event->ignore();
 }
 
-// --- Editing commands ---------------------------------------------------------------------
+// Editing commands
 
 void TQZEditor::Undo() {
     if (!FContestLog || FReadOnlyMode || !FContestLog->History().CanUndo()) return;

@@ -66,7 +66,7 @@ QStringList Titles(const TContestLog& log, const std::vector<int>& columns) {
 
 }  // namespace
 
-// --- Header ------------------------------------------------------------------------------
+// Header
 
 bool TQZEditor::GetHeaderData() {
     THeaderDataForm dialog(this);
@@ -155,7 +155,7 @@ void TQZEditor::ShowFileInfo() {
     dialog.exec();
 }
 
-// --- Lines ---------------------------------------------------------------------------------
+// Lines
 
 void TQZEditor::Find(bool next) {
     if (!FContestLog) return;
@@ -254,7 +254,7 @@ void TQZEditor::EditComment() {
     SetModified(true);
 }
 
-// --- Checks and statistics -------------------------------------------------------------
+// Checks and statistics
 
 void TQZEditor::CheckExchangedNumbers() {
     if (!FContestLog || FReadOnlyMode || !FCells->CommitActiveEditor()) return;

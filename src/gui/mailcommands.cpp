@@ -98,7 +98,7 @@ private:
 
 }  // namespace
 
-// --- Finalize dialog ----------------------------------------------------------------------
+// Finalize dialog
 
 TFinalizeLogForm::TFinalizeLogForm(QWidget* parent, TOutputWindow format)
     : QDialog(parent),
@@ -155,7 +155,7 @@ void TFinalizeLogForm::accept() {
     QDialog::accept();
 }
 
-// --- Commands ------------------------------------------------------------------------------
+// Commands
 
 TFinalizeResult FinalizeLog(TQZEditor& editor) {
     if (editor.ContestLog() == nullptr) return TFinalizeResult::NotSaved;

@@ -48,7 +48,7 @@ QLabel* Value(const QString& text) {
 
 }  // namespace
 
-// --- User name and password ------------------------------------------------------------
+// User name and password
 
 TUsernamePasswordDialog::TUsernamePasswordDialog(const std::string& host, const std::string& userName,
                                                  const std::string& password, QWidget* parent)
@@ -102,7 +102,7 @@ void TUsernamePasswordDialog::accept() {
     QDialog::accept();
 }
 
-// --- Send dialog -------------------------------------------------------------------------
+// Send dialog
 
 TSendEMailForm::TSendEMailForm(const std::string& attachmentFile, const TContestLog& log, QWidget* parent)
     : QDialog(parent), FReadOnly(false), FAttachmentFileName(attachmentFile), FContestLog(&log) {

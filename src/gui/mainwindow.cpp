@@ -127,7 +127,7 @@ TMainForm::~TMainForm() {
     SetFrontEnd(nullptr);
 }
 
-// --- Start-up ------------------------------------------------------------------------
+// Start-up
 
 bool TMainForm::Startup() {
     std::string error;
@@ -186,7 +186,7 @@ void TMainForm::BatchProcessing() {
     if (wizard->exec() == QDialog::Accepted) RunBatchChoice(this, wizard->Choice());
 }
 
-// --- Commands and menus ---------------------------------------------------------------
+// Commands and menus
 
 void TMainForm::BuildCommands() {
     for (const TCommand& c : Commands()) {
@@ -384,7 +384,7 @@ void TMainForm::UpdateCommands() {
     FStatusReadOnly->setText(editor->ReadOnlyMode() ? LSCaption(ui::lsReadOnly) : QString());
 }
 
-// --- Editors -----------------------------------------------------------------------------
+// Editors
 
 TQZEditor* TMainForm::ActiveEditor() const {
     QMdiSubWindow* sub = FMdiArea->activeSubWindow();
@@ -498,7 +498,7 @@ void TMainForm::ShowDataFolder(const std::string& fileName) {
         ShowInfoMessage(LS(cmd::lsFolderNotShown) + "\n" + ToCore(shown));
 }
 
-// --- Window events -------------------------------------------------------------------------
+// Window events
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     for (QMdiSubWindow* sub : FMdiArea->subWindowList()) {

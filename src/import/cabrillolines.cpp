@@ -26,7 +26,7 @@ std::string_view Cut(std::string_view line, TColumn c) {
     return line.substr(first, static_cast<std::size_t>(c.Width()));
 }
 
-// ---- Own layout ---------------------------------------------------------------------
+// Own layout
 
 enum TAlign { aLeft, aRight };
 
@@ -144,7 +144,7 @@ void CutOwnLine(std::string_view line, const TLineShape& shape, TDataLine& out) 
     out.transmitter = Cut(line, TransmitterField(c));
 }
 
-// ---- Field layout -------------------------------------------------------------------
+// Field layout
 
 // A loose RST: two or three digits, or the CW abbreviation 5NN.
 bool LooseRST(std::string_view s) {

@@ -56,7 +56,7 @@ bool IsShortQZ3(std::string_view firstBytes, std::uint64_t fileSize) {
     return fileSize >= kQZ3RecordSize && SameStart(VersionPrefix(firstBytes), QZ3VersionString, 6);
 }
 
-// --- Line records --------------------------------------------------------------------
+// Line records
 
 void PutString(TByteWriter& w, std::string_view s, std::size_t max) {
     std::size_t n = std::min(s.size(), max);
@@ -250,7 +250,7 @@ private:
 
 }  // namespace
 
-// --- Header --------------------------------------------------------------------------
+// Header
 
 TFileHeader NewFileHeader() {
     TFileHeader h;
@@ -390,7 +390,7 @@ bool ReadNativeHeader(std::string_view bytes, const std::string& fileName, TFile
     return true;
 }
 
-// --- TQZF ------------------------------------------------------------------------------
+// TQZF
 
 TQZF::TQZF() : LogMaker(MakeLogWithFactory) {}
 

@@ -118,7 +118,7 @@ protected:
     TRecordingFrontEnd frontEnd_;
 };
 
-// --- The definition of every contest ------------------------------------------------
+// The definition of every contest
 
 struct TDefinition {
     TContest contest;
@@ -404,7 +404,7 @@ TEST_F(Factory, ColumnsOfUnusualShape) {
                                                         {cpFlags, 57, -1, ""}});
 }
 
-// --- Reference lists beyond the definition table ---------------------------------------
+// Reference lists beyond the definition table
 
 TEST_F(Factory, MemberListsKnowWhichReceivedNumberHoldsTheMemberNumber) {
     const std::pair<TContest, int> cases[] = {{cHSC, 0}, {cHADX, 0}, {cHNY, 1}, {cTOPS, 1}};
@@ -516,7 +516,7 @@ TEST_F(Factory, MissingMemberOrSimpleList) {
     }
 }
 
-// --- Home side and DX side -------------------------------------------------------------
+// Home side and DX side
 
 TEST_F(Factory, TwoSidedContestsHandTheLogToTheOwnCallsSide) {
     struct TCase {
@@ -564,7 +564,7 @@ TEST_F(Factory, ContestsWithSidesChosenByTheUserNeverSwitch) {
     EXPECT_EQ(Create(cSACsc_ssb, "DL1ABC")->Contest(), cSACsc_ssb);
 }
 
-// --- Header, markers and failures ---------------------------------------------------------
+// Header, markers and failures
 
 TEST_F(Factory, OwnCallIsUpperCasedAndCut) {
     auto log = Create(cWWDXcw, "dl1abc");
@@ -605,7 +605,7 @@ TEST_F(Factory, CountryFileNamedInTheHeaderIsLoaded) {
     EXPECT_GT(log->CtyStuff()->CtyListCount(), 300);
 }
 
-// --- Edge cases of the definitions ---------------------------------------------------------
+// Edge cases of the definitions
 
 TEST_F(Factory, FieldDayKeepsTheRequestedVariant) {
     for (TContest c : {cFDcw, cFDhb_cw, cFDssb, cFDhb_ssb}) {

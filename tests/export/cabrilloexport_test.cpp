@@ -47,7 +47,7 @@ protected:
     static SQSOFlags Flags(std::initializer_list<TQSOFlags> f) { return SQSOFlags(f); }
 };
 
-// --- Whole files ----------------------------------------------------------------------
+// Whole files
 
 TEST_F(CabrilloExport, NarrowLayoutMatchesExpectedFile) {
     auto log = test::MakeContestLog(FullHeader(cWWDXcw));
@@ -110,7 +110,7 @@ TEST_F(CabrilloExport, WAELogWithQTCsAndDeletedLinesMatchesExpectedFile) {
     test::ExpectSameText(OutputFileText(lines), test::ExpectedFile("wae.log"), "wae.log");
 }
 
-// --- Columns --------------------------------------------------------------------------
+// Columns
 
 // Every separator column of a layout is blank and the line has the layout's length.
 void ExpectLayout(const std::string& line, const cabrillo::TQSOColumns& c) {
@@ -228,7 +228,7 @@ TEST_F(CabrilloExport, QTCGroupSpelling) {
     EXPECT_EQ(cabrillo::FormatQTCGroup(""), "");
 }
 
-// --- Header ---------------------------------------------------------------------------
+// Header
 
 TEST_F(CabrilloExport, CategoriesComeFromTheGoodLines) {
     auto log = test::MakeExportTestLog(0, 1, 1, false, FullHeader(cDARC10));

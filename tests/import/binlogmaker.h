@@ -11,7 +11,7 @@
 
 namespace qz::test {
 
-// --- CT ----------------------------------------------------------------------------
+// CT
 
 struct TCTHeaderSpec {
     TCTHeaderSpec() = default;
@@ -45,7 +45,7 @@ struct TCTQTCRecord {
 std::string MakeCTFile(const TCTHeaderSpec& header, const std::vector<TCTRecord>& records);
 std::string MakeCTQTCFile(const std::vector<TCTQTCRecord>& records);
 
-// --- NA ----------------------------------------------------------------------------
+// NA
 
 struct TNARecord {
     std::uint32_t seconds = 0;
@@ -62,7 +62,7 @@ std::string MakeNATemplate(std::uint8_t number, std::size_t size = 128);
 // Columns of a 31-character exchange text: `value` written from column `from` (from 1).
 void PutColumns(std::string& text, int from, const std::string& value);
 
-// --- QW ----------------------------------------------------------------------------
+// QW
 
 struct TQWRecord {
     TQWRecord(std::string t, std::string d, std::string c, std::string loc = "", std::uint8_t b = 1,

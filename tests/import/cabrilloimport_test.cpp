@@ -63,7 +63,7 @@ std::string DateTime(const TQSO& q) {
     return Format("%.4d-%.2d-%.2d %.2d:%.2d", d.year, d.month, d.day, t.hour, t.minute);
 }
 
-// --- Our own files ------------------------------------------------------------------
+// Our own files
 
 // Exports `log`, reads the file back into a log of the same class and compares every
 // field the layout carries: the first number cut to the column the writer cut it to.
@@ -202,7 +202,7 @@ TEST_F(CabrilloImport, CallAndRSTShapes) {
     for (const char* other : {"001", "057", "60", "5999", "ON"}) EXPECT_FALSE(cabrillo::LooksLikeRST(other)) << other;
 }
 
-// --- Header ---------------------------------------------------------------------------
+// Header
 
 TEST_F(CabrilloImport, HeaderTagsAreFoundByNameIgnoringCaseAndSpacing) {
     auto log = Read(
@@ -299,7 +299,7 @@ TEST_F(CabrilloImport, ContestSpellingsOfOtherPrograms) {
     EXPECT_EQ(chosen->Contest(), cWPXcw);
 }
 
-// --- Other programs' lines ----------------------------------------------------------
+// Other programs' lines
 
 TEST_F(CabrilloImport, BlankSeparatedQSOLinesAreReadByTheirFields) {
     auto log = Read(Header("CQ-WW-CW", "K1ABC") +
@@ -475,7 +475,7 @@ TEST_F(CabrilloImport, LinesThatCannotBeUsedAreReportedWithTheirNumbers) {
     EXPECT_EQ(c.qsos + c.qtcs + c.skipped, c.dataLines);
 }
 
-// --- Damaged and odd files --------------------------------------------------------------
+// Damaged and odd files
 
 TEST_F(CabrilloImport, LineEndsEndMarkerAndTrailingText) {
     const std::string body = "QSO: 14000 CW 2013-11-23 0007 DL1ABC 599 14 W1AW 599 05";

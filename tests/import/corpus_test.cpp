@@ -115,7 +115,7 @@ TEST_F(CabrilloCorpus, TheContestLineNamesOurContestOrNone) {
     }
 }
 
-// --- Cabrillo -> native log -> Cabrillo --------------------------------------------------
+// Cabrillo -> native log -> Cabrillo
 
 std::string Collapsed(std::string_view text) {
     std::string out;

@@ -182,7 +182,7 @@ TEST(CallFromFolderName, ABareFileNameHasTheWorkingFolderAsItsFolder) {
     EXPECT_EQ(dotted, "DL1ABC/P");
 }
 
-// --- The shared conversion steps ------------------------------------------------------------
+// The shared conversion steps
 
 class ConvertSteps : public Detect {
 protected:

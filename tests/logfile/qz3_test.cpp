@@ -81,7 +81,7 @@ std::unique_ptr<TContestLog> Read(const std::string& bytes, std::string* error =
     return log;
 }
 
-// --- Reading ---------------------------------------------------------------------------
+// Reading
 
 TEST(QZ3Read, WPXRecordBecomesANativeLine) {
     V3Line l;
@@ -204,7 +204,7 @@ TEST(QZ3Read, ACutLastRecordKeepsTheCompleteOnesAndIsReportedAsDropped) {
         << qz3.Dropped.listed[0];
 }
 
-// --- Time stamps -------------------------------------------------------------------------
+// Time stamps
 
 bool ValidStamp(std::uint32_t s) {
     int date = static_cast<int>(s >> 16), time = static_cast<int>(s & 0xFFFF);
@@ -249,7 +249,7 @@ TEST(QZ3Stamp, RepairEqualsCountingUp) {
     EXPECT_EQ(qz3::DosStampToDateTime(Stamp(2013, 1, 5, 9, 30, 10)), EncodeDate(2013, 1, 5) + EncodeTime(9, 30, 10, 0));
 }
 
-// --- Conversion on disk --------------------------------------------------------------------
+// Conversion on disk
 
 std::string SmallV3() {
     V3Line l;

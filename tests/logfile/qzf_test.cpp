@@ -77,7 +77,7 @@ void PutU16(std::string& b, std::size_t at, std::uint16_t v) { std::memcpy(&b[at
 void PutI32(std::string& b, std::size_t at, std::int32_t v) { std::memcpy(&b[at], &v, 4); }
 void PutF64(std::string& b, std::size_t at, double v) { std::memcpy(&b[at], &v, 8); }
 
-// --- Round trips ------------------------------------------------------------------------
+// Round trips
 
 TEST(QZFRoundTrip, LinesComeBackInTimeOrderAndStoreAgainToTheSameBytes) {
     auto log = NewLog();
@@ -281,7 +281,7 @@ TEST(QZFLineData, FileOfTheVersionBeforeReadsAndStoresToTheSameBytes) {
     EXPECT_TRUE(again == bytes);
 }
 
-// --- Header rules --------------------------------------------------------------------
+// Header rules
 
 TEST(QZFHeader, NewHeaderDefaults) {
     TFileHeader h = NewFileHeader();
@@ -372,7 +372,7 @@ TEST(QZFHeader, PreviewNeedsOneFixedRecordPartAndTakesItsYear) {
     EXPECT_EQ(fromFile.fhContest_Year, 2013);
 }
 
-// --- Recognition and names -------------------------------------------------------------
+// Recognition and names
 
 TEST(QZFRecognition, SizeAndVersionString) {
     const std::string v410 = std::string("\x09") + "QZ v 4.10";
@@ -416,7 +416,7 @@ TEST(QZFRecognition, NewLogIsOfferedUnderCallContestAndYear) {
     EXPECT_EQ(ProposedNativeFileName("/", "", 0), "QZ.QZF");
 }
 
-// --- Saving ------------------------------------------------------------------------------
+// Saving
 
 TEST(QZFSave, FailedWriteLeavesTheOldFileAndNamesIt) {
     test::TempDir dir;
@@ -474,7 +474,7 @@ TEST(QZFSave, OverwriteQuestionDecidesAndNoWithoutDialogKeepsTheFile) {
     SetFrontEnd(nullptr);
 }
 
-// --- Damage: each case ends the read with file and line --------------------------------
+// Damage: each case ends the read with file and line
 
 struct DamageCase {
     const char* name;

@@ -27,7 +27,7 @@ void Install(const TFileToBeInstalled& entry, const std::string& onDiskName, con
     test::WriteFile(folder + onDiskName, data);
 }
 
-// --- Assignment-table line format --------------------------------------------------
+// Assignment-table line format
 
 TEST(AllocationTable, LineWithSubItemsSemicolonAndCallArea) {
     TAmiAllocationTable t;
@@ -142,7 +142,7 @@ TEST(AllocationTable, FirstRecordOfADuplicateSubItemWins) {
     EXPECT_EQ(misc.GetMainItem("x", false), "A");
 }
 
-// --- Lists built from the tables ---------------------------------------------------
+// Lists built from the tables
 
 TEST(AmiAllocationTable, MainItemsOfACallArea) {
     TAmiAllocationTable t;
@@ -283,7 +283,7 @@ TEST(AllocationTable, OversizedFileIsRefusedWithItsName) {
     fs::remove(InstalledFilePath(entry));
 }
 
-// --- Member lists ------------------------------------------------------------------
+// Member lists
 
 TEST(MemberList, PeriodLineEndsTheListWithAnEmptyRecord) {
     TMemberList m;
@@ -353,7 +353,7 @@ TEST(MemberList, ReadingClearsFirstAndMissingFileLeavesItEmpty) {
     EXPECT_EQ(m.GetMemberNumber("DL5ZZ"), "42");
 }
 
-// --- Simple lists ------------------------------------------------------------------
+// Simple lists
 
 TEST(SimpleList, TrimmedEntriesIgnoringCase) {
     TSimpleList s;
