@@ -142,7 +142,7 @@ TEST(CrossCheck, BadFilesTakeNoPartAndTheOthersAreChecked) {
     test::TempDir dir;
     std::vector<std::string> files = LogsIn(kRules + "/nil");
     test::WriteFile(dir.File("empty.log"), "");
-    test::WriteFile(dir.File("garbage.log"), std::string("\x01\x02QSO: what\r\n\xff", 17));
+    test::WriteFile(dir.File("garbage.log"), std::string("\x01\x02QSO: what\r\n\xff"));
     test::WriteFile(dir.File("again.log"), test::ReadFile(files[0]));
     files.push_back(dir.File("empty.log"));
     files.push_back(dir.File("garbage.log"));
