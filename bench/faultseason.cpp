@@ -97,7 +97,7 @@ bool OneEditFrom(const std::string& call, const std::unordered_set<std::string>&
 
 class TSeasonMaker {
 public:
-    TSeasonMaker(const TSeasonSpec& spec, const TCtyStuff& cty) : spec_(spec), cty_(cty), rng_(spec.seed) {}
+    TSeasonMaker(const TSeasonPlan& plan, const TCtyStuff& cty) : plan_(plan), cty_(cty), rng_(plan.seed) {}
     TSeason Make(const std::string& folder);
 
 private:
@@ -112,7 +112,7 @@ private:
     void ShiftClocks();
     TSeason Write(const std::string& folder);
 
-    const TSeasonSpec& spec_;
+    const TSeasonPlan& plan_;
     const TCtyStuff& cty_;
     TRandom rng_;
     std::vector<TStation> stations_;  // the submitting ones first
@@ -140,12 +140,12 @@ std::string TSeasonMaker::NewCall() {
 }
 
 void TSeasonMaker::MakeStations() {
-    const int others = spec_.logs * 3;
-    for (int i = 0; i < spec_.logs + others; ++i) {
+    const int others = plan_.logs * 3;
+    for (int i = 0; i < plan_.logs + others; ++i) {
         TStation s;
         s.call = NewCall();
         s.zone = TCall(s.call, &cty_).CQZone();
-        s.submits = i < spec_.logs;
+        s.submits = i < plan_.logs;
         s.weight = std::exp(1.5 * rng_.Normal());
         int total = 0;
         for (const TBandRow& b : kBands) total += b.weight;
@@ -157,12 +157,12 @@ void TSeasonMaker::MakeStations() {
         }
         stations_.push_back(std::move(s));
     }
-    for (int i = 0; i < spec_.logs; ++i) submitted_.insert(stations_[i].call);
+    for (int i = 0; i < plan_.logs; ++i) submitted_.insert(stations_[i].call);
     // A few big multi-operator stations, as every season has.
-    for (int i = 0; i < std::max(1, spec_.logs / 500); ++i) stations_[rng_.Below(spec_.logs)].weight = 40;
+    for (int i = 0; i < std::max(1, plan_.logs / 500); ++i) stations_[rng_.Below(plan_.logs)].weight = 40;
     onBand_.assign(kSlots * kNoBands, {});
     cumulative_.assign(kSlots * kNoBands, {});
-    for (int i = 0; i < spec_.logs; ++i)
+    for (int i = 0; i < plan_.logs; ++i)
         for (int slot = 0; slot < kSlots; ++slot) {
             const int key = slot * kNoBands + stations_[i].band[slot];
             onBand_[key].push_back(i);
@@ -206,29 +206,29 @@ std::string TSeasonMaker::FreshUnique() {
 }
 
 void TSeasonMaker::MakeQSOs() {
-    logs_.assign(spec_.logs, {});
+    logs_.assign(plan_.logs, {});
     std::vector<double> cumulative;
-    for (int i = 0; i < spec_.logs; ++i)
+    for (int i = 0; i < plan_.logs; ++i)
         cumulative.push_back((cumulative.empty() ? 0 : cumulative.back()) + stations_[i].weight);
     std::unordered_set<std::uint64_t> worked;  // (station, station, band) once each
-    const auto unsubmittedCount = static_cast<std::uint64_t>(stations_.size() - spec_.logs);
+    const auto unsubmittedCount = static_cast<std::uint64_t>(stations_.size() - plan_.logs);
     std::int64_t records = 0;
-    while (records < spec_.qsos) {
+    while (records < plan_.qsos) {
         const double x = rng_.Unit() * cumulative.back();
         const int a = static_cast<int>(std::min<std::size_t>(
-            std::upper_bound(cumulative.begin(), cumulative.end(), x) - cumulative.begin(), spec_.logs - 1));
+            std::upper_bound(cumulative.begin(), cumulative.end(), x) - cumulative.begin(), plan_.logs - 1));
         const int minute = static_cast<int>(rng_.Below(kMinutes));
         const int slot = minute / kSlot;
         const int band = stations_[a].band[slot];
-        const bool toUnsubmitted = rng_.Chance(spec_.unsubmitted);
+        const bool toUnsubmitted = rng_.Chance(plan_.unsubmitted);
         const int b =
-            toUnsubmitted ? spec_.logs + static_cast<int>(rng_.Below(unsubmittedCount)) : PickPartner(slot, band);
+            toUnsubmitted ? plan_.logs + static_cast<int>(rng_.Below(unsubmittedCount)) : PickPartner(slot, band);
         if (b < 0 || b == a) continue;
         const auto lo = static_cast<std::uint64_t>(std::min(a, b)), hi = static_cast<std::uint64_t>(std::max(a, b));
         if (!worked.insert((lo * 1000003 + hi) * 8 + static_cast<std::uint64_t>(band)).second) continue;
         TRecord ra{minute, band, stations_[b].call, stations_[b].zone, "", "", ""};
         if (toUnsubmitted) {
-            if (rng_.Chance(spec_.unique)) {
+            if (rng_.Chance(plan_.unique)) {
                 ra.call = FreshUnique();
                 ra.kind = "UNIQUE";
             }
@@ -239,23 +239,23 @@ void TSeasonMaker::MakeQSOs() {
         // The partner logs it a minute later now and then.
         TRecord rb{minute + (rng_.Chance(0.2) ? 1 : 0), band, stations_[a].call, stations_[a].zone, "", "", ""};
         const double fault = rng_.Unit();
-        double edge = spec_.nil;
+        double edge = plan_.nil;
         bool dropB = false;
         if (fault < edge) {
             dropB = true;
             ra.kind = "NIL";
             ra.other = stations_[b].call;
-        } else if (fault < (edge += spec_.bustedCall)) {
+        } else if (fault < (edge += plan_.bustedCall)) {
             ra.call = Variant(stations_[b].call);
             ra.kind = "BUSTED-CALL";
             ra.correct = stations_[b].call;
             ra.other = stations_[b].call;
-        } else if (fault < (edge += spec_.bustedExchange)) {
+        } else if (fault < (edge += plan_.bustedExchange)) {
             ra.rcvdZone = 1 + static_cast<int>((stations_[b].zone + rng_.Below(38)) % 40);
             ra.kind = "BUSTED-EXCHANGE";
             ra.correct = std::to_string(stations_[b].zone);
             ra.other = stations_[b].call;
-        } else if (fault < (edge += spec_.band)) {
+        } else if (fault < (edge += plan_.band)) {
             // A band the two have not worked each other on (else the record is a dupe),
             // kept from later QSOs of theirs.
             ra.band = static_cast<int>((band + 1 + rng_.Below(kNoBands - 1)) % kNoBands);
@@ -284,11 +284,11 @@ void TSeasonMaker::MakeQSOs() {
 void TSeasonMaker::MarkNaturalUniques() {
     const auto& submitted = submitted_;
     std::map<std::string, std::set<int>> heardBy;
-    for (int i = 0; i < spec_.logs; ++i)
+    for (int i = 0; i < plan_.logs; ++i)
         for (const TRecord& r : logs_[i])
             if (!submitted.contains(r.call)) heardBy[r.call].insert(i);
     std::map<std::string, bool> resembles;
-    for (int i = 0; i < spec_.logs; ++i)
+    for (int i = 0; i < plan_.logs; ++i)
         for (TRecord& r : logs_[i]) {
             if (!r.kind.empty() || submitted.contains(r.call) || heardBy[r.call].size() != 1) continue;
             auto [it, fresh] = resembles.emplace(r.call, false);
@@ -298,9 +298,9 @@ void TSeasonMaker::MarkNaturalUniques() {
 }
 
 void TSeasonMaker::ShiftClocks() {
-    clock_.assign(spec_.logs, 0);
-    for (int i = 0; i < spec_.logs; ++i) {
-        if (logs_[i].size() < 50 || !rng_.Chance(spec_.clock)) continue;
+    clock_.assign(plan_.logs, 0);
+    for (int i = 0; i < plan_.logs; ++i) {
+        if (logs_[i].size() < 50 || !rng_.Chance(plan_.clock)) continue;
         const int amount = 10 + static_cast<int>(rng_.Below(111));
         clock_[i] = rng_.Chance(0.5) ? amount : -amount;
         for (TRecord& r : logs_[i]) r.minute += clock_[i];
@@ -309,7 +309,7 @@ void TSeasonMaker::ShiftClocks() {
 
 TSeason TSeasonMaker::Write(const std::string& folder) {
     TSeason season;
-    for (int i = 0; i < spec_.logs; ++i) {
+    for (int i = 0; i < plan_.logs; ++i) {
         auto& log = logs_[i];
         std::stable_sort(log.begin(), log.end(),
                          [](const TRecord& x, const TRecord& y) { return x.minute < y.minute; });
@@ -355,8 +355,8 @@ TSeason TSeasonMaker::Make(const std::string& folder) {
 
 }  // namespace
 
-TSeason WriteFaultSeason(const TSeasonSpec& spec, const TCtyStuff& cty, const std::string& folder) {
-    return TSeasonMaker(spec, cty).Make(folder);
+TSeason WriteFaultSeason(const TSeasonPlan& plan, const TCtyStuff& cty, const std::string& folder) {
+    return TSeasonMaker(plan, cty).Make(folder);
 }
 
 }  // namespace qz

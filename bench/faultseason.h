@@ -15,7 +15,7 @@ namespace qz {
 
 class TCtyStuff;
 
-struct TSeasonSpec {
+struct TSeasonPlan {
     int logs = 500;
     // QSO lines of all logs together (about).
     std::int64_t qsos = 150000;
@@ -51,6 +51,6 @@ struct TSeason {
 
 // Writes the logs as CALL.log into `folder` (which must exist) and truth.tsv beside
 // them; zones come from `cty`.
-TSeason WriteFaultSeason(const TSeasonSpec& spec, const TCtyStuff& cty, const std::string& folder);
+TSeason WriteFaultSeason(const TSeasonPlan& plan, const TCtyStuff& cty, const std::string& folder);
 
 }  // namespace qz

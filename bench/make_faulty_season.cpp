@@ -10,19 +10,19 @@
 #include "faultseason.h"
 
 int main(int argc, char** argv) {
-    qz::TSeasonSpec spec;
-    spec.logs = 8500;
-    spec.qsos = 5500000;
+    qz::TSeasonPlan plan;
+    plan.logs = 8500;
+    plan.qsos = 5500000;
     std::string folder, cty = "/usr/share/hamradio-files/cty.dat";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i], value = argv[i + 1];
-        if (option == "--logs") spec.logs = std::atoi(value.c_str());
-        else if (option == "--qsos") spec.qsos = std::atoll(value.c_str());
-        else if (option == "--seed") spec.seed = std::strtoull(value.c_str(), nullptr, 10);
+        if (option == "--logs") plan.logs = std::atoi(value.c_str());
+        else if (option == "--qsos") plan.qsos = std::atoll(value.c_str());
+        else if (option == "--seed") plan.seed = std::strtoull(value.c_str(), nullptr, 10);
         else if (option == "--cty") cty = value;
         else if (option == "-o") folder = value;
     }
-    if (folder.empty() || spec.logs < 2 || spec.qsos < 1) {
+    if (folder.empty() || plan.logs < 2 || plan.qsos < 1) {
         std::fprintf(stderr, "usage: qz_make_faulty_season [--logs N] [--qsos N] [--seed S] [--cty FILE] -o FOLDER\n");
         return 2;
     }
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::filesystem::create_directories(folder);
-    const qz::TSeason season = qz::WriteFaultSeason(spec, countries, folder);
+    const qz::TSeason season = qz::WriteFaultSeason(plan, countries, folder);
     std::fprintf(stderr, "%s: %zu logs, %lld QSOs, %zu planted findings\n", folder.c_str(), season.files.size(),
                  static_cast<long long>(season.qsos), season.truth.size());
     return 0;

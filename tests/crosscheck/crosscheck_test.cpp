@@ -160,11 +160,11 @@ TEST(CrossCheck, BadFilesTakeNoPartAndTheOthersAreChecked) {
 TEST(CrossCheck, FindsThePlantedFaultsOfASeason) {
     test::UseEnglishStrings();
     test::TempDir dir;
-    TSeasonSpec spec;
-    spec.logs = 500;
-    spec.qsos = 120000;
-    spec.clock = 0.02;
-    const TSeason season = WriteFaultSeason(spec, *Countries(), dir.path().string());
+    TSeasonPlan plan;
+    plan.logs = 500;
+    plan.qsos = 120000;
+    plan.clock = 0.02;
+    const TSeason season = WriteFaultSeason(plan, *Countries(), dir.path().string());
     const TCrossResult r = Check(season.files);
     ASSERT_TRUE(r.failures.empty()) << r.failures.front().message;
     using TKey = std::tuple<std::string, int, std::string>;
