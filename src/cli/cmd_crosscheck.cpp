@@ -147,6 +147,13 @@ int Run(TCrossCommand& c) {
     }
     for (const TCrossFailure& f : result.failures) Err("qz crosscheck: " + NamedOnce(f.message, f.file) + "\n");
     bool ok = result.failures.empty();
+    // A log that lost lines on reading was checked without them: the run is not clean.
+    for (const TCrossLog& l : result.logs)
+        if (l.droppedLines > 0) {
+            Err(Format("qz crosscheck: %s: %d line(s) could not be read and are not in the log\n", l.file.c_str(),
+                       l.droppedLines));
+            ok = false;
+        }
     ok = WriteStdout(Cp1252ToUtf8(c.tsv ? CrossFindingsTsv(result) : ScoreTable(result))) && ok;
     if (!c.folder.empty()) {
         std::string error;

@@ -171,6 +171,7 @@ TCrossResult RunCrossCheck(const TCrossSettings& s) {
         log.call = data[i].call;
         log.contest = data[i].contest;
         log.claimed = data[i].claimed;
+        log.droppedLines = data[i].droppedLines;
         log.score = log.checked = data[i].score;
         result.logs.push_back(std::move(log));
     }

@@ -89,6 +89,8 @@ struct TCrossLog {
     // The constant offset of the log's clock in minutes (its times minus the true
     // times), 0 when none was recognised.
     std::int32_t clockOffset = 0;
+    // Lines of the file its reader could not read: they take no part in the check.
+    std::int32_t droppedLines = 0;
 };
 
 // One finding about one QSO (or, for Clock, about one log).

@@ -179,6 +179,7 @@ std::unique_ptr<TContestLog> Open(const TCrossReadOptions& options, TCrossLogDat
         return nullptr;
     }
     d.claimed = opened.claimedScore;
+    d.droppedLines = opened.dropped.count;
     return std::move(opened.log);
 }
 

@@ -48,6 +48,8 @@ struct TCrossLogData {
     std::string file;
     // Why the file takes no part ("" when it does); names the file.
     std::string error;
+    // Lines of the file its reader could not read and left out.
+    int droppedLines = 0;
     // The log, while it is open (reading, and the second pass).
     std::unique_ptr<TContestLog> log;
     std::string call;

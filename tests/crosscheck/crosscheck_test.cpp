@@ -245,6 +245,15 @@ TEST(CrossCheck, CommandPrintsRowsSummaryAndWritesTheFolder) {
         env);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("none.log"), std::string::npos) << missing.err;
+    // A line its reader could not read is named, and the run is not a clean one.
+    std::string k1zz = test::ReadFile(kRules + "/nil/k1zz.log");
+    k1zz.insert(k1zz.find("QSO:"), "QSO: broken line\r\n");
+    test::WriteFile(dir.File("k1zz.log"), k1zz);
+    const test::RunResult dropped = test::RunQz(
+        "crosscheck --cty " + test::TestCountryFile() + " " + dir.File("k1zz.log") + " " + kRules + "/nil/dl1aaa.log",
+        env);
+    EXPECT_EQ(dropped.status, 1);
+    EXPECT_NE(dropped.err.find("k1zz.log: 1 line(s) could not be read"), std::string::npos) << dropped.err;
 }
 
 }  // namespace
